@@ -1,0 +1,158 @@
+// The XML document over the system's MSXML DOMDocument.
+
+#include "xml_document.h"
+
+#include "com_ptr.h"
+
+#include <msxml.h>
+
+namespace {
+
+// The version-independent DOMDocument class, so any installed MSXML serves.
+const CLSID kDomDocumentClass = {
+    0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+// Holds a BSTR in a VARIANT for the calls that take a path that way; the
+// VARIANT borrows the Bstr, which must outlive it.
+VARIANT PathVariant(const Bstr& path) {
+    VARIANT variant;
+    VariantInit(&variant);
+    variant.vt = VT_BSTR;
+    variant.bstrVal = path.Get();
+    return variant;
+}
+
+class MsxmlNode : public XmlNode {
+public:
+    explicit MsxmlNode(ComPtr<IXMLDOMNode> node) : node_(std::move(node)) {}
+
+    IXMLDOMNode* Get() const { return node_.Get(); }
+
+    std::unique_ptr<XmlNode> SelectSingle(std::wstring_view path) override {
+        ComPtr<IXMLDOMNode> found;
+        // S_FALSE means "not found"; only plain success counts.
+        if (node_->selectSingleNode(Bstr(path).Get(), found.Put()) != S_OK || !found)
+            return nullptr;
+        return std::make_unique<MsxmlNode>(std::move(found));
+    }
+
+    std::optional<std::wstring> Text() override {
+        Bstr text;
+        if (node_->get_text(text.Put()) != S_OK) return std::nullopt;
+        return text.Text();
+    }
+
+    bool SetText(std::wstring_view text) override {
+        return node_->put_text(Bstr(text).Get()) == S_OK;
+    }
+
+    bool AppendChild(XmlNode& child) override {
+        auto* other = dynamic_cast<MsxmlNode*>(&child);
+        if (!other) return false;
+        ComPtr<IXMLDOMNode> appended;
+        return node_->appendChild(other->Get(), appended.Put()) == S_OK;
+    }
+
+    bool AttachAttribute(XmlNode& attribute) override {
+        auto* other = dynamic_cast<MsxmlNode*>(&attribute);
+        if (!other) return false;
+        ComPtr<IXMLDOMNamedNodeMap> attributes;
+        if (node_->get_attributes(attributes.Put()) != S_OK || !attributes) return false;
+        ComPtr<IXMLDOMNode> replaced;
+        return attributes->setNamedItem(other->Get(), replaced.Put()) == S_OK;
+    }
+
+private:
+    ComPtr<IXMLDOMNode> node_;
+};
+
+class MsxmlNodeList : public XmlNodeList {
+public:
+    explicit MsxmlNodeList(ComPtr<IXMLDOMNodeList> list) : list_(std::move(list)) {}
+
+    std::size_t Length() override {
+        long length = 0;
+        if (list_->get_length(&length) != S_OK || length < 0) return 0;
+        return static_cast<std::size_t>(length);
+    }
+
+    std::unique_ptr<XmlNode> Item(std::size_t index) override {
+        ComPtr<IXMLDOMNode> node;
+        if (list_->get_item(static_cast<long>(index), node.Put()) != S_OK || !node) return nullptr;
+        return std::make_unique<MsxmlNode>(std::move(node));
+    }
+
+private:
+    ComPtr<IXMLDOMNodeList> list_;
+};
+
+template <class Interface>
+std::unique_ptr<XmlNode> AsNode(ComPtr<Interface>& created) {
+    ComPtr<IXMLDOMNode> node;
+    if (!created || created->QueryInterface(IID_IXMLDOMNode, node.PutVoid()) != S_OK)
+        return nullptr;
+    return std::make_unique<MsxmlNode>(std::move(node));
+}
+
+class MsxmlDocument : public XmlDocument {
+public:
+    explicit MsxmlDocument(ComPtr<IXMLDOMDocument> document) : document_(std::move(document)) {
+        // Loads must be complete when load returns.
+        document_->put_async(VARIANT_FALSE);
+    }
+
+    bool LoadFile(const std::wstring& path) override {
+        const Bstr pathText(path);
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        return document_->load(PathVariant(pathText), &loaded) == S_OK && loaded == VARIANT_TRUE;
+    }
+
+    bool LoadText(std::wstring_view text) override {
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        return document_->loadXML(Bstr(text).Get(), &loaded) == S_OK && loaded == VARIANT_TRUE;
+    }
+
+    std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override {
+        ComPtr<IXMLDOMNodeList> list;
+        if (document_->selectNodes(Bstr(path).Get(), list.Put()) != S_OK || !list) return nullptr;
+        return std::make_unique<MsxmlNodeList>(std::move(list));
+    }
+
+    std::unique_ptr<XmlNode> SelectSingle(std::wstring_view path) override {
+        ComPtr<IXMLDOMNode> found;
+        if (document_->selectSingleNode(Bstr(path).Get(), found.Put()) != S_OK || !found)
+            return nullptr;
+        return std::make_unique<MsxmlNode>(std::move(found));
+    }
+
+    std::unique_ptr<XmlNode> CreateElement(std::wstring_view name) override {
+        ComPtr<IXMLDOMElement> element;
+        if (document_->createElement(Bstr(name).Get(), element.Put()) != S_OK) return nullptr;
+        return AsNode(element);
+    }
+
+    std::unique_ptr<XmlNode> CreateAttribute(std::wstring_view name) override {
+        ComPtr<IXMLDOMAttribute> attribute;
+        if (document_->createAttribute(Bstr(name).Get(), attribute.Put()) != S_OK) return nullptr;
+        return AsNode(attribute);
+    }
+
+    bool Save(const std::wstring& path) override {
+        const Bstr pathText(path);
+        return document_->save(PathVariant(pathText)) == S_OK;
+    }
+
+private:
+    ComPtr<IXMLDOMDocument> document_;
+};
+
+}  // namespace
+
+std::unique_ptr<XmlDocument> NewXmlDocument() {
+    ComPtr<IXMLDOMDocument> document;
+    if (FAILED(CoCreateInstance(kDomDocumentClass, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument,
+                                document.PutVoid()))) {
+        return nullptr;
+    }
+    return std::make_unique<MsxmlDocument>(std::move(document));
+}

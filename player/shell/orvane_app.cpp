@@ -1,0 +1,66 @@
+#include "orvane_app.h"
+
+#include "app_folder.h"
+#include "data_cleanup.h"
+#include "orvane_dlg.h"
+#include "player_settings.h"
+#include "registry_win32.h"
+#include "scoped_handle.h"
+#include "startup_action.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+namespace {
+
+// A second start never opens a second player: it brings the running one
+// back, even from the tray.
+void RaiseRunningPlayer() {
+    if (HWND running = FindWindowW(nullptr, kMainWindowTitle)) {
+        ShowWindow(running, SW_SHOWDEFAULT);
+        SetForegroundWindow(running);
+    }
+}
+
+}  // namespace
+
+void COrvaneApp::InitInstance(std::wstring_view commandLine) {
+    Win32Registry registry;
+    switch (ResolveStartupAction(commandLine)) {
+    case StartupAction::RegisterToolbarButton:
+        WriteRadioDirectory(registry, GetAppFolder());
+        RegisterToolbarButton(registry, GetAppFolder());
+        return;
+    case StartupAction::Cleanup:
+        RemovePlayerData(registry, GetAppFolder());
+        return;
+    case StartupAction::Run:
+        RunPlayer();
+        return;
+    }
+}
+
+void COrvaneApp::RunPlayer() {
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                              ICC_LINK_CLASS | ICC_DATE_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The main window hosts ActiveX controls (media player, web browser,
+    // ticker), which need OLE on this thread.
+    const HRESULT ole = OleInitialize(nullptr);
+
+    ScopedHandle mutex(CreateMutexW(nullptr, TRUE, kInstanceMutexName));
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        RaiseRunningPlayer();
+    } else if (!FindWindowW(nullptr, kMainWindowTitle)) {
+        COrvaneDlg mainWindow(instance_);
+        mainWindow.DoModal();
+    }
+    mutex.Close();
+    if (SUCCEEDED(ole)) OleUninitialize();
+}
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
+    COrvaneApp app(instance);
+    app.InitInstance(commandLine ? commandLine : L"");
+    return 0;
+}

@@ -1,0 +1,177 @@
+// What the data files' readers and writers rely on from the XML document; run
+// against pugixml on the host and against MSXML under Wine.
+
+#include "scratch_file.h"
+#include "xml_document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+const wchar_t kStations[] =
+    L"<root>"
+    L"<station name=\"Alpha FM\"><homepage>http://alpha.example/</homepage><catid>5</catid></station>"
+    L"<station name=\"Beta\"><homepage> http://beta.example/ </homepage></station>"
+    L"<other/>"
+    L"<station name=\"Gamma\"/>"
+    L"</root>";
+
+std::unique_ptr<XmlDocument> Loaded(std::wstring_view text) {
+    auto document = NewXmlDocument();
+    if (!document || !document->LoadText(text)) return nullptr;
+    return document;
+}
+
+std::wstring TextOf(XmlNode& node, std::wstring_view path) {
+    auto selected = node.SelectSingle(path);
+    if (!selected) return L"<missing>";
+    return selected->Text().value_or(L"<no text>");
+}
+
+std::vector<std::wstring> Names(XmlDocument& document, std::wstring_view path) {
+    std::vector<std::wstring> names;
+    auto list = document.SelectNodes(path);
+    if (!list) return names;
+    for (std::size_t i = 0; i < list->Length(); ++i) {
+        auto item = list->Item(i);
+        names.push_back(item ? TextOf(*item, L"@name") : L"<no item>");
+    }
+    return names;
+}
+
+TEST(XmlDocumentContract, ReadsElementsInDocumentOrderWithTheirChildrenAndAttributes) {
+    auto document = Loaded(kStations);
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(Names(*document, L"root/station"),
+              (std::vector<std::wstring>{L"Alpha FM", L"Beta", L"Gamma"}));
+
+    auto list = document->SelectNodes(L"root/station");
+    ASSERT_NE(list, nullptr);
+    auto first = list->Item(0);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(TextOf(*first, L"homepage"), L"http://alpha.example/");
+    EXPECT_EQ(TextOf(*first, L"catid"), L"5");
+    // Text as the element holds it, without surrounding white space.
+    EXPECT_EQ(TextOf(*list->Item(1), L"homepage"), L"http://beta.example/");
+}
+
+TEST(XmlDocumentContract, NotFoundIsMissing) {
+    auto document = Loaded(kStations);
+    ASSERT_NE(document, nullptr);
+    auto gamma = document->SelectNodes(L"root/station")->Item(2);
+    ASSERT_NE(gamma, nullptr);
+    EXPECT_EQ(gamma->SelectSingle(L"homepage"), nullptr);
+    EXPECT_EQ(gamma->SelectSingle(L"@banner"), nullptr);
+    EXPECT_EQ(document->SelectSingle(L"/nothing"), nullptr);
+    EXPECT_EQ(document->SelectNodes(L"root/station")->Item(3), nullptr);
+}
+
+TEST(XmlDocumentContract, PathMatchingNothingGivesAnEmptyList) {
+    auto document = Loaded(L"<root></root>");
+    ASSERT_NE(document, nullptr);
+    auto list = document->SelectNodes(L"root/queued");
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Length(), 0u);
+}
+
+TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
+    auto document = NewXmlDocument();
+    ASSERT_NE(document, nullptr);
+    EXPECT_FALSE(document->LoadText(L"<root><station></root>"));
+    EXPECT_FALSE(document->LoadText(L""));
+
+    const std::wstring broken = ScratchFile(L"broken.xml");
+    WriteBytes(broken, "<root><link><title>News</title></link>");
+    EXPECT_FALSE(NewXmlDocument()->LoadFile(broken));
+    EXPECT_FALSE(NewXmlDocument()->LoadFile(ScratchFile(L"does-not-exist.xml")));
+}
+
+// Builds the favourites-like file the writers make, saves it and reads it
+// back, with texts outside ASCII on the way.
+TEST(XmlDocumentContract, WrittenDocumentSavesAndLoadsAgainInOrder) {
+    auto document = Loaded(L"<root></root>");
+    ASSERT_NE(document, nullptr);
+    auto root = document->SelectSingle(L"/root");
+    ASSERT_NE(root, nullptr);
+
+    const std::wstring names[] = {L"Radio Z\u00FCrich", L"\u0420\u0430\u0434\u0438\u043E \u20AC",
+                                  L"Caf\u00E9 & <Jazz>"};
+    for (const auto& name : names) {
+        auto station = document->CreateElement(L"station");
+        auto nameAttribute = document->CreateAttribute(L"name");
+        ASSERT_TRUE(station && nameAttribute);
+        ASSERT_TRUE(nameAttribute->SetText(name));
+        ASSERT_TRUE(station->AttachAttribute(*nameAttribute));
+        // The element goes into the tree before its child is added, and the
+        // child is filled after it was appended: both must hold.
+        ASSERT_TRUE(root->AppendChild(*station));
+        auto homepage = document->CreateElement(L"homepage");
+        ASSERT_TRUE(homepage);
+        ASSERT_TRUE(station->AppendChild(*homepage));
+        ASSERT_TRUE(homepage->SetText(name + L" home"));
+    }
+
+    const std::wstring path = ScratchFile(L"written.xml");
+    ASSERT_TRUE(document->Save(path));
+
+    auto reread = NewXmlDocument();
+    ASSERT_TRUE(reread && reread->LoadFile(path));
+    EXPECT_EQ(Names(*reread, L"root/station"),
+              (std::vector<std::wstring>(std::begin(names), std::end(names))));
+    auto list = reread->SelectNodes(L"root/station");
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        EXPECT_EQ(TextOf(*list->Item(i), L"homepage"), names[i] + L" home");
+    }
+}
+
+TEST(XmlDocumentContract, NodesNotAppendedAreNotSaved) {
+    auto document = Loaded(L"<root></root>");
+    ASSERT_NE(document, nullptr);
+    document->CreateElement(L"orphan");
+    auto kept = document->CreateElement(L"queued");
+    document->SelectSingle(L"/root")->AppendChild(*kept);
+
+    const std::wstring path = ScratchFile(L"orphans.xml");
+    ASSERT_TRUE(document->Save(path));
+    auto reread = NewXmlDocument();
+    ASSERT_TRUE(reread->LoadFile(path));
+    EXPECT_EQ(reread->SelectNodes(L"root/queued")->Length(), 1u);
+    EXPECT_EQ(reread->SelectNodes(L"orphan")->Length(), 0u);
+    EXPECT_EQ(reread->SelectNodes(L"root/orphan")->Length(), 0u);
+}
+
+TEST(XmlDocumentContract, AttachingAnAttributeTwiceKeepsOneValue) {
+    auto document = Loaded(L"<root><station/></root>");
+    ASSERT_NE(document, nullptr);
+    auto station = document->SelectSingle(L"/root/station");
+    ASSERT_NE(station, nullptr);
+    for (const wchar_t* value : {L"first", L"second"}) {
+        auto attribute = document->CreateAttribute(L"name");
+        attribute->SetText(value);
+        ASSERT_TRUE(station->AttachAttribute(*attribute));
+    }
+    EXPECT_EQ(TextOf(*station, L"@name"), L"second");
+}
+
+TEST(XmlDocumentContract, ReadsUtf8FilesWithAndWithoutDeclaration) {
+    const std::wstring declared = ScratchFile(L"declared.xml");
+    WriteBytes(declared,
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<root><link><title>Nieuws \xE2\x82\xAC</title></link></root>\n");
+    const std::wstring bare = ScratchFile(L"bare.xml");
+    WriteBytes(bare, "<root><link><title>Caf\xC3\xA9</title></link></root>");
+
+    for (const auto& [path, title] : {std::pair{declared, std::wstring(L"Nieuws \u20AC")},
+                                      std::pair{bare, std::wstring(L"Caf\u00E9")}}) {
+        auto document = NewXmlDocument();
+        ASSERT_TRUE(document->LoadFile(path));
+        auto links = document->SelectNodes(L"root/link");
+        ASSERT_EQ(links->Length(), 1u);
+        EXPECT_EQ(TextOf(*links->Item(0), L"title"), title);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#include "registry_under_test.h"
+
+#include "registry_win32.h"
+
+std::unique_ptr<Registry> MakeRegistryUnderTest() {
+    return std::make_unique<Win32Registry>();
+}

@@ -1,0 +1,54 @@
+// Only one player runs: a second start raises the first and ends.
+
+#include "orvane_app.h"
+#include "player_process.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+bool BecomesVisible(HWND window) {
+    for (int i = 0; i < 50 && !IsWindowVisible(window); ++i) Sleep(100);
+    return IsWindowVisible(window);
+}
+
+// Closes the first player however a test ends.
+struct RunningPlayer {
+    ScopedHandle process;
+    HWND window = nullptr;
+    ~RunningPlayer() {
+        if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+        if (process) WaitForExit(process.Get());
+    }
+};
+
+TEST(SingleInstance, SecondStartRaisesTheHiddenFirstWindowAndEnds) {
+    PlayerCopy player(L"single");
+    RunningPlayer first{player.Start(L"")};
+    ASSERT_TRUE(first.process);
+    first.window = WaitForWindow(kMainWindowTitle);
+    ASSERT_NE(first.window, nullptr);
+    ShowWindow(first.window, SW_HIDE);  // as when it sits in the tray
+    ASSERT_FALSE(IsWindowVisible(first.window));
+
+    EXPECT_EQ(player.RunAndWait(L""), 0u);
+    EXPECT_TRUE(BecomesVisible(first.window));
+    EXPECT_EQ(CountTopLevelWindows(kMainWindowTitle), 1);
+
+    PostMessageW(first.window, WM_CLOSE, 0, 0);
+    first.window = nullptr;
+    EXPECT_EQ(WaitForExit(first.process.Get()), 0u);
+}
+
+TEST(SingleInstance, AWindowWithThePlayersTitleAloneAlsoKeepsASecondPlayerOut) {
+    HWND impostor = CreateWindowExW(0, L"STATIC", kMainWindowTitle, WS_POPUP, 0, 0, 10, 10,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(impostor, nullptr);
+    PlayerCopy player(L"impostor");
+    EXPECT_EQ(player.RunAndWait(L""), 0u);
+    EXPECT_EQ(CountTopLevelWindows(kMainWindowTitle), 1);
+    DestroyWindow(impostor);
+}
+
+}  // namespace
+
