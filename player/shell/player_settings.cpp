@@ -57,7 +57,7 @@ void StorePlaySetting(Registry& registry, std::uint32_t value) {
         key->WriteDword(kPlayValue, value);
 }
 
-std::wstring FormatLastLaunch(const CalendarDate& date) {
+std::wstring FormatLastLaunch(const LocalTime& date) {
     return std::to_wstring(date.year) + L":" + std::to_wstring(date.month) + L":" +
            std::to_wstring(date.day);
 }
@@ -68,7 +68,7 @@ std::optional<std::wstring> ReadLastLaunch(Registry& registry) {
     return key->ReadString(kLastLaunchValue);
 }
 
-void WriteLastLaunch(Registry& registry, const CalendarDate& date) {
+void WriteLastLaunch(Registry& registry, const LocalTime& date) {
     WriteString(registry, RegistryRoot::CurrentUser, kPlayerKey, kLastLaunchValue,
                 FormatLastLaunch(date));
 }

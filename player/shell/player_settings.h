@@ -4,6 +4,7 @@
 // the shell's navigation sound. Every failure is silent: a value that cannot
 // be read counts as absent, one that cannot be written is simply not there.
 
+#include "clock.h"
 #include "registry.h"
 
 #include <cstdint>
@@ -25,12 +26,6 @@ inline constexpr wchar_t kLastLaunchValue[] = L"Last Launch";
 inline constexpr wchar_t kPlayValue[] = L"Play";
 inline constexpr wchar_t kTickerUrlValue[] = L"URL";
 
-struct CalendarDate {
-    unsigned year;
-    unsigned month;
-    unsigned day;
-};
-
 // "-pc" writes only the program folder; the main window also writes the
 // ticker's feed address right after it, when the player key could be opened.
 void WriteRadioDirectory(Registry& registry, std::wstring_view appFolder);
@@ -47,9 +42,9 @@ void StorePlaySetting(Registry& registry, std::uint32_t value);
 
 // "Last Launch": the day of the last fully successful directory refresh,
 // as "year:month:day" without leading zeros.
-std::wstring FormatLastLaunch(const CalendarDate& date);
+std::wstring FormatLastLaunch(const LocalTime& date);
 std::optional<std::wstring> ReadLastLaunch(Registry& registry);
-void WriteLastLaunch(Registry& registry, const CalendarDate& date);
+void WriteLastLaunch(Registry& registry, const LocalTime& date);
 
 // Start-up chores: the player never autostarts, and the web browser controls
 // must not click on every navigation.

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "clock.h"
+
+// The system's local time (GetLocalTime).
+class SystemClock : public Clock {
+public:
+    LocalTime Now() const override;
+};
