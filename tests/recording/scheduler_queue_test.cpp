@@ -10,6 +10,10 @@
 
 namespace {
 
+// A recordings folder that holds no files.
+const std::wstring kEmptyFolder =
+    (std::filesystem::temp_directory_path() / "velmora-no-recordings" / "").wstring();
+
 LocalTime At(unsigned hour, unsigned minute, unsigned second = 0) {
     return {2026, 12, 24, hour, minute, second};
 }
@@ -30,7 +34,7 @@ class SchedulerQueueTest : public testing::Test {
 protected:
     AddResult Add(const wchar_t* name, LocalTime start, LocalTime end,
                   RecordingFormat format = RecordingFormat::Mp3) {
-        return queue.Add(Station(L"Jazz FM"), Choice(name, start, end, format), L"");
+        return queue.Add(Station(L"Jazz FM"), Choice(name, start, end, format), kEmptyFolder);
     }
 
     std::vector<SchedulerRequest> TickAt(LocalTime now) {
@@ -43,53 +47,31 @@ protected:
 };
 
 TEST_F(SchedulerQueueTest, OnlyIntervalsThatShareTimeCollide) {
-    ASSERT_EQ(Add(L"Morning", At(10, 0), At(11, 0)).outcome, AddOutcome::Added);
+    ASSERT_EQ(Add(L"News", At(10, 0), At(11, 0)).outcome, AddOutcome::Added);
+    ASSERT_EQ(Add(L"Touching", At(11, 0), At(12, 0)).outcome, AddOutcome::Added);
 
-    EXPECT_EQ(Add(L"Touching", At(11, 0), At(12, 0)).outcome, AddOutcome::Added);
-    EXPECT_EQ(Add(L"Before", At(9, 0), At(10, 0)).outcome, AddOutcome::Added);
-    ASSERT_EQ(queue.Entries().size(), 3u);
-
-    // Rows now: Before 09-10, Touching 11-12, Morning 10-11.
+    // Rows now: Touching 11-12, News 10-11.
     const AddResult inside = Add(L"Inside", At(10, 30), At(10, 45));
     EXPECT_EQ(inside.outcome, AddOutcome::Overlap);
-    EXPECT_EQ(inside.collidingRow, 2u);
+    EXPECT_EQ(inside.collidingRow, 1u);
     EXPECT_STREQ(AddWarning(inside.outcome), L"Selected interval interfere with queued intervals.");
 
-    const AddResult startInside = Add(L"Start inside", At(9, 30), At(10, 30));
-    EXPECT_EQ(startInside.outcome, AddOutcome::Overlap);
-    EXPECT_EQ(startInside.collidingRow, 0u);
-
-    EXPECT_EQ(Add(L"End inside", At(10, 30), At(11, 30)).collidingRow, 1u);
-    EXPECT_EQ(Add(L"Contains all", At(8, 0), At(13, 0)).collidingRow, 0u);
-    EXPECT_EQ(Add(L"Same interval", At(10, 0), At(11, 0)).collidingRow, 2u);
+    EXPECT_EQ(Add(L"Start inside", At(9, 0), At(10, 30)).collidingRow, 1u);
+    EXPECT_EQ(Add(L"Contains both", At(9, 0), At(12, 0)).collidingRow, 0u);
+    EXPECT_EQ(Add(L"Same interval", At(10, 0), At(11, 0)).collidingRow, 1u);
+    EXPECT_EQ(Add(L"Touching before", At(9, 0), At(10, 0)).outcome, AddOutcome::Added);
     EXPECT_EQ(queue.Entries().size(), 3u);
-}
-
-TEST_F(SchedulerQueueTest, TheQueuedExamplesOfOneMorning) {
-    ASSERT_EQ(Add(L"News", At(10, 0), At(11, 0)).outcome, AddOutcome::Added);
-    EXPECT_EQ(Add(L"A", At(10, 30), At(10, 45)).outcome, AddOutcome::Overlap);
-    EXPECT_EQ(Add(L"B", At(9, 0), At(10, 30)).outcome, AddOutcome::Overlap);
-    EXPECT_EQ(Add(L"C", At(9, 0), At(12, 0)).outcome, AddOutcome::Overlap);
-    EXPECT_EQ(Add(L"D", At(11, 0), At(12, 0)).outcome, AddOutcome::Added);
-}
-
-TEST_F(SchedulerQueueTest, DoneEntriesStillBlockTheirInterval) {
-    ASSERT_EQ(Add(L"Early", At(10, 0), At(11, 0)).outcome, AddOutcome::Added);
-    TickAt(At(10, 0));
-    queue.MarkRunningDone();
-    ASSERT_EQ(queue.Entries()[0].status, RecordingStatus::Done);
-    EXPECT_EQ(Add(L"Again", At(10, 15), At(10, 20)).outcome, AddOutcome::Overlap);
 }
 
 TEST_F(SchedulerQueueTest, ChecksComeInOrderWithTheirWarnings) {
     const RecordingChoice clash = Choice(L"x/y", At(10, 0), At(9, 0));
 
-    AddResult result = queue.Add(SchedulerStation().Current(), clash, L"");
+    AddResult result = queue.Add(SchedulerStation().Current(), clash, kEmptyFolder);
     EXPECT_STREQ(AddWarning(result.outcome), L"Please select radio station.");
-    result = queue.Add(StationInfo{}, clash, L"");
+    result = queue.Add(StationInfo{}, clash, kEmptyFolder);
     EXPECT_EQ(result.outcome, AddOutcome::NoStation);
 
-    result = queue.Add(Station(L"Jazz FM"), clash, L"");
+    result = queue.Add(Station(L"Jazz FM"), clash, kEmptyFolder);
     EXPECT_STREQ(AddWarning(result.outcome), L"Please select start and end time properly.");
     EXPECT_EQ(Add(L"Zero length", At(10, 0), At(10, 0)).outcome, AddOutcome::TimesOutOfOrder);
 
