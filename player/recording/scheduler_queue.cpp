@@ -16,6 +16,11 @@ bool Collides(const LocalTime& start, const LocalTime& end, const QueuedRecordin
            (entry.start <= start && end <= entry.end);
 }
 
+LocalTime ToTheMinute(LocalTime time) {
+    time.second = 0;
+    return time;
+}
+
 bool FileExists(const std::wstring& path) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::path(path), error);
@@ -41,8 +46,10 @@ bool SchedulerQueue::Save(const std::wstring& path) const {
 AddResult SchedulerQueue::Add(const StationInfo& station, const RecordingChoice& choice,
                               const std::wstring& recordingsFolder) {
     if (station.name.empty() || station.name == kNoStationChosen) return {AddOutcome::NoStation};
-    if (!(choice.start < choice.end)) return {AddOutcome::TimesOutOfOrder};
-    if (auto row = FirstCollision(choice.start, choice.end)) return {AddOutcome::Overlap, *row};
+    const LocalTime start = ToTheMinute(choice.start);
+    const LocalTime end = ToTheMinute(choice.end);
+    if (!(start < end)) return {AddOutcome::TimesOutOfOrder};
+    if (auto row = FirstCollision(start, end)) return {AddOutcome::Overlap, *row};
     std::wstring fileName = RecordingFileName(choice.typedName, choice.format);
     if (!IsSafeRecordingFileName(fileName)) return {AddOutcome::UnsafeName};
     if (IsQueuedName(fileName) || FileExists(recordingsFolder + fileName))
@@ -54,8 +61,8 @@ AddResult SchedulerQueue::Add(const StationInfo& station, const RecordingChoice&
     entry.homepage = station.homepage;
     entry.streamlink = station.streamlink;
     entry.name = std::move(fileName);
-    entry.start = choice.start;
-    entry.end = choice.end;
+    entry.start = start;
+    entry.end = end;
     entry.format = choice.format;
     Adopt(std::move(entry), 0);
     return {AddOutcome::Added};

@@ -18,7 +18,7 @@
 struct RecordingChoice {
     std::wstring typedName;  // the name field's text, without extension
     RecordingFormat format = RecordingFormat::Mp3;
-    LocalTime start;  // to the minute
+    LocalTime start;  // seconds are dropped
     LocalTime end;
 };
 

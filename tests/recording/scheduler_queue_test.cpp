@@ -73,7 +73,8 @@ TEST_F(SchedulerQueueTest, ChecksComeInOrderWithTheirWarnings) {
 
     result = queue.Add(Station(L"Jazz FM"), clash, kEmptyFolder);
     EXPECT_STREQ(AddWarning(result.outcome), L"Please select start and end time properly.");
-    EXPECT_EQ(Add(L"Zero length", At(10, 0), At(10, 0)).outcome, AddOutcome::TimesOutOfOrder);
+    EXPECT_EQ(Add(L"Zero length", At(10, 0, 10), At(10, 0, 50)).outcome,
+              AddOutcome::TimesOutOfOrder);
 
     result = Add(L"x/y", At(10, 0), At(11, 0));
     EXPECT_STREQ(AddWarning(result.outcome), L"Please enter a valid recording name.");
