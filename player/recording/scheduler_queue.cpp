@@ -21,6 +21,20 @@ LocalTime ToTheMinute(LocalTime time) {
     return time;
 }
 
+QueuedRecording WaitingEntry(const StationInfo& station, std::wstring fileName,
+                             const LocalTime& start, const LocalTime& end) {
+    QueuedRecording entry;
+    entry.station = station.name;
+    entry.banner = station.banner;
+    entry.homepage = station.homepage;
+    entry.streamlink = station.streamlink;
+    entry.name = std::move(fileName);
+    entry.start = start;
+    entry.end = end;
+    entry.status = RecordingStatus::Waiting;
+    return entry;
+}
+
 bool FileExists(const std::wstring& path) {
     std::error_code error;
     return std::filesystem::exists(std::filesystem::path(path), error);
@@ -55,14 +69,7 @@ AddResult SchedulerQueue::Add(const StationInfo& station, const RecordingChoice&
     if (IsQueuedName(fileName) || FileExists(recordingsFolder + fileName))
         return {AddOutcome::NameTaken};
 
-    QueuedRecording entry;
-    entry.station = station.name;
-    entry.banner = station.banner;
-    entry.homepage = station.homepage;
-    entry.streamlink = station.streamlink;
-    entry.name = std::move(fileName);
-    entry.start = start;
-    entry.end = end;
+    QueuedRecording entry = WaitingEntry(station, std::move(fileName), start, end);
     entry.format = choice.format;
     Adopt(std::move(entry), 0);
     return {AddOutcome::Added};
