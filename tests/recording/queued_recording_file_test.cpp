@@ -51,8 +51,8 @@ TEST(ScheduleTime, TextsThatAreNoRealTimeGiveTimeZero) {
 TEST(QueuedRecordingFile, SavedQueueLoadsBackWithStatusFromTheClock) {
     const std::wstring path = ScratchFile(L"queued-round-trip.xml");
     auto queue = QueuedSample();
-    queue[0].status = RecordingStatus::Recording;
-    queue[1].status = RecordingStatus::Done;
+    queue[0].status = RecordingStatus::Done;  // the status is not stored
+    queue[1].status = RecordingStatus::Waiting;
     ASSERT_TRUE(SaveQueuedRecordings(path, queue));
 
     ExpectQueuedSample(LoadQueuedRecordings(path, kBetweenSampleEnds));
@@ -134,6 +134,13 @@ TEST(QueuedRecordingFile, UnreadableTimesCountAsLongPast) {
     ASSERT_EQ(queue.size(), 1u);
     EXPECT_EQ(queue[0].end, LocalTime{});
     EXPECT_EQ(queue[0].status, RecordingStatus::Done);
+
+    const std::wstring path = ScratchFile(L"queued-time-zero.xml");
+    ASSERT_TRUE(SaveQueuedRecordings(path, queue));
+    const auto reloaded = LoadQueuedRecordings(path, kChristmasEve);
+    ASSERT_EQ(reloaded.size(), 1u);
+    EXPECT_EQ(reloaded[0].end, LocalTime{});
+    EXPECT_EQ(reloaded[0].start, queue[0].start);
 }
 
 TEST(QueuedRecordingFile, MissingOrBrokenFilesGiveAnEmptyQueue) {
