@@ -3,6 +3,8 @@
 // directory refresh) and for the time of day (scheduled recordings); unit
 // tests set it by hand.
 
+#include <compare>
+
 struct LocalTime {
     unsigned year = 0;
     unsigned month = 0;   // 1-12
@@ -10,6 +12,10 @@ struct LocalTime {
     unsigned hour = 0;
     unsigned minute = 0;
     unsigned second = 0;
+
+    // Members run from the largest unit down, so the defaulted comparison is
+    // chronological.
+    friend auto operator<=>(const LocalTime&, const LocalTime&) = default;
 };
 
 class Clock {

@@ -1,0 +1,90 @@
+#include "queued_recording_file.h"
+
+#include "scheduler_recording_name.h"
+#include "scheduler_time.h"
+#include "xml_document.h"
+
+#include <array>
+#include <optional>
+
+namespace {
+
+constexpr std::array<const wchar_t*, 8> kChildren = {
+    L"station", L"banner", L"homepage", L"streamlink", L"name", L"start", L"end", L"format"};
+
+// The eight texts in the order of kChildren; nothing when one is missing.
+std::optional<std::array<std::wstring, 8>> ReadChildren(XmlNode& element) {
+    std::array<std::wstring, 8> texts;
+    for (std::size_t i = 0; i < kChildren.size(); ++i) {
+        auto child = element.SelectSingle(kChildren[i]);
+        auto text = child ? child->Text() : std::nullopt;
+        if (!text) return std::nullopt;
+        texts[i] = std::move(*text);
+    }
+    return texts;
+}
+
+QueuedRecording EntryFromTexts(std::array<std::wstring, 8> texts, const LocalTime& now) {
+    QueuedRecording entry;
+    entry.station = std::move(texts[0]);
+    entry.banner = std::move(texts[1]);
+    entry.homepage = std::move(texts[2]);
+    entry.streamlink = std::move(texts[3]);
+    entry.name = std::move(texts[4]);
+    entry.start = ParseScheduleTime(texts[5]);
+    entry.end = ParseScheduleTime(texts[6]);
+    entry.format = texts[7] == L"MP3" ? RecordingFormat::Mp3 : RecordingFormat::Wav;
+    entry.status = entry.end < now ? RecordingStatus::Done : RecordingStatus::Waiting;
+    return entry;
+}
+
+std::array<std::wstring, 8> TextsOfEntry(const QueuedRecording& entry) {
+    return {entry.station,
+            entry.banner,
+            entry.homepage,
+            entry.streamlink,
+            entry.name,
+            FormatScheduleTime(entry.start),
+            FormatScheduleTime(entry.end),
+            entry.format == RecordingFormat::Mp3 ? L"MP3" : L"WAV"};
+}
+
+bool AppendEntry(XmlDocument& document, XmlNode& root, const QueuedRecording& entry) {
+    auto element = document.CreateElement(L"queued");
+    if (!element) return false;
+    const auto texts = TextsOfEntry(entry);
+    for (std::size_t i = 0; i < kChildren.size(); ++i) {
+        auto child = document.CreateElement(kChildren[i]);
+        if (!child || !child->SetText(texts[i]) || !element->AppendChild(*child)) return false;
+    }
+    return root.AppendChild(*element);
+}
+
+}  // namespace
+
+std::vector<QueuedRecording> LoadQueuedRecordings(const std::wstring& path, const LocalTime& now) {
+    std::vector<QueuedRecording> queue;
+    auto document = NewXmlDocument();
+    if (!document || !document->LoadFile(path)) return queue;
+    auto elements = document->SelectNodes(L"root/queued");
+    if (!elements) return queue;
+    for (std::size_t i = 0; i < elements->Length(); ++i) {
+        auto element = elements->Item(i);
+        auto texts = element ? ReadChildren(*element) : std::nullopt;
+        if (!texts) break;
+        QueuedRecording entry = EntryFromTexts(std::move(*texts), now);
+        if (IsSafeRecordingFileName(entry.name)) queue.push_back(std::move(entry));
+    }
+    return queue;
+}
+
+bool SaveQueuedRecordings(const std::wstring& path, const std::vector<QueuedRecording>& queue) {
+    auto document = NewXmlDocument();
+    if (!document || !document->LoadText(L"<root></root>")) return false;
+    auto root = document->SelectSingle(L"/root");
+    if (!root) return false;
+    for (const auto& entry : queue) {
+        if (!AppendEntry(*document, *root, entry)) return false;
+    }
+    return document->Save(path);
+}

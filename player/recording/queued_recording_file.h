@@ -1,0 +1,28 @@
+#pragma once
+// queued.xml in the program's folder: the scheduler's queue, top row first.
+//
+//   <root>
+//     <queued>
+//       <station/> <banner/> <homepage/> <streamlink/> <name/>
+//       <start>hh:mm dd-mm-yyyy</start> <end/> <format>MP3 or WAV</format>
+//     </queued>
+//   </root>
+//
+// The status is not stored: loading derives it from the clock.
+
+#include "queued_recording.h"
+
+#include <string>
+#include <vector>
+
+inline constexpr wchar_t kQueueFileName[] = L"queued.xml";
+
+// Entries whose end lies before `now` load as Done, the others as Waiting.
+// Loading stops at the first element that lacks one of its eight children,
+// keeping the entries before it, and skips entries whose name is not a safe
+// file name (a hand-edited or foreign file must not make the recorder write
+// outside its folder). A missing or unreadable file gives an empty queue.
+std::vector<QueuedRecording> LoadQueuedRecordings(const std::wstring& path, const LocalTime& now);
+
+// Every entry, whatever its status; an empty queue gives an empty root.
+bool SaveQueuedRecordings(const std::wstring& path, const std::vector<QueuedRecording>& queue);

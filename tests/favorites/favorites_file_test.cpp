@@ -1,0 +1,133 @@
+#include "favorites_file.h"
+#include "favorites_sample.h"
+#include "scratch_file.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadBytes(const std::wstring& path) {
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+std::vector<std::wstring> Names(const FavoritesList& list) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : list.Entries()) names.push_back(entry.name);
+    return names;
+}
+
+std::string Station(const char* name, const char* homepage = "") {
+    return std::string("<station name=\"") + name + "\"><homepage>" + homepage +
+           "</homepage><streamlink/><banner/></station>";
+}
+
+FavoritesList LoadText(const std::string& xml, bool expectedResult) {
+    const std::wstring path = ScratchFile(L"favorites-load.xml");
+    WriteBytes(path, xml);
+    FavoritesList list;
+    EXPECT_EQ(LoadFavorites(path, list), expectedResult);
+    return list;
+}
+
+TEST(FavoritesFile, SavedFavoritesLoadBackTheSame) {
+    const std::wstring path = ScratchFile(L"favorites-round-trip.xml");
+    FavoritesList sample = FavoritesSample();
+    sample.ToggleChecked(0);
+    ASSERT_TRUE(SaveFavorites(path, sample));
+    FavoritesList loaded;
+    EXPECT_TRUE(LoadFavorites(path, loaded));
+    ExpectFavoritesSample(loaded);
+}
+
+TEST(FavoritesFile, EachStationHasItsNameAndThreeChildrenInOrder) {
+    const std::wstring path = ScratchFile(L"favorites-layout.xml");
+    ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
+
+    pugi::xml_document saved;
+    ASSERT_TRUE(saved.load_file(path.c_str()));
+    const pugi::xml_node root = saved.document_element();
+    EXPECT_STREQ(root.name(), "root");
+    std::vector<std::string> stations;
+    for (const auto& station : root.children()) {
+        std::string layout = station.name();
+        for (const auto& attribute : station.attributes())
+            layout += std::string(" @") + attribute.name();
+        for (const auto& child : station.children()) layout += std::string(" ") + child.name();
+        stations.push_back(layout);
+    }
+    const std::string expected = "station @name homepage streamlink banner";
+    EXPECT_EQ(stations, (std::vector<std::string>{expected, expected, expected}));
+
+    ASSERT_TRUE(SaveFavorites(path, FavoritesList()));
+    ASSERT_TRUE(saved.load_file(path.c_str()));
+    EXPECT_STREQ(saved.document_element().name(), "root");
+    EXPECT_TRUE(saved.document_element().first_child().empty());
+}
+
+TEST(FavoritesFile, TheUsersOrderSurvivesLoadSaveCycles) {
+    const std::wstring path = ScratchFile(L"favorites-cycles.xml");
+    WriteBytes(path, "<root>" + Station("first") + Station("second") + Station("third") +
+                         "</root>");
+    std::string previousFile;
+    for (int run = 0; run < 3; ++run) {
+        FavoritesList list;
+        ASSERT_TRUE(LoadFavorites(path, list));
+        EXPECT_EQ(Names(list), (std::vector<std::wstring>{L"first", L"second", L"third"}));
+        ASSERT_TRUE(SaveFavorites(path, list));
+        const std::string saved = ReadBytes(path);
+        if (run > 0) {
+            EXPECT_EQ(saved, previousFile);
+        }
+        previousFile = saved;
+    }
+}
+
+TEST(FavoritesFile, ADuplicateNameKeepsTheFirstValuesAtTheFirstPlace) {
+    const FavoritesList list =
+        LoadText("<root>" + Station("Jazz", "http://first/") + Station("Rock") +
+                     Station("Jazz", "http://second/") + "</root>",
+                 true);
+    EXPECT_EQ(Names(list), (std::vector<std::wstring>{L"Jazz", L"Rock"}));
+    EXPECT_EQ(list.Entries()[0].homepage, L"http://first/");
+}
+
+TEST(FavoritesFile, AnIncompleteStationEndsLoading) {
+    const FavoritesList missingChild = LoadText(
+        "<root>" + Station("Kept") +
+            "<station name=\"Broken\"><homepage/><streamlink/></station>" + Station("Lost") +
+            "</root>",
+        false);
+    EXPECT_EQ(Names(missingChild), (std::vector<std::wstring>{L"Kept"}));
+
+    const FavoritesList missingName = LoadText(
+        "<root>" + Station("Kept") + "<station><homepage/><streamlink/><banner/></station>" +
+            "</root>",
+        false);
+    EXPECT_EQ(Names(missingName), (std::vector<std::wstring>{L"Kept"}));
+}
+
+TEST(FavoritesFile, MissingOrMalformedFilesGiveAnEmptyList) {
+    FavoritesList list;
+    EXPECT_FALSE(LoadFavorites(ScratchFile(L"favorites-never-written.xml"), list));
+    EXPECT_TRUE(list.Entries().empty());
+    EXPECT_TRUE(LoadText("<root>" + Station("Unclosed"), false).Entries().empty());
+    EXPECT_TRUE(LoadText("<root></root>", true).Entries().empty());
+}
+
+TEST(FavoritesFile, FavoritesSavedByMsxmlLoad) {
+    FavoritesList list;
+    EXPECT_TRUE(
+        LoadFavorites((std::filesystem::path(FIXTURE_FOLDER) / "favorites_by_msxml.xml").wstring(),
+                      list));
+    ExpectFavoritesSample(list);
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+// favorites.xml through MSXML: what it saves loads back the same, and
+// favourites saved by the host build (pugixml) load.
+
+#include "app_folder.h"
+#include "favorites_file.h"
+#include "favorites_sample.h"
+#include "scratch_file.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FavoritesMsxml, SavedFavoritesLoadBack) {
+    const std::wstring path = ScratchFile(L"favorites-msxml.xml");
+    ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
+    FavoritesList loaded;
+    EXPECT_TRUE(LoadFavorites(path, loaded));
+    ExpectFavoritesSample(loaded);
+
+    ASSERT_TRUE(SaveFavorites(path, FavoritesList()));
+    FavoritesList empty;
+    EXPECT_TRUE(LoadFavorites(path, empty));
+    EXPECT_TRUE(empty.Entries().empty());
+}
+
+TEST(FavoritesMsxml, FavoritesSavedByPugixmlLoad) {
+    FavoritesList list;
+    EXPECT_TRUE(LoadFavorites(GetAppFolder() + L"fixtures\\favorites_by_pugixml.xml", list));
+    ExpectFavoritesSample(list);
+}
+
+}  // namespace
