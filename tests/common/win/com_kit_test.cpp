@@ -9,6 +9,7 @@
 #include "kit_sample.h"
 #include "kit_sample_resource.h"
 #include "registry_win32.h"
+#include "type_documentation.h"
 #include "type_library_dispatch.h"
 
 #include <gtest/gtest.h>
@@ -189,12 +190,8 @@ TEST(ComKit, IDispatchComesFromTheEmbeddedTypeLibrary) {
 
     ComPtr<ITypeInfo> info;
     ASSERT_EQ(dispatch->GetTypeInfo(0, 0, info.Put()), S_OK);
-    Bstr name;
-    Bstr help;
-    ASSERT_EQ(info->GetDocumentation(MEMBERID_NIL, name.Put(), help.Put(), nullptr, nullptr),
-              S_OK);
-    EXPECT_EQ(name.Text(), L"ISampleCounter");
-    EXPECT_EQ(help.Text(), L"ISampleCounter Interface");
+    EXPECT_EQ(DocumentationOf(*info.Get()),
+              (TypeDocumentation{L"ISampleCounter", L"ISampleCounter Interface"}));
     EXPECT_EQ(dispatch->GetTypeInfo(1, 0, info.Put()), DISP_E_BADINDEX);
 }
 
