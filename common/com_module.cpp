@@ -9,11 +9,7 @@ LONG volatile moduleReferences = 0;
 
 }  // namespace
 
-void ComModule::Attach(HINSTANCE instance) {
-    moduleInstance = instance;
-    // The library needs no per-thread notifications.
-    DisableThreadLibraryCalls(instance);
-}
+void ComModule::Attach(HINSTANCE instance) { moduleInstance = instance; }
 
 HINSTANCE ComModule::Instance() { return moduleInstance; }
 

@@ -11,6 +11,7 @@ class ComModule {
 public:
     // Called from DllMain on DLL_PROCESS_ATTACH.
     static void Attach(HINSTANCE instance);
+    // Null until then: in a program that uses the kit itself, the program.
     static HINSTANCE Instance();
     // The library's full path, as the registration writes it.
     static std::wstring Path();
