@@ -2,7 +2,7 @@
 # Compiles a COM server's .idl with Wine's widl into its header, its
 # interface identifiers (compiled into TARGET) and its type library, which
 # the target's .rc embeds as TYPELIB 1 (the .rc names the .tlb by file name).
-find_program(WIDL widl REQUIRED)
+find_program(WIDL NAMES widl widl-stable REQUIRED)
 set(WIDL_INCLUDE_DIR /usr/include/wine/wine/windows CACHE PATH "Wine's IDL include folder")
 # Where widl finds stdole2.tlb for importlib().
 set(WIDL_LIBRARY_DIR /usr/lib/x86_64-linux-gnu/wine/x86_64-windows CACHE PATH

@@ -5,10 +5,10 @@
 // object (null when it is not aggregated), a private destructor, and a static
 // Interfaces() table in the order in which QueryInterface answers.
 //
-// When aggregated, every interface's IUnknown methods go to the outer object,
-// and only the inner unknown handed to the outer object at creation counts
-// references and answers QueryInterface; otherwise the inner unknown is the
-// object's own identity.
+// When aggregated, the IUnknown methods of every interface go to the outer
+// object, which alone holds the inner unknown: that one keeps the reference
+// count and answers for the inner object's interfaces. Otherwise the inner
+// unknown is the object's identity and the interfaces go to it.
 
 #include "com_module.h"
 
@@ -38,7 +38,7 @@ public:
         *result = nullptr;
         auto* object = new (std::nothrow) Object(outer);
         if (!object) return E_OUTOFMEMORY;
-        IUnknown& inner = object->inner_;
+        IUnknown& inner = static_cast<ComObject*>(object)->inner_;
         const HRESULT hr = inner.QueryInterface(riid, result);
         inner.Release();
         return hr;
