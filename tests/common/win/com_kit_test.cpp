@@ -51,7 +51,8 @@ const ComClass kClasses[] = {
     {&CLSID_SampleCounter, SampleCounter::Create, Aggregation::Allowed},
 };
 // The same class, for a library that refuses to be aggregated.
-const CLSID kRefusingClsid = {0x5c0e2b6a, 0x51d1, 0x4f43, {0x9e, 0x1d, 0x3a, 0x52, 0x6b, 0x7f, 0x10, 0x01}};
+const CLSID kRefusingClsid = {
+    0x5c0e2b6a, 0x51d1, 0x4f43, {0x9e, 0x1d, 0x3a, 0x52, 0x6b, 0x7f, 0x10, 0x01}};
 const ComClass kRefusingClasses[] = {
     {&kRefusingClsid, SampleCounter::Create, Aggregation::Refused},
 };
@@ -207,7 +208,9 @@ protected:
         auto key = registry_.OpenKey(kRoot, path, false);
         return key ? key->ReadString(name) : std::nullopt;
     }
-    bool Exists(const std::wstring& path) { return registry_.OpenKey(kRoot, path, false) != nullptr; }
+    bool Exists(const std::wstring& path) {
+        return registry_.OpenKey(kRoot, path, false) != nullptr;
+    }
 
     Win32Registry registry_;
 };
