@@ -24,6 +24,9 @@ public:
     virtual bool WriteString(std::wstring_view name, std::wstring_view value) = 0;
     virtual bool WriteDword(std::wstring_view name, std::uint32_t value) = 0;
     virtual bool DeleteValue(std::wstring_view name) = 0;
+
+    // Whether the key has keys below it (values do not count).
+    virtual bool HasSubkeys() const = 0;
 };
 
 class Registry {

@@ -62,6 +62,8 @@ public:
         return true;
     }
 
+    bool HasSubkeys() const override { return !node_.subkeys.empty(); }
+
 private:
     // node_ is a reference, so even a const key can hand out a writable value.
     MemoryRegistry::NamedValue* Find(std::wstring_view name) const {

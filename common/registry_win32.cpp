@@ -73,6 +73,13 @@ public:
         return RegDeleteValueW(key_, std::wstring(name).c_str()) == ERROR_SUCCESS;
     }
 
+    bool HasSubkeys() const override {
+        DWORD subkeys = 0;
+        return RegQueryInfoKeyW(key_, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+               subkeys > 0;
+    }
+
 private:
     HKEY key_;  // owned: closed with this object
 };

@@ -94,4 +94,19 @@ TEST_F(RegistryContract, DeleteKeyTreeTakesSubkeysAlongAndLeavesSiblings) {
     EXPECT_FALSE(registry_->DeleteKeyTree(kUser, Path(L"player")));
 }
 
+TEST_F(RegistryContract, HasSubkeysCountsKeysButNotValues) {
+    auto key = registry_->CreateKey(kUser, kScratchKey);
+    ASSERT_NE(key, nullptr);
+    key->WriteString(L"", L"default");
+    key->WriteDword(L"Play", 1);
+    EXPECT_FALSE(key->HasSubkeys());
+
+    ASSERT_NE(registry_->CreateKey(kUser, Path(L"child\\grandchild")), nullptr);
+    EXPECT_TRUE(key->HasSubkeys());
+    EXPECT_TRUE(registry_->OpenKey(kUser, Path(L"child"), false)->HasSubkeys());
+
+    registry_->DeleteKeyTree(kUser, Path(L"child"));
+    EXPECT_FALSE(key->HasSubkeys());
+}
+
 }  // namespace

@@ -5,15 +5,11 @@
 #include <filesystem>
 #include <fstream>
 
-namespace {
-
 std::wstring TestProgramFolder() {
     wchar_t path[MAX_PATH * 4];
     const DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
     return FolderOfPath(std::wstring(path, length));
 }
-
-}  // namespace
 
 PlayerCopy::PlayerCopy(const wchar_t* name) {
     namespace fs = std::filesystem;

@@ -12,6 +12,10 @@
 
 inline constexpr DWORD kProcessTimeoutMs = 30000;
 
+// The folder of the running test program, with its trailing backslash; the
+// built deliverables lie there too.
+std::wstring TestProgramFolder();
+
 class PlayerCopy {
 public:
     // Copies VelmoraRadio.exe from beside the test program into a fresh

@@ -1,0 +1,3 @@
+#pragma once
+
+#define IDR_KIT_SAMPLE 201
