@@ -54,8 +54,43 @@ std::optional<DWORD> NumberHeader(HINTERNET request, DWORD query) {
     return value;
 }
 
-void SetOption(HINTERNET session, DWORD option, DWORD value) {
-    InternetSetOptionW(session, option, &value, sizeof(value));
+void SetOption(HINTERNET handle, DWORD option, DWORD value) {
+    InternetSetOptionW(handle, option, &value, sizeof(value));
+}
+
+void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
+    SetOption(handle, INTERNET_OPTION_CONNECT_TIMEOUT, timeoutMs);
+    SetOption(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, timeoutMs);
+}
+
+struct UrlParts {
+    std::wstring host;
+    INTERNET_PORT port = 0;
+    std::wstring object;  // path and query
+    bool secure = false;
+};
+
+std::optional<UrlParts> SplitUrl(const std::wstring& url) {
+    URL_COMPONENTSW components{};
+    components.dwStructSize = sizeof(components);
+    components.dwHostNameLength = 1;  // non-zero: point into `url`
+    components.dwUrlPathLength = 1;
+    components.dwExtraInfoLength = 1;
+    if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &components))
+        return std::nullopt;
+    if (components.nScheme != INTERNET_SCHEME_HTTP && components.nScheme != INTERNET_SCHEME_HTTPS) {
+        SetLastError(ERROR_INTERNET_UNRECOGNIZED_SCHEME);
+        return std::nullopt;
+    }
+    UrlParts parts;
+    parts.host.assign(components.lpszHostName, components.dwHostNameLength);
+    parts.port = components.nPort;
+    parts.object.assign(components.lpszUrlPath, components.dwUrlPathLength);
+    if (components.lpszExtraInfo)
+        parts.object.append(components.lpszExtraInfo, components.dwExtraInfoLength);
+    if (parts.object.empty()) parts.object = L"/";
+    parts.secure = components.nScheme == INTERNET_SCHEME_HTTPS;
+    return parts;
 }
 
 }  // namespace
@@ -63,23 +98,30 @@ void SetOption(HINTERNET session, DWORD option, DWORD value) {
 HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
                                     const std::function<bool(std::string_view)>& onBlock) {
     HttpTransfer transfer;
+    const auto fail = [&transfer] {
+        transfer.error = LastErrorText();
+        return transfer;
+    };
+    auto parts = SplitUrl(url);
+    if (!parts) return fail();
     InternetHandle session(
         InternetOpenW(kAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!session) {
-        transfer.error = LastErrorText();
-        return transfer;
-    }
-    SetOption(session.Get(), INTERNET_OPTION_CONNECT_TIMEOUT, timeoutMs_);
-    SetOption(session.Get(), INTERNET_OPTION_RECEIVE_TIMEOUT, timeoutMs_);
+    if (!session) return fail();
+    SetTimeouts(session.Get(), timeoutMs_);
     SetOption(session.Get(), INTERNET_OPTION_CONNECT_RETRIES, kConnectRetries);
 
-    InternetHandle request(InternetOpenUrlW(session.Get(), url.c_str(), nullptr, 0,
-                                            INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_BINARY,
-                                            0));
-    if (!request) {
-        transfer.error = LastErrorText();
-        return transfer;
-    }
+    // Made in steps rather than with InternetOpenUrl: Wine takes the time-outs
+    // of a request from its connection handle only, and InternetOpenUrl keeps
+    // that handle to itself.
+    InternetHandle connection(InternetConnectW(session.Get(), parts->host.c_str(), parts->port,
+                                               nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection) return fail();
+    SetTimeouts(connection.Get(), timeoutMs_);
+    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_BINARY;
+    if (parts->secure) flags |= INTERNET_FLAG_SECURE;
+    InternetHandle request(HttpOpenRequestW(connection.Get(), L"GET", parts->object.c_str(),
+                                            nullptr, nullptr, nullptr, flags, 0));
+    if (!request || !HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return fail();
     transfer.status = NumberHeader(request.Get(), HTTP_QUERY_STATUS_CODE).value_or(0);
     transfer.announcedLength = NumberHeader(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
 

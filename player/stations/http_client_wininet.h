@@ -8,9 +8,9 @@
 // directory site, which may be slow but should not be given up on early.
 inline constexpr DWORD kDownloadTimeoutMs = 80000;
 
-// HTTP GET through WinInet with the system's proxy settings. Every request
-// goes to the server (no cached copies) and reads the body in blocks of 512
-// bytes.
+// HTTP GET through WinInet with the system's proxy settings, for http and
+// https addresses. Every request goes to the server (no cached copies) and
+// reads the body in blocks of 512 bytes.
 class WinInetHttpClient : public HttpClient {
 public:
     explicit WinInetHttpClient(DWORD timeoutMs = kDownloadTimeoutMs) : timeoutMs_(timeoutMs) {}
