@@ -1,11 +1,11 @@
 // The workers that report to the main window: the refresh runner hands over
-// a whole new list after WM_DIRECTORY_READY, and the now-playing fetch reads
-// a station's page through WinInet.
+// a whole new list after WM_DIRECTORY_READY, and the now-playing fetcher
+// reads a station's page through WinInet and reports WM_NOWPLAYING_READY.
 
 #include "data_files_win32.h"
 #include "directory_refresh_runner.h"
 #include "http_client_wininet.h"
-#include "now_playing.h"
+#include "now_playing_fetcher.h"
 #include "player_messages.h"
 #include "player_settings.h"
 #include "registry_win32.h"
@@ -101,25 +101,34 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListAfterDirectoryReady) {
     registry.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey);
 }
 
-TEST(FetchNowPlaying, ReadsTheTitleFromTheStationsPage) {
+TEST(NowPlayingFetcher, ReportsATitleReadFromTheStationsPage) {
     ASSERT_FALSE(SiteUrl().empty());
-    WinInetHttpClient http;
-    Win32DataFiles files;
-    Downloader downloads(http, files);
-    NowPlaying nowPlaying;
-    nowPlaying.SetSource({SiteUrl() + L"nowplaying/klassiek.html", L"On air:", L"<br>"});
-    ASSERT_TRUE(FetchNowPlaying(nowPlaying, downloads));
-    EXPECT_EQ(nowPlaying.Title(), L"J.S. Bach - Air");
+    MessageWindow window;
+    auto nowPlaying = std::make_shared<NowPlaying>();
+    NowPlayingFetcher fetcher(nowPlaying);
+    EXPECT_TRUE(fetcher.Wait(0));
 
-    nowPlaying.SetSource({SiteUrl() + L"nowplaying/lindeboom.html", L"<td class=\"song\">",
-                          L"</td>"});
-    ASSERT_TRUE(FetchNowPlaying(nowPlaying, downloads));
-    EXPECT_EQ(nowPlaying.Title(), L"De Kades - Zomeravond");
+    nowPlaying->SetSource({SiteUrl() + L"nowplaying/klassiek.html", L"On air:", L"<br>"});
+    ASSERT_TRUE(fetcher.Start(window.Get()));
+    EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 1u);
+    EXPECT_TRUE(fetcher.Wait(10000));
+    EXPECT_EQ(nowPlaying->Title(), L"J.S. Bach - Air");
 
-    nowPlaying.SetSource({SiteUrl() + L"status/500/nowplaying/lindeboom.html",
-                          L"<td class=\"song\">", L"</td>"});
-    EXPECT_FALSE(FetchNowPlaying(nowPlaying, downloads));
-    EXPECT_EQ(nowPlaying.Title(), L"De Kades - Zomeravond");
+    nowPlaying->SetSource({SiteUrl() + L"nowplaying/lindeboom.html", L"<td class=\"song\">",
+                           L"</td>"});
+    ASSERT_TRUE(fetcher.Start(window.Get()));
+    EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 1u);
+    EXPECT_EQ(nowPlaying->Title(), L"De Kades - Zomeravond");
+
+    // A page that fails, and a station without a source, leave the title.
+    nowPlaying->SetSource({SiteUrl() + L"status/500/nowplaying/lindeboom.html",
+                           L"<td class=\"song\">", L"</td>"});
+    ASSERT_TRUE(fetcher.Start(window.Get()));
+    EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 0u);
+    nowPlaying->SetSource({});
+    ASSERT_TRUE(fetcher.Start(window.Get()));
+    EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 0u);
+    EXPECT_EQ(nowPlaying->Title(), L"De Kades - Zomeravond");
 }
 
 }  // namespace
