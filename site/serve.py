@@ -96,10 +96,13 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
     def resolve(path):
         """The file for a URL path, never outside the site's folder."""
         relative = urllib.parse.unquote(path) or "index.html"
-        candidate = (ROOT / relative).resolve()
-        if candidate.is_dir():
-            candidate = candidate / "index.html"
-        if ROOT not in candidate.parents or not candidate.is_file():
+        try:
+            candidate = (ROOT / relative).resolve()
+            if candidate.is_dir():
+                candidate = candidate / "index.html"
+            if ROOT not in candidate.parents or not candidate.is_file():
+                return None
+        except (OSError, ValueError):  # names the file system refuses
             return None
         return candidate
 

@@ -7,7 +7,6 @@
 #include "registry_win32.h"
 
 bool DirectoryRefreshRunner::Start(HWND owner, bool forced) {
-    if (worker_.IsRunning()) return false;
     auto built = std::make_shared<std::vector<StationInfo>>();
     auto job = [place = place_, forced, built] {
         WinInetHttpClient http;
