@@ -29,7 +29,9 @@ protected:
                                 {downloads_, files_, registry_, clock_}, forced, stations_);
     }
 
-    std::optional<std::string> Local(const wchar_t* name) { return files_.Read(folder_.Path() + name); }
+    std::optional<std::string> Local(const wchar_t* name) {
+        return files_.Read(folder_.Path() + name);
+    }
     std::optional<std::wstring> LastLaunch() { return ReadLastLaunch(registry_); }
     std::wstring Today() { return FormatLastLaunch(clock_.Now()); }
 
