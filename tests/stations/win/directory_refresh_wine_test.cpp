@@ -119,6 +119,29 @@ TEST_F(DirectoryRefreshWine, AMissingFlagFailsTheRefreshWithoutLastLaunch) {
     EXPECT_EQ(LastLaunch(), L"2006:3:7");
 }
 
+TEST_F(DirectoryRefreshWine, FlagNamesThatLeaveTheFlagsFolderWriteNothing) {
+    // A site that answers 200 to everything would fill whatever path it got.
+    const std::wstring answersAll = SiteUrl() + L"status/200/";
+    const std::string links = "<root><link name=\"Mine\">http://mine/</link></root>";
+    WriteBytes(folder_.Path() + L"links.xml", links);
+    std::string directory = "<root>";
+    for (const char* flag : {"..\\links.xml", "../links.xml", "C:\\velmora-evil.bmp", "NUL.bmp",
+                             "nl.bmp"}) {
+        directory += "<station name=\"S\"><homepage>h</homepage><streamlink>s</streamlink>"
+                     "<banner>b</banner><flagfile>" + std::string(flag) + "</flagfile></station>";
+    }
+    WriteBytes(folder_.Path() + L"radio_pal_stations.xml", directory + "</root>");
+    WriteLastLaunch(registry_, clock_.Now());
+
+    ASSERT_TRUE(Refresh(answersAll));
+    EXPECT_EQ(stations_.size(), 5u);
+    EXPECT_EQ(Local(L"links.xml"), links);
+    EXPECT_FALSE(files_.Exists(L"C:\\velmora-evil.bmp"));
+    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"links.xml",
+                                                           L"radio_pal_stations.xml"}));
+    EXPECT_TRUE(files_.Exists(folder_.Path() + L"Flags\\nl.bmp"));
+}
+
 TEST_F(DirectoryRefreshWine, AStalledServerIsGivenUpAfterTheTimeOut) {
     ASSERT_TRUE(Refresh(SiteUrl()));
     // The product waits 80 seconds; the time-out is the same mechanism at 2.
