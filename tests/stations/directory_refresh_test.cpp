@@ -56,11 +56,6 @@ protected:
     std::vector<StationInfo> stations_;
 };
 
-TEST_F(RefreshDirectoryTest, LastLaunchNamesTheDayWithoutLeadingZeros) {
-    WriteLastLaunch(registry_, kToday);
-    EXPECT_EQ(LastLaunch(), L"2006:3:7");
-}
-
 TEST_F(RefreshDirectoryTest, ARefreshIsDueUnlessLastLaunchIsToday) {
     EXPECT_TRUE(RefreshIsDue(registry_, clock_, false));
     WriteLastLaunch(registry_, {2006, 3, 6});

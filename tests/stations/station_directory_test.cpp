@@ -156,14 +156,4 @@ TEST(StationCategories, MaskZeroListsEveryStationOthersThoseSharingABit) {
     EXPECT_TRUE(StationsInCategory(stations, kCategoryCountry).empty());
 }
 
-TEST(StationCategories, TheBrowserListsEachCategoryOnceWithItsOwnBit) {
-    unsigned seen = 0;
-    for (const StationCategory& category : kStationCategories) {
-        EXPECT_EQ(category.mask & seen, 0u) << category.name;
-        seen |= category.mask;
-    }
-    EXPECT_EQ(seen, 1023u);
-    EXPECT_EQ(kStationCategories[0].mask, 0u);
-}
-
 }  // namespace
