@@ -1,0 +1,15 @@
+#include "ansi_text.h"
+
+#include <windows.h>
+
+#include <climits>
+
+std::wstring AnsiToWide(std::string_view bytes) {
+    if (bytes.empty() || bytes.size() > INT_MAX) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, text.data(), length);
+    return text;
+}

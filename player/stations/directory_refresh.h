@@ -1,0 +1,45 @@
+#pragma once
+// The daily refresh of the station directory: download the directory and the
+// links file at most once a day (or when asked), read the local directory,
+// and fetch the flags it names that are not here yet.
+
+#include "clock.h"
+#include "data_files.h"
+#include "downloads.h"
+#include "registry.h"
+#include "station_info.h"
+
+#include <string>
+#include <vector>
+
+// Where the directory comes from and where its copy lives; both end with
+// their separator.
+struct DirectoryPlace {
+    std::wstring appFolder;    // "...\"
+    std::wstring siteBaseUrl;  // ".../"
+};
+
+// What the refresh reaches the outside world through.
+struct DirectoryServices {
+    Downloader& downloads;
+    DataFiles& files;
+    Registry& registry;
+    const Clock& clock;
+};
+
+// True unless "Last Launch" already names today (or a refresh is forced).
+bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced);
+
+// Downloads every flag whose file is missing, in list order; the first failed
+// download ends the walk. Stations without a usable flag file name are passed
+// over: they show no flag.
+bool FetchMissingFlags(const std::vector<StationInfo>& stations, const DirectoryPlace& place,
+                       Downloader& downloads, DataFiles& files);
+
+// Fills `stations` from the local directory after downloading a fresh copy
+// when one is due. On failure `stations` holds what could be read (possibly
+// nothing). "Last Launch" is written only when the refresh succeeded and the
+// due downloads did too, so that after a day without the site the next
+// start tries again.
+bool RefreshDirectory(const DirectoryPlace& place, DirectoryServices services, bool forced,
+                      std::vector<StationInfo>& stations);

@@ -1,0 +1,79 @@
+#include "downloads.h"
+
+#include "ansi_text.h"
+
+#include <cstdint>
+
+namespace {
+
+std::wstring Limited(std::wstring error) {
+    if (error.empty()) error = L"Download failed";
+    if (error.size() > kMaxDownloadErrorLength) error.resize(kMaxDownloadErrorLength);
+    return error;
+}
+
+// Why a transfer that ended without a transport error still does not count.
+std::wstring RefusalOf(const HttpTransfer& transfer, std::uint64_t received) {
+    if (!transfer.error.empty()) return transfer.error;
+    if (transfer.status < 200 || transfer.status > 299)
+        return L"The server answered with HTTP status " + std::to_wstring(transfer.status);
+    if (transfer.announcedLength && *transfer.announcedLength != received)
+        return L"The connection closed after " + std::to_wstring(received) + L" of " +
+               std::to_wstring(*transfer.announcedLength) + L" bytes";
+    return {};
+}
+
+// Addresses come from the network; only the web is fetched, never local
+// files or other schemes the system would open.
+bool IsWebUrl(std::wstring_view url) {
+    const auto startsWith = [url](std::wstring_view scheme) {
+        if (url.size() < scheme.size()) return false;
+        for (std::size_t i = 0; i < scheme.size(); ++i) {
+            const wchar_t c = url[i];
+            const wchar_t lower = c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
+            if (lower != scheme[i]) return false;
+        }
+        return true;
+    };
+    return startsWith(L"http://") || startsWith(L"https://");
+}
+
+std::wstring NotWebError(const std::wstring& url) {
+    return Limited(L"Not a web address: " + url);
+}
+
+}  // namespace
+
+bool DownloadSucceeded(const std::wstring& result) {
+    return result == kDownloadSucceeded;
+}
+
+std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstring& path) {
+    if (!IsWebUrl(url)) return NotWebError(url);
+    auto replacement = files_.Replace(path);
+    if (!replacement) return Limited(L"Cannot create the file " + path);
+    std::uint64_t received = 0;
+    bool written = true;
+    const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
+        received += block.size();
+        written = replacement->Write(block);
+        return written;
+    });
+    if (!written) return Limited(L"Cannot write the file " + path);
+    if (auto refusal = RefusalOf(transfer, received); !refusal.empty()) return Limited(refusal);
+    if (!replacement->Commit()) return Limited(L"Cannot replace the file " + path);
+    return kDownloadSucceeded;
+}
+
+std::wstring Downloader::DownloadToText(const std::wstring& url, std::wstring& text) {
+    if (!IsWebUrl(url)) return NotWebError(url);
+    std::string body;
+    const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
+        body.append(block);
+        return true;
+    });
+    if (auto refusal = RefusalOf(transfer, body.size()); !refusal.empty()) return Limited(refusal);
+    // Converted whole: a block boundary may split a double-byte character.
+    text += AnsiToWide(body);
+    return kDownloadSucceeded;
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The player's downloads: a URL into a data file or into a text. Each returns
+// "yes" on success and otherwise the reason, at most 254 characters long.
+//
+// Only a whole body with a 2xx status counts. A file is written beside the
+// old one and replaces it only then, so an error page or a cut transfer never
+// costs the user the copy that worked.
+
+#include "data_files.h"
+#include "http_client.h"
+
+#include <string>
+
+inline constexpr wchar_t kDownloadSucceeded[] = L"yes";
+inline constexpr std::size_t kMaxDownloadErrorLength = 254;
+
+class Downloader {
+public:
+    Downloader(HttpClient& http, DataFiles& files) : http_(http), files_(files) {}
+
+    std::wstring DownloadToFile(const std::wstring& url, const std::wstring& path);
+    // Appends the body, taken as ANSI text; on failure `text` is left as it was.
+    std::wstring DownloadToText(const std::wstring& url, std::wstring& text);
+
+private:
+    HttpClient& http_;
+    DataFiles& files_;
+};
+
+bool DownloadSucceeded(const std::wstring& result);

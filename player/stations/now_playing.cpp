@@ -1,0 +1,74 @@
+#include "now_playing.h"
+
+namespace {
+
+// Where the title begins: past carriage returns, line feeds, spaces and whole
+// tags ("<" through the next ">").
+std::size_t TitleStart(std::wstring_view text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const wchar_t c = text[at];
+        if (c == L'\r' || c == L'\n' || c == L' ') {
+            ++at;
+        } else if (c == L'<') {
+            const std::size_t close = text.find(L'>', at);
+            if (close == std::wstring_view::npos) return text.size();
+            at = close + 1;
+        } else {
+            break;
+        }
+    }
+    return at;
+}
+
+void TrimTrailing(std::wstring& text, wchar_t c) {
+    while (!text.empty() && text.back() == c) text.pop_back();
+}
+
+}  // namespace
+
+std::wstring ExtractBetween(std::wstring_view page, std::wstring_view tfirst,
+                            std::wstring_view tsecond) {
+    const std::size_t first = page.find(tfirst);
+    if (first == std::wstring_view::npos) return {};
+    const std::size_t start = first + tfirst.size();
+    const std::size_t end = page.find(tsecond, start);
+    if (end == std::wstring_view::npos) return {};
+    const std::wstring_view between = page.substr(start, end - start);
+    std::wstring title(between.substr(TitleStart(between)));
+    TrimTrailing(title, L' ');
+    TrimTrailing(title, L'\r');
+    TrimTrailing(title, L'\n');
+    return title;
+}
+
+void NowPlaying::SetSource(Source source) {
+    std::lock_guard lock(sourceLock_);
+    source_ = std::move(source);
+}
+
+NowPlaying::Source NowPlaying::GetSource() const {
+    std::lock_guard lock(sourceLock_);
+    return source_;
+}
+
+std::wstring NowPlaying::Title() const {
+    std::lock_guard lock(titleLock_);
+    return title_;
+}
+
+void NowPlaying::SetTitle(std::wstring title) {
+    std::lock_guard lock(titleLock_);
+    title_ = std::move(title);
+}
+
+bool FetchNowPlaying(NowPlaying& nowPlaying, Downloader& downloads) {
+    const NowPlaying::Source source = nowPlaying.GetSource();
+    if (source.current.empty() || source.tfirst.empty() || source.tsecond.empty()) return false;
+    std::wstring page;
+    if (!DownloadSucceeded(downloads.DownloadToText(source.current, page))) return false;
+    std::wstring title = ExtractBetween(page, source.tfirst, source.tsecond);
+    if (title.empty()) return false;
+    nowPlaying.SetTitle(std::move(title));
+    return true;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The title now playing on the current station, read from a web page of the
+// station's own: the text between two markers on that page.
+
+#include "downloads.h"
+
+#include <mutex>
+#include <string>
+#include <string_view>
+
+// The text after the first `tfirst` up to the next `tsecond`, with line
+// breaks, spaces and whole tags skipped at its start and trailing spaces,
+// then carriage returns, then line feeds removed. Empty when a marker is not
+// found.
+std::wstring ExtractBetween(std::wstring_view page, std::wstring_view tfirst,
+                            std::wstring_view tsecond);
+
+// Shared between the user-interface thread and the fetch workers. The source
+// and the title have a lock each, and neither is held while anything else
+// runs, so a slow page never blocks the window.
+class NowPlaying {
+public:
+    struct Source {
+        std::wstring current;  // URL of the page naming the title
+        std::wstring tfirst;
+        std::wstring tsecond;
+    };
+
+    void SetSource(Source source);
+    Source GetSource() const;
+    std::wstring Title() const;
+    void SetTitle(std::wstring title);
+
+private:
+    mutable std::mutex sourceLock_;  // lock A
+    Source source_;
+    mutable std::mutex titleLock_;  // lock B
+    std::wstring title_;
+};
+
+// One fetch of the title. True, with the title stored, when the page was read
+// and the markers gave a title; otherwise the stored title stays as it was.
+bool FetchNowPlaying(NowPlaying& nowPlaying, Downloader& downloads);

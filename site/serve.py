@@ -1,0 +1,176 @@
+#!/usr/bin/env python3
+"""Serves the demo directory site (site/public) on loopback.
+
+    serve.py [--port N] [--port-file FILE]
+
+Only 127.0.0.1 is ever bound. With --port 0 (the default) the system picks a
+free port; the port is printed as "port N" once the server listens, and also
+written to --port-file when given, so scripts can wait for it.
+
+Text files (.xml, .html, .php) may contain {{BASE}}, which is replaced by the
+base URL the server is reached at ("http://127.0.0.1:N/"), so the same files
+work on any port. A query string is ignored ("banner.php?bid=12").
+
+For failure tests, a path prefix changes how the files under it are answered:
+
+    /status/NNN/...     the HTTP status NNN with a small error page
+    /close-early/...    the whole length announced, half the body, then close
+    /stall/...          the request is read, then nothing is sent
+    /stall-body/...     the headers and half the body, then nothing more
+
+A stalled connection is held until the client gives up or --stall-limit
+seconds have passed.
+"""
+
+import argparse
+import http.server
+import mimetypes
+import pathlib
+import socket
+import sys
+import threading
+import time
+import urllib.parse
+
+ROOT = pathlib.Path(__file__).resolve().parent / "public"
+TEMPLATED = {".xml", ".html", ".php"}
+
+
+def content_type(path, body):
+    if path.suffix == ".php":
+        return "text/xml" if body.lstrip().startswith(b"<?xml") else "text/html"
+    return mimetypes.guess_type(path.name)[0] or "application/octet-stream"
+
+
+class SiteHandler(http.server.BaseHTTPRequestHandler):
+    server_version = "VelmoraDemoSite/1.0"
+    # One request per connection, so a fault ends with its connection.
+    protocol_version = "HTTP/1.0"
+
+    def do_GET(self):
+        self.answer(send_body=True)
+
+    def do_HEAD(self):
+        self.answer(send_body=False)
+
+    def answer(self, send_body):
+        fault, path = self.split_fault(urllib.parse.urlsplit(self.path).path)
+        if fault and fault[0] == "status":
+            return self.send_error_page(int(fault[1]), send_body)
+        if fault and fault[0] == "stall":
+            return self.stall()
+        file = self.resolve(path)
+        if file is None:
+            return self.send_error_page(404, send_body)
+        body = file.read_bytes()
+        if file.suffix in TEMPLATED:
+            body = body.replace(b"{{BASE}}", self.base_url().encode("ascii"))
+        self.send_response(200)
+        self.send_header("Content-Type", content_type(file, body))
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Cache-Control", "no-cache")
+        self.end_headers()
+        if not send_body:
+            return
+        if fault and fault[0] in ("close-early", "stall-body"):
+            self.wfile.write(body[: len(body) // 2])
+            self.wfile.flush()
+            if fault[0] == "stall-body":
+                self.stall()
+            return
+        self.wfile.write(body)
+
+    @staticmethod
+    def split_fault(path):
+        """The fault named by the path's prefix, if any, and the rest of the path."""
+        parts = path.lstrip("/").split("/")
+        if len(parts) >= 2 and parts[0] == "status" and parts[1].isdigit():
+            code = int(parts[1])
+            if 200 <= code <= 599:
+                return ("status", parts[1]), "/".join(parts[2:])
+        if parts and parts[0] in ("close-early", "stall", "stall-body"):
+            return (parts[0],), "/".join(parts[1:])
+        return None, "/".join(parts)
+
+    @staticmethod
+    def resolve(path):
+        """The file for a URL path, never outside the site's folder."""
+        relative = urllib.parse.unquote(path) or "index.html"
+        try:
+            candidate = (ROOT / relative).resolve()
+            if candidate.is_dir():
+                candidate = candidate / "index.html"
+            if ROOT not in candidate.parents or not candidate.is_file():
+                return None
+        except (OSError, ValueError):  # names the file system refuses
+            return None
+        return candidate
+
+    def base_url(self):
+        return "http://127.0.0.1:%d/" % self.server.server_address[1]
+
+    def send_error_page(self, code, send_body):
+        reason = http.server.BaseHTTPRequestHandler.responses.get(code, ("Error",))[0]
+        body = ("<html><head><title>%d %s</title></head><body><h1>%d %s</h1></body></html>\n"
+                % (code, reason, code, reason)).encode("ascii")
+        self.send_response(code, reason)
+        self.send_header("Content-Type", "text/html")
+        self.send_header("Content-Length", str(len(body)))
+        self.end_headers()
+        if send_body:
+            self.wfile.write(body)
+
+    def stall(self):
+        deadline = time.monotonic() + self.server.stall_limit
+        while time.monotonic() < deadline and not self.server.stopping.is_set():
+            # A client that gave up closes its end; the socket then reads empty.
+            self.connection.settimeout(0.2)
+            try:
+                if self.connection.recv(1, socket.MSG_PEEK) == b"":
+                    break
+            except (TimeoutError, OSError):
+                pass
+        self.close_connection = True
+
+    def log_message(self, format, *args):
+        if self.server.verbose:
+            sys.stderr.write("%s\n" % (format % args))
+
+
+class SiteServer(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def __init__(self, port, stall_limit, verbose):
+        super().__init__(("127.0.0.1", port), SiteHandler)
+        self.stall_limit = stall_limit
+        self.verbose = verbose
+        self.stopping = threading.Event()
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Serve the demo directory site on loopback.")
+    parser.add_argument("--port", type=int, default=0)
+    parser.add_argument("--port-file")
+    parser.add_argument("--stall-limit", type=float, default=120.0)
+    parser.add_argument("--verbose", action="store_true")
+    options = parser.parse_args()
+
+    server = SiteServer(options.port, options.stall_limit, options.verbose)
+    port = server.server_address[1]
+    if options.port_file:
+        # Written whole under another name first: a reader never sees half.
+        written = pathlib.Path(options.port_file + ".new")
+        written.write_text("%d\n" % port)
+        written.replace(options.port_file)
+    print("port %d" % port, flush=True)
+    try:
+        server.serve_forever()
+    except KeyboardInterrupt:
+        pass
+    finally:
+        server.stopping.set()
+        server.server_close()
+
+
+if __name__ == "__main__":
+    main()
