@@ -70,6 +70,9 @@ WaveResult WaveFileWriter::Open(const std::wstring& path, const CaptureFormat& f
         file_.close();
         return WaveResult::OpenFailed;
     }
+    // The header goes to disk at once, so a file left by a crash still
+    // reads as a recording that never finished.
+    file_.flush();
     dataBytes_ = 0;
     return WaveResult::Ok;
 }
