@@ -64,3 +64,19 @@ TEST(CaptureFormatList, Mp3OnALowRateDeviceHasNoFormat) {
 }
 
 }  // namespace
+
+#include "capture_device_list.h"
+
+namespace {
+
+TEST(CaptureDeviceList, KeepsTwentyDevicesWithAGuidAndTheDefaultDevice) {
+    std::vector<bool> hasGuid(23, true);
+    hasGuid[0] = false;  // the default capture device
+    hasGuid[22] = false;
+    const auto listed = ListedCaptureDevices(hasGuid);
+    ASSERT_EQ(listed.size(), 22u);
+    EXPECT_EQ(listed[20], 20u);
+    EXPECT_EQ(listed[21], 22u);
+}
+
+}  // namespace

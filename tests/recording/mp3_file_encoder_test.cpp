@@ -66,7 +66,10 @@ protected:
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
     Mp3FileEncoder encoder_{[] { return std::optional(FakeTable()); }};
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() / "velmora-fake.mp3";
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("velmora-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+         ".mp3");
 };
 
 TEST_F(Mp3Encoder, ConfiguresConstant192kWithCrcAndNoReservoir) {

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <numbers>
+#include <string>
 #include <vector>
 
 namespace {
@@ -85,7 +86,11 @@ class LameEncoding : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { mpg123_init(); }
     void TearDown() override { std::filesystem::remove(path_); }
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() / "velmora-tone.mp3";
+    // Each test its own file: CTest runs them side by side.
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("velmora-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+         ".mp3");
 };
 
 TEST_F(LameEncoding, StereoToneBecomesMpeg1LayerThreeAt192WithCrc) {
