@@ -13,6 +13,19 @@ MIXERCONTROLDETAILS Details(DWORD controlId, DWORD items, DWORD itemSize, void* 
     return details;
 }
 
+// One control's details: an entry per item of a multiple-item control, or
+// a single value (items 0) on one uniform channel.
+template <class Detail>
+std::optional<std::vector<Detail>> ReadDetails(HMIXEROBJ mixer, DWORD controlId, DWORD items,
+                                               DWORD what) {
+    std::vector<Detail> details(items ? items : 1);
+    MIXERCONTROLDETAILS request = Details(controlId, items, sizeof(Detail), details.data());
+    if (mixerGetControlDetailsW(mixer, &request, MIXER_OBJECTF_HMIXER | what) != MMSYSERR_NOERROR) {
+        return std::nullopt;
+    }
+    return details;
+}
+
 DWORD ControlType(SelectorKind kind) {
     return kind == SelectorKind::Mux ? MIXERCONTROL_CONTROLTYPE_MUX : MIXERCONTROL_CONTROLTYPE_MIXER;
 }
@@ -44,15 +57,20 @@ bool WinmmRecordingMixer::Close() {
     return closed;
 }
 
-std::optional<std::uint32_t> WinmmRecordingMixer::WaveInDestination() {
-    MIXERLINEW line{};
-    line.cbStruct = sizeof line;
-    line.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
-    if (mixerGetLineInfoW(Object(), &line, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) !=
-        MMSYSERR_NOERROR) {
+std::optional<MIXERLINEW> WinmmRecordingMixer::LineInfo(MIXERLINEW query, DWORD by) {
+    query.cbStruct = sizeof query;
+    if (mixerGetLineInfoW(Object(), &query, MIXER_OBJECTF_HMIXER | by) != MMSYSERR_NOERROR) {
         return std::nullopt;
     }
-    return line.dwDestination;
+    return query;
+}
+
+std::optional<std::uint32_t> WinmmRecordingMixer::WaveInDestination() {
+    MIXERLINEW query{};
+    query.dwComponentType = MIXERLINE_COMPONENTTYPE_DST_WAVEIN;
+    const auto line = LineInfo(query, MIXER_GETLINEINFOF_COMPONENTTYPE);
+    if (!line) return std::nullopt;
+    return line->dwDestination;
 }
 
 std::optional<MIXERCONTROLW> WinmmRecordingMixer::ControlOfType(DWORD lineId, DWORD type) {
@@ -75,45 +93,32 @@ std::optional<MIXERCONTROLW> WinmmRecordingMixer::ControlOfType(DWORD lineId, DW
 
 std::optional<MixerSelector> WinmmRecordingMixer::FindSelector(std::uint32_t destination,
                                                                SelectorKind kind) {
-    MIXERLINEW line{};
-    line.cbStruct = sizeof line;
-    line.dwDestination = destination;
-    if (mixerGetLineInfoW(Object(), &line, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_DESTINATION) !=
-        MMSYSERR_NOERROR) {
-        return std::nullopt;
-    }
-    const auto control = ControlOfType(line.dwLineID, ControlType(kind));
+    MIXERLINEW query{};
+    query.dwDestination = destination;
+    const auto line = LineInfo(query, MIXER_GETLINEINFOF_DESTINATION);
+    if (!line) return std::nullopt;
+    const auto control = ControlOfType(line->dwLineID, ControlType(kind));
     if (!control) return std::nullopt;
     return MixerSelector{control->dwControlID, kind, control->cMultipleItems};
 }
 
 std::optional<std::vector<std::wstring>> WinmmRecordingMixer::ItemNames(const MixerSelector& selector) {
-    std::vector<MIXERCONTROLDETAILS_LISTTEXTW> texts(selector.itemCount);
-    MIXERCONTROLDETAILS details = Details(selector.controlId, selector.itemCount,
-                                          sizeof(MIXERCONTROLDETAILS_LISTTEXTW), texts.data());
-    if (mixerGetControlDetailsW(Object(), &details,
-                                MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_LISTTEXT) !=
-        MMSYSERR_NOERROR) {
-        return std::nullopt;
-    }
+    const auto texts = ReadDetails<MIXERCONTROLDETAILS_LISTTEXTW>(
+        Object(), selector.controlId, selector.itemCount, MIXER_GETCONTROLDETAILSF_LISTTEXT);
+    if (!texts) return std::nullopt;
     std::vector<std::wstring> names;
-    for (const auto& text : texts) {
+    for (const auto& text : *texts) {
         names.emplace_back(text.szName, wcsnlen(text.szName, std::size(text.szName)));
     }
     return names;
 }
 
 std::optional<std::vector<bool>> WinmmRecordingMixer::SelectorValues(const MixerSelector& selector) {
-    std::vector<MIXERCONTROLDETAILS_BOOLEAN> values(selector.itemCount);
-    MIXERCONTROLDETAILS details = Details(selector.controlId, selector.itemCount,
-                                          sizeof(MIXERCONTROLDETAILS_BOOLEAN), values.data());
-    if (mixerGetControlDetailsW(Object(), &details,
-                                MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE) !=
-        MMSYSERR_NOERROR) {
-        return std::nullopt;
-    }
+    const auto values = ReadDetails<MIXERCONTROLDETAILS_BOOLEAN>(
+        Object(), selector.controlId, selector.itemCount, MIXER_GETCONTROLDETAILSF_VALUE);
+    if (!values) return std::nullopt;
     std::vector<bool> result;
-    for (const auto& value : values) result.push_back(value.fValue != 0);
+    for (const auto& value : *values) result.push_back(value.fValue != 0);
     return result;
 }
 
@@ -130,15 +135,10 @@ bool WinmmRecordingMixer::SetSelectorValues(const MixerSelector& selector,
 
 std::optional<MIXERLINEW> WinmmRecordingMixer::SourceLine(std::uint32_t destination,
                                                           std::uint32_t source) {
-    MIXERLINEW line{};
-    line.cbStruct = sizeof line;
-    line.dwDestination = destination;
-    line.dwSource = source;
-    if (mixerGetLineInfoW(Object(), &line, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_SOURCE) !=
-        MMSYSERR_NOERROR) {
-        return std::nullopt;
-    }
-    return line;
+    MIXERLINEW query{};
+    query.dwDestination = destination;
+    query.dwSource = source;
+    return LineInfo(query, MIXER_GETLINEINFOF_SOURCE);
 }
 
 std::optional<std::wstring> WinmmRecordingMixer::SourceLineName(std::uint32_t destination,
@@ -161,14 +161,10 @@ std::optional<std::uint32_t> WinmmRecordingMixer::Volume(std::uint32_t destinati
                                                          std::uint32_t source) {
     const auto controlId = VolumeControlId(destination, source);
     if (!controlId) return std::nullopt;
-    MIXERCONTROLDETAILS_UNSIGNED value{};
-    MIXERCONTROLDETAILS details = Details(*controlId, 0, sizeof value, &value);
-    if (mixerGetControlDetailsW(Object(), &details,
-                                MIXER_OBJECTF_HMIXER | MIXER_GETCONTROLDETAILSF_VALUE) !=
-        MMSYSERR_NOERROR) {
-        return std::nullopt;
-    }
-    return value.dwValue;
+    const auto value = ReadDetails<MIXERCONTROLDETAILS_UNSIGNED>(Object(), *controlId, 0,
+                                                                 MIXER_GETCONTROLDETAILSF_VALUE);
+    if (!value) return std::nullopt;
+    return value->front().dwValue;
 }
 
 bool WinmmRecordingMixer::SetVolume(std::uint32_t destination, std::uint32_t source,

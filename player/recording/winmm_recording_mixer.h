@@ -33,6 +33,7 @@ public:
 private:
     explicit WinmmRecordingMixer(HMIXER mixer) : mixer_(mixer) {}
     HMIXEROBJ Object() const { return reinterpret_cast<HMIXEROBJ>(mixer_); }
+    std::optional<MIXERLINEW> LineInfo(MIXERLINEW query, DWORD by);
     std::optional<MIXERLINEW> SourceLine(std::uint32_t destination, std::uint32_t source);
     std::optional<MIXERCONTROLW> ControlOfType(DWORD lineId, DWORD type);
 
