@@ -6,6 +6,7 @@
 #include "capture_format.h"
 #include "recording_file_format.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 

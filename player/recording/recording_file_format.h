@@ -2,7 +2,6 @@
 // The two kinds of recording file, in the order of the recorder's file-format
 // combo ("MP3" is entry 0, "WAV" entry 1).
 
-#include <optional>
 #include <string_view>
 
 enum class RecordingFileFormat { Mp3 = 0, Wav = 1 };

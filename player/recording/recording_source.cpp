@@ -36,6 +36,7 @@ std::optional<int> RecordingSource::OpenRecordingMixer(std::unique_ptr<Recording
     mixer_ = std::move(mixer);
     selector_.reset();
     selectedItem_ = -1;
+    loopbackFound_ = false;
     if (!mixer_) return std::nullopt;
     FindRecordingSource();
     const auto volume = GetSourceVolume();

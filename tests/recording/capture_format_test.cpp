@@ -1,5 +1,6 @@
 #include "capture_format.h"
 #include "capture_format_list.h"
+#include "fake_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -7,21 +8,6 @@
 #include <set>
 
 namespace {
-
-class OfferingDevice : public CaptureDevice {
-public:
-    explicit OfferingDevice(std::set<std::uint32_t> rates) : rates_(std::move(rates)) {}
-    bool Supports(const CaptureFormat& format) override { return rates_.contains(format.sampleRate); }
-    std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat&, std::uint32_t,
-                                                std::uint32_t) override {
-        return nullptr;
-    }
-    bool WaitForBlock() override { return false; }
-    void WakeBlockWaiter() override {}
-
-private:
-    std::set<std::uint32_t> rates_;
-};
 
 TEST(CaptureFormat, CandidatesRunThroughRatesAndLayouts) {
     EXPECT_EQ(CaptureFormatCandidate(0), (CaptureFormat{48000, 8, 1}));

@@ -5,9 +5,8 @@
 #include "capture_buffer.h"
 #include "sample_writer.h"
 
-#include <condition_variable>
+#include <memory>
 #include <cstdint>
-#include <mutex>
 #include <set>
 #include <vector>
 
@@ -54,6 +53,26 @@ public:
 
 private:
     std::vector<std::uint8_t> ring_;
+};
+
+// A device that offers every format of some rates and, when asked to,
+// hands out fake ring buffers; not for recording (nothing ever wakes).
+class OfferingDevice : public CaptureDevice {
+public:
+    explicit OfferingDevice(std::set<std::uint32_t> rates, bool givesBuffers = true)
+        : rates_(std::move(rates)), givesBuffers_(givesBuffers) {}
+    bool Supports(const CaptureFormat& format) override { return rates_.contains(format.sampleRate); }
+    std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat&, std::uint32_t blockSize,
+                                                std::uint32_t blockCount) override {
+        if (!givesBuffers_) return nullptr;
+        return std::make_unique<FakeCaptureBuffer>(blockSize * blockCount);
+    }
+    bool WaitForBlock() override { return false; }
+    void WakeBlockWaiter() override {}
+
+private:
+    std::set<std::uint32_t> rates_;
+    bool givesBuffers_;
 };
 
 // What the pass handed over, one entry per call; it outlives the writer,

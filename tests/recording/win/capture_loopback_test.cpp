@@ -5,7 +5,7 @@
 
 #include "app_folder.h"
 #include "capture_engine.h"
-#include "capture_format_list.h"
+#include "capture_setup.h"
 #include "directsound_capture.h"
 #include "wave_file_writer.h"
 
@@ -86,15 +86,12 @@ TEST(CaptureLoopback, RecordsThePlayedToneIntoAWaveFile) {
     CaptureEngine engine([&](int level) {
         if (level > loudest) loudest = level;
     });
-    auto device = DirectSoundCaptureDevice::Open(monitor->guid);
-    ASSERT_TRUE(device);
-    const auto formats = BuildFormatList(*device, RecordingFileFormat::Wav);
-    const auto entry = DefaultFormatEntry(formats);
-    ASSERT_TRUE(entry);
-    const CaptureFormat format = CaptureFormatCandidate(formats[*entry].candidate);
+    const CaptureSetup setup = SetUpCapture(engine, DirectSoundCaptureDevice::Open(monitor->guid),
+                                            RecordingFileFormat::Wav);
+    ASSERT_EQ(setup.failed, CaptureSetupStep::Done);
+    ASSERT_TRUE(engine.Format());
+    const CaptureFormat format = *engine.Format();
     EXPECT_EQ(CaptureFormatText(format), L"44100 Hz, 16-bit Stereo");
-    engine.UseDevice(std::move(device));
-    ASSERT_TRUE(engine.BuildCaptureBuffer(format));
 
     const std::wstring path = GetAppFolder() + L"capture_loopback.wav";
     auto writer = std::make_unique<WaveFileWriter>();
