@@ -16,6 +16,7 @@ struct FakeLibrary {
     std::vector<std::uint8_t> config;
     std::vector<std::uint32_t> chunkValues;
     std::uint32_t samplesPerChunk = 8;
+    std::uint32_t claimedExtra = 0;  // bytes the library claims beyond what it wrote
     BeError initResult = kBeSuccess;
     int failChunk = -1;
     BeError deinitResult = kBeSuccess;
@@ -37,7 +38,7 @@ BeError FakeEncode(BeStream stream, std::uint32_t count, const std::int16_t*, st
     if (static_cast<int>(fake.chunkValues.size()) == fake.failChunk) return 1;
     fake.chunkValues.push_back(count);
     std::fill(output, output + count, std::uint8_t('e'));
-    *produced = count;
+    *produced = count + fake.claimedExtra;
     return kBeSuccess;
 }
 BeError FakeDeinit(BeStream, std::uint8_t* output, std::uint32_t* produced) {
@@ -134,6 +135,15 @@ TEST_F(Mp3Encoder, AFailingFlushClosesWithoutTheLastBytes) {
     encoder_.Close();
     EXPECT_EQ(fake.closeCount, 1);
     EXPECT_EQ(FileBytes(), "");
+}
+
+TEST_F(Mp3Encoder, NeverWritesMoreThanTheOutputBufferHolds) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    fake.claimedExtra = 1000;
+    const std::vector<std::uint8_t> block(16, 0);
+    EXPECT_TRUE(encoder_.Encode(block.data(), block.size()));
+    encoder_.Close();
+    EXPECT_EQ(FileBytes().size(), 64u + 1u);  // the whole output buffer, then the flush
 }
 
 TEST_F(Mp3Encoder, OpenFailsWithoutALibraryOrAStream) {
