@@ -41,8 +41,8 @@ public:
     virtual std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat& format,
                                                         std::uint32_t blockSize,
                                                         std::uint32_t blockCount) = 0;
-    // Waits until a block is complete or WakeBlockWaiter is called. True when
-    // a block woke it.
+    // Waits until a block is complete or WakeBlockWaiter is called; false
+    // when waiting itself failed.
     virtual bool WaitForBlock() = 0;
     virtual void WakeBlockWaiter() = 0;
 };

@@ -1,5 +1,6 @@
 #include "capture_engine.h"
 
+#include <system_error>
 #include <utility>
 
 CaptureEngine::CaptureEngine(std::function<void(int)> showLevel)
@@ -32,7 +33,13 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
     writer_ = std::move(writer);
     recording_ = true;
     StartCapture();
-    worker_ = std::thread(&CaptureEngine::CaptureThread, this);
+    try {
+        worker_ = std::thread(&CaptureEngine::CaptureThread, this);
+    } catch (const std::system_error&) {
+        recording_ = false;
+        StopCapture();
+        return false;
+    }
     return true;
 }
 
@@ -60,9 +67,9 @@ void CaptureEngine::StopCapture() {
 }
 
 void CaptureEngine::CaptureThread() {
-    while (recording_) {
-        if (device_->WaitForBlock()) PumpCapture();
-    }
+    // A wait that fails would fail again at once; the recording then keeps
+    // what it has until the stop drains the rest.
+    while (recording_ && device_->WaitForBlock()) PumpCapture();
 }
 
 PumpResult CaptureEngine::PumpCapture() {

@@ -37,7 +37,8 @@ public:
     // Takes the opened writer, sets the recording flag, starts the buffer
     // (rebuilt for every recording) and the worker. Without a format nothing
     // is captured until the stop; the writer still gets closed then. False
-    // (writer closed at once) when there is no device or a recording runs.
+    // (writer closed at once) when there is no device, a recording runs or
+    // the worker cannot be started.
     bool StartRecording(std::unique_ptr<SampleWriter> writer);
     // Clears the flag, waits for the worker, then drains what is left and
     // closes the writer.
