@@ -28,21 +28,29 @@ bool Mp3FileEncoder::Open(const std::wstring& path, std::uint32_t sampleRate,
     std::uint32_t samplesPerChunk = 0;
     std::uint32_t outputSize = 0;
     stream_ = 0;
-    if (table_.initStream(config.data(), &samplesPerChunk, &outputSize, &stream_) != kBeSuccess ||
-        samplesPerChunk == 0) {
+    if (table_.initStream(config.data(), &samplesPerChunk, &outputSize, &stream_) != kBeSuccess) {
         file_.close();
         return false;
     }
     streamOpen_ = true;
-    try {
-        input_.assign(samplesPerChunk, 0);
-        output_.assign(outputSize, 0);
-    } catch (const std::bad_alloc&) {
+    // A library that asks for no input or gives no room for output cannot
+    // be fed safely.
+    if (samplesPerChunk == 0 || outputSize == 0 || !AllocateBuffers(samplesPerChunk, outputSize)) {
         CloseStream();
         file_.close();
         return false;
     }
     return true;
+}
+
+bool Mp3FileEncoder::AllocateBuffers(std::uint32_t samplesPerChunk, std::uint32_t outputSize) {
+    try {
+        input_.assign(samplesPerChunk, 0);
+        output_.assign(outputSize, 0);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }
 
 bool Mp3FileEncoder::Encode(const std::uint8_t* bytes, std::size_t length) {

@@ -39,6 +39,7 @@ public:
     }
 
 private:
+    bool AllocateBuffers(std::uint32_t samplesPerChunk, std::uint32_t outputSize);
     bool WriteProduced(std::uint32_t produced);
     void CloseStream();
 

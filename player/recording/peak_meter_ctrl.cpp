@@ -70,8 +70,10 @@ bool CPeakMeterCtrl::Create(HWND parent, const RECT& rect, int controlId) {
         timeBeginPeriod(caps.wPeriodMin) == TIMERR_NOERROR) {
         timerPeriod_ = caps.wPeriodMin;
     }
-    std::lock_guard timerLock(timerMutex_);
-    alive_ = true;
+    {
+        std::lock_guard lock(timerMutex_);
+        alive_ = true;
+    }
     std::lock_guard lock(liveMetersMutex);
     liveMeters.insert(this);
     return true;

@@ -157,6 +157,11 @@ TEST_F(Mp3Encoder, OpenFailsWithoutALibraryOrAStream) {
 
     fake.initResult = kBeSuccess;
     EXPECT_FALSE(encoder_.Open((path_.parent_path() / "missing" / "x.mp3").wstring(), 44100, 2));
+
+    // A stream that takes no samples is closed again at once.
+    fake.samplesPerChunk = 0;
+    EXPECT_FALSE(encoder_.Open(path_.wstring(), 44100, 2));
+    EXPECT_EQ(fake.closeCount, 1);
 }
 
 TEST(Mp3EncoderLibrary, TheInfoTagIsOptionalTheOtherEntriesAreNot) {
