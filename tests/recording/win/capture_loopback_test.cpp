@@ -25,7 +25,10 @@
 namespace {
 
 constexpr wchar_t kMonitorName[] = L"Monitor of Null Output";
-constexpr DWORD kRecordMs = 3000;
+// The device under Wine may take a second or two before it delivers sound,
+// so the test records until it has this much, within a time limit.
+constexpr std::uint32_t kWantedSeconds = 2;
+constexpr DWORD kRecordLimitMs = 15000;
 
 // A looping 440 Hz tone on the default playback device, for as long as the
 // object lives.
@@ -65,6 +68,22 @@ private:
     ComPtr<IDirectSoundBuffer> buffer_;
 };
 
+// Passes the sound on to the WAV writer and counts it for the test thread.
+class CountingWriter : public SampleWriter {
+public:
+    CountingWriter(std::unique_ptr<WaveFileWriter> file, std::atomic<std::uint64_t>& bytes)
+        : file_(std::move(file)), bytes_(bytes) {}
+    bool WriteSamples(const std::uint8_t* bytes, std::size_t length) override {
+        bytes_ += length;
+        return file_->WriteSamples(bytes, length);
+    }
+    void Close() override { file_->Close(); }
+
+private:
+    std::unique_ptr<WaveFileWriter> file_;
+    std::atomic<std::uint64_t>& bytes_;
+};
+
 std::uint32_t U32At(const std::string& bytes, std::size_t offset) {
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t(std::uint8_t(bytes[offset + i])) << (8 * i);
@@ -94,10 +113,15 @@ TEST(CaptureLoopback, RecordsThePlayedToneIntoAWaveFile) {
     EXPECT_EQ(CaptureFormatText(format), L"44100 Hz, 16-bit Stereo");
 
     const std::wstring path = GetAppFolder() + L"capture_loopback.wav";
-    auto writer = std::make_unique<WaveFileWriter>();
-    ASSERT_EQ(writer->Open(path, format), WaveResult::Ok);
-    ASSERT_TRUE(engine.StartRecording(std::move(writer)));
-    Sleep(kRecordMs);
+    auto wave = std::make_unique<WaveFileWriter>();
+    ASSERT_EQ(wave->Open(path, format), WaveResult::Ok);
+    std::atomic<std::uint64_t> recorded{0};
+    ASSERT_TRUE(engine.StartRecording(std::make_unique<CountingWriter>(std::move(wave), recorded)));
+    const DWORD start = GetTickCount();
+    while (recorded < kWantedSeconds * format.AvgBytesPerSec() &&
+           GetTickCount() - start < kRecordLimitMs) {
+        Sleep(50);
+    }
     engine.StopRecording();
 
     std::ifstream file(std::filesystem::path(path), std::ios::binary);
@@ -108,10 +132,8 @@ TEST(CaptureLoopback, RecordsThePlayedToneIntoAWaveFile) {
     const std::uint32_t dataBytes = U32At(bytes, 52);
     EXPECT_EQ(dataBytes + 56 + dataBytes % 2, bytes.size());
     EXPECT_EQ(dataBytes % 4, 0u);
-    // Roughly the time recorded (the device may take a moment to start), in
-    // whole blocks of an eighth of a second.
-    EXPECT_GT(dataBytes, format.AvgBytesPerSec());
-    EXPECT_LT(dataBytes, format.AvgBytesPerSec() * 5);
+    EXPECT_EQ(dataBytes, recorded);
+    EXPECT_GE(dataBytes, kWantedSeconds * format.AvgBytesPerSec());
 
     double sum = 0;
     const auto* samples = reinterpret_cast<const std::int16_t*>(bytes.data() + 56);
