@@ -137,6 +137,7 @@ void CPeakMeterCtrl::StopDecayTimer() {
     UINT id = 0;
     {
         std::lock_guard lock(timerMutex_);
+        delayMs_ = 0;
         id = timerId_.exchange(0);
     }
     // Outside the lock: a callback of this timer may be waiting for it.

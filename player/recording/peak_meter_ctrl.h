@@ -54,7 +54,7 @@ private:
     MeterLook look_{MeterRgb(0, 0, 0)};
     std::mutex timerMutex_;  // guards the three below and each start or stop decision
     std::atomic<UINT> timerId_{0};
-    UINT delayMs_ = 10;
+    UINT delayMs_ = 0;       // 0 while the owner wants no decay timer
     bool alive_ = false;     // between Create and Destroy: a timer may be started
     UINT timerPeriod_ = 0;   // raised system timer resolution, undone at destruction
 };

@@ -62,6 +62,11 @@ TEST_F(MeterWindow, ALevelFromTheWorkerSinksToEmptyAndANewOneRestartsTheTimer) {
     const std::array<int, 1> level = {51};
     meter.SetLevels(level, 0, 1);
     EXPECT_TRUE(meter.DecayTimerRunning());
+
+    // Once the owner stops the timer, levels no longer start it.
+    meter.StopDecayTimer();
+    meter.SetLevels(level, 0, 1);
+    EXPECT_FALSE(meter.DecayTimerRunning());
 }
 
 TEST_F(MeterWindow, PaintsLitLedsInTheirZoneColours) {
