@@ -1,0 +1,78 @@
+#include "capture_engine.h"
+
+#include <system_error>
+#include <utility>
+
+CaptureEngine::CaptureEngine(std::function<void(int)> showLevel)
+    : showLevel_(std::move(showLevel)) {}
+
+CaptureEngine::~CaptureEngine() { StopRecording(); }
+
+void CaptureEngine::UseDevice(std::unique_ptr<CaptureDevice> device) {
+    StopRecording();
+    buffer_.reset();
+    format_.reset();
+    device_ = std::move(device);
+}
+
+bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
+    buffer_.reset();
+    format_ = format;
+    nextOffset_ = 0;
+    blockSize_ = CaptureNotifySize(format);
+    if (!device_) return false;
+    buffer_ = device_->CreateBuffer(format, blockSize_, kCaptureBlocksPerBuffer);
+    return buffer_ != nullptr;
+}
+
+bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
+    if (recording_ || !device_) {
+        if (writer) writer->Close();
+        return false;
+    }
+    writer_ = std::move(writer);
+    recording_ = true;
+    StartCapture();
+    try {
+        worker_ = std::thread(&CaptureEngine::CaptureThread, this);
+    } catch (const std::system_error&) {
+        recording_ = false;
+        StopCapture();
+        return false;
+    }
+    return true;
+}
+
+void CaptureEngine::StopRecording() {
+    if (!recording_) return;
+    recording_ = false;
+    // The worker may be waiting for a block that never comes (no buffer, or a
+    // device that stopped delivering); wake it rather than wait forever.
+    if (device_) device_->WakeBlockWaiter();
+    worker_.join();
+    StopCapture();
+}
+
+void CaptureEngine::StartCapture() {
+    if (!format_ || !BuildCaptureBuffer(*format_)) return;
+    buffer_->Start();
+}
+
+void CaptureEngine::StopCapture() {
+    if (buffer_) {
+        buffer_->Stop();
+        PumpCapture();
+    }
+    if (writer_) std::exchange(writer_, nullptr)->Close();
+}
+
+void CaptureEngine::CaptureThread() {
+    // A wait that fails would fail again at once; the recording then keeps
+    // what it has until the stop drains the rest.
+    while (recording_ && device_->WaitForBlock()) PumpCapture();
+}
+
+PumpResult CaptureEngine::PumpCapture() {
+    if (!buffer_ || !writer_) return PumpResult::NothingToDo;
+    return ::PumpCapture({*buffer_, blockSize_, nextOffset_}, *writer_, showLevel_);
+}

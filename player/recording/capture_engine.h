@@ -1,0 +1,65 @@
+#pragma once
+// Records the capture device into the current writer: a looping ring buffer
+// of 16 blocks, drained by one worker thread per recording each time the
+// device completes a block.
+//
+// Threads: the owner (the recorder's user-interface thread) calls everything
+// here. While a recording runs, the buffer, the ring offset, the writer and
+// the level callback belong to the worker; the owner touches them again only
+// after it has cleared the recording flag and joined the worker.
+
+#include "capture_buffer.h"
+#include "capture_pump.h"
+#include "sample_writer.h"
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <thread>
+
+class CaptureEngine {
+public:
+    // showLevel is called on the worker thread with each block's level.
+    explicit CaptureEngine(std::function<void(int)> showLevel);
+    ~CaptureEngine();
+    CaptureEngine(const CaptureEngine&) = delete;
+    CaptureEngine& operator=(const CaptureEngine&) = delete;
+
+    // Stops any recording and releases the buffer of the previous device.
+    void UseDevice(std::unique_ptr<CaptureDevice> device);
+    CaptureDevice* Device() const { return device_.get(); }
+
+    // Replaces the ring buffer with an idle one in this format.
+    bool BuildCaptureBuffer(const CaptureFormat& format);
+    const std::optional<CaptureFormat>& Format() const { return format_; }
+
+    // Takes the opened writer, sets the recording flag, starts the buffer
+    // (rebuilt for every recording) and the worker. Without a format nothing
+    // is captured until the stop; the writer still gets closed then. False
+    // (writer closed at once) when there is no device, a recording runs or
+    // the worker cannot be started.
+    bool StartRecording(std::unique_ptr<SampleWriter> writer);
+    // Clears the flag, waits for the worker, then drains what is left and
+    // closes the writer.
+    void StopRecording();
+    bool IsRecording() const { return recording_; }
+
+    // One draining pass into the current writer.
+    PumpResult PumpCapture();
+
+private:
+    void StartCapture();
+    void StopCapture();
+    void CaptureThread();
+
+    std::function<void(int)> showLevel_;
+    std::unique_ptr<CaptureDevice> device_;
+    std::optional<CaptureFormat> format_;
+    std::unique_ptr<CaptureBuffer> buffer_;
+    std::uint32_t blockSize_ = 0;
+    std::uint32_t nextOffset_ = 0;
+    std::unique_ptr<SampleWriter> writer_;
+    std::atomic<bool> recording_{false};
+    std::thread worker_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// One draining pass over the capture ring buffer: every complete block that
+// the device has filled since the last pass goes to the writer, in ring
+// order; a partly filled block waits for the next pass.
+
+#include "capture_buffer.h"
+#include "sample_writer.h"
+
+#include <cstdint>
+#include <functional>
+
+enum class PumpResult { NothingToDo, Drained, Failed };
+
+struct CaptureRing {
+    CaptureBuffer& buffer;
+    std::uint32_t blockSize;
+    std::uint32_t& nextOffset;  // where the next unread block starts
+};
+
+// The level callback gets the meter level of the pass's first region.
+PumpResult PumpCapture(const CaptureRing& ring, SampleWriter& writer,
+                       const std::function<void(int)>& showLevel);

@@ -1,0 +1,54 @@
+#include "capture_settings.h"
+
+#include "player_settings.h"
+
+#include <cwctype>
+
+namespace {
+
+std::optional<std::wstring> ReadSetting(Registry& registry, const wchar_t* name) {
+    auto key = registry.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false);
+    return key ? key->ReadString(name) : std::nullopt;
+}
+
+bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix) {
+    if (prefix.size() > text.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (std::towlower(static_cast<wint_t>(text[i])) !=
+            std::towlower(static_cast<wint_t>(prefix[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+void SaveCaptureSettings(Registry& registry, const CaptureSettings& settings) {
+    auto key = registry.CreateKey(RegistryRoot::CurrentUser, kPlayerKey);
+    if (!key) return;
+    key->WriteString(kDeviceValue, settings.device);
+    key->WriteString(kFormatValue, settings.format);
+    key->WriteString(kFileFormatValue, RecordingFileFormatName(settings.fileFormat));
+}
+
+std::optional<std::size_t> FindEntryByPrefix(const std::vector<std::wstring>& entries,
+                                             std::wstring_view text) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (StartsWithIgnoringCase(entries[i], text)) return i;
+    }
+    return std::nullopt;
+}
+
+std::size_t StoredDeviceEntry(Registry& registry, const std::vector<std::wstring>& devices) {
+    const auto stored = ReadSetting(registry, kDeviceValue);
+    return stored ? FindEntryByPrefix(devices, *stored).value_or(0) : 0;
+}
+
+RecordingFileFormat StoredFileFormat(Registry& registry) {
+    const auto stored = ReadSetting(registry, kFileFormatValue);
+    if (!stored) return RecordingFileFormat::Mp3;
+    const std::vector<std::wstring> names = {std::wstring(RecordingFileFormatName(RecordingFileFormat::Mp3)),
+                                             std::wstring(RecordingFileFormatName(RecordingFileFormat::Wav))};
+    return static_cast<RecordingFileFormat>(FindEntryByPrefix(names, *stored).value_or(0));
+}

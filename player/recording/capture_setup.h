@@ -1,0 +1,32 @@
+#pragma once
+// Readies the capture engine for a device and a file format: the device's
+// formats for that file format, the default one chosen ("44100 Hz, 16-bit
+// Stereo" when offered) and an idle ring buffer in it. The recorder runs it
+// at start-up and after every device or file-format change, and shows the
+// message of the step that failed.
+
+#include "capture_engine.h"
+#include "capture_format_list.h"
+#include "recording_file_format.h"
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+enum class CaptureSetupStep { Done, Device, DirectSound, FormatList, Buffer };
+
+struct CaptureSetup {
+    CaptureSetupStep failed = CaptureSetupStep::Done;
+    std::vector<FormatEntry> formats;
+    std::optional<std::size_t> formatEntry;
+};
+
+// Hands the device (null when it could not be opened) to the engine, which
+// stops any recording first.
+CaptureSetup SetUpCapture(CaptureEngine& engine, std::unique_ptr<CaptureDevice> device,
+                          RecordingFileFormat fileFormat);
+
+// The recorder's error text for a failed step; the start-up names the
+// format list failure at more length than a later change does.
+std::wstring_view CaptureSetupMessage(CaptureSetupStep failed, bool atStartUp);

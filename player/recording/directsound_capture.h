@@ -1,0 +1,43 @@
+#pragma once
+// DirectSound capture behind the engine's capture port: the devices the
+// system offers, a device opened by GUID (or the default one), and ring
+// buffers with 16 notification positions on the device's one auto-reset
+// event.
+
+#include "capture_buffer.h"
+#include "com_ptr.h"
+#include "scoped_handle.h"
+
+#include <windows.h>
+#include <dsound.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct CaptureDeviceEntry {
+    std::wstring description;
+    std::optional<GUID> guid;  // none for the default capture device
+};
+
+// The devices in enumeration order, at most 20 of them with a GUID.
+std::vector<CaptureDeviceEntry> EnumerateCaptureDevices();
+
+class DirectSoundCaptureDevice : public CaptureDevice {
+public:
+    // Null when DirectSound cannot open the device.
+    static std::unique_ptr<DirectSoundCaptureDevice> Open(const std::optional<GUID>& guid);
+
+    bool Supports(const CaptureFormat& format) override;
+    std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat& format, std::uint32_t blockSize,
+                                                std::uint32_t blockCount) override;
+    bool WaitForBlock() override;
+    void WakeBlockWaiter() override;
+
+private:
+    DirectSoundCaptureDevice(ComPtr<IDirectSoundCapture> capture, ScopedHandle blockEvent);
+
+    ComPtr<IDirectSoundCapture> capture_;
+    ScopedHandle blockEvent_;  // auto-reset; outlives every buffer of this device
+};

@@ -1,0 +1,219 @@
+#include "peak_meter_ctrl.h"
+
+#include <set>
+#include <utility>
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"VelmoraPeakMeter";
+
+std::mutex liveMetersMutex;
+std::set<const CPeakMeterCtrl*> liveMeters;  // guarded by liveMetersMutex
+
+void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
+    SetDCBrushColor(dc, colour);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+// An off-screen copy of the client area, copied to the window when done.
+class BufferedPaint {
+public:
+    BufferedPaint(HDC target, int width, int height)
+        : target_(target), width_(width), height_(height), dc_(CreateCompatibleDC(target)),
+          bitmap_(CreateCompatibleBitmap(target, width, height)),
+          oldBitmap_(SelectObject(dc_, bitmap_)) {}
+    ~BufferedPaint() {
+        BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
+        SelectObject(dc_, oldBitmap_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    BufferedPaint(const BufferedPaint&) = delete;
+    BufferedPaint& operator=(const BufferedPaint&) = delete;
+    HDC Dc() const { return dc_; }
+
+private:
+    HDC target_;
+    int width_, height_;
+    HDC dc_;          // owned
+    HBITMAP bitmap_;  // owned
+    HGDIOBJ oldBitmap_;
+};
+
+ATOM RegisterMeterClass(WNDPROC procedure) {
+    static const ATOM atom = [procedure] {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = GetModuleHandleW(nullptr);
+        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kClassName;
+        return RegisterClassExW(&windowClass);
+    }();
+    return atom;
+}
+
+}  // namespace
+
+CPeakMeterCtrl::~CPeakMeterCtrl() { Destroy(); }
+
+bool CPeakMeterCtrl::Create(HWND parent, const RECT& rect, int controlId) {
+    if (hwnd_ || !RegisterMeterClass(WindowProc)) return false;
+    look_.background = GetSysColor(COLOR_BTNFACE);
+    hwnd_ = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                            rect.right - rect.left, rect.bottom - rect.top, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)),
+                            GetModuleHandleW(nullptr), this);
+    if (!hwnd_) return false;
+    TIMECAPS caps{};
+    if (timeGetDevCaps(&caps, sizeof caps) == MMSYSERR_NOERROR &&
+        timeBeginPeriod(caps.wPeriodMin) == TIMERR_NOERROR) {
+        timerPeriod_ = caps.wPeriodMin;
+    }
+    {
+        std::lock_guard lock(timerMutex_);
+        alive_ = true;
+    }
+    std::lock_guard lock(liveMetersMutex);
+    liveMeters.insert(this);
+    return true;
+}
+
+void CPeakMeterCtrl::Destroy() {
+    {
+        // From here on no timer callback reaches this meter; one that runs
+        // right now finishes before the erase.
+        std::lock_guard lock(liveMetersMutex);
+        liveMeters.erase(this);
+    }
+    {
+        std::lock_guard lock(timerMutex_);
+        alive_ = false;
+    }
+    StopDecayTimer();
+    if (timerPeriod_) timeEndPeriod(std::exchange(timerPeriod_, 0));
+    if (HWND hwnd = hwnd_.exchange(nullptr)) DestroyWindow(hwnd);
+}
+
+void CPeakMeterCtrl::SetBandLayout(int bands, int ledsPerBand) {
+    model_.SetBandLayout(bands, ledsPerBand);
+    Repaint();
+}
+
+void CPeakMeterCtrl::SetZoneLimits(int green, int yellow, int maximum) {
+    model_.SetZoneLimits(green, yellow, maximum);
+    Repaint();
+}
+
+void CPeakMeterCtrl::SetBackColour(COLORREF colour) {
+    look_.background = colour;
+    Repaint();
+}
+
+void CPeakMeterCtrl::SetGrid(bool on) {
+    if (look_.grid == on) return;
+    look_.grid = on;
+    Repaint();
+}
+
+bool CPeakMeterCtrl::SetLevels(std::span<const int> values, int offset, int count) {
+    std::lock_guard lock(timerMutex_);
+    if (!model_.SetLevels(values, offset, count)) return false;
+    // The timer stops itself once the bar is empty; a new level has to get
+    // it going again or the bar would stay lit.
+    if (alive_ && delayMs_ && timerId_ == 0) StartTimerLocked();
+    Repaint();
+    return true;
+}
+
+void CPeakMeterCtrl::StartDecayTimer(UINT delayMs) {
+    std::lock_guard lock(timerMutex_);
+    if (!alive_ || timerId_ != 0) return;
+    delayMs_ = delayMs;
+    StartTimerLocked();
+}
+
+void CPeakMeterCtrl::StopDecayTimer() {
+    UINT id = 0;
+    {
+        std::lock_guard lock(timerMutex_);
+        delayMs_ = 0;
+        id = timerId_.exchange(0);
+    }
+    // Outside the lock: a callback of this timer may be waiting for it.
+    if (id) timeKillEvent(id);
+}
+
+void CPeakMeterCtrl::StartTimerLocked() {
+    timerId_ = timeSetEvent(delayMs_, 0, OnTimer, reinterpret_cast<DWORD_PTR>(this),
+                            TIME_PERIODIC | TIME_CALLBACK_FUNCTION);
+}
+
+void CALLBACK CPeakMeterCtrl::OnTimer(UINT timerId, UINT, DWORD_PTR user, DWORD_PTR, DWORD_PTR) {
+    std::lock_guard lock(liveMetersMutex);
+    auto* meter = reinterpret_cast<CPeakMeterCtrl*>(user);
+    if (liveMeters.contains(meter)) meter->DecayTick(timerId);
+}
+
+void CPeakMeterCtrl::DecayTick(UINT timerId) {
+    std::lock_guard lock(timerMutex_);
+    if (timerId_ != timerId) return;  // a timer this meter has already let go
+    Repaint();
+    // Killing its own timer from the timer thread is allowed and never waits.
+    if (!model_.DecayTick()) timeKillEvent(timerId_.exchange(0));
+}
+
+void CPeakMeterCtrl::Repaint() const {
+    if (HWND hwnd = hwnd_) InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void CPeakMeterCtrl::Paint() {
+    PAINTSTRUCT paint;
+    HWND hwnd = hwnd_;
+    HDC dc = BeginPaint(hwnd, &paint);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    {
+        BufferedPaint buffer(dc, client.right, client.bottom);
+        HDC memory = buffer.Dc();
+        FillColour(memory, client, look_.background);
+        HPEN pen = CreatePen(PS_SOLID, 1, MeterGridPenColour(look_.background));
+        HGDIOBJ oldPen = SelectObject(memory, pen);
+        for (const MeterCell& cell : model_.PaintPlan(client.right, client.bottom, look_)) {
+            if (cell.gridLineX) {
+                MoveToEx(memory, *cell.gridLineX, cell.gridTop, nullptr);
+                LineTo(memory, *cell.gridLineX, cell.gridBottom);
+            }
+            const RECT fill{cell.fill.left, cell.fill.top, cell.fill.right, cell.fill.bottom};
+            FillColour(memory, fill, cell.colour);
+        }
+        SelectObject(memory, oldPen);
+        DeleteObject(pen);
+        SetDCBrushColor(memory, kMeterFrameColour);
+        FrameRect(memory, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+    EndPaint(hwnd, &paint);
+}
+
+LRESULT CALLBACK CPeakMeterCtrl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* meter = reinterpret_cast<CPeakMeterCtrl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    switch (message) {
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT:
+        if (meter && meter->hwnd_) {
+            meter->Paint();
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY:
+        // The parent may destroy the window before the meter object goes.
+        if (meter) meter->hwnd_ = nullptr;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}

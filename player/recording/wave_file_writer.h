@@ -1,0 +1,35 @@
+#pragma once
+// Writes a recording as a RIFF WAVE file: "fmt ", a "fact" chunk and "data".
+// While the recording runs the RIFF and data sizes on disk are 0 and the fact
+// value is 0xFFFFFFFF, so a file left by a crash is recognisable; Close
+// patches the sizes and sets the fact value to 0.
+
+#include "capture_format.h"
+#include "sample_writer.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+enum class WaveResult { Ok, NotOpen, InvalidArgument, WriteFailed, OpenFailed };
+
+class WaveFileWriter : public SampleWriter {
+public:
+    WaveFileWriter() = default;
+    ~WaveFileWriter() override;
+    WaveFileWriter(const WaveFileWriter&) = delete;
+    WaveFileWriter& operator=(const WaveFileWriter&) = delete;
+
+    // Creates or replaces the file and writes the header.
+    WaveResult Open(const std::wstring& path, const CaptureFormat& format);
+    // written receives how many bytes were taken, also on failure.
+    WaveResult Write(const std::uint8_t* bytes, std::size_t length, std::size_t& written);
+    void Close() override;
+
+    bool WriteSamples(const std::uint8_t* bytes, std::size_t length) override;
+
+private:
+    std::fstream file_;
+    std::uint32_t dataBytes_ = 0;
+};

@@ -1,0 +1,133 @@
+#include "capture_engine.h"
+#include "fake_capture.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+namespace {
+
+// Hands out fake ring buffers and lets the test complete blocks, which wakes
+// the engine's worker the way the device's block event does.
+class FakeCaptureDevice : public CaptureDevice {
+public:
+    bool Supports(const CaptureFormat&) override { return true; }
+    std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat&, std::uint32_t blockSize,
+                                                std::uint32_t blockCount) override {
+        std::lock_guard lock(mutex_);
+        auto buffer = std::make_unique<FakeCaptureBuffer>(blockSize * blockCount);
+        current_ = buffer.get();
+        block_ = blockSize;
+        ++buffersCreated;
+        return buffer;
+    }
+    bool WaitForBlock() override {
+        std::unique_lock lock(mutex_);
+        waiting_ = true;
+        changed_.notify_all();
+        changed_.wait(lock, [this] { return signalled_; });
+        signalled_ = false;
+        waiting_ = false;
+        ++wakeUps_;
+        changed_.notify_all();
+        return true;
+    }
+    void WakeBlockWaiter() override {
+        std::lock_guard lock(mutex_);
+        signalled_ = true;
+        changed_.notify_all();
+    }
+
+    // Once the worker is idle again (so it does not read the ring meanwhile),
+    // the device fills blocks of the current buffer and, when asked, signals.
+    void CompleteBlocks(int count, std::uint8_t value, bool signal = true) {
+        std::unique_lock lock(mutex_);
+        changed_.wait_for(lock, std::chrono::seconds(5), [this] { return waiting_; });
+        current_->Capture(block_ * count, value);
+        if (!signal) return;
+        const int before = wakeUps_;
+        signalled_ = true;
+        changed_.notify_all();
+        changed_.wait_for(lock, std::chrono::seconds(5), [&] { return wakeUps_ > before; });
+    }
+    FakeCaptureBuffer* Current() { return current_; }
+    int buffersCreated = 0;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool signalled_ = false;
+    bool waiting_ = false;
+    int wakeUps_ = 0;
+    FakeCaptureBuffer* current_ = nullptr;
+    std::uint32_t block_ = 0;
+};
+
+struct Recorder {
+    Recorder() : engine([this](int level) { levels.push_back(level); }) {
+        auto owned = std::make_unique<FakeCaptureDevice>();
+        device = owned.get();
+        engine.UseDevice(std::move(owned));
+    }
+    FakeCaptureDevice* device;
+    std::vector<int> levels;
+    CaptureEngine engine;
+};
+
+const CaptureFormat kSlowFormat{8000, 8, 1};  // 1024-byte blocks
+
+TEST(CaptureEngine, RecordsEveryCompletedBlockAndTheRestAtTheStop) {
+    Recorder recorder;
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
+    WriterLog written;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    EXPECT_EQ(recorder.device->buffersCreated, 2);  // rebuilt for the recording
+    EXPECT_TRUE(recorder.device->Current()->started);
+
+    recorder.device->CompleteBlocks(2, 5);
+    recorder.device->CompleteBlocks(1, 6);
+    // A block the device completes after the last wake-up is drained by the stop.
+    recorder.device->CompleteBlocks(1, 7, false);
+    recorder.engine.StopRecording();
+
+    EXPECT_FALSE(recorder.device->Current()->started);
+    EXPECT_FALSE(recorder.engine.IsRecording());
+    EXPECT_EQ(written.closeCount, 1);
+    std::size_t total = 0;
+    for (const auto& call : written.calls) total += call.size();
+    EXPECT_EQ(total, 4u * 1024);
+    EXPECT_EQ(written.calls.back().back(), 7);
+    EXPECT_FALSE(recorder.levels.empty());
+}
+
+TEST(CaptureEngine, StopsWithoutAFormatInsteadOfWaitingForever) {
+    Recorder recorder;
+    WriterLog written;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    recorder.engine.StopRecording();
+    EXPECT_TRUE(written.calls.empty());
+    EXPECT_EQ(written.closeCount, 1);
+}
+
+TEST(CaptureEngine, RefusesASecondRecordingAndClosesItsWriter) {
+    Recorder recorder;
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
+    WriterLog first;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(first)));
+    WriterLog second;
+    EXPECT_FALSE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(second)));
+    EXPECT_EQ(second.closeCount, 1);
+    recorder.engine.StopRecording();
+}
+
+TEST(CaptureEngine, WithoutADeviceNothingStarts) {
+    CaptureEngine engine(nullptr);
+    WriterLog log;
+    EXPECT_FALSE(engine.BuildCaptureBuffer(kSlowFormat));
+    EXPECT_FALSE(engine.StartRecording(std::make_unique<RecordingWriter>(log)));
+    EXPECT_EQ(log.closeCount, 1);
+}
+
+}  // namespace

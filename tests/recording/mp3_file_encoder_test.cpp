@@ -1,0 +1,182 @@
+#include "mp3_file_encoder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A library that records what it is asked and "encodes" each chunk as one
+// byte per value, so the file shows how the sound was cut.
+struct FakeLibrary {
+    std::vector<std::uint8_t> config;
+    std::vector<std::uint32_t> chunkValues;
+    std::uint32_t samplesPerChunk = 8;
+    std::uint32_t claimedExtra = 0;  // bytes the library claims beyond what it wrote
+    BeError initResult = kBeSuccess;
+    int failChunk = -1;
+    BeError deinitResult = kBeSuccess;
+    int closeCount = 0;
+};
+FakeLibrary fake;
+
+BeError FakeInit(void* config, std::uint32_t* samples, std::uint32_t* outputSize, BeStream* stream) {
+    const auto* bytes = static_cast<const std::uint8_t*>(config);
+    fake.config.assign(bytes, bytes + kBeConfigSize);
+    *samples = fake.samplesPerChunk;
+    *outputSize = 64;
+    *stream = 42;
+    return fake.initResult;
+}
+BeError FakeEncode(BeStream stream, std::uint32_t count, const std::int16_t*, std::uint8_t* output,
+                   std::uint32_t* produced) {
+    if (stream != 42) return 1;
+    if (static_cast<int>(fake.chunkValues.size()) == fake.failChunk) return 1;
+    fake.chunkValues.push_back(count);
+    std::fill(output, output + count, std::uint8_t('e'));
+    *produced = count + fake.claimedExtra;
+    return kBeSuccess;
+}
+BeError FakeDeinit(BeStream, std::uint8_t* output, std::uint32_t* produced) {
+    output[0] = 'z';
+    *produced = 1;
+    return fake.deinitResult;
+}
+BeError FakeCloseStream(BeStream) {
+    ++fake.closeCount;
+    return kBeSuccess;
+}
+void FakeVersion(BeVersionRecord*) {}
+BeError FakeVbrHeader(const char*) { return kBeSuccess; }
+
+BladeEncTable FakeTable() {
+    return {FakeInit, FakeEncode, FakeDeinit, FakeCloseStream, FakeVersion, FakeVbrHeader, nullptr};
+}
+
+class Mp3Encoder : public ::testing::Test {
+protected:
+    void SetUp() override { fake = {}; }
+    void TearDown() override { std::filesystem::remove(path_); }
+
+    std::string FileBytes() const {
+        std::ifstream file(path_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+    Mp3FileEncoder encoder_{[] { return std::optional(FakeTable()); }};
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("velmora-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+         ".mp3");
+};
+
+TEST_F(Mp3Encoder, ConfiguresConstant192kWithCrcAndNoReservoir) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    ASSERT_EQ(fake.config.size(), 331u);
+    std::vector<std::uint8_t> expected(331, 0);
+    auto put = [&](std::size_t offset, std::uint32_t value) {
+        for (std::size_t i = 0; i < 4; ++i) expected[offset + i] = std::uint8_t(value >> (8 * i));
+    };
+    put(0, 256);
+    put(4, 1);
+    put(8, 331);
+    put(12, 44100);
+    put(20, 1);
+    put(24, 192);
+    put(28, 192);
+    put(32, 4);
+    put(52, 1);
+    put(60, 1);
+    put(64, 1);
+    put(84, 1);
+    EXPECT_EQ(fake.config, expected);
+
+    encoder_.Close();
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 48000, 1));
+    EXPECT_EQ(be_config::Read(fake.config.data(), be_config::kMode), 3u);
+    EXPECT_EQ(be_config::Read(fake.config.data(), be_config::kSampleRate), 48000u);
+    EXPECT_EQ(be_config::Read(fake.config.data(), be_config::kBitrate), 192u);
+}
+
+TEST_F(Mp3Encoder, CutsEachBlockIntoWholeChunksAndOneRemainder) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    const std::vector<std::uint8_t> block(8 * 2 + 2, 0);
+    EXPECT_TRUE(encoder_.Encode(block.data(), block.size()));
+    EXPECT_EQ(fake.chunkValues, (std::vector<std::uint32_t>{8, 1}));
+
+    fake.chunkValues.clear();
+    EXPECT_TRUE(encoder_.Encode(block.data(), 16));
+    EXPECT_TRUE(encoder_.Encode(block.data(), 0));
+    EXPECT_EQ(fake.chunkValues, (std::vector<std::uint32_t>{8}));
+
+    encoder_.Close();
+    EXPECT_EQ(FileBytes(), std::string(8 + 1 + 8, 'e') + "z");
+    EXPECT_EQ(fake.closeCount, 1);
+}
+
+TEST_F(Mp3Encoder, AFailingChunkEndsTheStreamButKeepsTheFile) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    fake.failChunk = 1;
+    const std::vector<std::uint8_t> block(3 * 16, 0);
+    EXPECT_FALSE(encoder_.Encode(block.data(), block.size()));
+    EXPECT_EQ(fake.closeCount, 1);
+    EXPECT_FALSE(encoder_.Encode(block.data(), block.size()));
+    encoder_.Close();
+    EXPECT_EQ(fake.closeCount, 1);
+    EXPECT_EQ(FileBytes(), std::string(8, 'e'));
+}
+
+TEST_F(Mp3Encoder, AFailingFlushClosesWithoutTheLastBytes) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    fake.deinitResult = 1;
+    encoder_.Close();
+    EXPECT_EQ(fake.closeCount, 1);
+    EXPECT_EQ(FileBytes(), "");
+}
+
+TEST_F(Mp3Encoder, NeverWritesMoreThanTheOutputBufferHolds) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    fake.claimedExtra = 1000;
+    const std::vector<std::uint8_t> block(16, 0);
+    EXPECT_TRUE(encoder_.Encode(block.data(), block.size()));
+    encoder_.Close();
+    EXPECT_EQ(FileBytes().size(), 64u + 1u);  // the whole output buffer, then the flush
+}
+
+TEST_F(Mp3Encoder, OpenFailsWithoutALibraryOrAStream) {
+    Mp3FileEncoder missing([] { return std::optional<BladeEncTable>(); });
+    EXPECT_FALSE(missing.Open(path_.wstring(), 44100, 2));
+
+    fake.initResult = 1;
+    EXPECT_FALSE(encoder_.Open(path_.wstring(), 44100, 2));
+    EXPECT_EQ(fake.closeCount, 0);
+    EXPECT_FALSE(encoder_.Encode(reinterpret_cast<const std::uint8_t*>("ab"), 2));
+
+    fake.initResult = kBeSuccess;
+    EXPECT_FALSE(encoder_.Open((path_.parent_path() / "missing" / "x.mp3").wstring(), 44100, 2));
+
+    // A stream that takes no samples is closed again at once.
+    fake.samplesPerChunk = 0;
+    EXPECT_FALSE(encoder_.Open(path_.wstring(), 44100, 2));
+    EXPECT_EQ(fake.closeCount, 1);
+}
+
+TEST(Mp3EncoderLibrary, TheInfoTagIsOptionalTheOtherEntriesAreNot) {
+    EXPECT_TRUE(IsEncoderAvailable([] { return std::optional(FakeTable()); }));
+    EXPECT_FALSE(IsEncoderAvailable([] { return std::optional<BladeEncTable>(); }));
+    EXPECT_FALSE(IsEncoderAvailable([] {
+        BladeEncTable table = FakeTable();
+        table.version = nullptr;
+        return std::optional(table);
+    }));
+    EXPECT_FALSE(IsEncoderAvailable([] {
+        BladeEncTable table = FakeTable();
+        table.writeVbrHeader = nullptr;
+        return std::optional(table);
+    }));
+}
+
+}  // namespace

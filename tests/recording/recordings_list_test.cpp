@@ -1,0 +1,68 @@
+#include "recordings_list.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::wstring> Names(const std::vector<RecordingRow>& rows) {
+    std::vector<std::wstring> names;
+    for (const auto& row : rows) names.push_back(row.name);
+    return names;
+}
+
+FolderEntry Entry(const wchar_t* name, std::uint64_t size, LocalTime created = {2024, 3, 5, 9, 7, 0}) {
+    return {name, created, size};
+}
+
+TEST(RecordingsList, TextsHaveNoLeadingZerosAndWholeKilobytes) {
+    EXPECT_EQ(RecordingDateText({2024, 3, 5, 9, 7, 59}), L"2024:3:5 9:7");
+    EXPECT_EQ(RecordingSizeText(2047), L"1 Kb.");
+    EXPECT_EQ(RecordingSizeText(0x100000800ull), L"2 Kb.");  // low 32 bits only
+}
+
+TEST(RecordingsList, RefreshKeepsOrderAddsNewFilesOnTopAndDropsVanishedOnes) {
+    std::vector<RecordingRow> rows;
+    RefreshRecordingRows(rows, {Entry(L".", 0), Entry(L"..", 0), Entry(L"a.wav", 1024),
+                                Entry(L"b.mp3", 2048)});
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"b.mp3", L"a.wav"}));
+
+    SortRecordingRows(rows, RecordingSortKey::Name, true);
+    RefreshRecordingRows(rows, {Entry(L"b.mp3", 4096), Entry(L"a.wav", 1024), Entry(L"c.wav", 0),
+                                Entry(L"Sub", 0)});
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"Sub", L"c.wav", L"a.wav", L"b.mp3"}));
+    EXPECT_EQ(rows[3].size, L"4 Kb.");
+
+    RefreshRecordingRows(rows, {Entry(L"c.wav", 0)});
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"c.wav"}));
+}
+
+TEST(RecordingsList, SortingTheSameWayTwiceReversesIt) {
+    RecordingSortState state;
+    EXPECT_EQ(state.CheckedKey(), -1);
+    EXPECT_TRUE(state.NextIsAscending(RecordingSortKey::Size));
+    state.Sorted(RecordingSortKey::Size, true);
+    EXPECT_FALSE(state.NextIsAscending(RecordingSortKey::Size));
+    state.Sorted(RecordingSortKey::Size, false);
+    EXPECT_EQ(state.CheckedKey(), 1);
+    EXPECT_TRUE(state.NextIsAscending(RecordingSortKey::Size));
+    EXPECT_TRUE(state.NextIsAscending(RecordingSortKey::Name));
+    state.Sorted(RecordingSortKey::Name, true);
+    EXPECT_FALSE(state.NextIsAscending(RecordingSortKey::Name));
+}
+
+TEST(RecordingsList, SortsByNameOrdinallyBySizeNumberAndByTime) {
+    std::vector<RecordingRow> rows;
+    RefreshRecordingRows(rows, {Entry(L"b", 9 * 1024, {2024, 10, 2, 8, 0, 0}),
+                                Entry(L"B", 10 * 1024, {2024, 9, 30, 23, 59, 0}),
+                                Entry(L"a", 100 * 1024, {2023, 12, 31, 0, 0, 0})});
+    SortRecordingRows(rows, RecordingSortKey::Name, true);
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"B", L"a", L"b"}));
+    SortRecordingRows(rows, RecordingSortKey::Size, true);
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"b", L"B", L"a"}));
+    SortRecordingRows(rows, RecordingSortKey::Date, false);
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"b", L"B", L"a"}));
+    SortRecordingRows(rows, RecordingSortKey::Date, true);
+    EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"a", L"B", L"b"}));
+}
+
+}  // namespace

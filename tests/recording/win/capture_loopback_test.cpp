@@ -1,0 +1,146 @@
+// Play and record end to end: a tone goes to the default playback device (a
+// PulseAudio null sink in the test set-up) and is recorded from its monitor
+// through the recorder's DirectSound capture, engine and WAV writer. The WAV
+// file is left beside the test for a check with sox.
+
+#include "app_folder.h"
+#include "capture_engine.h"
+#include "capture_setup.h"
+#include "directsound_capture.h"
+#include "wave_file_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <dsound.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <numbers>
+
+namespace {
+
+constexpr wchar_t kMonitorName[] = L"Monitor of Null Output";
+// The device under Wine may take a second or two before it delivers sound,
+// so the test records until it has this much, within a time limit.
+constexpr std::uint32_t kWantedSeconds = 2;
+constexpr DWORD kRecordLimitMs = 15000;
+
+// A looping 440 Hz tone on the default playback device, for as long as the
+// object lives.
+class TonePlayer {
+public:
+    bool Start() {
+        if (FAILED(DirectSoundCreate(nullptr, sound_.Put(), nullptr))) return false;
+        if (FAILED(sound_->SetCooperativeLevel(GetDesktopWindow(), DSSCL_PRIORITY))) return false;
+        WAVEFORMATEX format{WAVE_FORMAT_PCM, 2, 44100, 44100 * 4, 4, 16, 0};
+        DSBUFFERDESC description{};
+        description.dwSize = sizeof description;
+        description.dwFlags = DSBCAPS_GLOBALFOCUS;
+        description.dwBufferBytes = format.nAvgBytesPerSec;  // one second, looped
+        description.lpwfxFormat = &format;
+        if (FAILED(sound_->CreateSoundBuffer(&description, buffer_.Put(), nullptr))) return false;
+        void* bytes = nullptr;
+        DWORD length = 0;
+        if (FAILED(buffer_->Lock(0, 0, &bytes, &length, nullptr, nullptr, DSBLOCK_ENTIREBUFFER))) {
+            return false;
+        }
+        auto* samples = static_cast<std::int16_t*>(bytes);
+        for (DWORD frame = 0; frame < length / 4; ++frame) {
+            const auto value =
+                static_cast<std::int16_t>(16000 * std::sin(2 * std::numbers::pi * 440 * frame / 44100));
+            samples[2 * frame] = value;
+            samples[2 * frame + 1] = value;
+        }
+        buffer_->Unlock(bytes, length, nullptr, 0);
+        return SUCCEEDED(buffer_->Play(0, 0, DSBPLAY_LOOPING));
+    }
+    ~TonePlayer() {
+        if (buffer_) buffer_->Stop();
+    }
+
+private:
+    ComPtr<IDirectSound> sound_;
+    ComPtr<IDirectSoundBuffer> buffer_;
+};
+
+// Passes the sound on to the WAV writer and counts it for the test thread.
+class CountingWriter : public SampleWriter {
+public:
+    CountingWriter(std::unique_ptr<WaveFileWriter> file, std::atomic<std::uint64_t>& bytes)
+        : file_(std::move(file)), bytes_(bytes) {}
+    bool WriteSamples(const std::uint8_t* bytes, std::size_t length) override {
+        bytes_ += length;
+        return file_->WriteSamples(bytes, length);
+    }
+    void Close() override { file_->Close(); }
+
+private:
+    std::unique_ptr<WaveFileWriter> file_;
+    std::atomic<std::uint64_t>& bytes_;
+};
+
+std::uint32_t U32At(const std::string& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t(std::uint8_t(bytes[offset + i])) << (8 * i);
+    return value;
+}
+
+TEST(CaptureLoopback, RecordsThePlayedToneIntoAWaveFile) {
+    const auto devices = EnumerateCaptureDevices();
+    const auto monitor = std::find_if(devices.begin(), devices.end(), [](const auto& device) {
+        return device.description.find(kMonitorName) != std::wstring::npos;
+    });
+    ASSERT_NE(monitor, devices.end()) << "no \"Monitor of Null Output\": is the null sink running?";
+    ASSERT_TRUE(monitor->guid);
+
+    TonePlayer tone;
+    ASSERT_TRUE(tone.Start());
+
+    std::atomic<int> loudest{0};
+    CaptureEngine engine([&](int level) {
+        if (level > loudest) loudest = level;
+    });
+    const CaptureSetup setup = SetUpCapture(engine, DirectSoundCaptureDevice::Open(monitor->guid),
+                                            RecordingFileFormat::Wav);
+    ASSERT_EQ(setup.failed, CaptureSetupStep::Done);
+    ASSERT_TRUE(engine.Format());
+    const CaptureFormat format = *engine.Format();
+    EXPECT_EQ(CaptureFormatText(format), L"44100 Hz, 16-bit Stereo");
+
+    const std::wstring path = GetAppFolder() + L"capture_loopback.wav";
+    auto wave = std::make_unique<WaveFileWriter>();
+    ASSERT_EQ(wave->Open(path, format), WaveResult::Ok);
+    std::atomic<std::uint64_t> recorded{0};
+    ASSERT_TRUE(engine.StartRecording(std::make_unique<CountingWriter>(std::move(wave), recorded)));
+    const DWORD start = GetTickCount();
+    while (recorded < kWantedSeconds * format.AvgBytesPerSec() &&
+           GetTickCount() - start < kRecordLimitMs) {
+        Sleep(50);
+    }
+    engine.StopRecording();
+
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    ASSERT_GT(bytes.size(), 56u);
+    EXPECT_EQ(U32At(bytes, 4), bytes.size() - 8);
+    EXPECT_EQ(U32At(bytes, 44), 0u);
+    const std::uint32_t dataBytes = U32At(bytes, 52);
+    EXPECT_EQ(dataBytes + 56 + dataBytes % 2, bytes.size());
+    EXPECT_EQ(dataBytes % 4, 0u);
+    EXPECT_EQ(dataBytes, recorded);
+    EXPECT_GE(dataBytes, kWantedSeconds * format.AvgBytesPerSec());
+
+    double sum = 0;
+    const auto* samples = reinterpret_cast<const std::int16_t*>(bytes.data() + 56);
+    for (std::uint32_t i = 0; i < dataBytes / 2; ++i) sum += double(samples[i]) * samples[i];
+    const double rms = std::sqrt(sum / (dataBytes / 2));
+    EXPECT_GT(rms, 1000.0) << "the recording is silent";
+    EXPECT_GT(loudest.load(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// The meter window with its multimedia timer: levels from another thread,
+// the decay to empty, the restart by a new level, and meters destroyed while
+// their timers run.
+
+#include "peak_meter_ctrl.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <thread>
+#include <vector>
+
+namespace {
+
+void PumpMessagesFor(DWORD ms) {
+    const DWORD end = GetTickCount() + ms;
+    while (GetTickCount() < end) {
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        } else {
+            Sleep(5);
+        }
+    }
+}
+
+class MeterWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        parent_ = CreateWindowExW(0, L"STATIC", L"meter test", WS_OVERLAPPED | WS_VISIBLE, 100, 100,
+                                  200, 100, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(parent_);
+    }
+    void TearDown() override { DestroyWindow(parent_); }
+
+    // The recorder's set-up of its meter, with a faster timer.
+    void SetUpRecorderMeter(CPeakMeterCtrl& meter, UINT delayMs) {
+        ASSERT_TRUE(meter.Create(parent_, {10, 10, 50, 20}, 1302));
+        meter.SetBackColour(RGB(0, 0, 0));
+        meter.SetBandLayout(1, 13);
+        meter.StartDecayTimer(delayMs);
+        meter.SetGrid(true);
+        meter.SetZoneLimits(30, 44, 48);
+    }
+
+    HWND parent_ = nullptr;
+};
+
+TEST_F(MeterWindow, ALevelFromTheWorkerSinksToEmptyAndANewOneRestartsTheTimer) {
+    CPeakMeterCtrl meter;
+    SetUpRecorderMeter(meter, 10);
+    std::thread worker([&] {
+        const std::array<int, 1> level = {40};
+        meter.SetLevels(level, 0, 1);
+    });
+    worker.join();
+    EXPECT_TRUE(meter.DecayTimerRunning());
+    for (int i = 0; i < 300 && meter.DecayTimerRunning(); ++i) PumpMessagesFor(10);
+    EXPECT_FALSE(meter.DecayTimerRunning());
+    EXPECT_EQ(meter.Model().Bands()[0], (PeakBand{0, 0, 0}));
+
+    const std::array<int, 1> level = {51};
+    meter.SetLevels(level, 0, 1);
+    EXPECT_TRUE(meter.DecayTimerRunning());
+
+    // Once the owner stops the timer, levels no longer start it.
+    meter.StopDecayTimer();
+    meter.SetLevels(level, 0, 1);
+    EXPECT_FALSE(meter.DecayTimerRunning());
+}
+
+TEST_F(MeterWindow, PaintsLitLedsInTheirZoneColours) {
+    CPeakMeterCtrl meter;
+    SetUpRecorderMeter(meter, 100000);  // no decay during the test
+    const std::array<int, 1> level = {40};
+    meter.SetLevels(level, 0, 1);
+    UpdateWindow(meter.Hwnd());
+    PumpMessagesFor(50);
+    HDC dc = GetDC(meter.Hwnd());
+    // Cells are 3 pixels wide: LED 0 is green, LED 9 yellow, LED 12 unlit grid.
+    EXPECT_EQ(GetPixel(dc, 2, 5), RGB(0, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 29, 5), RGB(255, 255, 0));
+    EXPECT_EQ(GetPixel(dc, 38, 5), RGB(236, 243, 244));
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(60, 124, 160));
+    ReleaseDC(meter.Hwnd(), dc);
+}
+
+TEST_F(MeterWindow, MetersGoAwayWhileTheirTimersAndAWorkerRun) {
+    for (int round = 0; round < 10; ++round) {
+        auto meter = std::make_unique<CPeakMeterCtrl>();
+        SetUpRecorderMeter(*meter, 1);
+        std::atomic<bool> stop{false};
+        std::thread worker([&] {
+            const std::array<int, 1> level = {48};
+            while (!stop) {
+                meter->SetLevels(level, 0, 1);
+                Sleep(1);
+            }
+        });
+        PumpMessagesFor(30);
+        stop = true;
+        worker.join();
+        meter.reset();
+    }
+    PumpMessagesFor(30);
+    SUCCEED();
+}
+
+}  // namespace
