@@ -52,7 +52,7 @@ void COrvaneApp::RunPlayer() {
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         RaiseRunningPlayer();
     } else if (!FindWindowW(nullptr, kMainWindowTitle)) {
-        COrvaneDlg mainWindow(instance_);
+        COrvaneDlg mainWindow;
         mainWindow.DoModal();
     }
     mutex.Close();
