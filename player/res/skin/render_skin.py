@@ -251,14 +251,15 @@ def pane_button(glyph, colour=INK, face=(248, 251, 252)):
 
 
 def station_button():
+    """Light, so that the button's navy caption reads well on it."""
     def paint(d):
-        d.rounded_rectangle([0, 0, 134 * S - 1, 20 * S - 1], 6 * S, fill=FRAME)
+        d.rounded_rectangle([0, 0, 134 * S - 1, 20 * S - 1], 6 * S, fill=EDGE_DARK)
         for y in range(S, 19 * S):
             t = (y - S) / (18 * S)
-            d.line([(3 * S, y), (131 * S, y)], fill=mix((112, 156, 186), (54, 96, 124), t))
-        d.rounded_rectangle([S, S, 133 * S - 1, 19 * S - 1], 5 * S, outline=(140, 178, 202), width=S)
+            d.line([(3 * S, y), (131 * S, y)], fill=mix((255, 255, 255), (206, 222, 232), t))
+        d.ellipse([6 * S, 7 * S, 12 * S, 13 * S], fill=ACCENT)
 
-    return keyed(smooth(134, 20, (84, 126, 154), paint), rounded_mask(134, 20, 6))
+    return keyed(smooth(134, 20, (230, 238, 243), paint), rounded_mask(134, 20, 6))
 
 
 def check_box(checked):

@@ -1,0 +1,40 @@
+#pragma once
+// Templates and controls of the skin gallery.
+
+#define IDD_GALLERY_MAIN 1
+#define IDD_GALLERY_PANE 2
+#define IDD_GALLERY_BUTTONS 3
+
+#define IDC_SWITCH_OFF 1000
+#define IDC_HIDE 1001
+#define IDC_COMPACT 1002
+#define IDC_STOP 1006
+#define IDC_PLAY 1007
+#define IDC_MUTE 1008
+#define IDC_VOLUME 1010
+#define IDC_STATUS 1012
+#define IDC_GO 1019
+#define IDC_SEARCH 1084
+#define IDC_LINKS 1103
+#define IDC_LINKS_SPIN 1104
+#define IDC_RECORDER 1203
+#define IDC_STATION 1204
+#define IDC_FAVORITES 1206
+#define IDC_SCHEDULER 1208
+
+#define IDC_PANE_CLOSE 1105
+#define IDC_PANE_ADD 1106
+#define IDC_PANE_DELETE 1107
+#define IDC_PANE_STATUS 1110
+#define IDC_PANE_COMBO 1046
+#define IDC_PANE_RENAME 1101
+#define IDC_PANE_LINK 1099
+#define IDC_PANE_CHECK_OFF 1300
+#define IDC_PANE_CHECK_ON 1301
+
+#define IDC_AT_REST 2001
+#define IDC_HOVER 2002
+#define IDC_PRESSED 2003
+#define IDC_DISABLED 2004
+#define IDC_CAPTION_DISABLED 2005
+#define IDC_COUNTER 2006

@@ -1,0 +1,36 @@
+// The skin gallery: every skinned window and control of the kit on one
+// screen, for the Wine tests and for a look by eye. Not shipped.
+//
+//     skin_gallery [seconds]   ends by itself after that long (default 120),
+//                              or when the buttons window is closed.
+
+#include "gallery_windows.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    const long seconds = commandLine && *commandLine ? std::wcstol(commandLine, nullptr, 10) : 120;
+
+    GalleryMain main;
+    GalleryPane pane;
+    GalleryButtons buttons;
+    if (!main.Create() || !pane.Create() || !buttons.Create()) return 1;
+    for (HWND window : {main.Hwnd(), pane.Hwnd(), buttons.Hwnd()}) ShowWindow(window, SW_SHOW);
+    SetTimer(nullptr, 0, static_cast<UINT>(seconds * 1000), nullptr);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && !message.hwnd) break;
+        if (IsDialogMessageW(main, &message) || IsDialogMessageW(pane, &message) ||
+            IsDialogMessageW(buttons, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return 0;
+}
