@@ -1,0 +1,212 @@
+// The skinned windows and controls driven through their messages under Wine:
+// window and drag regions, the slider's thumb, the button's result codes and
+// clicks, the pane's frame and size limits, and the small edit controls.
+
+#include "device_context.h"
+#include "gallery_windows.h"
+#include "player_messages.h"
+#include "skin_ids.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <optional>
+
+namespace {
+
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+// Takes a message posted to window out of the queue, so that nothing (a
+// window move, say) runs it.
+bool TakePosted(HWND window, UINT message, MSG* taken = nullptr) {
+    MSG found{};
+    const bool posted = PeekMessageW(&found, window, message, message, PM_REMOVE) != FALSE;
+    if (taken) *taken = found;
+    return posted;
+}
+
+bool RegionHas(HWND window, int x, int y) {
+    ScopedRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(window, region.Get()) == ERROR) return false;
+    return PtInRegion(region.Get(), x, y) != FALSE;
+}
+
+LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
+
+class MainSkin : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(main_.Create()); }
+    GalleryMain main_;
+};
+
+TEST_F(MainSkin, TheWindowIsCutToThePictureWhereverItStands) {
+    const RECT place = main_.RectInParent();
+    EXPECT_EQ(place.left, kMainAt.x);  // not at the screen's corner
+    EXPECT_FALSE(RegionHas(main_, 0, 0));  // the rounded corner is magenta
+    EXPECT_FALSE(RegionHas(main_, 149, 214));
+    EXPECT_TRUE(RegionHas(main_, 75, 100));
+    EXPECT_TRUE(RegionHas(main_, 0, 100));
+}
+
+TEST_F(MainSkin, AnUnshapedBackgroundGivesBackTheWholeRectangle) {
+    main_.SetShaped(false);
+    ASSERT_TRUE(main_.SetBackground(IDB_MAIN_FULL));
+    EXPECT_TRUE(RegionHas(main_, 0, 0));
+    EXPECT_TRUE(RegionHas(main_, 149, 214));
+}
+
+TEST_F(MainSkin, AMissingBackgroundIsReported) {
+    EXPECT_FALSE(main_.SetBackground(4242));
+    EXPECT_FALSE(main_.SetDragRegion(4242));
+}
+
+TEST_F(MainSkin, OnlyTheOpaquePixelsOfTheStripDragTheWindow) {
+    main_.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
+    MSG drag{};
+    ASSERT_TRUE(TakePosted(main_, WM_NCLBUTTONDOWN, &drag));
+    EXPECT_EQ(drag.wParam, WPARAM{HTCAPTION});
+
+    main_.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(120, 10));  // keyed part of the strip
+    EXPECT_FALSE(TakePosted(main_, WM_NCLBUTTONDOWN));
+    main_.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(75, 100));  // below the strip
+    EXPECT_FALSE(TakePosted(main_, WM_NCLBUTTONDOWN));
+
+    main_.dragAnywhere = true;
+    main_.Send(WM_LBUTTONDOWN, MK_LBUTTON, At(75, 100));
+    EXPECT_TRUE(TakePosted(main_, WM_NCLBUTTONDOWN));
+}
+
+TEST_F(MainSkin, TheSliderThumbFollowsThePosition) {
+    CZipSliderCtl& volume = main_.Volume();
+    volume.SetPosition(0);
+    EXPECT_EQ(volume.GetThumbRect().left, -1);
+    EXPECT_EQ(volume.GetThumbRect().right, 28);
+    volume.SetPosition(50);
+    EXPECT_EQ(volume.GetThumbRect().left, 21);
+    EXPECT_EQ(volume.GetTipText(), L"50");
+    volume.SetPosition(100);
+    EXPECT_EQ(volume.GetThumbRect().left, 44);
+    EXPECT_TRUE(volume.SetTipFlags(0x20));
+    EXPECT_FALSE(volume.SetTipFlags(0));
+}
+
+TEST_F(MainSkin, AClickInTheSearchFieldStartsANewEntry) {
+    HWND search = main_.Item(IDC_SEARCH);
+    SetWindowTextW(search, L"jazz");
+    SendMessageW(search, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageW(search, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_EQ(Window(search).Text(), L"");
+}
+
+TEST_F(MainSkin, AClickOnTheLinksFieldAsksToRunTheLink) {
+    HWND links = main_.Item(IDC_LINKS);
+    SendMessageW(links, WM_LBUTTONDOWN, MK_LBUTTON, At(5, 5));
+    SendMessageW(links, WM_LBUTTONUP, 0, At(5, 5));
+    EXPECT_TRUE(TakePosted(main_, WM_RUN_LINK));
+}
+
+// A dialog with one image button under test and a counter of clicks.
+class ButtonHost : public Dialog {
+public:
+    ButtonHost() : Dialog(IDD_GALLERY_BUTTONS, nullptr) {}
+    CButtonST button;
+    int clicks = 0;
+
+protected:
+    bool OnInitDialog() override {
+        AttachControl(button, IDC_COUNTER);
+        return true;
+    }
+    bool OnCommand(int id, int notifyCode) override {
+        if (id == IDC_COUNTER && notifyCode == BN_CLICKED) ++clicks;
+        return true;
+    }
+};
+
+class ImageButton : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(host_.Create()); }
+    ButtonHost host_;
+};
+
+TEST_F(ImageButton, ResultCodesTellWhyAnImageOrBackgroundIsMissing) {
+    CButtonST& button = host_.button;
+    EXPECT_EQ(button.SetImages(IDB_RECORD, kMagenta), CButtonST::kOk);
+    EXPECT_EQ(button.SetImages(4242, kMagenta), CButtonST::kNoImageSize);
+    ClientDC parent(host_);
+    EXPECT_EQ(button.RecaptureBackground(parent), CButtonST::kNoBackground);
+    button.SetTransparentDrawing();
+    EXPECT_EQ(button.RecaptureBackground(nullptr), CButtonST::kNoBackground);
+    EXPECT_EQ(button.RecaptureBackground(parent), CButtonST::kOk);
+}
+
+TEST_F(ImageButton, BecomesOwnerDrawnAndADoubleClickCountsAsTwoClicks) {
+    HWND button = host_.button;
+    EXPECT_EQ(Window(button).Style() & BS_TYPEMASK, BS_OWNERDRAW);
+    for (UINT down : {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
+        SendMessageW(button, down, MK_LBUTTON, At(5, 5));
+        SendMessageW(button, WM_LBUTTONUP, 0, At(5, 5));
+    }
+    EXPECT_EQ(host_.clicks, 2);
+    EXPECT_EQ(GetFocus(), button);  // a click gives the button the focus
+}
+
+class Pane : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(pane_.Create()); }
+
+    // The pane's erase painted into a memory picture of its client area.
+    COLORREF ErasedPixel(int x, int y) {
+        const RECT client = pane_.ClientRect();
+        ClientDC screen(nullptr);
+        MemoryDC memory(screen);
+        ScopedBitmap picture(CreateCompatibleBitmap(screen, client.right, client.bottom));
+        SelectedObject selection(memory, picture.Get());
+        pane_.Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()));
+        return GetPixel(memory, x, y);
+    }
+
+    COLORREF FramePixel(int x, int y) {
+        CZipBitmap frame;
+        EXPECT_TRUE(frame.Load(IDB_PANE_FRAME));
+        MemoryDC memory;
+        SelectedObject selection(memory, frame.Handle());
+        return GetPixel(memory, x, y);
+    }
+
+    GalleryPane pane_;
+};
+
+TEST_F(Pane, KeepsItsHeightAndGrowsByAFifth) {
+    MINMAXINFO limits{};
+    pane_.Send(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    const int height = pane_.WindowSize().cy;
+    EXPECT_EQ(limits.ptMinTrackSize.x, 150);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, 180);
+    EXPECT_EQ(limits.ptMinTrackSize.y, height);
+    EXPECT_EQ(limits.ptMaxTrackSize.y, height);
+}
+
+TEST_F(Pane, AWideFramePaintsCornersRepeatedEdgesAndAFlatCentre) {
+    pane_.Resize(180, pane_.WindowSize().cy);
+    const RECT client = pane_.ClientRect();
+    ASSERT_GT(client.right, 2 * 76);
+    EXPECT_EQ(ErasedPixel(client.right / 2, client.bottom / 2), kPaneColour);
+    EXPECT_EQ(ErasedPixel(3, 3), FramePixel(3, 3));
+    EXPECT_EQ(ErasedPixel(client.right - 3, client.bottom - 3), FramePixel(146, 312));
+    // Between the corners the top edge repeats the picture's column 76.
+    EXPECT_EQ(ErasedPixel(client.right / 2, 5), FramePixel(76, 5));
+    EXPECT_EQ(ErasedPixel(client.right / 2, client.bottom - 1), FramePixel(76, 315));
+}
+
+TEST_F(Pane, EnterInTheRenameFieldNotifiesOnceWhenReleased) {
+    HWND rename = pane_.Item(IDC_PANE_RENAME);
+    SendMessageW(rename, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_FALSE(TakePosted(pane_, WM_RENAME_DONE));
+    SendMessageW(rename, WM_KEYUP, VK_RETURN, 0);
+    EXPECT_TRUE(TakePosted(pane_, WM_RENAME_DONE));
+    EXPECT_FALSE(TakePosted(pane_, WM_RENAME_DONE));
+}
+
+}  // namespace
