@@ -275,10 +275,11 @@ def check_box(checked):
 
 # ---- sliders --------------------------------------------------------------
 
-def slider_background(width, height, base, groove, ramp):
-    """A volume ramp behind the groove the thumb's centre runs along."""
+def slider_background(width, height, base, groove, ramp, base_bottom=None):
+    """A volume ramp behind the groove the thumb's centre runs along, on a
+    flat base or on a gradient from base to base_bottom."""
     def paint(d):
-        d.rectangle([0, 0, width * S, height * S], fill=base)
+        gradient(d, (0, 0, width * S, height * S), base, base_bottom or base)
         start, end = 13 * S, (width - 14) * S
         mid = height * S / 2
         d.polygon([(start, mid + 1.5 * S), (end, mid + 1.5 * S), (end, mid - 5 * S)], fill=ramp)
@@ -286,6 +287,12 @@ def slider_background(width, height, base, groove, ramp):
                             fill=groove)
 
     return smooth(width, height, base, paint)
+
+
+def compact_slider():
+    """Sits at y 3 of the compact bar and continues its gradient."""
+    return slider_background(72, 20, mix(TITLE_TOP, TITLE_BOTTOM, 3 / 25), (24, 48, 66),
+                             (104, 146, 174), mix(TITLE_TOP, TITLE_BOTTOM, 22 / 25))
 
 
 def slider_thumb():
@@ -371,11 +378,10 @@ def main_compact():
     img = Image.new("RGB", (width, height))
     d = ImageDraw.Draw(img)
     gradient(d, (0, 0, width, height), TITLE_TOP, TITLE_BOTTOM)
-    d.text((8, 6), "Velmora", font=font(11), fill=WHITE)
+    d.text((9, 7), "Velmora", font=font(9), fill=WHITE)
     d.ellipse([3, 11, 6, 14], fill=ACCENT)
     well(d, (60, 4, 158, 21), fill=(246, 249, 250))
-    img.paste(slider_background(72, 20, mix(TITLE_TOP, TITLE_BOTTOM, 0.5), (24, 48, 66),
-                                (104, 146, 174)), (223, 3))
+    img.paste(compact_slider(), (223, 3))
     d.rounded_rectangle([0, 0, width - 1, height - 1], 6, outline=FRAME)
     return keyed(img, rounded_mask(width, height, 6))
 
@@ -488,8 +494,7 @@ def pictures():
         "mute_on_397.bmp": round_button(20, lambda d, n, c: glyph_speaker(d, n, c, True)),
         "slider_full_147.bmp": slider_background(72, 20, PANE_SHADE, (150, 172, 186),
                                                  (196, 212, 222)),
-        "slider_compact_410.bmp": slider_background(72, 20, mix(TITLE_TOP, TITLE_BOTTOM, 0.5),
-                                                    (24, 48, 66), (104, 146, 174)),
+        "slider_compact_410.bmp": compact_slider(),
         "slider_recorder_387.bmp": slider_background(74, 19, PANE_SHADE, (150, 172, 186),
                                                      (196, 212, 222)),
         "slider_thumb_145.bmp": slider_thumb(),

@@ -86,6 +86,17 @@ bool GalleryMain::OnInitDialog() {
     return true;
 }
 
+bool GalleryPicture::OnInitDialog() {
+    Dialog::OnInitDialog();
+    SetText(L"Skin gallery picture");
+    SetWindowPos(hwnd_, nullptr, at_.x, at_.y, size_.cx, size_.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetShaped(true);
+    SetKeyColour(kMagenta);
+    SetBackground(picture_);
+    if (strip_) SetDragRegion(strip_);
+    return true;
+}
+
 bool GalleryPane::OnInitDialog() {
     Dialog::OnInitDialog();
     SetText(L"Skin gallery pane");

@@ -43,6 +43,25 @@ private:
     ScopedFont stationFont_;
 };
 
+// One more skinned window with nothing but its picture, shaped and draggable
+// by its strip: the compact main window, the recorder, the scheduler, the
+// web panes and the instructions window.
+class GalleryPicture : public CBitmapDialog {
+public:
+    GalleryPicture(UINT picture, UINT strip, POINT at, SIZE size)
+        : CBitmapDialog(IDD_GALLERY_PICTURE, nullptr), picture_(picture), strip_(strip), at_(at),
+          size_(size) {}
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    UINT picture_;
+    UINT strip_;
+    POINT at_;
+    SIZE size_;
+};
+
 class GalleryPane : public CResizingDialog {
 public:
     GalleryPane() : CResizingDialog(IDD_GALLERY_PANE, nullptr) {}

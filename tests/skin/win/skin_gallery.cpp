@@ -5,6 +5,7 @@
 //                              or when the buttons window is closed.
 
 #include "gallery_windows.h"
+#include "skin_ids.h"
 
 #include <commctrl.h>
 
@@ -20,6 +21,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     GalleryButtons buttons;
     if (!main.Create() || !pane.Create() || !buttons.Create()) return 1;
     for (HWND window : {main.Hwnd(), pane.Hwnd(), buttons.Hwnd()}) ShowWindow(window, SW_SHOW);
+    GalleryPicture pictures[] = {
+        {IDB_MAIN_COMPACT, 0, {20, 400}, {312, 26}},
+        {IDB_INSTRUCTIONS, IDB_INSTRUCTIONS_DRAG, {20, 440}, {415, 112}},
+        {IDB_WEB_PANE, IDB_WEB_PANE_DRAG, {20, 570}, {151, 195}},
+        {IDB_RECORDER, IDB_RECORDER_DRAG, {640, 20}, {459, 215}},
+        {IDB_SCHEDULER, IDB_SCHEDULER_DRAG, {640, 250}, {459, 215}},
+    };
+    for (GalleryPicture& picture : pictures) {
+        if (picture.Create()) ShowWindow(picture.Hwnd(), SW_SHOW);
+    }
     SetTimer(nullptr, 0, static_cast<UINT>(seconds * 1000), nullptr);
 
     MSG message;
