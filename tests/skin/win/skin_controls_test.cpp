@@ -34,6 +34,69 @@ bool RegionHas(HWND window, int x, int y) {
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
+// A memory picture of the given size, filled with one colour.
+class Canvas {
+public:
+    Canvas(int width, int height, COLORREF fill) {
+        ClientDC screen(nullptr);
+        bitmap_.Reset(CreateCompatibleBitmap(screen, width, height));
+        selection_.emplace(dc_, bitmap_.Get());
+        const RECT whole{0, 0, width, height};
+        ScopedBrush brush(CreateSolidBrush(fill));
+        FillRect(dc_, &whole, brush.Get());
+    }
+    operator HDC() const { return dc_; }
+
+private:
+    MemoryDC dc_;
+    ScopedBitmap bitmap_;
+    std::optional<SelectedObject> selection_;
+};
+
+COLORREF PicturePixel(UINT resourceId, int x, int y) {
+    CZipBitmap picture;
+    EXPECT_TRUE(picture.Load(resourceId));
+    MemoryDC memory;
+    SelectedObject selection(memory, picture.Handle());
+    return GetPixel(memory, x, y);
+}
+
+TEST(SkinPictures, TheThumbKeyedByItsCornerLeavesTheDestinationThere) {
+    CZipTransBitmap thumb;
+    ASSERT_TRUE(thumb.LoadWithKey(IDB_SLIDER_THUMB, kKeyFromCorner));
+    EXPECT_EQ(thumb.GetWidth(), 29);
+    EXPECT_EQ(thumb.GetHeight(), 21);
+    const COLORREF red = RGB(255, 0, 0);
+    Canvas canvas(40, 30, red);
+    thumb.DrawTransparent(canvas, 5, 5);
+    EXPECT_EQ(GetPixel(canvas, 5, 5), red);       // the thumb's corner
+    EXPECT_EQ(GetPixel(canvas, 5 + 28, 5 + 10), red);  // beside the knob
+    EXPECT_EQ(GetPixel(canvas, 5 + 14, 5 + 10), PicturePixel(IDB_SLIDER_THUMB, 14, 10));
+}
+
+TEST(SkinPictures, AMissingPictureLoadsNothingAndDrawsNothing) {
+    CZipTransBitmap missing;
+    EXPECT_FALSE(missing.LoadWithKey(4242, kKeyFromCorner));
+    Canvas canvas(4, 4, RGB(1, 2, 3));
+    missing.DrawTransparent(canvas, 0, 0);
+    EXPECT_EQ(GetPixel(canvas, 0, 0), RGB(1, 2, 3));
+}
+
+TEST(SkinPictures, TheComposedBackgroundIsButtonFaceBeyondItsPicture) {
+    CZipBackGroundBitmap background;
+    ASSERT_TRUE(background.ComposeBackground({0, 0, 100, 30}, IDB_SLIDER_FULL));
+    Canvas canvas(100, 30, RGB(1, 2, 3));
+    background.CopyArea(canvas, {0, 0, 100, 30});
+    EXPECT_EQ(GetPixel(canvas, 30, 10), PicturePixel(IDB_SLIDER_FULL, 30, 10));
+    EXPECT_EQ(GetPixel(canvas, 80, 5), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(GetPixel(canvas, 10, 25), GetSysColor(COLOR_BTNFACE));
+
+    CZipBackGroundBitmap plain;
+    ASSERT_TRUE(plain.ComposeBackground({0, 0, 10, 10}, 0));
+    plain.CopyArea(canvas, {0, 0, 10, 10});
+    EXPECT_EQ(GetPixel(canvas, 5, 5), GetSysColor(COLOR_BTNFACE));
+}
+
 class MainSkin : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(main_.Create()); }
