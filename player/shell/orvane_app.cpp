@@ -59,8 +59,8 @@ void COrvaneApp::RunPlayer() {
     if (SUCCEEDED(ole)) OleUninitialize();
 }
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    COrvaneApp app(instance);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    COrvaneApp app;
     app.InitInstance(commandLine ? commandLine : L"");
     return 0;
 }

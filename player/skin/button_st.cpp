@@ -1,5 +1,7 @@
 #include "button_st.h"
 
+#include "zip_bitmap.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -37,10 +39,7 @@ void CButtonST::OnAttached() {
 }
 
 CButtonST::Result CButtonST::SetImages(UINT resourceId, COLORREF keyColour) {
-    return SetImageHandles(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                           MAKEINTRESOURCEW(resourceId),
-                                                           IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)),
-                           keyColour);
+    return SetImageHandles(LoadSkinBitmap(resourceId), keyColour);
 }
 
 CButtonST::Result CButtonST::SetImageHandles(HBITMAP bitmap, COLORREF keyColour) {
