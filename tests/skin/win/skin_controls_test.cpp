@@ -154,6 +154,19 @@ TEST_F(MainSkin, TheSliderThumbFollowsThePosition) {
     EXPECT_FALSE(volume.SetTipFlags(0));
 }
 
+TEST_F(MainSkin, StaticsAreTransparentButTrackbarsKeepTheirBackground) {
+    ClientDC dc(main_);
+    const auto brushFor = [&](int id) {
+        return reinterpret_cast<HGDIOBJ>(
+            main_.Send(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(static_cast<HDC>(dc)),
+                       reinterpret_cast<LPARAM>(main_.Item(id))));
+    };
+    EXPECT_EQ(brushFor(IDC_STATUS), GetStockObject(NULL_BRUSH));
+    EXPECT_NE(brushFor(IDC_VOLUME), GetStockObject(NULL_BRUSH));
+    main_.transparentStatics = false;
+    EXPECT_NE(brushFor(IDC_STATUS), GetStockObject(NULL_BRUSH));
+}
+
 TEST_F(MainSkin, AClickInTheSearchFieldStartsANewEntry) {
     HWND search = main_.Item(IDC_SEARCH);
     SetWindowTextW(search, L"jazz");
@@ -186,6 +199,31 @@ protected:
         return true;
     }
 };
+
+// A dialog whose timer ticks are counted.
+class TimedDialog : public Dialog {
+public:
+    TimedDialog() : Dialog(IDD_GALLERY_PICTURE, nullptr) {}
+    int ticks = 0;
+
+protected:
+    void OnTimer(UINT_PTR id) override {
+        if (id == 7 && ++ticks == 2) StopTimer(7);
+    }
+};
+
+TEST(DialogBase, TimerTicksReachTheDialogUntilItStopsThem) {
+    TimedDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    dialog.StartTimer(7, 10);
+    const DWORD until = GetTickCount() + 2000;
+    MSG message;
+    while (GetTickCount() < until) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(5);
+    }
+    EXPECT_EQ(dialog.ticks, 2);
+}
 
 class ImageButton : public ::testing::Test {
 protected:

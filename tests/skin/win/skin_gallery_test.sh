@@ -87,6 +87,20 @@ shot left
 check "the hover edge goes when the pointer leaves" \
     same "$(screen_pixel left "$edge_x" "$edge_y")" "$resting"
 
+# Pressing elsewhere and dragging onto the button does not light it;
+# releasing and moving again does.
+xdotool mousemove $((buttons_x + 105)) $((buttons_y + 45)) mousedown 1
+xdotool mousemove $((hover_x + 20)) $((hover_y + 15))
+shot pressed-elsewhere
+check "a button reached with the left button held stays flat" \
+    same "$(screen_pixel pressed-elsewhere "$edge_x" "$edge_y")" "$resting"
+xdotool mouseup 1
+xdotool mousemove $((hover_x + 21)) $((hover_y + 16))
+shot released
+check "after the release the hover edge appears" \
+    differ "$(screen_pixel released "$edge_x" "$edge_y")" "$resting"
+xdotool mousemove 700 700
+
 # The slider's thumb follows its position: the knob sits 13 pixels in at the
 # minimum and 14 pixels from the end at the maximum.
 row=10
@@ -105,6 +119,22 @@ check "at the maximum the knob covers column 58" \
 check "at the maximum column 13 shows the background again" \
     same "$(screen_pixel slider-at-maximum $((volume_x + 13)) $((volume_y + row)))" \
     "$(background_at 13)"
+
+# Dragging the thumb shows the value tip below it.
+tip_band() { convert "$shots/$1.png" -crop 100x14+$((volume_x - 14))+$((volume_y + 22)) +repage "$shots/$1-band.png"; }
+xdotool mousemove $((volume_x + 58)) $((volume_y + row)) mousedown 1
+xdotool mousemove $((volume_x + 40)) $((volume_y + row))
+xdotool mousemove $((volume_x + 38)) $((volume_y + row))
+shot dragging
+xdotool mouseup 1
+xdotool mousemove 700 700
+shot dragged
+tip_band at-rest
+tip_band dragging
+tip_band dragged
+band_changes() { compare -metric AE "$shots/at-rest-band.png" "$shots/$1-band.png" null: 2>&1; }
+check "the value tip shows while the thumb is dragged" differ "$(band_changes dragging)" 0
+check "the value tip goes with the button" same "$(band_changes dragged)" 0
 
 # A double-click is two clicks.
 xdotool mousemove $((buttons_x + 150)) $((buttons_y + 65)) click --repeat 2 --delay 60 1
