@@ -48,7 +48,8 @@ LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self) noexcept {
     auto* control = reinterpret_cast<Control*>(self);
-    control->PreTranslateMessage(MSG{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}});
+    control->PreTranslateMessage(
+        MSG{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}});
     const LRESULT result = control->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) control->Detach();
     return result;

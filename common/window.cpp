@@ -31,6 +31,7 @@ void Window::Resize(int width, int height) const {
 
 std::wstring Window::Text() const {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+    const int length = GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(length));
     return text;
 }

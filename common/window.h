@@ -27,7 +27,9 @@ public:
     void Invalidate(const RECT& rect, bool erase) const { InvalidateRect(hwnd_, &rect, erase); }
     void MoveTo(int x, int y) const;
     void Resize(int width, int height) const;
-    void Place(int x, int y, int width, int height) const { MoveWindow(hwnd_, x, y, width, height, TRUE); }
+    void Place(int x, int y, int width, int height) const {
+        MoveWindow(hwnd_, x, y, width, height, TRUE);
+    }
     void Show(int command) const { ShowWindow(hwnd_, command); }
     bool IsVisible() const { return IsWindowVisible(hwnd_) != FALSE; }
 

@@ -27,7 +27,8 @@ public:
         if (tooltip_) SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x, at.y));
     }
     void Hide() {
-        if (tooltip_) SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool_));
+        if (!tooltip_) return;
+        SendMessageW(tooltip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool_));
     }
 
 private:
@@ -74,7 +75,8 @@ RECT CZipSliderCtl::GetThumbRect() const {
     const SliderRange range{static_cast<int>(Send(TBM_GETRANGEMIN)),
                             static_cast<int>(Send(TBM_GETRANGEMAX)),
                             static_cast<int>(Send(TBM_GETPOS))};
-    const PixelRect client{clientRect_.left, clientRect_.top, clientRect_.right, clientRect_.bottom};
+    const PixelRect client{clientRect_.left, clientRect_.top, clientRect_.right,
+                           clientRect_.bottom};
     return ToRect(ThumbRect(range, client, thumb_.GetWidth(), thumb_.GetHeight(), vertical_));
 }
 

@@ -121,7 +121,8 @@ bool GalleryPane::OnInitDialog() {
 
     for (auto [button, id, image, place] :
          {std::tuple{&add_, IDC_PANE_ADD, IDB_FAVORITES_ADD, At(11, 36, 63, 18)},
-          std::tuple{&delete_, IDC_PANE_DELETE, IDB_FAVORITES_DELETE, At(width / 2 - 2, 36, 67, 18)}}) {
+          std::tuple{&delete_, IDC_PANE_DELETE, IDB_FAVORITES_DELETE,
+                     At(width / 2 - 2, 36, 67, 18)}}) {
         AttachControl(*button, id);
         PlaceControl(*button, place);
         button->SetImages(image, kMagenta);
