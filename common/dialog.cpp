@@ -1,5 +1,7 @@
 #include "dialog.h"
 
+#include "modeless_dialogs.h"
+
 #include <commctrl.h>
 
 Dialog::~Dialog() {
@@ -13,8 +15,16 @@ INT_PTR Dialog::DoModal() {
 
 bool Dialog::Create() {
     modeless_ = true;
-    return CreateDialogParamW(Instance(), MAKEINTRESOURCEW(templateId_), parent_, DialogProc,
-                              reinterpret_cast<LPARAM>(this)) != nullptr;
+    if (!CreateDialogParamW(Instance(), MAKEINTRESOURCEW(templateId_), parent_, DialogProc,
+                            reinterpret_cast<LPARAM>(this))) {
+        return false;
+    }
+    RegisterModelessDialog(*this);
+    return true;
+}
+
+bool Dialog::PreTranslateMessage(MSG& message) {
+    return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
 std::optional<LRESULT> Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -88,6 +98,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam,
     if (!self) return FALSE;
     const auto answer = self->Dispatch(message, wParam, lParam);
     if (message == WM_NCDESTROY) {
+        if (self->modeless_) UnregisterModelessDialog(*self);
         SetWindowLongPtrW(window, DWLP_USER, 0);
         self->hwnd_ = nullptr;
     }

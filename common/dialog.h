@@ -25,6 +25,11 @@ public:
     bool Create();
     void End(INT_PTR result) const { EndDialog(hwnd_, result); }
 
+    // A modeless dialog's first look at a message for it or its controls
+    // (see modeless_dialogs.h); true when it must not be dispatched. By
+    // default the dialog's keyboard navigation.
+    virtual bool PreTranslateMessage(MSG& message);
+
 protected:
     bool AttachControl(Control& control, int id) const { return control.Attach(Item(id)); }
 

@@ -4,6 +4,7 @@
 
 #include "device_context.h"
 #include "gallery_windows.h"
+#include "modeless_dialogs.h"
 #include "player_messages.h"
 #include "skin_ids.h"
 
@@ -223,6 +224,61 @@ TEST(DialogBase, TimerTicksReachTheDialogUntilItStopsThem) {
         Sleep(5);
     }
     EXPECT_EQ(dialog.ticks, 2);
+}
+
+// A modeless pane that catches Enter in its controls before they see it.
+class EnterCatcher : public Dialog {
+public:
+    EnterCatcher() : Dialog(IDD_GALLERY_PANE, nullptr) {}
+    int enterKeys = 0;
+
+    bool PreTranslateMessage(MSG& message) override {
+        if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
+            ++enterKeys;
+            return true;
+        }
+        return Dialog::PreTranslateMessage(message);
+    }
+};
+
+// A modal dialog that presses Enter in another window, then ends.
+class ModalPresser : public Dialog {
+public:
+    explicit ModalPresser(HWND target) : Dialog(IDD_GALLERY_PICTURE, nullptr), target_(target) {}
+
+protected:
+    bool OnInitDialog() override {
+        PostMessageW(target_, WM_KEYDOWN, VK_RETURN, 0);
+        Post(WM_APP);
+        return true;
+    }
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_APP) return Dialog::OnMessage(message, wParam, lParam);
+        End(0);
+        return 0;
+    }
+
+private:
+    HWND target_;
+};
+
+TEST(DialogBase, AModelessDialogSeesItsKeysFirstEvenWhileAModalDialogRuns) {
+    EnterCatcher pane;
+    ASSERT_TRUE(pane.Create());
+    ModalPresser modal(pane.Item(IDC_PANE_RENAME));
+    modal.DoModal();
+    EXPECT_EQ(pane.enterKeys, 1);
+}
+
+TEST(DialogBase, AProgramsOwnLoopRoutesKeysToTheModelessDialog) {
+    EnterCatcher pane;
+    ASSERT_TRUE(pane.Create());
+    PostMessageW(pane.Item(IDC_PANE_RENAME), WM_KEYDOWN, VK_RETURN, 0);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!RouteToModelessDialog(message)) DispatchMessageW(&message);
+    }
+    EXPECT_EQ(pane.enterKeys, 1);
 }
 
 class ImageButton : public ::testing::Test {

@@ -5,6 +5,7 @@
 //                              or when the buttons window is closed.
 
 #include "gallery_windows.h"
+#include "modeless_dialogs.h"
 #include "skin_ids.h"
 
 #include <commctrl.h>
@@ -36,10 +37,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (message.message == WM_TIMER && !message.hwnd) break;
-        if (IsDialogMessageW(main, &message) || IsDialogMessageW(pane, &message) ||
-            IsDialogMessageW(buttons, &message)) {
-            continue;
-        }
+        if (RouteToModelessDialog(message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
