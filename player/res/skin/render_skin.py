@@ -319,8 +319,9 @@ def title_strip(width, height, title):
     def paint(d):
         for y in range(height * S):
             d.line([(0, y), (width * S, y)], fill=mix(TITLE_TOP, TITLE_BOTTOM, y / (height * S - 1)))
-        d.ellipse([2.6 * S, 9 * S, 5.6 * S, 12 * S], fill=ACCENT)
-        d.text((9 * S, 4.5 * S), title, font=font(10 * S), fill=WHITE)
+        middle = height / 2
+        d.ellipse([2.6 * S, (middle - 2) * S, 5.6 * S, (middle + 1) * S], fill=ACCENT)
+        d.text((9 * S, (middle - 6.5) * S), title, font=font(10 * S), fill=WHITE)
 
     return smooth(width, height, TITLE_TOP, paint)
 
@@ -378,8 +379,7 @@ def main_compact():
     img = Image.new("RGB", (width, height))
     d = ImageDraw.Draw(img)
     gradient(d, (0, 0, width, height), TITLE_TOP, TITLE_BOTTOM)
-    d.text((9, 7), "Velmora", font=font(9), fill=WHITE)
-    d.ellipse([3, 11, 6, 14], fill=ACCENT)
+    img.paste(title_strip(58, height, "Velmora"), (0, 0))
     well(d, (60, 4, 158, 21), fill=(246, 249, 250))
     img.paste(compact_slider(), (223, 3))
     d.rounded_rectangle([0, 0, width - 1, height - 1], 6, outline=FRAME)
