@@ -43,10 +43,13 @@ std::optional<LRESULT> Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
 
 HWND ReflectedControl(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_DRAWITEM:
-        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_DRAWITEM: {
+        // Owner-drawn menu items are the dialog's own business.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        return item->CtlType == ODT_MENU ? nullptr : item->hwndItem;
+    }
     case WM_MEASUREITEM:
-        return GetDlgItem(dialog, static_cast<int>(wParam));
+        return wParam ? GetDlgItem(dialog, static_cast<int>(wParam)) : nullptr;
     case WM_NOTIFY:
         return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
     case WM_COMMAND:
