@@ -1,33 +1,12 @@
 #include "button_st.h"
 
+#include "keyed_picture.h"
 #include "zip_bitmap.h"
 
 #include <commctrl.h>
 
 namespace {
-
 constexpr COLORREF kCaptionColour = RGB(0, 0, 132);
-
-// A monochrome mask of the image's key pixels (white); the key pixels of the
-// image itself turn black, so that AND-mask-then-OR-image leaves what lies
-// below them untouched.
-ScopedBitmap MakeMask(HBITMAP image, SIZE size, COLORREF keyColour) {
-    ScopedBitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
-    if (!mask) return mask;
-    MemoryDC colour;
-    MemoryDC mono;
-    SelectedObject colourSelection(colour, image);
-    SelectedObject monoSelection(mono, mask.Get());
-    SetBkColor(colour, keyColour);
-    BitBlt(mono, 0, 0, size.cx, size.cy, colour, 0, 0, SRCCOPY);
-    // Monochrome to colour: 1 (key) becomes the background colour, black,
-    // and 0 the text colour, white; AND then blackens exactly the key pixels.
-    SetBkColor(colour, RGB(0, 0, 0));
-    SetTextColor(colour, RGB(255, 255, 255));
-    BitBlt(colour, 0, 0, size.cx, size.cy, mono, 0, 0, SRCAND);
-    return mask;
-}
-
 }  // namespace
 
 void CButtonST::OnAttached() {
@@ -52,7 +31,7 @@ CButtonST::Result CButtonST::SetImageHandles(HBITMAP bitmap, COLORREF keyColour)
         return kNoImageSize;
     }
     imageSize_ = {info.bmWidth, info.bmHeight};
-    mask_ = MakeMask(image_.Get(), imageSize_, keyColour);
+    mask_ = MakeKeyMask(image_.Get(), imageSize_, keyColour);
     if (!mask_) {
         image_.Reset();
         return kNoMask;
@@ -204,19 +183,7 @@ void CButtonST::DrawImage(HDC dc, const RECT& rect) const {
     const int offset = pressed_ ? 1 : 0;
     const int x = rect.left + (rect.right - rect.left - imageSize_.cx) / 2 + offset;
     const int y = rect.top + (rect.bottom - rect.top - imageSize_.cy) / 2 + offset;
-    MemoryDC source(dc);
-    const COLORREF oldBackground = SetBkColor(dc, RGB(255, 255, 255));
-    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-    {
-        SelectedObject selection(source, mask_.Get());
-        BitBlt(dc, x, y, imageSize_.cx, imageSize_.cy, source, 0, 0, SRCAND);
-    }
-    {
-        SelectedObject selection(source, image_.Get());
-        BitBlt(dc, x, y, imageSize_.cx, imageSize_.cy, source, 0, 0, SRCPAINT);
-    }
-    SetBkColor(dc, oldBackground);
-    SetTextColor(dc, oldText);
+    DrawKeyed(dc, x, y, imageSize_, image_.Get(), mask_.Get());
 }
 
 void CButtonST::DrawCaption(HDC dc, RECT rect) const {
