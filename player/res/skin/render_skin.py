@@ -173,15 +173,20 @@ def glyph_power(d, n, colour):
     d.line([(u * 0.5, u * 0.16), (u * 0.5, u * 0.5)], fill=colour, width=w)
 
 
-def glyph_shrink(d, n, colour):
+def glyph_chevron(d, n, colour, up):
     u = n * S
-    d.rectangle([u * 0.26, u * 0.42, u * 0.74, u * 0.58], outline=colour, width=max(2, round(u * 0.09)))
+    w = max(2, round(u * 0.12))
+    top, bottom = (u * 0.36, u * 0.62) if up else (u * 0.62, u * 0.36)
+    d.line([(u * 0.26, bottom), (u * 0.5, top), (u * 0.74, bottom)], fill=colour, width=w,
+           joint="curve")
+
+
+def glyph_shrink(d, n, colour):
+    glyph_chevron(d, n, colour, up=True)
 
 
 def glyph_grow(d, n, colour):
-    u = n * S
-    d.rectangle([u * 0.26, u * 0.26, u * 0.74, u * 0.74], outline=colour, width=max(2, round(u * 0.09)))
-    d.rectangle([u * 0.26, u * 0.26, u * 0.74, u * 0.38], fill=colour)
+    glyph_chevron(d, n, colour, up=False)
 
 
 def glyph_help(d, n, colour):
