@@ -52,15 +52,15 @@ void COrvaneApp::RunPlayer() {
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         RaiseRunningPlayer();
     } else if (!FindWindowW(nullptr, kMainWindowTitle)) {
-        COrvaneDlg mainWindow(instance_);
+        COrvaneDlg mainWindow;
         mainWindow.DoModal();
     }
     mutex.Close();
     if (SUCCEEDED(ole)) OleUninitialize();
 }
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    COrvaneApp app(instance);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
+    COrvaneApp app;
     app.InitInstance(commandLine ? commandLine : L"");
     return 0;
 }

@@ -11,13 +11,9 @@ inline constexpr wchar_t kMainWindowTitle[] = L"VelmoraRadio";
 
 class COrvaneApp {
 public:
-    explicit COrvaneApp(HINSTANCE instance) : instance_(instance) {}
-
     // Does all of the program's work; the program ends when this returns.
     void InitInstance(std::wstring_view commandLine);
 
 private:
     void RunPlayer();
-
-    HINSTANCE instance_;
 };

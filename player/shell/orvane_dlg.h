@@ -1,25 +1,22 @@
 #pragma once
 // The player's main window.
 
+#include "bitmap_dialog.h"
 #include "registry_win32.h"
 
 #include <windows.h>
 
-class COrvaneDlg {
+class COrvaneDlg : public CBitmapDialog {
 public:
-    explicit COrvaneDlg(HINSTANCE instance) : instance_(instance) {}
+    COrvaneDlg();
 
-    // Shows the window and returns when it closes.
-    INT_PTR DoModal();
+protected:
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode) override;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void OnInitDialog();
-    void OnCommand(int controlId, int notifyCode);
-    void MoveToTopRight();
+    void MoveToTopRight() const;
 
-    HINSTANCE instance_;
-    HWND window_ = nullptr;  // owned by the dialog manager, valid while the dialog runs
     Win32Registry registry_;
 };

@@ -1,0 +1,68 @@
+#pragma once
+// A flat, owner-drawn image button made from an ordinary push button of a
+// template: one image with a key colour, an edge while hovered or pressed,
+// optionally drawn over a copy of the parent's background so that only the
+// image's opaque pixels show, an optional caption and balloon tooltip. The
+// parent gets the usual click notification; a double-click counts as two.
+
+#include "control.h"
+#include "device_context.h"
+#include "gdi_object.h"
+#include "hover_tooltip.h"
+
+#include <commctrl.h>
+
+#include <optional>
+
+class CButtonST : public Control {
+public:
+    enum Result { kOk = 0, kNoImageSize = 1, kNoMask = 2, kNoBackground = 5 };
+
+    Result SetImages(UINT resourceId, COLORREF keyColour);
+    // Takes ownership of bitmap.
+    Result SetImageHandles(HBITMAP bitmap, COLORREF keyColour);
+    void SetDrawBorder(bool on, bool repaint = true);
+    // Draws over the parent's picture, captured afresh at the next paint.
+    void SetTransparentDrawing(bool repaint = true);
+    Result RecaptureBackground(HDC parentDC);
+    // Before the tooltip exists (it is made at the first message).
+    void SetBalloonTooltip() { tooltipStyle_ |= TTS_BALLOON; }
+    void SetTooltipText(const wchar_t* text, bool activate = true);
+
+    std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    void OnAttached() override;
+    void PreTranslateMessage(const MSG& message) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void DrawBackground(HDC dc, const RECT& rect);
+    void DrawImage(HDC dc, const RECT& rect) const;
+    void DrawCaption(HDC dc, RECT rect) const;
+    void CaptureBackground(HDC parentDC);
+    void DropBackground();
+    void OnMouseMove(WPARAM wParam);
+    void CancelHover();
+    void OnDisabled();
+
+    bool drawBorder_ = true;
+    bool transparent_ = false;
+    bool mouseOver_ = false;
+    bool pressed_ = false;
+    bool disabled_ = false;
+    bool isDefault_ = false;
+
+    ScopedBitmap image_;
+    ScopedBitmap mask_;
+    SIZE imageSize_{};
+
+    std::optional<MemoryDC> backgroundDC_;
+    ScopedBitmap background_;
+    std::optional<SelectedObject> backgroundSelection_;  // goes before the bitmap and context
+
+    COLORREF fillColour_ = GetSysColor(COLOR_BTNFACE);
+    DWORD tooltipStyle_ = 0;
+    HoverTooltip tooltip_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Drawing a picture without its key-coloured pixels: a monochrome mask marks
+// them (white), and the picture's own key pixels are blackened, so that
+// ANDing the mask and then ORing the picture leaves the destination as it
+// was wherever the key colour stood.
+
+#include "gdi_object.h"
+
+#include <windows.h>
+
+// Takes the key colour from the picture's top-left pixel.
+inline constexpr COLORREF kKeyFromCorner = CLR_INVALID;
+
+// The mask of picture's key pixels; blackens those pixels in picture. No
+// mask (and the picture unchanged) when it cannot be made.
+ScopedBitmap MakeKeyMask(HBITMAP picture, SIZE size, COLORREF keyColour);
+
+// Draws a picture prepared by MakeKeyMask with its top-left corner at (x, y).
+void DrawKeyed(HDC dc, int x, int y, SIZE size, HBITMAP picture, HBITMAP mask);

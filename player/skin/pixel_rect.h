@@ -1,0 +1,15 @@
+#pragma once
+// A rectangle of pixels, right and bottom excluded, as the skin's geometry
+// computes it; the Win32 side turns it into a RECT.
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const PixelRect&) const = default;
+};

@@ -1,0 +1,60 @@
+#include "resizing_dialog.h"
+
+#include "bitmap_dialog.h"
+#include "device_context.h"
+#include "gdi_object.h"
+#include "resize_limits.h"
+
+void CResizingDialog::SetMinSize(std::uint16_t width, std::uint16_t height) {
+    minWidth_ = width;
+    minHeight_ = height;
+}
+
+std::optional<LRESULT> CResizingDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ERASEBKGND:
+        PaintFrame(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_GETMINMAXINFO: {
+        const ResizeLimits limits = LimitsForMinimum(minWidth_, minHeight_);
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize = {limits.minimum.width, limits.minimum.height};
+        info->ptMaxTrackSize = {limits.maximum.width, limits.maximum.height};
+        return 0;
+    }
+    case WM_SIZE:
+        Invalidate();
+        return 0;
+    case WM_LBUTTONDOWN: {
+        POINT screen = PointFromLParam(lParam);
+        ClientToScreen(hwnd_, &screen);
+        Post(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+        if (!IsTrackbar(reinterpret_cast<HWND>(lParam))) {
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        }
+        break;
+    }
+    return Dialog::OnMessage(message, wParam, lParam);
+}
+
+void CResizingDialog::PaintFrame(HDC dc) const {
+    const RECT client = ClientRect();
+    const FramePlan plan = PlanFrame(client.right, client.bottom, metrics_);
+    if (!plan.centre.IsEmpty()) {
+        const RECT centre{plan.centre.left, plan.centre.top, plan.centre.right, plan.centre.bottom};
+        ScopedBrush flat(CreateSolidBrush(kPaneColour));
+        FillRect(dc, &centre, flat.Get());
+    }
+    if (!frame_) return;
+    MemoryDC source(dc);
+    SelectedObject selection(source, frame_.Handle());
+    for (const FrameCopy& copy : plan.copies) {
+        // A one-pixel line stretched across the edge is that line repeated.
+        StretchBlt(dc, copy.dest.left, copy.dest.top, copy.dest.Width(), copy.dest.Height(), source,
+                   copy.source.left, copy.source.top, copy.source.Width(), copy.source.Height(),
+                   SRCCOPY);
+    }
+}

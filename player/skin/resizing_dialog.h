@@ -1,0 +1,32 @@
+#pragma once
+// A pane painted as a stretchable frame from one picture (corners copied,
+// edges repeated, a flat centre), dragged from anywhere, with a fixed height
+// and a width that can grow by a fifth.
+
+#include "dialog.h"
+#include "frame_plan.h"
+#include "zip_bitmap.h"
+
+#include <cstdint>
+
+inline constexpr COLORREF kPaneColour = RGB(236, 242, 244);
+
+class CResizingDialog : public Dialog {
+public:
+    using Dialog::Dialog;
+
+    bool SetBackground(UINT resourceId) { return frame_.Load(resourceId); }
+    void SetMinSize(std::uint16_t width, std::uint16_t height);
+
+protected:
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void PaintFrame(HDC dc) const;
+
+    CZipBitmap frame_;
+    std::uint16_t minWidth_ = 150;
+    std::uint16_t minHeight_ = 150;
+    // The one frame picture the panes use is 150 x 316 with 76-pixel corners.
+    FrameMetrics metrics_{150, 316, 76};
+};

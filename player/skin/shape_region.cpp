@@ -1,0 +1,78 @@
+#include "shape_region.h"
+
+#include "device_context.h"
+#include "shape_runs.h"
+#include "window.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+std::optional<PixelGrid> ReadPixels(HBITMAP picture) {
+    BITMAP info{};
+    if (!GetObjectW(picture, sizeof(info), &info)) return std::nullopt;
+    PixelGrid grid{info.bmWidth, info.bmHeight,
+                   std::vector<std::uint32_t>(static_cast<size_t>(info.bmWidth) * info.bmHeight)};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    format.bmiHeader.biWidth = grid.width;
+    format.bmiHeader.biHeight = -grid.height;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    ClientDC screen(nullptr);
+    if (GetDIBits(screen, picture, 0, static_cast<UINT>(grid.height), grid.pixels.data(), &format,
+                  DIB_RGB_COLORS) != grid.height) {
+        return std::nullopt;
+    }
+    // A 32-bit DIB holds 0x00RRGGBB; regions compare against COLORREFs.
+    for (auto& pixel : grid.pixels) {
+        pixel = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    }
+    return grid;
+}
+
+// Builds the region from all rectangles at once rather than one union per run.
+ScopedRegion RegionFromRuns(const std::vector<PixelRect>& runs) {
+    if (runs.empty()) return ScopedRegion(CreateRectRgn(0, 0, 0, 0));
+    std::vector<std::byte> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
+    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+    *header = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(runs.size()), 0, {}};
+    auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+    for (size_t i = 0; i < runs.size(); ++i) {
+        rects[i] = {runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
+    }
+    return ScopedRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                        reinterpret_cast<RGNDATA*>(data.data())));
+}
+
+}  // namespace
+
+ScopedRegion BuildPictureRegion(HBITMAP picture, COLORREF keyColour, int clientWidth,
+                                int clientHeight) {
+    const auto grid = ReadPixels(picture);
+    if (!grid) return ScopedRegion(CreateRectRgn(0, 0, 0, 0));
+    return RegionFromRuns(ShapeRuns(*grid, clientWidth, clientHeight, keyColour));
+}
+
+ScopedRegion BuildShapeRegion(HWND window, HBITMAP picture, COLORREF keyColour) {
+    RECT windowRect{};
+    GetWindowRect(window, &windowRect);
+    POINT clientOrigin{0, 0};
+    ClientToScreen(window, &clientOrigin);
+    const RECT client = Window(window).ClientRect();
+    const int clientLeft = clientOrigin.x - windowRect.left;
+    const int clientTop = clientOrigin.y - windowRect.top;
+
+    ScopedRegion shape(CreateRectRgn(0, 0, windowRect.right - windowRect.left,
+                                     windowRect.bottom - windowRect.top));
+    ScopedRegion clientArea(CreateRectRgn(clientLeft, clientTop, clientLeft + client.right,
+                                          clientTop + client.bottom));
+    CombineRgn(shape.Get(), shape.Get(), clientArea.Get(), RGN_XOR);
+
+    ScopedRegion pictureArea = BuildPictureRegion(picture, keyColour, client.right, client.bottom);
+    OffsetRgn(pictureArea.Get(), clientLeft, clientTop);
+    CombineRgn(shape.Get(), shape.Get(), pictureArea.Get(), RGN_OR);
+    return shape;
+}

@@ -1,0 +1,30 @@
+#include "slider_geometry.h"
+
+namespace {
+
+constexpr int kLeadingMargin = 13;
+constexpr int kTrackInset = 27;  // 13 before the track and 14 after it
+
+int ThumbStart(double fraction, int clientStart, int clientLength, int thumbLength) {
+    return static_cast<int>(fraction * (clientLength - kTrackInset)) - thumbLength / 2 +
+           clientStart + kLeadingMargin;
+}
+
+}  // namespace
+
+PixelRect ThumbRect(const SliderRange& range, const PixelRect& client, int thumbWidth,
+                    int thumbHeight, bool vertical) {
+    const int span = range.maximum - range.minimum;
+    const double fraction = span == 0 ? 0.0 : double(range.position - range.minimum) / span;
+    if (vertical) {
+        const int top = ThumbStart(fraction, client.top, client.Height(), thumbHeight);
+        return {client.left, top, client.left + thumbWidth, top + thumbHeight};
+    }
+    const int left = ThumbStart(fraction, client.left, client.Width(), thumbWidth);
+    return {left, client.top, left + thumbWidth, client.top + thumbHeight};
+}
+
+TipFlags DecodeTipFlags(unsigned flags) {
+    const bool follows = (flags & kTipFollowThumb) != 0;
+    return {follows || (flags & kTipShowValue) != 0, follows};
+}

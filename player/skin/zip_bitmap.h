@@ -1,0 +1,34 @@
+#pragma once
+// A skin bitmap: an owned GDI bitmap that knows its size.
+
+#include "gdi_object.h"
+
+#include <windows.h>
+
+class CZipBitmap {
+public:
+    CZipBitmap() = default;
+    virtual ~CZipBitmap() = default;
+    CZipBitmap(const CZipBitmap&) = delete;
+    CZipBitmap& operator=(const CZipBitmap&) = delete;
+
+    // Loads a bitmap resource of the program; false leaves no bitmap.
+    bool Load(UINT resourceId);
+    void Reset(HBITMAP bitmap = nullptr);
+
+    HBITMAP Handle() const { return bitmap_.Get(); }
+    explicit operator bool() const { return static_cast<bool>(bitmap_); }
+    // Read from the bitmap on first use and remembered.
+    int GetWidth() const;
+    int GetHeight() const;
+
+private:
+    void ReadSize() const;
+
+    ScopedBitmap bitmap_;
+    mutable int width_ = 0;
+    mutable int height_ = 0;
+};
+
+// The module whose resources hold the skin: the running program.
+HBITMAP LoadSkinBitmap(UINT resourceId);

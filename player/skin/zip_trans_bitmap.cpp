@@ -1,0 +1,13 @@
+#include "zip_trans_bitmap.h"
+
+bool CZipTransBitmap::LoadWithKey(UINT resourceId, COLORREF keyColour) {
+    mask_.Reset();
+    if (!Load(resourceId)) return false;
+    mask_ = MakeKeyMask(Handle(), {GetWidth(), GetHeight()}, keyColour);
+    if (!mask_) Reset();
+    return static_cast<bool>(mask_);
+}
+
+void CZipTransBitmap::DrawTransparent(HDC dc, int x, int y) const {
+    if (*this && mask_) DrawKeyed(dc, x, y, {GetWidth(), GetHeight()}, Handle(), mask_.Get());
+}
