@@ -1,5 +1,6 @@
 #include "queued_recording_file.h"
 
+#include "plain_file_name.h"
 #include "scheduler_recording_name.h"
 #include "scheduler_time.h"
 #include "xml_document.h"
@@ -73,7 +74,7 @@ std::vector<QueuedRecording> LoadQueuedRecordings(const std::wstring& path, cons
         auto texts = element ? ReadChildren(*element) : std::nullopt;
         if (!texts) break;
         QueuedRecording entry = EntryFromTexts(std::move(*texts), now);
-        if (IsSafeRecordingFileName(entry.name)) queue.push_back(std::move(entry));
+        if (IsPlainFileName(entry.name)) queue.push_back(std::move(entry));
     }
     return queue;
 }

@@ -1,6 +1,7 @@
 #include "scheduler_queue.h"
 
 #include "queued_recording_file.h"
+#include "plain_file_name.h"
 #include "scheduler_recording_name.h"
 #include "scheduler_station.h"
 
@@ -65,7 +66,7 @@ AddResult SchedulerQueue::Add(const StationInfo& station, const RecordingChoice&
     if (!(start < end)) return {AddOutcome::TimesOutOfOrder};
     if (auto row = FirstCollision(start, end)) return {AddOutcome::Overlap, *row};
     std::wstring fileName = RecordingFileName(choice.typedName, choice.format);
-    if (!IsSafeRecordingFileName(fileName)) return {AddOutcome::UnsafeName};
+    if (!IsPlainFileName(fileName)) return {AddOutcome::UnsafeName};
     if (IsQueuedName(fileName) || FileExists(recordingsFolder + fileName))
         return {AddOutcome::NameTaken};
 

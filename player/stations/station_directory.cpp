@@ -1,6 +1,6 @@
 #include "station_directory.h"
 
-#include "flag_file_name.h"
+#include "plain_file_name.h"
 #include "xml_document.h"
 
 #include <optional>
@@ -41,7 +41,7 @@ std::optional<StationInfo> ReadStation(XmlNode& element, std::wstring_view appFo
 }  // namespace
 
 std::wstring FlagPathFor(std::wstring_view appFolder, std::wstring_view flagfile) {
-    if (!IsSafeFlagFileName(flagfile)) return {};
+    if (!IsPlainFileName(flagfile)) return {};
     return std::wstring(appFolder) + kFlagsFolder + std::wstring(flagfile);
 }
 

@@ -1,7 +1,6 @@
 // Reading the station directory, the flag file names it may carry, and the
 // category filter.
 
-#include "flag_file_name.h"
 #include "station_categories.h"
 #include "station_directory.h"
 
@@ -110,24 +109,6 @@ TEST(ParseCategoryMask, ReadsLeadingDigitsOnly) {
     EXPECT_EQ(ParseCategoryMask(L"abc"), 0u);
     EXPECT_EQ(ParseCategoryMask(L""), 0u);
     EXPECT_EQ(ParseCategoryMask(L"-4"), 0u);
-}
-
-TEST(FlagFileNames, PlainNamesAreSafe) {
-    for (const wchar_t* name : {L"nl.bmp", L"united kingdom.bmp", L"be", L"console.bmp",
-                                L"com10.bmp", L"a.b.bmp"}) {
-        EXPECT_TRUE(IsSafeFlagFileName(name)) << name;
-    }
-}
-
-TEST(FlagFileNames, NamesThatLeaveTheFolderOrReachADeviceAreRefused) {
-    for (const wchar_t* name :
-         {L"", L"..", L"..\\VelmoraRadio.exe", L"../links.xml", L"sub\\nl.bmp", L"sub/nl.bmp",
-          L"C:\\Windows\\win.ini", L"C:nl.bmp", L"\\\\server\\share\\x.bmp", L"nl..bmp",
-          L"nl.bmp.", L"nl.bmp ", L"nl?.bmp", L"nl*.bmp", L"a|b", L"a\"b", L"a<b", L"a>b",
-          L"tab\t.bmp", L"NUL", L"nul.bmp", L"Con", L"aux.txt", L"PRN .bmp", L"COM1.bmp",
-          L"lpt9", L"CONIN$"}) {
-        EXPECT_FALSE(IsSafeFlagFileName(name)) << name;
-    }
 }
 
 TEST(ParseStations, AStationWithAnUnsafeFlagNameLoadsWithoutAFlagPath) {

@@ -1,4 +1,4 @@
-#include "flag_file_name.h"
+#include "plain_file_name.h"
 
 #include <array>
 #include <string>
@@ -35,7 +35,7 @@ bool IsDeviceName(std::wstring_view name) {
 
 }  // namespace
 
-bool IsSafeFlagFileName(std::wstring_view name) {
+bool IsPlainFileName(std::wstring_view name) {
     if (name.empty() || name.back() == L'.' || name.back() == L' ') return false;
     if (name.find(L"..") != std::wstring_view::npos) return false;
     for (wchar_t c : name) {

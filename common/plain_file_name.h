@@ -1,6 +1,7 @@
 #pragma once
-// Flag file names come from the downloaded directory and become file names in
-// the "Flags\" folder, so they are checked before anything is written.
+// Names that come from the network or from files (flag names, recording
+// names) become file names inside one of the player's folders, so they are
+// checked before anything is written.
 
 #include <string_view>
 
@@ -8,4 +9,4 @@
 // drive, no "..", none of the characters Windows refuses in names, no
 // trailing dot or space (Windows would drop them and reach another file), and
 // no device name such as "NUL" or "com1.bmp".
-bool IsSafeFlagFileName(std::wstring_view name);
+bool IsPlainFileName(std::wstring_view name);
