@@ -7,3 +7,4 @@
 #include <string_view>
 
 std::string ToAnsi(std::wstring_view text);
+std::wstring FromAnsi(std::string_view text);

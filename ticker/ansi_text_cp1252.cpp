@@ -24,6 +24,14 @@ char ToCp1252(wchar_t c) {
     return '?';
 }
 
+wchar_t FromCp1252(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80 && byte < 0xA0 && kHighControls[byte - 0x80] != 0) {
+        return static_cast<wchar_t>(kHighControls[byte - 0x80]);
+    }
+    return static_cast<wchar_t>(byte);
+}
+
 }  // namespace
 
 std::string ToAnsi(std::wstring_view text) {
@@ -31,4 +39,11 @@ std::string ToAnsi(std::wstring_view text) {
     ansi.reserve(text.size());
     for (wchar_t c : text) ansi += ToCp1252(c);
     return ansi;
+}
+
+std::wstring FromAnsi(std::string_view text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (char c : text) wide += FromCp1252(c);
+    return wide;
 }

@@ -12,3 +12,14 @@ std::string ToAnsi(std::wstring_view text) {
                         length, nullptr, nullptr);
     return ansi;
 }
+
+std::wstring FromAnsi(std::string_view text) {
+    if (text.empty()) return {};
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (length <= 0) return {};
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return wide;
+}
