@@ -34,6 +34,9 @@ TEST(AnsiText, ConvertsToTheWesternCodePage) {
     EXPECT_EQ(ToAnsi(L"\u201cquoted\u201d"), "\x93quoted\x94");
     EXPECT_EQ(ToAnsi(L"\u4e2d"), "?");
     EXPECT_EQ(ToAnsi(L""), "");
+    EXPECT_EQ(FromAnsi("Caf\xE9 \x80\x93"), L"Caf\u00e9 \u20ac\u201c");
+    // Bytes the code page leaves unassigned pass through unchanged.
+    EXPECT_EQ(FromAnsi("\x81"), L"\u0081");
 }
 
 }  // namespace
