@@ -7,6 +7,7 @@
 #include "loopback_http_server.h"
 
 #include "console_command.h"
+#include "dravik_hall.h"
 #include "marquel.h"
 #include "window_capture.h"
 
@@ -20,6 +21,7 @@
 #include <functional>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -117,6 +119,55 @@ RECT ChildArea(HWND parent, int id) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
+
+// A host's hall object that records the links it is asked to open.
+class RecordingHall final : public IDravikHall {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** result) override {
+        *result = nullptr;
+        if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) &&
+            !IsEqualIID(riid, IID_IDravikHall)) {
+            return E_NOINTERFACE;
+        }
+        *result = static_cast<IDravikHall*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references; }
+    ULONG STDMETHODCALLTYPE Release() override { return --references; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                     EXCEPINFO*, UINT*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE ShowHall() override { return S_OK; }
+    HRESULT STDMETHODCALLTYPE Navigate(VARIANT* url, VARIANT* flags, VARIANT* target,
+                                       VARIANT* postData, VARIANT* headers) override {
+        const bool restNull = !flags && !target && !postData && !headers;
+        links.push_back(url && url->vt == VT_BSTR && restNull ? url->bstrVal : L"<bad call>");
+        return S_OK;
+    }
+
+    ULONG references = 1;
+    std::vector<std::wstring> links;
+};
+
+// Anything else a host might pass: an object without the hall interface.
+class NotAHall final : public IUnknown {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** result) override {
+        *result = nullptr;
+        if (!IsEqualIID(riid, IID_IUnknown)) return E_NOINTERFACE;
+        *result = this;
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
 
 class Marquel : public ::testing::Test {
 protected:
@@ -229,6 +280,10 @@ TEST_F(Marquel, ShowsTheDownloadedFeedAndScrollsIt) {
     HWND window = FindTickerWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_FALSE(IsWindowVisible(window));
+    // Loading the library left the host program an empty log file.
+    const fs::path log = fs::path(TestProgramFolder()) / L"ticker_wine_tests.log";
+    EXPECT_TRUE(fs::exists(log));
+    EXPECT_EQ(fs::file_size(log), 0u);
     long visible = -1;
     ASSERT_EQ(ticker->ShowWindow(SW_SHOW), S_OK);
     ASSERT_EQ(ticker->get_IsVisible(&visible), S_OK);
@@ -302,6 +357,37 @@ TEST_F(Marquel, ChannelsAreChosenByNameAndRemembered) {
     }
     const auto channel = RunChecked(L"reg query " + Quoted(kTickerKey) + L" /v TickerChannel");
     EXPECT_NE(channel.output.find("0x1"), std::string::npos) << channel.output;
+}
+
+TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
+    WriteFileBytes(CachePath(), kFeed);
+    auto ticker = CreateTicker();
+    ASSERT_TRUE(ticker);
+    HWND window = FindTickerWindow();
+    RecordingHall hall;
+    ASSERT_EQ(ticker->SetDravikHall(&hall), S_OK);
+    EXPECT_EQ(hall.references, 2u);
+
+    Bstr news(L"World News");
+    ticker->SetChannel(news.Get());
+    // The text has not reached the left edge yet: the first headline opens.
+    SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
+    EXPECT_EQ(hall.links, std::vector<std::wstring>{L"http://127.0.0.1/one million.html"});
+
+    WriteFileBytes(CachePath(),
+                   "<TICKER><CHANNEL NAME=\"Local\">"
+                   "<ITEM TEXT=\"Free prize\" LINK=\"C:\\Windows\\system32\\calc.exe\"/>"
+                   "</CHANNEL></TICKER>");
+    Bstr local(L"Local");
+    ticker->SetChannel(local.Get());
+    EXPECT_EQ(TextOf(window, kChannelField), "Local");
+    SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
+    EXPECT_EQ(hall.links.size(), 1u);
+
+    NotAHall other;
+    EXPECT_EQ(ticker->SetDravikHall(&other), S_OK);
+    EXPECT_EQ(hall.references, 1u);
+    EXPECT_EQ(ticker->SetDravikHall(nullptr), S_OK);
 }
 
 // The speed dialog runs modally on the ticker's thread; another thread plays
