@@ -1,6 +1,7 @@
 #include "channel_text.h"
 
 #include "ansi_text.h"
+#include "ascii_case.h"
 #include "feed_reader.h"
 #include "url_unescape.h"
 
@@ -17,16 +18,6 @@ std::optional<std::string> ChannelName(FeedReader& feed) {
     const auto name = feed.Attribute(L"NAME");
     if (!name) return std::nullopt;
     return ToAnsi(*name).substr(0, kMaxNameLength);
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
 }
 
 // The cursor is at the channel: appends its headlines to the line.
@@ -74,7 +65,7 @@ ChannelSelection BuildChannelByName(const std::wstring& feedPath, std::string_vi
     for (int i = 0; i < count; ++i) {
         if (!feed.Select(L"CHANNEL", i)) continue;
         const auto feedName = ChannelName(feed);
-        if (feedName && SameNameIgnoringCase(*feedName, name)) {
+        if (feedName && EqualsIgnoringAsciiCase(*feedName, name)) {
             ChannelText channel = StartLine(i, std::string(name), kGapAfterChosenName);
             ReadItems(feed, kGapAfterChosenName, measure, channel);
             selection.channel = std::move(channel);

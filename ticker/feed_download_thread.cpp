@@ -37,7 +37,8 @@ DWORD WINAPI RunDownload(void* parameter) {
 
 bool StartFeedDownload(FeedDownloadJob job) {
     if (job.downloading->exchange(true)) return false;
-    auto running = std::make_unique<RunningDownload>(RunningDownload{std::move(job), PinThisModule()});
+    auto running =
+        std::make_unique<RunningDownload>(RunningDownload{std::move(job), PinThisModule()});
     HANDLE thread = CreateThread(nullptr, 0, RunDownload, running.get(), 0, nullptr);
     if (!thread) {
         running->job.downloading->store(false);

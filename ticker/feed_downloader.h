@@ -2,28 +2,9 @@
 // One HTTP GET of the ticker feed through WinInet, and the cache file it may
 // replace. A new downloader is made for each download.
 
-#include <windows.h>
-#include <wininet.h>
+#include "internet_session.h"
 
 #include <string>
-
-class InternetHandle {
-public:
-    InternetHandle() = default;
-    explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
-    ~InternetHandle() { Reset(nullptr); }
-    void Reset(HINTERNET handle) {
-        if (handle_) InternetCloseHandle(handle_);
-        handle_ = handle;
-    }
-    HINTERNET Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    HINTERNET handle_ = nullptr;  // owned
-};
 
 class FeedDownloader {
 public:
@@ -43,7 +24,7 @@ private:
     void ReadBody();
 
     InternetHandle connection_;
-    InternetHandle request_;  // declared last: closed before its connection
+    InternetHandle request_;  // declared after its connection: closed before it
     std::string headers_;
     std::string body_;
     bool readToEnd_ = false;

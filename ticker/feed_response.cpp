@@ -1,5 +1,7 @@
 #include "feed_response.h"
 
+#include "ascii_case.h"
+
 #include <charconv>
 
 namespace {
@@ -20,15 +22,6 @@ std::optional<Number> ParseNumber(std::string_view text) {
     return value;
 }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<int> StatusCodeOf(std::string_view rawHeaders) {
@@ -47,7 +40,7 @@ std::optional<std::size_t> ContentLengthOf(std::string_view rawHeaders) {
         const std::string_view line = rawHeaders.substr(start + 1, end - start - 1);
         const std::size_t colon = line.find(':');
         if (colon != std::string_view::npos &&
-            SameNameIgnoringCase(Trim(line.substr(0, colon)), "Content-Length")) {
+            EqualsIgnoringAsciiCase(Trim(line.substr(0, colon)), "Content-Length")) {
             return ParseNumber<std::size_t>(Trim(line.substr(colon + 1)));
         }
         start = end;

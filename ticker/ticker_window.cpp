@@ -22,6 +22,7 @@ constexpr char kDownloadingText[] = "Downloading! Please Wait!   ";
 constexpr UINT_PTR kDownloadTimer = 1;
 constexpr UINT kDownloadPeriodMs = 60 * 60 * 1000;
 constexpr COLORREF kStripColour = RGB(0, 0, 120);
+constexpr COLORREF kScrollAreaColour = RGB(255, 255, 255);
 constexpr COLORREF kChannelFieldColour = RGB(226, 236, 245);
 
 // The scroll area is drawn only by the scroller's steps; where nothing has
@@ -131,7 +132,9 @@ void TickerWindow::ScrollStep() {
         const ScrollStepPlan step = geometry_.Step(bounds_, image_->Width());
         image_->CopyTo(dc.Get(), step.x, step.sourceX, step.width);
         // Nothing may stay behind the tail of the text.
-        if (step.clearFrom) Fill(dc.Get(), *step.clearFrom, bounds_.right, client_.bottom, RGB(255, 255, 255));
+        if (step.clearFrom) {
+            Fill(dc.Get(), *step.clearFrom, bounds_.right, client_.bottom, kScrollAreaColour);
+        }
         passEnded = step.passEnded;
     }
     // The next pass shows what the cache holds then, unless a download is
@@ -227,7 +230,7 @@ void TickerWindow::OnShowWindow(bool shown) {
 void TickerWindow::OnEraseBackground(HDC dc) {
     std::lock_guard lock(drawLock_);
     Fill(dc, client_.left, bounds_.left, client_.bottom, kStripColour);
-    Fill(dc, bounds_.left, bounds_.right, client_.bottom, RGB(255, 255, 255));
+    Fill(dc, bounds_.left, bounds_.right, client_.bottom, kScrollAreaColour);
     Fill(dc, bounds_.right, client_.right, client_.bottom, kStripColour);
 }
 

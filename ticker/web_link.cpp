@@ -1,16 +1,8 @@
 #include "web_link.h"
 
-namespace {
+#include "ascii_case.h"
 
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
-}
+namespace {
 
 bool IsSafeCharacter(char c) {
     const auto byte = static_cast<unsigned char>(c);
@@ -20,8 +12,8 @@ bool IsSafeCharacter(char c) {
 }  // namespace
 
 bool IsWebLink(std::string_view link) {
-    const bool http = StartsWithIgnoringCase(link, "http://");
-    if (!http && !StartsWithIgnoringCase(link, "https://")) return false;
+    const bool http = StartsWithIgnoringAsciiCase(link, "http://");
+    if (!http && !StartsWithIgnoringAsciiCase(link, "https://")) return false;
     // A scheme without a host opens nothing useful.
     if (link.size() == (http ? 7u : 8u)) return false;
     for (char c : link) {

@@ -104,7 +104,8 @@ TEST_F(ChannelTextTest, AMissingOrBrokenCacheIsNotCounted) {
 
 TEST_F(ChannelTextTest, LongNamesAreCutTo259Characters) {
     const std::string longName(300, 'x');
-    WriteBytes(path_, "<TICKER><CHANNEL NAME=\"" + longName + "\"><ITEM TEXT=\"a\"/></CHANNEL></TICKER>");
+    WriteBytes(path_,
+               "<TICKER><CHANNEL NAME=\"" + longName + "\"><ITEM TEXT=\"a\"/></CHANNEL></TICKER>");
     const auto selection = ByIndex(0);
     ASSERT_TRUE(selection.channel);
     EXPECT_EQ(selection.channel->name, std::string(259, 'x'));

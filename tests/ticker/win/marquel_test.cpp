@@ -240,8 +240,8 @@ TEST_F(Marquel, RegistrationWritesItsTableAndTakesItBack) {
     EXPECT_NE(RunChecked(L"reg query HKCR\\Marquel.TickerCtrl").exitCode, 0u);
     EXPECT_NE(RunChecked(L"reg query HKCR\\Marquel.TickerCtrl.1").exitCode, 0u);
     EXPECT_NE(RunChecked(L"reg query " + Quoted(kClassKey)).exitCode, 0u);
-    EXPECT_NE(RunChecked(L"reg query HKCR\\TypeLib\\{F65B6B13-2186-4C9E-BA66-B941B0D43447}").exitCode,
-              0u);
+    EXPECT_NE(
+        RunChecked(L"reg query HKCR\\TypeLib\\{F65B6B13-2186-4C9E-BA66-B941B0D43447}").exitCode, 0u);
     EXPECT_EQ(RunChecked(L"reg query HKCR\\CLSID /ve").exitCode, 0u);
 
     ASSERT_EQ(RunChecked(L"regsvr32 /s " + Quoted(library_)).exitCode, 0u);
@@ -324,8 +324,11 @@ TEST_F(Marquel, AFailedDownloadKeepsTheLastGoodCache) {
     WriteFileBytes(CachePath(), kFeed);
     LoopbackHttpServer server;
     ASSERT_NE(server.Port(), 0);
-    server.Serve("/error", "HTTP/1.0 500 Server Error\r\nContent-Length: 16\r\n\r\n<html>oops</html>");
-    server.Serve("/cut", "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n<TICKER><CHANNEL NAME=\"x\">");
+    // An error page, and a feed cut off long before its announced length.
+    server.Serve("/error",
+                 "HTTP/1.0 500 Server Error\r\nContent-Length: 17\r\n\r\n<html>oops</html>");
+    server.Serve("/cut",
+                 "HTTP/1.0 200 OK\r\nContent-Length: 5000\r\n\r\n<TICKER><CHANNEL NAME=\"x\">");
 
     for (const char* path : {"/error", "/cut"}) {
         SetFeedUrl(server.Url(path));
