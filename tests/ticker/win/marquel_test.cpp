@@ -29,6 +29,7 @@ namespace fs = std::filesystem;
 
 constexpr wchar_t kTickerKey[] = L"HKCU\\SOFTWARE\\Dravik\\Ticker\\3.01 UK";
 constexpr wchar_t kClassKey[] = L"HKCR\\CLSID\\{2F1FA8D1-0A7B-4852-A09F-96FFD1F1AF06}";
+constexpr wchar_t kTypeLibKey[] = L"HKCR\\TypeLib\\{F65B6B13-2186-4C9E-BA66-B941B0D43447}";
 constexpr int kChannelField = 203;
 constexpr int kChannelSpin = 204;
 constexpr int kReadMoreButton = 113;
@@ -232,16 +233,14 @@ TEST_F(Marquel, RegistrationWritesItsTableAndTakesItBack) {
         EXPECT_NE(classKey.output.find(expected), std::string::npos) << expected;
     }
     EXPECT_NE(classKey.output.find(fs::path(library_).string()), std::string::npos);
-    EXPECT_EQ(RunChecked(L"reg query HKCR\\TypeLib\\{F65B6B13-2186-4C9E-BA66-B941B0D43447}\\1.0")
-                  .exitCode,
+    EXPECT_EQ(RunChecked(L"reg query " + Quoted(std::wstring(kTypeLibKey) + L"\\1.0")).exitCode,
               0u);
 
     ASSERT_EQ(RunChecked(L"regsvr32 /u /s " + Quoted(library_)).exitCode, 0u);
     EXPECT_NE(RunChecked(L"reg query HKCR\\Marquel.TickerCtrl").exitCode, 0u);
     EXPECT_NE(RunChecked(L"reg query HKCR\\Marquel.TickerCtrl.1").exitCode, 0u);
     EXPECT_NE(RunChecked(L"reg query " + Quoted(kClassKey)).exitCode, 0u);
-    EXPECT_NE(
-        RunChecked(L"reg query HKCR\\TypeLib\\{F65B6B13-2186-4C9E-BA66-B941B0D43447}").exitCode, 0u);
+    EXPECT_NE(RunChecked(L"reg query " + Quoted(kTypeLibKey)).exitCode, 0u);
     EXPECT_EQ(RunChecked(L"reg query HKCR\\CLSID /ve").exitCode, 0u);
 
     ASSERT_EQ(RunChecked(L"regsvr32 /s " + Quoted(library_)).exitCode, 0u);
