@@ -27,6 +27,9 @@ struct ChannelSelection {
     std::optional<int> channelCount;
     // Nothing when there is no such channel.
     std::optional<ChannelText> channel;
+
+    // The channel's line, or the error text when there is no channel.
+    std::string LineToShow() const { return channel ? channel->displayText : kTickerErrorText; }
 };
 
 // Finds the channel by name, compared without regard to letter case; the line

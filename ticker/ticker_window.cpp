@@ -156,16 +156,15 @@ bool TickerWindow::SelectChannelByIndex(int index) {
 
 bool TickerWindow::ApplySelection(ChannelSelection selection) {
     if (selection.channelCount) channelCount_ = *selection.channelCount;
+    SetDisplayText(selection.LineToShow());
     if (!selection.channel) {
         items_.clear();
-        SetDisplayText(kTickerErrorText);
         return false;
     }
     ChannelText& channel = *selection.channel;
     items_ = std::move(channel.items);
     channelIndex_ = channel.index;
     channelName_ = std::move(channel.name);
-    SetDisplayText(channel.displayText);
     SetDlgItemTextA(window_, IDC_CHANNEL, channelName_.c_str());
     return true;
 }

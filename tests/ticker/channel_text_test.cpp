@@ -48,6 +48,7 @@ protected:
 TEST_F(ChannelTextTest, ByNameKeepsTheCallersSpellingAndAShortGap) {
     const auto selection = ByName("news");
     ASSERT_TRUE(selection.channel);
+    EXPECT_EQ(selection.LineToShow(), selection.channel->displayText);
     const ChannelText& news = *selection.channel;
     EXPECT_EQ(news.index, 0);
     EXPECT_EQ(news.name, "news");
@@ -82,7 +83,9 @@ TEST_F(ChannelTextTest, ItemsCarryEndOffsetsAndUnescapedLinks) {
 TEST_F(ChannelTextTest, MissingChannelsAreNotFoundButTheFeedIsCounted) {
     auto selection = ByName("Weather");
     EXPECT_FALSE(selection.channel);
+    EXPECT_EQ(selection.LineToShow(), "Error loading ticker data...");
     EXPECT_EQ(selection.channelCount, 3);
+    EXPECT_EQ(ByIndex(3).LineToShow(), "Error loading ticker data...");
     // A channel without a name cannot be chosen by index.
     EXPECT_FALSE(ByIndex(1).channel);
     EXPECT_FALSE(ByIndex(3).channel);
@@ -94,9 +97,11 @@ TEST_F(ChannelTextTest, AMissingOrBrokenCacheIsNotCounted) {
     WriteBytes(path_, "<TICKER><CHANNEL NAME=\"News\">");
     EXPECT_FALSE(ByName("News").channel);
     EXPECT_FALSE(ByName("News").channelCount);
+    EXPECT_EQ(ByName("News").LineToShow(), "Error loading ticker data...");
     std::filesystem::remove(std::filesystem::path(path_));
     EXPECT_FALSE(ByIndex(0).channel);
     EXPECT_FALSE(ByIndex(0).channelCount);
+    EXPECT_EQ(ByIndex(0).LineToShow(), "Error loading ticker data...");
     // Without a TICKER root there are no channels.
     WriteBytes(path_, "<html><CHANNEL NAME=\"News\"/></html>");
     EXPECT_EQ(ByIndex(0).channelCount, 0);
