@@ -191,7 +191,7 @@ TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
 
 // The speed dialog runs modally on the ticker's thread; another thread plays
 // the user.
-TEST_F(Marquel, TheSpeedDialogStoresTheNewDelayAtOnce) {
+TEST_F(Marquel, TheSpeedDialogStoresTheNewDelayAtOnceAndClosesWhenLeft) {
     auto ticker = CreateTicker();
     ASSERT_TRUE(ticker);
     HWND window = FindTickerWindow();
@@ -200,6 +200,7 @@ TEST_F(Marquel, TheSpeedDialogStoresTheNewDelayAtOnce) {
     std::atomic<bool> done = false;
     int sliderAtOpening = -1;
     std::string storedDelay;
+    bool closedByDeactivation = false;
     std::thread user([&] {
         HWND dialog = nullptr;
         for (int i = 0; i < 500 && !dialog; ++i) {
@@ -221,7 +222,19 @@ TEST_F(Marquel, TheSpeedDialogStoresTheNewDelayAtOnce) {
             SendMessageW(dialog, WM_NOTIFY, 104, reinterpret_cast<LPARAM>(&released));
             storedDelay = RunCommand(L"reg query " + Quoted(kTickerKey) + L" /v TickerDelay")
                               .value_or(CommandResult{}).output;
-            SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            // Clicking another window closes the dialog.
+            HWND elsewhere = CreateWindowExW(0, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE,
+                                             600, 300, 100, 100, nullptr, nullptr, nullptr,
+                                             nullptr);
+            SetForegroundWindow(elsewhere);
+            for (int i = 0; i < 250 && IsWindow(dialog); ++i) {
+                MSG message;
+                while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+                Sleep(20);
+            }
+            closedByDeactivation = !IsWindow(dialog);
+            if (!closedByDeactivation) SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            DestroyWindow(elsewhere);
         }
         done = true;
     });
@@ -230,7 +243,7 @@ TEST_F(Marquel, TheSpeedDialogStoresTheNewDelayAtOnce) {
     user.join();
     EXPECT_EQ(sliderAtOpening, 50);
     EXPECT_NE(storedDelay.find("0x1\r"), std::string::npos) << storedDelay;
+    EXPECT_TRUE(closedByDeactivation);
 }
-
 
 }  // namespace
