@@ -1,10 +1,9 @@
 // Marquel.dll as a COM server under Wine: registration with regsvr32 checked
-// with reg query, its type library and resources, aggregation and unloading,
-// and a JScript client under cscript.
+// with reg query, its type library, aggregation and unloading, and a JScript
+// client under cscript.
 
 #include "marquel_fixture.h"
 
-#include <vector>
 
 namespace {
 
@@ -85,43 +84,6 @@ TEST_F(Marquel, TheTypeLibraryDescribesTheDualInterface) {
         EXPECT_EQ(help.Text(), helps[i]);
         vtableSide->ReleaseFuncDesc(function);
     }
-}
-
-TEST_F(Marquel, ResourcesNameTheLibrary) {
-    const DWORD size = GetFileVersionInfoSizeW(library_.c_str(), nullptr);
-    ASSERT_GT(size, 0u);
-    std::vector<char> version(size);
-    ASSERT_TRUE(GetFileVersionInfoW(library_.c_str(), 0, size, version.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(version.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    const auto text = [&](const wchar_t* name) -> std::wstring {
-        wchar_t* value = nullptr;
-        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
-        if (!VerQueryValueW(version.data(), path.c_str(), reinterpret_cast<void**>(&value),
-                            &length)) {
-            return L"<missing>";
-        }
-        return value;
-    };
-    EXPECT_EQ(text(L"OriginalFilename"), L"Marquel.DLL");
-    EXPECT_EQ(text(L"FileDescription"), L"Marquel Module");
-    EXPECT_EQ(text(L"ProductName"), L"Marquel Module");
-    EXPECT_NE(text(L"OLESelfRegister"), L"<missing>");
-
-    HMODULE module = LoadLibraryExW(library_.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr);
-    wchar_t string[64];
-    const std::pair<UINT, const wchar_t*> strings[] = {
-        {100, L"Marquel"}, {101, L"Close"}, {102, L"Speed"}};
-    for (const auto& [id, expected] : strings) {
-        ASSERT_GT(LoadStringW(module, id, string, 64), 0);
-        EXPECT_STREQ(string, expected);
-    }
-    FreeLibrary(module);
 }
 
 // An outer object that aggregates the ticker.
