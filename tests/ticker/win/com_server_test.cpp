@@ -4,7 +4,6 @@
 
 #include "marquel_fixture.h"
 
-
 namespace {
 
 namespace fs = std::filesystem;

@@ -141,6 +141,28 @@ TEST_F(Marquel, AFailedDownloadKeepsTheLastGoodCache) {
     EXPECT_FALSE(fs::exists(folder_ / L"Marquel.xml.part"));
 }
 
+// Two tickers download at the same moment and are released while their
+// scrollers draw: every step must be over before a window's drawing objects
+// go, and both downloads share the one Internet session.
+TEST_F(Marquel, TickersComeAndGoWhileScrollingAndDownloading) {
+    LoopbackHttpServer server;
+    ASSERT_NE(server.Port(), 0);
+    server.Serve("/ticker.php", LoopbackHttpServer::Ok(kFeed));
+    SetFeedUrl(server.Url("/ticker.php"));
+    for (int round = 0; round < 8; ++round) {
+        const int requests = server.Requests();
+        auto first = CreateTicker();
+        auto second = CreateTicker();
+        ASSERT_TRUE(first && second);
+        first->ShowWindow(SW_SHOWNOACTIVATE);
+        second->ShowWindow(SW_SHOWNOACTIVATE);
+        EXPECT_TRUE(PumpUntil([&] { return server.Requests() >= requests + 2; })) << round;
+        PumpFor(50 * round);
+    }
+    EXPECT_EQ(FindTickerWindow(), nullptr);
+    EXPECT_EQ(ReadFileBytes(CachePath()), kFeed);
+}
+
 TEST_F(Marquel, ChannelsAreChosenByNameAndRemembered) {
     WriteFileBytes(CachePath(), kFeed);
     {
