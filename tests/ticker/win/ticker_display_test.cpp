@@ -163,7 +163,19 @@ TEST_F(Marquel, TickersComeAndGoWhileScrollingAndDownloading) {
     EXPECT_EQ(ReadFileBytes(CachePath()), kFeed);
 }
 
-TEST_F(Marquel, ChannelsAreChosenByNameAndRemembered) {
+// The spin proposes a change; the ticker lets it happen only when there is
+// a channel at the new position.
+NMUPDOWN SpinChange(HWND window, int position, int delta) {
+    NMUPDOWN change{};
+    change.hdr = {GetDlgItem(window, kChannelSpin), static_cast<UINT_PTR>(kChannelSpin),
+                  static_cast<UINT>(UDN_DELTAPOS)};
+    change.iPos = position;
+    change.iDelta = delta;
+    SendMessageW(window, WM_NOTIFY, kChannelSpin, reinterpret_cast<LPARAM>(&change));
+    return change;
+}
+
+TEST_F(Marquel, ChannelsAreChosenByNameOrSpinAndRemembered) {
     WriteFileBytes(CachePath(), kFeed);
     {
         auto ticker = CreateTicker();
@@ -175,9 +187,17 @@ TEST_F(Marquel, ChannelsAreChosenByNameAndRemembered) {
         Bstr unknown(L"Weather");
         EXPECT_EQ(ticker->SetChannel(unknown.Get()), S_OK);
         EXPECT_EQ(TextOf(window, kChannelField), "sport");
+
+        EXPECT_EQ(SpinChange(window, 1, -1).iDelta, -1);
+        EXPECT_EQ(TextOf(window, kChannelField), "World News");
+        EXPECT_EQ(SpinChange(window, 0, 1).iDelta, 1);
+        EXPECT_EQ(TextOf(window, kChannelField), "Sport");
+        // Past the last channel the spin stays where it is.
+        EXPECT_EQ(SpinChange(window, 1, 1).iDelta, 0);
+        EXPECT_EQ(TextOf(window, kChannelField), "Sport");
     }
     const auto channel = RunChecked(L"reg query " + Quoted(kTickerKey) + L" /v TickerChannel");
-    EXPECT_NE(channel.output.find("0x1"), std::string::npos) << channel.output;
+    EXPECT_NE(channel.output.find("0x1\r"), std::string::npos) << channel.output;
 }
 
 TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
