@@ -7,8 +7,9 @@
 
 namespace {
 
-// The host's own choice of name reads better with a short gap; the feed's
-// names were made to stand further apart from the first headline.
+// The gap after the name and after each headline: short in a line chosen by
+// name (the host's choice, and every pass after the first), wide in a line
+// chosen by position (the first line after a download, the spin).
 constexpr std::string_view kGapAfterChosenName = "     ";
 constexpr std::string_view kGapAfterFeedName = "                   ";
 // Channel names are kept to what fits the channel field's buffer.
