@@ -3,10 +3,10 @@
 #include "com_module.h"
 #include "dc_text_measure.h"
 #include "feed_download_thread.h"
-#include "ticker_item.h"
 #include "marquel_resource.h"
 #include "registry_win32.h"
 #include "speed_dialog.h"
+#include "ticker_item.h"
 #include "ticker_messages.h"
 #include "ticker_paths.h"
 #include "ticker_settings.h"
@@ -25,8 +25,7 @@ constexpr COLORREF kStripColour = RGB(0, 0, 120);
 constexpr COLORREF kScrollAreaColour = RGB(255, 255, 255);
 constexpr COLORREF kChannelFieldColour = RGB(226, 236, 245);
 
-// The scroll area is drawn only by the scroller's steps; where nothing has
-// been drawn it is white.
+// Fills the columns [left, right) of the client area down to `bottom`.
 void Fill(HDC dc, int left, int right, int bottom, COLORREF colour) {
     const RECT area{left, 0, right, bottom};
     SetBkColor(dc, colour);
@@ -226,6 +225,8 @@ void TickerWindow::OnShowWindow(bool shown) {
     }
 }
 
+// There is no paint handler: the text is drawn only by the scroller's steps,
+// and where no step has drawn yet the scroll area is white.
 void TickerWindow::OnEraseBackground(HDC dc) {
     std::lock_guard lock(drawLock_);
     Fill(dc, client_.left, bounds_.left, client_.bottom, kStripColour);
