@@ -98,8 +98,9 @@ TEST_F(Marquel, ShowsTheDownloadedFeedAndScrollsIt) {
     const Capture first = CaptureClient(window);
     PumpFor(1000);
     const Capture second = CaptureClient(window);
-    first.SaveBmp(L"ticker-scroll-1.bmp");
-    second.SaveBmp(L"ticker-scroll-2.bmp");
+    // Kept beside the test program, to look at.
+    first.SaveBmp(TestProgramFolder() + L"\\ticker-scroll-1.bmp");
+    second.SaveBmp(TestProgramFolder() + L"\\ticker-scroll-2.bmp");
     EXPECT_TRUE(second.DiffersIn(first, scrollLeft, scrollRight));
     EXPECT_FALSE(second.DiffersIn(first, spinLeft, scrollLeft));
     EXPECT_FALSE(second.DiffersIn(first, scrollRight, second.width));
