@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+class XmlNodeList;
+
 class XmlNode {
 public:
     virtual ~XmlNode() = default;
@@ -20,6 +22,9 @@ public:
     // "name" selects the first child element of that name, "@name" an
     // attribute.
     virtual std::unique_ptr<XmlNode> SelectSingle(std::wstring_view path) = 0;
+    // Elements matching a path relative to this element, such as "item", in
+    // document order; a path that matches nothing gives an empty list.
+    virtual std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) = 0;
     // Element text (the text it contains) or attribute value.
     virtual std::optional<std::wstring> Text() = 0;
     virtual bool SetText(std::wstring_view text) = 0;

@@ -36,6 +36,8 @@ public:
         return std::make_unique<MsxmlNode>(std::move(found));
     }
 
+    std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override;
+
     std::optional<std::wstring> Text() override {
         Bstr text;
         if (node_->get_text(text.Put()) != S_OK) return std::nullopt;
@@ -85,6 +87,12 @@ public:
 private:
     ComPtr<IXMLDOMNodeList> list_;
 };
+
+std::unique_ptr<XmlNodeList> MsxmlNode::SelectNodes(std::wstring_view path) {
+    ComPtr<IXMLDOMNodeList> list;
+    if (node_->selectNodes(Bstr(path).Get(), list.Put()) != S_OK || !list) return nullptr;
+    return std::make_unique<MsxmlNodeList>(std::move(list));
+}
 
 template <class Interface>
 std::unique_ptr<XmlNode> AsNode(ComPtr<Interface>& created) {

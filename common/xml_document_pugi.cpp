@@ -57,6 +57,8 @@ public:
         return child ? std::make_unique<PugiNode>(child) : nullptr;
     }
 
+    std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override;
+
     std::optional<std::wstring> Text() override {
         if (element_) return ElementText(element_);
         if (attribute_) return Wide(attribute_.value());
@@ -117,6 +119,15 @@ public:
 private:
     pugi::xpath_node_set nodes_;
 };
+
+std::unique_ptr<XmlNodeList> PugiNode::SelectNodes(std::wstring_view path) {
+    if (!element_) return std::make_unique<PugiNodeList>(pugi::xpath_node_set());
+    try {
+        return std::make_unique<PugiNodeList>(element_.select_nodes(Utf8(path).c_str()));
+    } catch (const pugi::xpath_exception&) {
+        return nullptr;
+    }
+}
 
 class PugiDocument : public XmlDocument {
 public:

@@ -77,6 +77,22 @@ TEST(XmlDocumentContract, PathMatchingNothingGivesAnEmptyList) {
     EXPECT_EQ(list->Length(), 0u);
 }
 
+TEST(XmlDocumentContract, ElementsSelectTheirOwnChildrenOnly) {
+    auto document = Loaded(L"<root><group name=\"a\"><item name=\"1\"/><item name=\"2\"/>"
+                           L"<inner><item name=\"deep\"/></inner></group>"
+                           L"<group name=\"b\"><item name=\"3\"/></group></root>");
+    ASSERT_NE(document, nullptr);
+    auto groups = document->SelectNodes(L"root/group");
+    ASSERT_NE(groups, nullptr);
+    ASSERT_EQ(groups->Length(), 2u);
+    auto items = groups->Item(0)->SelectNodes(L"item");
+    ASSERT_NE(items, nullptr);
+    ASSERT_EQ(items->Length(), 2u);
+    EXPECT_EQ(TextOf(*items->Item(1), L"@name"), L"2");
+    EXPECT_EQ(groups->Item(1)->SelectNodes(L"item")->Length(), 1u);
+    EXPECT_EQ(groups->Item(1)->SelectNodes(L"none")->Length(), 0u);
+}
+
 TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
     auto document = NewXmlDocument();
     ASSERT_NE(document, nullptr);

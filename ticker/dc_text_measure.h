@@ -1,0 +1,23 @@
+#pragma once
+// Measures texts in the default font of a memory device context, the font the
+// text image is drawn in.
+
+#include "gdi_handles.h"
+#include "text_measure.h"
+
+class DcTextMeasure : public TextMeasure {
+public:
+    DcTextMeasure() : dc_(nullptr) {}
+
+    std::int32_t Width(std::string_view text) override {
+        SIZE size{};
+        if (!dc_ || !GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()),
+                                           &size)) {
+            return 0;
+        }
+        return size.cx;
+    }
+
+private:
+    MemoryDc dc_;
+};

@@ -1,0 +1,52 @@
+// The exported entry points of Marquel.dll and its one class.
+
+#include "class_factory.h"
+#include "com_module.h"
+#include "com_registration.h"
+#include "marquel_resource.h"
+#include "scoped_handle.h"
+#include "ticker_ctrl.h"
+#include "ticker_paths.h"
+
+#include <windows.h>
+
+namespace {
+
+const ComClass kClasses[] = {
+    {&CLSID_TickerCtrl, TickerCtrl::Create, Aggregation::Allowed},
+};
+
+// The host program's log file is left empty beside it: it marks that the
+// ticker has run in that program.
+void CreateEmptyLogFile() {
+    wchar_t program[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return;
+    const std::wstring log = WithExtension(std::wstring_view(program, length), L".log");
+    ScopedHandle file(CreateFileW(log.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        ComModule::Attach(instance);
+        CreateEmptyLogFile();
+    }
+    return TRUE;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+    return ComModule::CanUnload() ? S_OK : S_FALSE;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID riid, void** result) {
+    return GetClassObject(kClasses, clsid, riid, result);
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() { return RegisterComServer(IDR_TICKERCTRL); }
+
+extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    return UnregisterComServer(IDR_TICKERCTRL);
+}

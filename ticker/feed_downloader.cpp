@@ -1,0 +1,103 @@
+#include "feed_downloader.h"
+
+#include "feed_response.h"
+#include "internet_session.h"
+#include "scoped_handle.h"
+
+namespace {
+
+constexpr DWORD kChunkSize = 4096;
+
+// Written beside the cache and moved over it in one step, so the ticker never
+// reads a half-written feed.
+bool ReplaceFile(const std::wstring& path, const std::string& contents) {
+    const std::wstring partial = path + L".part";
+    {
+        ScopedHandle file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return false;
+        DWORD written = 0;
+        if (!WriteFile(file.Get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
+                       nullptr) ||
+            written != contents.size()) {
+            file.Close();
+            DeleteFileW(partial.c_str());
+            return false;
+        }
+    }
+    if (MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    DeleteFileW(partial.c_str());
+    return false;
+}
+
+}  // namespace
+
+bool FeedDownloader::Fetch(const std::string& url) {
+    if (!Send(url)) return false;
+    ReadHeaders();
+    ReadBody();
+    return true;
+}
+
+bool FeedDownloader::Send(const std::string& url) {
+    HINTERNET session = ProcessInternetSession();
+    if (!session) return false;
+
+    char host[256] = "";
+    char path[2048] = "";
+    URL_COMPONENTSA parts{};
+    parts.dwStructSize = sizeof(parts);
+    parts.lpszHostName = host;
+    parts.dwHostNameLength = sizeof(host);
+    parts.lpszUrlPath = path;
+    parts.dwUrlPathLength = sizeof(path);
+    INTERNET_PORT port = INTERNET_DEFAULT_HTTP_PORT;
+    if (InternetCrackUrlA(url.c_str(), 0, 0, &parts)) port = parts.nPort;
+
+    connection_.Reset(
+        InternetConnectA(session, host, port, nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
+    if (!connection_) return false;
+    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
+                  INTERNET_FLAG_KEEP_CONNECTION | INTERNET_FLAG_NO_AUTO_REDIRECT |
+                  INTERNET_FLAG_TRANSFER_BINARY;
+    if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
+    request_.Reset(HttpOpenRequestA(connection_.Get(), "GET", path, "HTTP/1.0", nullptr,
+                                    nullptr, flags, 0));
+    return request_ && HttpSendRequestA(request_.Get(), nullptr, 0, nullptr, 0);
+}
+
+void FeedDownloader::ReadHeaders() {
+    std::string buffer(kChunkSize, '\0');
+    for (;;) {
+        DWORD size = static_cast<DWORD>(buffer.size());
+        if (HttpQueryInfoA(request_.Get(), HTTP_QUERY_RAW_HEADERS_CRLF, buffer.data(), &size,
+                           nullptr)) {
+            headers_.assign(buffer.data(), size);
+            return;
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || size <= buffer.size()) return;
+        buffer.resize(size);
+    }
+}
+
+void FeedDownloader::ReadBody() {
+    char chunk[kChunkSize];
+    for (;;) {
+        DWORD read = 0;
+        if (!InternetReadFile(request_.Get(), chunk, sizeof(chunk), &read)) return;
+        if (read == 0) {
+            readToEnd_ = true;
+            return;
+        }
+        body_.append(chunk, read);
+    }
+}
+
+bool DownloadFeedToCache(const std::string& url, const std::wstring& cachePath) {
+    FeedDownloader downloader;
+    if (!downloader.Fetch(url)) return false;
+    if (!IsCompleteFeed(downloader.Headers(), downloader.ReadToEnd(), downloader.Body().size())) {
+        return false;
+    }
+    return ReplaceFile(cachePath, downloader.Body());
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Private messages of the ticker window.
+
+#include <windows.h>
+
+// A download has ended (whether or not it brought a new cache file); sent by
+// the download thread, handled on the window's thread.
+inline constexpr UINT WM_FEED_READY = WM_USER + 100;
+// The scroller has shown the whole line once; the window rebuilds it from the
+// cache file, so a newer feed shows from the next pass.
+inline constexpr UINT WM_TICKER_PASS_ENDED = WM_USER + 101;

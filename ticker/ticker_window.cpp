@@ -1,0 +1,408 @@
+#include "ticker_window.h"
+
+#include "com_module.h"
+#include "dc_text_measure.h"
+#include "feed_download_thread.h"
+#include "marquel_resource.h"
+#include "registry_win32.h"
+#include "speed_dialog.h"
+#include "ticker_item.h"
+#include "ticker_messages.h"
+#include "ticker_paths.h"
+#include "ticker_settings.h"
+#include "web_link.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+namespace {
+
+constexpr char kFirstText[] = "Powered by Tarnel-Net!";
+constexpr char kDownloadingText[] = "Downloading! Please Wait!   ";
+constexpr UINT_PTR kDownloadTimer = 1;
+constexpr UINT kDownloadPeriodMs = 60 * 60 * 1000;
+constexpr COLORREF kStripColour = RGB(0, 0, 120);
+constexpr COLORREF kScrollAreaColour = RGB(255, 255, 255);
+constexpr COLORREF kChannelFieldColour = RGB(226, 236, 245);
+
+// Fills the columns [left, right) of the client area down to `bottom`.
+void Fill(HDC dc, int left, int right, int bottom, COLORREF colour) {
+    const RECT area{left, 0, right, bottom};
+    SetBkColor(dc, colour);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+}
+
+// OLE for the calling thread around one parse of the cache file.
+class OleScope {
+public:
+    OleScope() : result_(OleInitialize(nullptr)) {}
+    ~OleScope() {
+        if (result_ != RPC_E_CHANGED_MODE) OleUninitialize();
+    }
+    OleScope(const OleScope&) = delete;
+    OleScope& operator=(const OleScope&) = delete;
+
+private:
+    HRESULT result_;
+};
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+}  // namespace
+
+TickerWindow::TickerWindow()
+    : cachePath_(WithExtension(ComModule::Path(), L".xml")),
+      downloading_(std::make_shared<std::atomic<bool>>(false)) {
+    Win32Registry registry;
+    const TickerSettings settings = LoadTickerSettings(registry);
+    delay_ = settings.delay;
+    channelIndex_ = settings.channel;
+    feedUrl_ = settings.url;
+}
+
+TickerWindow::~TickerWindow() { Destroy(); }
+
+bool TickerWindow::Create(LinkOpener* owner) {
+    owner_ = owner;
+    const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    return CreateDialogParamA(ComModule::Instance(), MAKEINTRESOURCEA(IDD_TICKER),
+                              GetDesktopWindow(), DialogProc,
+                              reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void TickerWindow::Destroy() {
+    scroller_.Stop();
+    if (window_) DestroyWindow(window_);
+}
+
+void TickerWindow::SetDelay(std::uint32_t delay) {
+    delay_ = delay;
+    Win32Registry registry;
+    SaveTickerDelay(registry, delay);
+}
+
+ScrollBounds TickerWindow::MeasureBounds() const {
+    const RECT frame = ScreenRect(window_);
+    const RECT spin = ScreenRect(GetDlgItem(window_, IDC_CHANNEL_SPIN));
+    const RECT readMore = ScreenRect(readMore_.Handle());
+    return {spin.right - frame.left, client_.right - (frame.right - readMore.left)};
+}
+
+void TickerWindow::SetDisplayText(const std::string& text) {
+    if (!window_) return;
+    WindowDc dc(window_);
+    SIZE size{};
+    GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
+    const RECT frame = ScreenRect(window_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, size.cy + 9,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    auto image = TextImage::Render(dc.Get(), text);
+    {
+        std::lock_guard lock(drawLock_);
+        displayText_ = text;
+        if (image) image_ = std::move(image);
+        GetClientRect(window_, &client_);
+        bounds_ = MeasureBounds();
+        geometry_.Restart(bounds_);
+    }
+    ClearScrollArea();
+}
+
+void TickerWindow::ClearScrollArea() {
+    RECT area;
+    {
+        std::lock_guard lock(drawLock_);
+        area = {bounds_.left, 0, client_.right, client_.bottom};
+    }
+    InvalidateRect(window_, &area, TRUE);
+}
+
+void TickerWindow::ScrollStep() {
+    bool passEnded = false;
+    {
+        WindowDc dc(window_);
+        std::lock_guard lock(drawLock_);
+        if (!dc || !image_) return;
+        const ScrollStepPlan step = geometry_.Step(bounds_, image_->Width());
+        image_->CopyTo(dc.Get(), step.x, step.sourceX, step.width);
+        // Nothing may stay behind the tail of the text.
+        if (step.clearFrom) {
+            Fill(dc.Get(), *step.clearFrom, bounds_.right, client_.bottom, kScrollAreaColour);
+        }
+        passEnded = step.passEnded;
+    }
+    // The next pass shows what the cache holds then, unless a download is
+    // about to replace it.
+    if (passEnded && !*downloading_) PostMessageA(window_, WM_TICKER_PASS_ENDED, 0, 0);
+}
+
+bool TickerWindow::SelectChannelByName(const std::string& name) {
+    DcTextMeasure measure;
+    OleScope ole;
+    return ApplySelection(BuildChannelByName(cachePath_, name, measure));
+}
+
+bool TickerWindow::SelectChannelByIndex(int index) {
+    DcTextMeasure measure;
+    OleScope ole;
+    return ApplySelection(BuildChannelByIndex(cachePath_, index, measure));
+}
+
+bool TickerWindow::ApplySelection(ChannelSelection selection) {
+    if (selection.channelCount) channelCount_ = *selection.channelCount;
+    SetDisplayText(selection.LineToShow());
+    if (!selection.channel) {
+        items_.clear();
+        return false;
+    }
+    ChannelText& channel = *selection.channel;
+    items_ = std::move(channel.items);
+    channelIndex_ = channel.index;
+    channelName_ = std::move(channel.name);
+    SetDlgItemTextA(window_, IDC_CHANNEL, channelName_.c_str());
+    return true;
+}
+
+void TickerWindow::StartDownload() {
+    StartFeedDownload({feedUrl_, cachePath_, window_, downloading_});
+}
+
+void TickerWindow::OnFeedReady() {
+    if (channelCount_ == -1 || channelName_.empty()) SelectChannelByIndex(0);
+}
+
+void TickerWindow::OnInitDialog() {
+    RECT client{};
+    SIZE size{};
+    {
+        WindowDc dc(window_);
+        GetTextExtentPoint32A(dc.Get(), kFirstText, sizeof(kFirstText) - 1, &size);
+        image_ = TextImage::Render(dc.Get(), kFirstText);
+    }
+    displayText_ = kFirstText;
+    GetClientRect(window_, &client);
+    SetWindowPos(window_, nullptr, 200, 0, client.right - client.left,
+                 size.cy + 2 * GetSystemMetrics(SM_CYFRAME), SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateButtons(client);
+    GetClientRect(window_, &client_);
+    bounds_ = MeasureBounds();
+    geometry_.Restart(bounds_);
+    channelBrush_ = GdiObject<HBRUSH>(CreateSolidBrush(kChannelFieldColour));
+    EnableWindow(GetDlgItem(window_, IDC_CHANNEL_SPIN), TRUE);
+    SetDisplayText(kDownloadingText);
+    StartDownload();
+    SetTimer(window_, kDownloadTimer, kDownloadPeriodMs, nullptr);
+}
+
+// Close at the right edge, speed to its left, read-more to the left of that.
+void TickerWindow::CreateButtons(const RECT& client) {
+    const LONG right = client.right;
+    const RECT closeArea{right - 21, client.top - 4, right - 4, client.bottom};
+    const RECT speedArea{closeArea.left - 17, closeArea.top, closeArea.left, closeArea.bottom};
+    const RECT readMoreArea{speedArea.left - 78, closeArea.top, speedArea.left, closeArea.bottom};
+    close_.Create(window_, ID_TICKER_CLOSE, closeArea, IDB_CLOSE);
+    speed_.Create(window_, ID_TICKER_SPEED, speedArea, IDB_SPEED);
+    readMore_.Create(window_, ID_TICKER_READ_MORE, readMoreArea, IDB_READ_MORE,
+                     LoadCursor(nullptr, IDC_HAND));
+}
+
+void TickerWindow::OnShowWindow(bool shown) {
+    if (shown && !scroller_.Running()) {
+        std::string text;
+        {
+            std::lock_guard lock(drawLock_);
+            text = displayText_;
+        }
+        SetDisplayText(text);
+        scroller_.Start([this] { ScrollStep(); }, [this] { return delay_.load(); });
+    } else if (!shown) {
+        scroller_.Stop();
+    }
+}
+
+// There is no paint handler: the text is drawn only by the scroller's steps,
+// and where no step has drawn yet the scroll area is white.
+void TickerWindow::OnEraseBackground(HDC dc) {
+    std::lock_guard lock(drawLock_);
+    Fill(dc, client_.left, bounds_.left, client_.bottom, kStripColour);
+    Fill(dc, bounds_.left, bounds_.right, client_.bottom, kScrollAreaColour);
+    Fill(dc, bounds_.right, client_.right, client_.bottom, kStripColour);
+}
+
+void TickerWindow::ReadMore() {
+    if (!owner_) return;
+    std::int32_t sourceOffset;
+    {
+        std::lock_guard lock(drawLock_);
+        sourceOffset = geometry_.SourceOffset();
+    }
+    const TickerItem* item = ItemAtLeftEdge(items_, sourceOffset);
+    // Links come from the network: anything but a web page is ignored.
+    if (item && IsWebLink(item->link)) owner_->OpenLink(item->link);
+}
+
+void TickerWindow::ShowContextMenu(POINT point) {
+    HMENU menu = CreatePopupMenu();
+    if (!menu) return;
+    char speed[64] = "";
+    char close[64] = "";
+    LoadStringA(ComModule::Instance(), IDS_SPEED, speed, sizeof(speed));
+    LoadStringA(ComModule::Instance(), IDS_CLOSE, close, sizeof(close));
+    AppendMenuA(menu, MF_STRING, ID_TICKER_MENU_SPEED, speed);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, ID_TICKER_CLOSE, close);
+    SetMenuDefaultItem(menu, ID_TICKER_CLOSE, FALSE);
+    const RECT frame = ScreenRect(window_);
+    SetForegroundWindow(window_);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, frame.left + point.x,
+                   frame.top + point.y, 0, window_, nullptr);
+    DestroyMenu(menu);
+}
+
+void TickerWindow::OnDrag(UINT message, POINT point) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        SetCapture(window_);
+        dragging_ = true;
+        dragOrigin_ = point;
+        break;
+    case WM_MOUSEMOVE:
+        if (dragging_) {
+            const RECT frame = ScreenRect(window_);
+            SetWindowPos(window_, nullptr, frame.left + point.x - dragOrigin_.x,
+                         frame.top + point.y - dragOrigin_.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        lastPointer_ = point;
+        break;
+    case WM_LBUTTONUP:
+        dragging_ = false;
+        ReleaseCapture();
+        break;
+    }
+}
+
+bool TickerWindow::OnSetCursor(HWND target, int hitTest) {
+    if (target != window_ || hitTest != HTCLIENT) return false;
+    std::lock_guard lock(drawLock_);
+    if (lastPointer_.x < client_.left || lastPointer_.x >= bounds_.right ||
+        lastPointer_.y < client_.top || lastPointer_.y >= client_.bottom) {
+        return false;
+    }
+    SetCursor(LoadCursor(nullptr, IDC_SIZEALL));
+    return true;
+}
+
+INT_PTR TickerWindow::OnCommand(int id) {
+    switch (id) {
+    case IDOK:
+    case IDCANCEL:
+    case ID_TICKER_CLOSE:
+        // A modeless window: ending it means hiding it, which stops the scroller.
+        ShowWindow(window_, SW_HIDE);
+        return TRUE;
+    case ID_TICKER_SPEED:
+    case ID_TICKER_MENU_SPEED:
+        RunSpeedDialog(*this);
+        return TRUE;
+    case ID_TICKER_READ_MORE:
+        ReadMore();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR TickerWindow::OnNotify(const NMHDR& header) {
+    if (header.idFrom != IDC_CHANNEL_SPIN || header.code != UDN_DELTAPOS) return FALSE;
+    auto& change = const_cast<NMUPDOWN&>(reinterpret_cast<const NMUPDOWN&>(header));
+    // Past the last channel the spin stays where it is.
+    if (!SelectChannelByIndex(change.iPos + change.iDelta)) change.iDelta = 0;
+    return Answer(FALSE);
+}
+
+INT_PTR TickerWindow::Answer(LRESULT result) {
+    SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+    return TRUE;
+}
+
+INT_PTR TickerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+    case WM_INITDIALOG:
+        OnInitDialog();
+        return FALSE;  // the window is hidden: nothing takes the focus
+    case WM_SHOWWINDOW:
+        OnShowWindow(wParam != FALSE);
+        return FALSE;
+    case WM_DESTROY:
+        KillTimer(window_, kDownloadTimer);
+        scroller_.Stop();
+        return FALSE;
+    case WM_NCDESTROY:
+        window_ = nullptr;
+        return FALSE;
+    case WM_TIMER:
+        StartDownload();
+        return TRUE;
+    case WM_ERASEBKGND:
+        OnEraseBackground(reinterpret_cast<HDC>(wParam));
+        return Answer(TRUE);
+    case WM_CTLCOLORSTATIC:
+        if (reinterpret_cast<HWND>(lParam) != GetDlgItem(window_, IDC_CHANNEL)) return FALSE;
+        SetBkColor(reinterpret_cast<HDC>(wParam), kChannelFieldColour);
+        return reinterpret_cast<INT_PTR>(channelBrush_.Get());
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        for (TickerButton* button : {&readMore_, &speed_, &close_}) {
+            if (button->Handle() == item.hwndItem) button->Draw(item);
+        }
+        return TRUE;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+        OnDrag(message, point);
+        return TRUE;
+    case WM_CAPTURECHANGED:
+        dragging_ = false;
+        return TRUE;
+    case WM_SETCURSOR:
+        return OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(lParam)) ? Answer(TRUE) : FALSE;
+    case WM_RBUTTONUP:
+        ShowContextMenu(point);
+        return TRUE;
+    case WM_NOTIFY:
+        return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_COMMAND:
+        return OnCommand(LOWORD(wParam));
+    case WM_FEED_READY:
+        OnFeedReady();
+        return TRUE;
+    case WM_TICKER_PASS_ENDED:
+        SelectChannelByName(channelName_);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+INT_PTR CALLBACK TickerWindow::DialogProc(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        reinterpret_cast<TickerWindow*>(lParam)->window_ = window;
+    }
+    auto* self = reinterpret_cast<TickerWindow*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!self) return FALSE;
+    // No exception may leave a window procedure; a failed allocation drops
+    // the message.
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        return FALSE;
+    }
+}
