@@ -30,6 +30,7 @@ public:
     ~ClientDC() {
         if (dc_) ReleaseDC(window_, dc_);
     }
+    HDC Get() const { return dc_; }
     operator HDC() const { return dc_; }
 
 private:

@@ -1,5 +1,7 @@
 #include "registration_script.h"
 
+#include "text_case.h"
+
 #include <cwctype>
 #include <utility>
 
@@ -13,22 +15,14 @@ struct Token {
     std::size_t line;
 };
 
-bool SameWord(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
-    }
-    return true;
-}
-
 std::optional<RegistryRoot> RootNamed(std::wstring_view name) {
-    if (SameWord(name, L"HKCR") || SameWord(name, L"HKEY_CLASSES_ROOT")) {
+    if (EqualsIgnoringCase(name, L"HKCR") || EqualsIgnoringCase(name, L"HKEY_CLASSES_ROOT")) {
         return RegistryRoot::ClassesRoot;
     }
-    if (SameWord(name, L"HKCU") || SameWord(name, L"HKEY_CURRENT_USER")) {
+    if (EqualsIgnoringCase(name, L"HKCU") || EqualsIgnoringCase(name, L"HKEY_CURRENT_USER")) {
         return RegistryRoot::CurrentUser;
     }
-    if (SameWord(name, L"HKLM") || SameWord(name, L"HKEY_LOCAL_MACHINE")) {
+    if (EqualsIgnoringCase(name, L"HKLM") || EqualsIgnoringCase(name, L"HKEY_LOCAL_MACHINE")) {
         return RegistryRoot::LocalMachine;
     }
     return std::nullopt;
@@ -255,7 +249,7 @@ private:
     // Helpers.
 
     static bool IsKeyword(const Token& token, std::wstring_view keyword) {
-        return token.kind == TokenKind::Word && SameWord(token.text, keyword);
+        return token.kind == TokenKind::Word && EqualsIgnoringCase(token.text, keyword);
     }
 
     static std::string Narrow(std::wstring_view text) {

@@ -1,17 +1,11 @@
 #include "registry_memory.h"
 
+#include "text_case.h"
+
 #include <algorithm>
 #include <utility>
 
 namespace {
-
-std::wstring Folded(std::wstring_view name) {
-    std::wstring folded(name);
-    for (wchar_t& c : folded) {
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-    }
-    return folded;
-}
 
 std::vector<std::wstring> SplitKeyPath(std::wstring_view path) {
     std::vector<std::wstring> parts;
@@ -19,7 +13,7 @@ std::vector<std::wstring> SplitKeyPath(std::wstring_view path) {
     while (start <= path.size()) {
         size_t end = path.find(L'\\', start);
         if (end == std::wstring_view::npos) end = path.size();
-        if (end > start) parts.push_back(Folded(path.substr(start, end - start)));
+        if (end > start) parts.push_back(LowerCase(path.substr(start, end - start)));
         start = end + 1;
     }
     return parts;
@@ -55,7 +49,7 @@ public:
         if (!writable_) return false;
         auto& values = node_.values;
         auto it = std::find_if(values.begin(), values.end(), [&](const auto& v) {
-            return Folded(v.name) == Folded(name);
+            return EqualsIgnoringCase(v.name, name);
         });
         if (it == values.end()) return false;
         values.erase(it);
@@ -68,7 +62,7 @@ private:
     // node_ is a reference, so even a const key can hand out a writable value.
     MemoryRegistry::NamedValue* Find(std::wstring_view name) const {
         for (auto& value : node_.values) {
-            if (Folded(value.name) == Folded(name)) return &value;
+            if (EqualsIgnoringCase(value.name, name)) return &value;
         }
         return nullptr;
     }

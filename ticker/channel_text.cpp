@@ -18,7 +18,7 @@ constexpr std::size_t kMaxNameLength = 259;
 std::optional<std::string> ChannelName(FeedReader& feed) {
     const auto name = feed.Attribute(L"NAME");
     if (!name) return std::nullopt;
-    return ToAnsi(*name).substr(0, kMaxNameLength);
+    return WideToAnsi(*name).substr(0, kMaxNameLength);
 }
 
 // The cursor is at the channel: appends its headlines to the line.
@@ -29,12 +29,12 @@ void ReadItems(FeedReader& feed, std::string_view gap, TextMeasure& measure,
         if (!feed.Select(L"ITEM", i)) continue;
         TickerItem item;
         if (const auto text = feed.Attribute(L"TEXT")) {
-            item.text = ToAnsi(*text);
+            item.text = WideToAnsi(*text);
             channel.displayText += item.text;
             item.endOffset = measure.Width(channel.displayText);
             channel.displayText += gap;
         }
-        if (const auto link = feed.Attribute(L"LINK")) item.link = UnescapeUrl(ToAnsi(*link));
+        if (const auto link = feed.Attribute(L"LINK")) item.link = UnescapeUrl(WideToAnsi(*link));
         channel.items.push_back(std::move(item));
         feed.Up();
     }

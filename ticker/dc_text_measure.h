@@ -2,16 +2,14 @@
 // Measures texts in the default font of a memory device context, the font the
 // text image is drawn in.
 
-#include "gdi_handles.h"
+#include "device_context.h"
 #include "text_measure.h"
 
 class DcTextMeasure : public TextMeasure {
 public:
-    DcTextMeasure() : dc_(nullptr) {}
-
     std::int32_t Width(std::string_view text) override {
         SIZE size{};
-        if (!dc_ || !GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()),
+        if (!dc_.Get() || !GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()),
                                            &size)) {
             return 0;
         }
@@ -19,5 +17,5 @@ public:
     }
 
 private:
-    MemoryDc dc_;
+    MemoryDC dc_;
 };

@@ -11,8 +11,8 @@ std::unique_ptr<TextImage> TextImage::Render(HDC reference, std::string_view tex
     SIZE size{};
     GetTextExtentPoint32A(reference, text.data(), static_cast<int>(text.size()), &size);
     std::unique_ptr<TextImage> image(new TextImage(reference, size));
-    if (!image->dc_ || !image->bitmap_) return nullptr;
-    image->dc_.Select(image->bitmap_.Get());
+    if (!image->dc_.Get() || !image->bitmap_) return nullptr;
+    image->selection_.emplace(image->dc_.Get(), image->bitmap_.Get());
     RECT area{0, 0, size.cx, size.cy};
     FillRect(image->dc_.Get(), &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     SetBkColor(image->dc_.Get(), RGB(255, 255, 255));

@@ -2,11 +2,13 @@
 // The whole ticker line drawn once into an off-screen bitmap of exactly the
 // text's size; each scroll step copies the visible part of it to the window.
 
-#include "gdi_handles.h"
+#include "device_context.h"
+#include "gdi_object.h"
 
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class TextImage {
@@ -23,6 +25,9 @@ private:
     TextImage(HDC reference, SIZE size);
 
     SIZE size_;
+    // In this order, so the bitmap is selected out, then the context deleted,
+    // then the bitmap.
     GdiObject<HBITMAP> bitmap_;
-    MemoryDc dc_;  // declared last: it lets go of the bitmap before the bitmap is deleted
+    MemoryDC dc_;
+    std::optional<SelectedObject> selection_;
 };

@@ -1,6 +1,7 @@
 #include "ticker_button.h"
 
 #include "com_module.h"
+#include "device_context.h"
 
 #include <commctrl.h>
 
@@ -46,8 +47,8 @@ void TickerButton::Draw(const DRAWITEMSTRUCT& item) {
     } else if (hover_) {
         --y;
     }
-    MemoryDc source(item.hDC);
-    source.Select(bitmap_.Get());
+    MemoryDC source(item.hDC);
+    SelectedObject selected(source, bitmap_.Get());
     BitBlt(item.hDC, x, y, bitmapSize_.cx, bitmapSize_.cy, source.Get(), 0, 0, SRCCOPY);
 }
 

@@ -41,7 +41,7 @@ HRESULT STDMETHODCALLTYPE TickerCtrl::SetChannel(BSTR bstrNewChannel) {
     try {
         const std::wstring_view name(bstrNewChannel ? bstrNewChannel : L"",
                                      SysStringLen(bstrNewChannel));
-        window_.SelectChannelByName(ToAnsi(name));
+        window_.SelectChannelByName(WideToAnsi(name));
     } catch (...) {
         return E_OUTOFMEMORY;
     }
@@ -58,7 +58,7 @@ HRESULT STDMETHODCALLTYPE TickerCtrl::SetDravikHall(IUnknown* pDravikHall) {
 
 void TickerCtrl::OpenLink(const std::string& link) {
     if (hall_) {
-        const Bstr url(FromAnsi(link));
+        const Bstr url(AnsiToWide(link));
         VARIANT target;
         VariantInit(&target);
         target.vt = VT_BSTR;

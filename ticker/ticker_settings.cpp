@@ -10,7 +10,7 @@ TickerSettings LoadTickerSettings(Registry& registry) {
     if (const auto channel = key->ReadDword(L"TickerChannel")) {
         settings.channel = static_cast<std::int32_t>(*channel);
     }
-    if (const auto url = key->ReadString(L"URL")) settings.url = ToAnsi(*url);
+    if (const auto url = key->ReadString(L"URL")) settings.url = WideToAnsi(*url);
     return settings;
 }
 

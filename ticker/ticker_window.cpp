@@ -1,6 +1,7 @@
 #include "ticker_window.h"
 
 #include "com_module.h"
+#include "device_context.h"
 #include "dc_text_measure.h"
 #include "feed_download_thread.h"
 #include "marquel_resource.h"
@@ -95,7 +96,7 @@ ScrollBounds TickerWindow::MeasureBounds() const {
 
 void TickerWindow::SetDisplayText(const std::string& text) {
     if (!window_) return;
-    WindowDc dc(window_);
+    ClientDC dc(window_);
     SIZE size{};
     GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
     const RECT frame = ScreenRect(window_);
@@ -125,7 +126,7 @@ void TickerWindow::ClearScrollArea() {
 void TickerWindow::ScrollStep() {
     bool passEnded = false;
     {
-        WindowDc dc(window_);
+        ClientDC dc(window_);
         std::lock_guard lock(drawLock_);
         if (!dc || !image_) return;
         const ScrollStepPlan step = geometry_.Step(bounds_, image_->Width());
@@ -180,7 +181,7 @@ void TickerWindow::OnInitDialog() {
     RECT client{};
     SIZE size{};
     {
-        WindowDc dc(window_);
+        ClientDC dc(window_);
         GetTextExtentPoint32A(dc.Get(), kFirstText, sizeof(kFirstText) - 1, &size);
         image_ = TextImage::Render(dc.Get(), kFirstText);
     }

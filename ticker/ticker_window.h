@@ -12,7 +12,7 @@
 // the shared downloading flag; they report by WM_FEED_READY.
 
 #include "channel_text.h"
-#include "gdi_handles.h"
+#include "gdi_object.h"
 #include "link_opener.h"
 #include "scroll_geometry.h"
 #include "scroller.h"

@@ -1,6 +1,7 @@
 #include "capture_settings.h"
 
 #include "player_settings.h"
+#include "text_case.h"
 
 #include <cwctype>
 
@@ -9,17 +10,6 @@ namespace {
 std::optional<std::wstring> ReadSetting(Registry& registry, const wchar_t* name) {
     auto key = registry.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false);
     return key ? key->ReadString(name) : std::nullopt;
-}
-
-bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix) {
-    if (prefix.size() > text.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (std::towlower(static_cast<wint_t>(text[i])) !=
-            std::towlower(static_cast<wint_t>(prefix[i]))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

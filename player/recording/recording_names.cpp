@@ -1,16 +1,13 @@
 #include "recording_names.h"
 
+#include "text_case.h"
+
 #include <cwchar>
 #include <cwctype>
 
 namespace {
 
 constexpr int kLastNumberedName = 34999;
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return text;
-}
 
 bool Contains(const std::wstring& text, std::wstring_view part) {
     return text.find(part) != std::wstring::npos;
@@ -29,12 +26,12 @@ std::wstring NextFreeRecordingName(const std::wstring& folder, const FileExistsF
 
 std::wstring WithRecordingExtension(const std::wstring& path, RecordingFileFormat format) {
     const std::wstring_view extension = RecordingExtension(format);
-    return Contains(Lower(path), extension) ? path : path + std::wstring(extension);
+    return Contains(LowerCase(path), extension) ? path : path + std::wstring(extension);
 }
 
 std::wstring RenamedRecordingName(const std::wstring& oldName, const std::wstring& newName) {
-    const std::wstring oldLower = Lower(oldName);
-    const std::wstring newLower = Lower(newName);
+    const std::wstring oldLower = LowerCase(oldName);
+    const std::wstring newLower = LowerCase(newName);
     const auto wav = RecordingExtension(RecordingFileFormat::Wav);
     const auto mp3 = RecordingExtension(RecordingFileFormat::Mp3);
     if (Contains(newLower, wav)) return newName;

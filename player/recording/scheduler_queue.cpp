@@ -4,6 +4,7 @@
 #include "plain_file_name.h"
 #include "scheduler_recording_name.h"
 #include "scheduler_station.h"
+#include "text_case.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -121,7 +122,7 @@ void SchedulerQueue::Adopt(QueuedRecording entry, std::size_t row) {
 
 bool SchedulerQueue::IsQueuedName(std::wstring_view fileName) const {
     return std::any_of(entries_.begin(), entries_.end(),
-                       [&](const auto& entry) { return SameFileName(entry.name, fileName); });
+                       [&](const auto& entry) { return EqualsIgnoringCase(entry.name, fileName); });
 }
 
 std::optional<std::size_t> SchedulerQueue::FirstCollision(const LocalTime& start,

@@ -11,6 +11,3 @@
 // The typed name, taken as it is (also when empty), followed by ".mp3" or
 // ".wav".
 std::wstring RecordingFileName(std::wstring_view typedName, RecordingFormat format);
-
-// Windows file names do not tell letter case apart, nor do the queue's names.
-bool SameFileName(std::wstring_view a, std::wstring_view b);

@@ -2,6 +2,7 @@
 #include "scheduler_queue.h"
 #include "scheduler_recording_name.h"
 #include "scheduler_station.h"
+#include "text_case.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +93,7 @@ TEST_F(SchedulerQueueTest, NamesTakeTheFormatsExtension) {
     EXPECT_EQ(queue.Entries()[0].name, L".mp3");
     EXPECT_EQ(queue.Entries()[1].name, L"Recording name.wav");
     EXPECT_EQ(queue.Entries()[1].format, RecordingFormat::Wav);
-    EXPECT_TRUE(SameFileName(L"Show.MP3", L"show.mp3"));
+    EXPECT_TRUE(EqualsIgnoringCase(L"Show.MP3", L"show.mp3"));
 
     // The same typed name in the other format is another file.
     EXPECT_EQ(Add(L"Recording name", At(14, 0), At(15, 0)).outcome, AddOutcome::Added);

@@ -1,7 +1,6 @@
 // Downloads into files and texts: only a whole 2xx answer counts, and a
 // failed download never damages the copy already on disk.
 
-#include "ansi_text.h"
 #include "data_files_memory.h"
 #include "downloads.h"
 #include "fake_http_client.h"
@@ -105,11 +104,6 @@ TEST_F(Downloads, ErrorTextsAreCutTo254Characters) {
     http_.Answer(longUrl, 200, "x");
     const std::wstring path = L"C:\\Missing\\" + std::wstring(300, L'b');
     EXPECT_EQ(downloader_.DownloadToFile(longUrl, path).size(), kMaxDownloadErrorLength);
-}
-
-TEST(AnsiText, HostStandsInWindows1252) {
-    EXPECT_EQ(AnsiToWide("A\x80\x8a\x9f\xa0\xff\x81"), L"A\u20ac\u0160\u0178\u00a0\u00ff\u0081");
-    EXPECT_EQ(AnsiToWide(""), L"");
 }
 
 }  // namespace

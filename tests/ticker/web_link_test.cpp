@@ -1,6 +1,5 @@
 // Texts from the feed: links the ticker may open, unescaping, ANSI conversion.
 
-#include "ansi_text.h"
 #include "url_unescape.h"
 #include "web_link.h"
 
@@ -27,16 +26,6 @@ TEST(UrlUnescape, DecodesPercentEscapesAndKeepsStrayPercents) {
     EXPECT_EQ(UnescapeUrl("100%"), "100%");
     EXPECT_EQ(UnescapeUrl("%4"), "%4");
     EXPECT_EQ(UnescapeUrl("%zz%41"), "%zzA");
-}
-
-TEST(AnsiText, ConvertsToTheWesternCodePage) {
-    EXPECT_EQ(ToAnsi(L"Caf\u00e9 \u20ac5"), "Caf\xE9 \x80" "5");
-    EXPECT_EQ(ToAnsi(L"\u201cquoted\u201d"), "\x93quoted\x94");
-    EXPECT_EQ(ToAnsi(L"\u4e2d"), "?");
-    EXPECT_EQ(ToAnsi(L""), "");
-    EXPECT_EQ(FromAnsi("Caf\xE9 \x80\x93"), L"Caf\u00e9 \u20ac\u201c");
-    // Bytes the code page leaves unassigned pass through unchanged.
-    EXPECT_EQ(FromAnsi("\x81"), L"\u0081");
 }
 
 }  // namespace

@@ -20,12 +20,6 @@ const char kFeed[] =
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 
-std::wstring TestProgramFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return fs::path(std::wstring(path, length)).parent_path().wstring();
-}
-
 std::string ReadFileBytes(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
     std::stringstream contents;

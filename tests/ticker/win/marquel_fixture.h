@@ -10,6 +10,7 @@
 #include "com_ptr.h"
 #include "console_command.h"
 #include "marquel.h"
+#include "player_process.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +28,6 @@ inline constexpr int kSpeedButton = 110;
 extern const char kFeed[];
 
 std::wstring Quoted(const std::wstring& text);
-std::wstring TestProgramFolder();
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 // Runs a console program, failing the test when it cannot be run.

@@ -99,8 +99,8 @@ TEST_F(Marquel, ShowsTheDownloadedFeedAndScrollsIt) {
     PumpFor(1000);
     const Capture second = CaptureClient(window);
     // Kept beside the test program, to look at.
-    first.SaveBmp(TestProgramFolder() + L"\\ticker-scroll-1.bmp");
-    second.SaveBmp(TestProgramFolder() + L"\\ticker-scroll-2.bmp");
+    first.SaveBmp(TestProgramFolder() + L"ticker-scroll-1.bmp");
+    second.SaveBmp(TestProgramFolder() + L"ticker-scroll-2.bmp");
     EXPECT_TRUE(second.DiffersIn(first, scrollLeft, scrollRight));
     EXPECT_FALSE(second.DiffersIn(first, spinLeft, scrollLeft));
     EXPECT_FALSE(second.DiffersIn(first, scrollRight, second.width));
