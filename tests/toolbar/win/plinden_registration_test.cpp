@@ -4,7 +4,7 @@
 #include "player_process.h"
 #include "player_settings.h"
 #include "registry_win32.h"
-#include "run_program.h"
+#include "console_command.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ std::wstring PlindenPath() { return TestProgramFolder() + L"Plinden.dll"; }
 
 std::optional<DWORD> Regsvr32(const wchar_t* options) {
     const auto result =
-        RunProgram(std::wstring(L"regsvr32.exe ") + options + L" \"" + PlindenPath() + L"\"");
+        RunCommand(std::wstring(L"regsvr32.exe ") + options + L" \"" + PlindenPath() + L"\"");
     if (!result) return std::nullopt;
     return result->exitCode;
 }
@@ -33,7 +33,7 @@ std::optional<DWORD> Regsvr32(const wchar_t* options) {
 // The lines of `reg query KEY /s` that name a value, each as
 // "name|type|data" with the runs of blanks between the columns taken out.
 std::vector<std::string> RegQueryValues(const std::wstring& key) {
-    const auto result = RunProgram(L"reg.exe query \"HKCR\\" + key + L"\" /s");
+    const auto result = RunCommand(L"reg.exe query \"HKCR\\" + key + L"\" /s");
     std::vector<std::string> values;
     if (!result || result->exitCode != 0) return values;
     std::istringstream lines(result->output);
