@@ -1,5 +1,7 @@
 #include "http_client_wininet.h"
 
+#include "internet_handle.h"
+
 #include <wininet.h>
 
 #include <utility>
@@ -9,22 +11,6 @@ namespace {
 constexpr wchar_t kAgentName[] = L"VelmoraRadio";
 constexpr DWORD kConnectRetries = 5;
 constexpr DWORD kBlockSize = 512;
-
-class InternetHandle {
-public:
-    explicit InternetHandle(HINTERNET handle) : handle_(handle) {}
-    InternetHandle(const InternetHandle&) = delete;
-    InternetHandle& operator=(const InternetHandle&) = delete;
-    ~InternetHandle() {
-        if (handle_) InternetCloseHandle(handle_);
-    }
-
-    HINTERNET Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
-
-private:
-    HINTERNET handle_;  // owned
-};
 
 // The system's text for a WinInet or Windows error code.
 std::wstring ErrorText(DWORD code) {
