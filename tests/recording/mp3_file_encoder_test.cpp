@@ -1,4 +1,5 @@
 #include "mp3_file_encoder.h"
+#include "scratch_file.h"
 
 #include <gtest/gtest.h>
 
@@ -68,9 +69,8 @@ protected:
     }
     Mp3FileEncoder encoder_{[] { return std::optional(FakeTable()); }};
     std::filesystem::path path_ =
-        std::filesystem::temp_directory_path() /
-        ("velmora-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-         ".mp3");
+        ScratchFolder() /
+        (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".mp3");
 };
 
 TEST_F(Mp3Encoder, ConfiguresConstant192kWithCrcAndNoReservoir) {

@@ -1,6 +1,7 @@
 // A real MP3 through Mp3FileEncoder: libmp3lame behind the BladeEnc table,
 // checked frame by frame and decoded again with libmpg123.
 
+#include "scratch_file.h"
 #include "lame_shim.h"
 #include "mp3_file_encoder.h"
 
@@ -86,11 +87,9 @@ class LameEncoding : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { mpg123_init(); }
     void TearDown() override { std::filesystem::remove(path_); }
-    // Each test its own file: CTest runs them side by side.
     std::filesystem::path path_ =
-        std::filesystem::temp_directory_path() /
-        ("velmora-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-         ".mp3");
+        ScratchFolder() /
+        (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".mp3");
 };
 
 TEST_F(LameEncoding, StereoToneBecomesMpeg1LayerThreeAt192WithCrc) {

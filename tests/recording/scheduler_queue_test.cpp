@@ -2,6 +2,7 @@
 #include "scheduler_queue.h"
 #include "scheduler_recording_name.h"
 #include "scheduler_station.h"
+#include "scratch_file.h"
 #include "text_case.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ namespace {
 
 // A recordings folder that holds no files.
 const std::wstring kEmptyFolder =
-    (std::filesystem::temp_directory_path() / "velmora-no-recordings" / "").wstring();
+    (ScratchFolder() / "no-recordings" / "").wstring();
 
 LocalTime At(unsigned hour, unsigned minute, unsigned second = 0) {
     return {2026, 12, 24, hour, minute, second};
@@ -119,7 +120,7 @@ TEST_F(SchedulerQueueTest, NewEntriesGoOnTopWithTheStationsAddresses) {
 }
 
 TEST_F(SchedulerQueueTest, NamesOfFilesInTheRecordingsFolderAreTaken) {
-    const auto folder = std::filesystem::temp_directory_path() / "velmora-scheduled-recordings";
+    const auto folder = ScratchFolder() / "scheduled-recordings";
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "Evening.wav") << "RIFF";
     const std::wstring folderText = folder.wstring() + L"/";

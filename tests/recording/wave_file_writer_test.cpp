@@ -1,3 +1,4 @@
+#include "scratch_file.h"
 #include "wave_file_writer.h"
 
 #include <gtest/gtest.h>
@@ -27,9 +28,8 @@ std::uint16_t U16At(const std::string& bytes, std::size_t offset) {
 class WaveFile : public ::testing::Test {
 protected:
     std::filesystem::path path_ =
-        std::filesystem::temp_directory_path() /
-        ("velmora-wave-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-         ".wav");
+        ScratchFolder() /
+        (std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".wav");
     void TearDown() override { std::filesystem::remove(path_); }
 };
 
