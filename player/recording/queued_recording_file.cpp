@@ -1,7 +1,6 @@
 #include "queued_recording_file.h"
 
 #include "plain_file_name.h"
-#include "scheduler_recording_name.h"
 #include "scheduler_time.h"
 #include "xml_document.h"
 

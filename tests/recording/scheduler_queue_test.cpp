@@ -113,6 +113,7 @@ TEST_F(SchedulerQueueTest, NewEntriesGoOnTopWithTheStationsAddresses) {
     EXPECT_EQ(top.banner, L"http://banner.example/");
     EXPECT_EQ(top.streamlink, L"http://stream.example/live");
     EXPECT_EQ(top.status, RecordingStatus::Waiting);
+    EXPECT_STREQ(StatusText(top.status), L"Waiting");
     EXPECT_EQ(top.start, At(13, 0));
     EXPECT_EQ(top.end, At(14, 0));
     EXPECT_NE(top.id, queue.Entries()[1].id);
@@ -145,6 +146,7 @@ TEST_F(SchedulerQueueTest, TickStartsInsideTheIntervalAndStopsAfterIt) {
     EXPECT_EQ(requests[0].entry.id, id);
     EXPECT_EQ(requests[0].entry.name, L"News.mp3");
     EXPECT_EQ(queue.Entries()[0].status, RecordingStatus::Recording);
+    EXPECT_STREQ(StatusText(queue.Entries()[0].status), L"Recording");
 
     EXPECT_TRUE(TickAt(At(10, 30)).empty());
     EXPECT_TRUE(TickAt(At(10, 59, 59)).empty());
@@ -157,6 +159,7 @@ TEST_F(SchedulerQueueTest, TickStartsInsideTheIntervalAndStopsAfterIt) {
 
     queue.MarkRunningDone();
     EXPECT_EQ(queue.Entries()[0].status, RecordingStatus::Done);
+    EXPECT_STREQ(StatusText(queue.Entries()[0].status), L"Done");
     EXPECT_TRUE(TickAt(At(11, 0, 15)).empty());
 }
 
