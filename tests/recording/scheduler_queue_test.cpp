@@ -2,6 +2,7 @@
 #include "scheduler_queue.h"
 #include "scheduler_recording_name.h"
 #include "scheduler_station.h"
+#include "scratch_file.h"
 #include "text_case.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,19 @@ TEST_F(SchedulerQueueTest, NamesTakeTheFormatsExtension) {
     EXPECT_EQ(Add(L"Recording name", At(14, 0), At(15, 0)).outcome, AddOutcome::Added);
     EXPECT_EQ(Add(L"RECORDING NAME", At(16, 0), At(17, 0), RecordingFormat::Wav).outcome,
               AddOutcome::NameTaken);
+}
+
+TEST_F(SchedulerQueueTest, AQueuedNameTakenInAnyCaseIsRefused) {
+    const std::wstring path = ScratchFile(L"queued-show.xml");
+    WriteBytes(path,
+               "<root><queued><station>Jazz FM</station><banner/><homepage/><streamlink/>"
+               "<name>Show.MP3</name><start>10:00 24-12-2026</start><end>11:00 24-12-2026</end>"
+               "<format>MP3</format></queued></root>");
+    queue.Load(path);
+    ASSERT_EQ(queue.Entries().size(), 1u);
+    EXPECT_EQ(Add(L"show", At(12, 0), At(13, 0)).outcome, AddOutcome::NameTaken);
+    EXPECT_EQ(Add(L"show", At(12, 0), At(13, 0), RecordingFormat::Wav).outcome,
+              AddOutcome::Added);
 }
 
 TEST_F(SchedulerQueueTest, NewEntriesGoOnTopWithTheStationsAddresses) {
