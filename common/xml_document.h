@@ -62,3 +62,19 @@ public:
 // A fresh, empty document; null when the XML component is not available. On
 // Windows the calling thread must have initialised COM.
 std::unique_ptr<XmlDocument> NewXmlDocument();
+
+// The text of the child element or attribute `path` selects ("homepage",
+// "@name"); nothing when either is missing. Every reader of the data files
+// reads its values this way.
+inline std::optional<std::wstring> SelectText(XmlNode& node, std::wstring_view path) {
+    auto selected = node.SelectSingle(path);
+    return selected ? selected->Text() : std::nullopt;
+}
+
+// Appends a new element `name` holding `text` to `parent`, as the writers of
+// the data files build their entries.
+inline bool AppendTextElement(XmlDocument& document, XmlNode& parent, std::wstring_view name,
+                              std::wstring_view text) {
+    auto element = document.CreateElement(name);
+    return element && element->SetText(text) && parent.AppendChild(*element);
+}

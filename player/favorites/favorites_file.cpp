@@ -10,16 +10,11 @@ namespace {
 // In the order the file holds them; "@name" is the attribute.
 constexpr std::array<const wchar_t*, 3> kChildren = {L"homepage", L"streamlink", L"banner"};
 
-std::optional<std::wstring> TextOf(XmlNode& station, const wchar_t* path) {
-    auto node = station.SelectSingle(path);
-    return node ? node->Text() : std::nullopt;
-}
-
 std::optional<FavoriteEntry> ReadStation(XmlNode& station) {
-    auto name = TextOf(station, L"@name");
-    auto homepage = TextOf(station, kChildren[0]);
-    auto streamlink = TextOf(station, kChildren[1]);
-    auto banner = TextOf(station, kChildren[2]);
+    auto name = SelectText(station, L"@name");
+    auto homepage = SelectText(station, kChildren[0]);
+    auto streamlink = SelectText(station, kChildren[1]);
+    auto banner = SelectText(station, kChildren[2]);
     if (!name || !homepage || !streamlink || !banner) return std::nullopt;
     FavoriteEntry entry;
     entry.name = std::move(*name);
@@ -37,8 +32,7 @@ bool AppendStation(XmlDocument& document, XmlNode& root, const FavoriteEntry& en
     const std::array<const std::wstring*, 3> texts = {&entry.homepage, &entry.streamlink,
                                                       &entry.banner};
     for (std::size_t i = 0; i < kChildren.size(); ++i) {
-        auto child = document.CreateElement(kChildren[i]);
-        if (!child || !child->SetText(*texts[i]) || !station->AppendChild(*child)) return false;
+        if (!AppendTextElement(document, *station, kChildren[i], *texts[i])) return false;
     }
     return root.AppendChild(*station);
 }

@@ -1,7 +1,6 @@
 #include "queued_recording_file.h"
 
 #include "plain_file_name.h"
-#include "scheduler_recording_name.h"
 #include "scheduler_time.h"
 #include "xml_document.h"
 
@@ -17,8 +16,7 @@ constexpr std::array<const wchar_t*, 8> kChildren = {
 std::optional<std::array<std::wstring, 8>> ReadChildren(XmlNode& element) {
     std::array<std::wstring, 8> texts;
     for (std::size_t i = 0; i < kChildren.size(); ++i) {
-        auto child = element.SelectSingle(kChildren[i]);
-        auto text = child ? child->Text() : std::nullopt;
+        auto text = SelectText(element, kChildren[i]);
         if (!text) return std::nullopt;
         texts[i] = std::move(*text);
     }
@@ -55,8 +53,7 @@ bool AppendEntry(XmlDocument& document, XmlNode& root, const QueuedRecording& en
     if (!element) return false;
     const auto texts = TextsOfEntry(entry);
     for (std::size_t i = 0; i < kChildren.size(); ++i) {
-        auto child = document.CreateElement(kChildren[i]);
-        if (!child || !child->SetText(texts[i]) || !element->AppendChild(*child)) return false;
+        if (!AppendTextElement(document, *element, kChildren[i], texts[i])) return false;
     }
     return root.AppendChild(*element);
 }

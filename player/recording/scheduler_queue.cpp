@@ -42,6 +42,12 @@ bool FileExists(const std::wstring& path) {
     return std::filesystem::exists(std::filesystem::path(path), error);
 }
 
+// From the minute the entry ends, as starts run up to that minute: an end
+// at 11:00 and a start at 11:00 fall in the same tick.
+bool IsDueToStop(const QueuedRecording& entry, const LocalTime& now) {
+    return entry.status == RecordingStatus::Recording && now >= entry.end;
+}
+
 bool Contains(const std::vector<unsigned>& ids, unsigned id) {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
@@ -80,21 +86,32 @@ AddResult SchedulerQueue::Add(const StationInfo& station, const RecordingChoice&
 std::vector<SchedulerRequest> SchedulerQueue::Tick() {
     const LocalTime now = clock_.Now();
     std::vector<SchedulerRequest> requests;
+    // Stops go first: when one recording ends where the next begins, the
+    // recorder must finish the old one before it starts the new one, or the
+    // old one's stop would end the new recording.
+    for (const auto& entry : entries_) {
+        if (IsDueToStop(entry, now)) requests.push_back({ScheduledAction::Stop, entry});
+    }
     for (auto& entry : entries_) {
         if (entry.status == RecordingStatus::Waiting && entry.start <= now && now < entry.end) {
             entry.status = RecordingStatus::Recording;
             requests.push_back({ScheduledAction::Start, entry});
-        } else if (entry.status == RecordingStatus::Recording && now > entry.end) {
-            requests.push_back({ScheduledAction::Stop, entry});
         }
     }
     return requests;
 }
 
 void SchedulerQueue::MarkRunningDone() {
-    auto running = std::find_if(entries_.begin(), entries_.end(), [](const auto& entry) {
-        return entry.status == RecordingStatus::Recording;
-    });
+    // The recorder reports the end of the recording it was asked to stop;
+    // a following entry started in the same tick is still running.
+    const LocalTime now = clock_.Now();
+    auto running = std::find_if(entries_.begin(), entries_.end(),
+                                [now](const auto& entry) { return IsDueToStop(entry, now); });
+    if (running == entries_.end()) {
+        running = std::find_if(entries_.begin(), entries_.end(), [](const auto& entry) {
+            return entry.status == RecordingStatus::Recording;
+        });
+    }
     if (running != entries_.end()) running->status = RecordingStatus::Done;
 }
 

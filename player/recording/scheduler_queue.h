@@ -47,12 +47,13 @@ public:
                   const std::wstring& recordingsFolder);
 
     // The regular check: a Waiting entry whose time has come starts; a
-    // Recording entry past its end is asked to stop, at every tick until the
-    // recorder reports the end through MarkRunningDone or MarkStartFailed.
+    // Recording entry whose end has come is asked to stop, at every tick until
+    // the recorder reports the end through MarkRunningDone or MarkStartFailed.
+    // All stop requests come before the start requests.
     std::vector<SchedulerRequest> Tick();
 
     // The recorder finished a scheduled recording: the top Recording entry
-    // becomes Done.
+    // whose end has come becomes Done, or else the top Recording entry.
     void MarkRunningDone();
     // The recorder could not start the entry's recording (its file appeared
     // meanwhile, or the writer failed). It becomes Done, so no stop request

@@ -1,6 +1,7 @@
 #include "downloads.h"
 
 #include "ansi_text.h"
+#include "text_case.h"
 
 #include <cstdint>
 
@@ -26,16 +27,7 @@ std::wstring RefusalOf(const HttpTransfer& transfer, std::uint64_t received) {
 // Addresses come from the network; only the web is fetched, never local
 // files or other schemes the system would open.
 bool IsWebUrl(std::wstring_view url) {
-    const auto startsWith = [url](std::wstring_view scheme) {
-        if (url.size() < scheme.size()) return false;
-        for (std::size_t i = 0; i < scheme.size(); ++i) {
-            const wchar_t c = url[i];
-            const wchar_t lower = c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c;
-            if (lower != scheme[i]) return false;
-        }
-        return true;
-    };
-    return startsWith(L"http://") || startsWith(L"https://");
+    return StartsWithIgnoringCase(url, L"http://") || StartsWithIgnoringCase(url, L"https://");
 }
 
 std::wstring NotWebError(const std::wstring& url) {
@@ -68,10 +60,15 @@ std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstr
 std::wstring Downloader::DownloadToText(const std::wstring& url, std::wstring& text) {
     if (!IsWebUrl(url)) return NotWebError(url);
     std::string body;
+    bool tooLarge = false;
     const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
-        body.append(block);
-        return true;
+        tooLarge = body.size() + block.size() > kMaxDownloadTextBytes;
+        if (!tooLarge) body.append(block);
+        return !tooLarge;
     });
+    if (tooLarge)
+        return Limited(L"The answer is longer than " + std::to_wstring(kMaxDownloadTextBytes) +
+                       L" bytes");
     if (auto refusal = RefusalOf(transfer, body.size()); !refusal.empty()) return Limited(refusal);
     // Converted whole: a block boundary may split a double-byte character.
     text += AnsiToWide(body);

@@ -13,6 +13,9 @@
 
 inline constexpr wchar_t kDownloadSucceeded[] = L"yes";
 inline constexpr std::size_t kMaxDownloadErrorLength = 254;
+// A text is a web page naming a title. A station whose page address points at
+// its endless stream would otherwise fill memory until the program fails.
+inline constexpr std::size_t kMaxDownloadTextBytes = 4 * 1024 * 1024;
 
 class Downloader {
 public:
@@ -20,6 +23,7 @@ public:
 
     std::wstring DownloadToFile(const std::wstring& url, const std::wstring& path);
     // Appends the body, taken as ANSI text; on failure `text` is left as it was.
+    // A body longer than kMaxDownloadTextBytes fails.
     std::wstring DownloadToText(const std::wstring& url, std::wstring& text);
 
 private:

@@ -19,11 +19,10 @@ bool LoadLinks(LinksList& links, const std::wstring& path) {
     links.entries.resize(kBuiltInLinks);
     for (std::size_t index = 0; index < count; ++index) {
         auto element = elements->Item(index);
-        auto title = element ? element->SelectSingle(L"@name") : nullptr;
-        auto titleText = title ? title->Text() : std::nullopt;
+        auto title = element ? SelectText(*element, L"@name") : std::nullopt;
         auto target = element ? element->Text() : std::nullopt;
-        if (!titleText || !target) return false;
-        links.entries.push_back({std::move(*titleText), std::move(*target)});
+        if (!title || !target) return false;
+        links.entries.push_back({std::move(*title), std::move(*target)});
     }
     links.current = 0;
     return true;

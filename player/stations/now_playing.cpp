@@ -45,6 +45,7 @@ std::wstring ExtractBetween(std::wstring_view page, std::wstring_view tfirst,
 void NowPlaying::SetSource(Source source) {
     std::lock_guard lock(sourceLock_);
     source_ = std::move(source);
+    ++sourceChanges_;
 }
 
 NowPlaying::Source NowPlaying::GetSource() const {
@@ -62,13 +63,20 @@ void NowPlaying::SetTitle(std::wstring title) {
     title_ = std::move(title);
 }
 
+bool NowPlaying::SetTitleIfCurrent(unsigned sourceChanges, std::wstring title) {
+    std::lock_guard lock(titleLock_);
+    if (sourceChanges != sourceChanges_) return false;
+    title_ = std::move(title);
+    return true;
+}
+
 bool FetchNowPlaying(NowPlaying& nowPlaying, Downloader& downloads) {
+    const unsigned sourceChanges = nowPlaying.SourceChanges();
     const NowPlaying::Source source = nowPlaying.GetSource();
     if (source.current.empty() || source.tfirst.empty() || source.tsecond.empty()) return false;
     std::wstring page;
     if (!DownloadSucceeded(downloads.DownloadToText(source.current, page))) return false;
     std::wstring title = ExtractBetween(page, source.tfirst, source.tsecond);
     if (title.empty()) return false;
-    nowPlaying.SetTitle(std::move(title));
-    return true;
+    return nowPlaying.SetTitleIfCurrent(sourceChanges, std::move(title));
 }

@@ -4,6 +4,7 @@
 
 #include "downloads.h"
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -28,16 +29,25 @@ public:
 
     void SetSource(Source source);
     Source GetSource() const;
+    // How often the source was set. A fetch reads it before the source, and
+    // so learns when the station changed while its page was loading.
+    unsigned SourceChanges() const { return sourceChanges_; }
     std::wstring Title() const;
     void SetTitle(std::wstring title);
+    // Stores the title only while the source is still the one set at
+    // `sourceChanges`: a slow page of the previous station must not replace
+    // the title of the station playing now.
+    bool SetTitleIfCurrent(unsigned sourceChanges, std::wstring title);
 
 private:
     mutable std::mutex sourceLock_;  // lock A
     Source source_;
+    std::atomic<unsigned> sourceChanges_ = 0;  // read without lock A
     mutable std::mutex titleLock_;  // lock B
     std::wstring title_;
 };
 
 // One fetch of the title. True, with the title stored, when the page was read
-// and the markers gave a title; otherwise the stored title stays as it was.
+// and the markers gave a title and the station did not change meanwhile;
+// otherwise the stored title stays as it was.
 bool FetchNowPlaying(NowPlaying& nowPlaying, Downloader& downloads);

@@ -7,13 +7,8 @@
 
 namespace {
 
-std::optional<std::wstring> TextOf(XmlNode& station, std::wstring_view path) {
-    auto node = station.SelectSingle(path);
-    return node ? node->Text() : std::nullopt;
-}
-
 std::wstring OptionalText(XmlNode& station, std::wstring_view path) {
-    return TextOf(station, path).value_or(L"");
+    return SelectText(station, path).value_or(L"");
 }
 
 // One station; nothing when a required value is missing.
@@ -23,15 +18,15 @@ std::optional<StationInfo> ReadStation(XmlNode& element, std::wstring_view appFo
                                std::pair{L"homepage", &station.homepage},
                                std::pair{L"streamlink", &station.streamlink},
                                std::pair{L"banner", &station.banner}}) {
-        auto text = TextOf(element, path);
+        auto text = SelectText(element, path);
         if (!text) return std::nullopt;
         *field = std::move(*text);
     }
     station.current = OptionalText(element, L"current");
     station.tfirst = OptionalText(element, L"tfirst");
     station.tsecond = OptionalText(element, L"tsecond");
-    station.catid = ParseCategoryMask(TextOf(element, L"catid").value_or(L"0"));
-    auto flagfile = TextOf(element, L"flagfile");
+    station.catid = ParseCategoryMask(SelectText(element, L"catid").value_or(L"0"));
+    auto flagfile = SelectText(element, L"flagfile");
     if (!flagfile) return std::nullopt;
     station.flagfile = std::move(*flagfile);
     station.flagPath = FlagPathFor(appFolder, station.flagfile);

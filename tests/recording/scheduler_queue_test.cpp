@@ -102,6 +102,19 @@ TEST_F(SchedulerQueueTest, NamesTakeTheFormatsExtension) {
               AddOutcome::NameTaken);
 }
 
+TEST_F(SchedulerQueueTest, AQueuedNameTakenInAnyCaseIsRefused) {
+    const std::wstring path = ScratchFile(L"queued-show.xml");
+    WriteBytes(path,
+               "<root><queued><station>Jazz FM</station><banner/><homepage/><streamlink/>"
+               "<name>Show.MP3</name><start>10:00 24-12-2026</start><end>11:00 24-12-2026</end>"
+               "<format>MP3</format></queued></root>");
+    queue.Load(path);
+    ASSERT_EQ(queue.Entries().size(), 1u);
+    EXPECT_EQ(Add(L"show", At(12, 0), At(13, 0)).outcome, AddOutcome::NameTaken);
+    EXPECT_EQ(Add(L"show", At(12, 0), At(13, 0), RecordingFormat::Wav).outcome,
+              AddOutcome::Added);
+}
+
 TEST_F(SchedulerQueueTest, NewEntriesGoOnTopWithTheStationsAddresses) {
     clock.Set(At(12, 0));
     ASSERT_EQ(Add(L"First", At(9, 0), At(10, 0)).outcome, AddOutcome::Added);  // in the past
@@ -114,6 +127,7 @@ TEST_F(SchedulerQueueTest, NewEntriesGoOnTopWithTheStationsAddresses) {
     EXPECT_EQ(top.banner, L"http://banner.example/");
     EXPECT_EQ(top.streamlink, L"http://stream.example/live");
     EXPECT_EQ(top.status, RecordingStatus::Waiting);
+    EXPECT_STREQ(StatusText(top.status), L"Waiting");
     EXPECT_EQ(top.start, At(13, 0));
     EXPECT_EQ(top.end, At(14, 0));
     EXPECT_NE(top.id, queue.Entries()[1].id);
@@ -146,10 +160,11 @@ TEST_F(SchedulerQueueTest, TickStartsInsideTheIntervalAndStopsAfterIt) {
     EXPECT_EQ(requests[0].entry.id, id);
     EXPECT_EQ(requests[0].entry.name, L"News.mp3");
     EXPECT_EQ(queue.Entries()[0].status, RecordingStatus::Recording);
+    EXPECT_STREQ(StatusText(queue.Entries()[0].status), L"Recording");
 
     EXPECT_TRUE(TickAt(At(10, 30)).empty());
-    EXPECT_TRUE(TickAt(At(11, 0, 0)).empty());
-    for (unsigned second : {5u, 10u}) {
+    EXPECT_TRUE(TickAt(At(10, 59, 59)).empty());
+    for (unsigned second : {0u, 5u}) {
         requests = TickAt(At(11, 0, second));
         ASSERT_EQ(requests.size(), 1u);
         EXPECT_EQ(requests[0].action, ScheduledAction::Stop);
@@ -158,7 +173,36 @@ TEST_F(SchedulerQueueTest, TickStartsInsideTheIntervalAndStopsAfterIt) {
 
     queue.MarkRunningDone();
     EXPECT_EQ(queue.Entries()[0].status, RecordingStatus::Done);
+    EXPECT_STREQ(StatusText(queue.Entries()[0].status), L"Done");
     EXPECT_TRUE(TickAt(At(11, 0, 15)).empty());
+}
+
+TEST_F(SchedulerQueueTest, BackToBackRecordingsHandOverInOneTick) {
+    ASSERT_EQ(Add(L"First", At(10, 0), At(11, 0)).outcome, AddOutcome::Added);
+    ASSERT_EQ(Add(L"Second", At(11, 0), At(12, 0)).outcome, AddOutcome::Added);
+    ASSERT_EQ(TickAt(At(10, 0, 0)).size(), 1u);
+
+    // Whatever second the tick falls on, the first stops before the second
+    // starts, so its stop never reaches the second recording.
+    for (unsigned second : {0u, 3u}) {
+        SCOPED_TRACE(second);
+        SchedulerQueue handOver = queue;
+        clock.Set(At(11, 0, second));
+        const auto requests = handOver.Tick();
+        ASSERT_EQ(requests.size(), 2u);
+        EXPECT_EQ(requests[0].action, ScheduledAction::Stop);
+        EXPECT_EQ(requests[0].entry.name, L"First.mp3");
+        EXPECT_EQ(requests[1].action, ScheduledAction::Start);
+        EXPECT_EQ(requests[1].entry.name, L"Second.mp3");
+
+        // The recorder's report of the first recording's end ends the first
+        // entry, not the second one that is on top and recording now.
+        handOver.MarkRunningDone();
+        EXPECT_EQ(handOver.Entries()[0].status, RecordingStatus::Recording);
+        EXPECT_EQ(handOver.Entries()[1].status, RecordingStatus::Done);
+        clock.Set(At(11, 0, second + 5));
+        EXPECT_TRUE(handOver.Tick().empty());
+    }
 }
 
 TEST_F(SchedulerQueueTest, AStartInThePastBeginsAtTheNextTick) {

@@ -96,6 +96,18 @@ TEST_F(Downloads, TextIsAppendedAsAnsiOnlyOnSuccess) {
     EXPECT_EQ(text, L"> Caf\u00e9 \u20ac 5");
 }
 
+TEST_F(Downloads, ATextLongerThanAPageCouldBeIsRefused) {
+    std::wstring text = L"kept";
+    http_.Answer(kUrl, 200, std::string(kMaxDownloadTextBytes, 'x'));
+    EXPECT_EQ(downloader_.DownloadToText(kUrl, text), L"yes");
+    EXPECT_EQ(text.size(), 4 + kMaxDownloadTextBytes);
+    text = L"kept";
+    // Announced as this long; a stream would announce nothing and never end.
+    http_.Answer(kUrl, 200, std::string(kMaxDownloadTextBytes + 1, 'x'));
+    EXPECT_NE(downloader_.DownloadToText(kUrl, text), L"yes");
+    EXPECT_EQ(text, L"kept");
+}
+
 TEST_F(Downloads, ErrorTextsAreCutTo254Characters) {
     const std::wstring longUrl = L"http://site/" + std::wstring(400, L'a');
     std::wstring text;

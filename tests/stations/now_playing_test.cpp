@@ -63,6 +63,34 @@ TEST_F(FetchNowPlayingTest, KeepsTheEarlierTitleWhenNothingNewIsFound) {
     EXPECT_EQ(nowPlaying_.Title(), L"Earlier");
 }
 
+// Serves the page of the station that was playing when the fetch began,
+// while the user picks another station.
+class StationChangesDuringTheFetch : public HttpClient {
+public:
+    explicit StationChangesDuringTheFetch(NowPlaying& nowPlaying) : nowPlaying_(nowPlaying) {}
+
+    HttpTransfer Get(const std::wstring&,
+                     const std::function<bool(std::string_view)>& onBlock) override {
+        nowPlaying_.SetSource({L"http://other/now.html", L"[", L"]"});
+        onBlock("[Old station's song]");
+        HttpTransfer transfer;
+        transfer.status = 200;
+        return transfer;
+    }
+
+private:
+    NowPlaying& nowPlaying_;
+};
+
+TEST_F(FetchNowPlayingTest, APageOfTheStationPlayingBeforeIsNotStored) {
+    nowPlaying_.SetTitle(L"Current station's song");
+    nowPlaying_.SetSource({L"http://old/now.html", L"[", L"]"});
+    StationChangesDuringTheFetch http(nowPlaying_);
+    Downloader downloads(http, files_);
+    EXPECT_FALSE(FetchNowPlaying(nowPlaying_, downloads));
+    EXPECT_EQ(nowPlaying_.Title(), L"Current station's song");
+}
+
 TEST_F(FetchNowPlayingTest, AStationWithoutACompleteSourceFetchesNothing) {
     for (const NowPlaying::Source& source :
          {NowPlaying::Source{L"", L"a", L"b"}, NowPlaying::Source{L"http://radio/", L"", L"b"},
