@@ -1,6 +1,7 @@
 #include "control.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 namespace {
 constexpr UINT_PTR kSubclassId = 0x5652;  // one subclass of ours per window
@@ -48,8 +49,10 @@ LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR self) noexcept {
     auto* control = reinterpret_cast<Control*>(self);
-    control->PreTranslateMessage(
-        MSG{window, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}});
+    const DWORD where = GetMessagePos();
+    control->PreTranslateMessage(MSG{window, message, wParam, lParam,
+                                     static_cast<DWORD>(GetMessageTime()),
+                                     {GET_X_LPARAM(where), GET_Y_LPARAM(where)}});
     const LRESULT result = control->WindowProc(message, wParam, lParam);
     if (message == WM_NCDESTROY) control->Detach();
     return result;

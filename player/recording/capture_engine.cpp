@@ -68,8 +68,10 @@ void CaptureEngine::StopCapture() {
 
 void CaptureEngine::CaptureThread() {
     // A wait that fails would fail again at once; the recording then keeps
-    // what it has until the stop drains the rest.
-    while (recording_ && device_->WaitForBlock()) PumpCapture();
+    // what it has until the stop drains the rest. The flag is read again
+    // after each wait: the stop wakes the worker only to end it, and drains
+    // the buffer itself once the buffer has stopped.
+    while (recording_ && device_->WaitForBlock() && recording_) PumpCapture();
 }
 
 PumpResult CaptureEngine::PumpCapture() {

@@ -45,10 +45,10 @@ public:
     void StopRecording();
     bool IsRecording() const { return recording_; }
 
-    // One draining pass into the current writer.
-    PumpResult PumpCapture();
-
 private:
+    // One draining pass into the current writer: on the worker while the
+    // flag is set, then once more by the stop, never by both at once.
+    PumpResult PumpCapture();
     void StartCapture();
     void StopCapture();
     void CaptureThread();

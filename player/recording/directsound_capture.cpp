@@ -63,7 +63,7 @@ public:
 
 private:
     ComPtr<IDirectSoundCaptureBuffer> buffer_;
-    ComPtr<IDirectSoundNotify> notify_;  // kept as long as the buffer, as the recorder did
+    ComPtr<IDirectSoundNotify> notify_;  // released together with the buffer
     std::uint32_t size_;
 };
 

@@ -1,5 +1,9 @@
 #include "peak_meter_ctrl.h"
 
+#include "device_context.h"
+#include "gdi_object.h"
+#include "mem_dc.h"
+
 #include <set>
 #include <utility>
 
@@ -14,31 +18,6 @@ void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
     SetDCBrushColor(dc, colour);
     FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
-
-// An off-screen copy of the client area, copied to the window when done.
-class BufferedPaint {
-public:
-    BufferedPaint(HDC target, int width, int height)
-        : target_(target), width_(width), height_(height), dc_(CreateCompatibleDC(target)),
-          bitmap_(CreateCompatibleBitmap(target, width, height)),
-          oldBitmap_(SelectObject(dc_, bitmap_)) {}
-    ~BufferedPaint() {
-        BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY);
-        SelectObject(dc_, oldBitmap_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    BufferedPaint(const BufferedPaint&) = delete;
-    BufferedPaint& operator=(const BufferedPaint&) = delete;
-    HDC Dc() const { return dc_; }
-
-private:
-    HDC target_;
-    int width_, height_;
-    HDC dc_;          // owned
-    HBITMAP bitmap_;  // owned
-    HGDIOBJ oldBitmap_;
-};
 
 ATOM RegisterMeterClass(WNDPROC procedure) {
     static const ATOM atom = [procedure] {
@@ -168,17 +147,15 @@ void CPeakMeterCtrl::Repaint() const {
 }
 
 void CPeakMeterCtrl::Paint() {
-    PAINTSTRUCT paint;
-    HWND hwnd = hwnd_;
-    HDC dc = BeginPaint(hwnd, &paint);
+    const HWND hwnd = hwnd_;
+    PaintDC target(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
+    CMemDC memory(target, client);
+    FillColour(memory, client, look_.background);
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, MeterGridPenColour(look_.background)));
     {
-        BufferedPaint buffer(dc, client.right, client.bottom);
-        HDC memory = buffer.Dc();
-        FillColour(memory, client, look_.background);
-        HPEN pen = CreatePen(PS_SOLID, 1, MeterGridPenColour(look_.background));
-        HGDIOBJ oldPen = SelectObject(memory, pen);
+        SelectedObject gridPen(memory, pen.Get());
         for (const MeterCell& cell : model_.PaintPlan(client.right, client.bottom, look_)) {
             if (cell.gridLineX) {
                 MoveToEx(memory, *cell.gridLineX, cell.gridTop, nullptr);
@@ -187,12 +164,9 @@ void CPeakMeterCtrl::Paint() {
             const RECT fill{cell.fill.left, cell.fill.top, cell.fill.right, cell.fill.bottom};
             FillColour(memory, fill, cell.colour);
         }
-        SelectObject(memory, oldPen);
-        DeleteObject(pen);
-        SetDCBrushColor(memory, kMeterFrameColour);
-        FrameRect(memory, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     }
-    EndPaint(hwnd, &paint);
+    SetDCBrushColor(memory, kMeterFrameColour);
+    FrameRect(memory, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 LRESULT CALLBACK CPeakMeterCtrl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

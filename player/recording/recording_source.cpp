@@ -34,9 +34,14 @@ std::uint32_t VolumeFromSlider(int position) {
 
 std::optional<int> RecordingSource::OpenRecordingMixer(std::unique_ptr<RecordingMixer> mixer) {
     mixer_ = std::move(mixer);
+    // Nothing found on an earlier mixer may steer this one: with a stale
+    // source index the start volume would go to some other line.
+    destination_ = 0;
     selector_.reset();
     selectedItem_ = -1;
     loopbackFound_ = false;
+    sourceIndex_ = 0;
+    volumeControlId_.reset();
     if (!mixer_) return std::nullopt;
     FindRecordingSource();
     const auto volume = GetSourceVolume();

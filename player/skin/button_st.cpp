@@ -203,7 +203,9 @@ void CButtonST::DrawCaption(HDC dc, RECT rect) const {
         DrawTextW(dc, caption.c_str(), -1, &rect, format);
         return;
     }
-    OffsetRect(&rect, 3, 3);
+    // Only the top-left corner moves: the caption centres in what is left.
+    rect.left += 3;
+    rect.top += 3;
     SetTextColor(dc, kCaptionColour);
     DrawTextW(dc, caption.c_str(), -1, &rect, format);
 }

@@ -42,6 +42,8 @@ ScopedRegion RegionFromRuns(const std::vector<PixelRect>& runs) {
     auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
     for (size_t i = 0; i < runs.size(); ++i) {
         rects[i] = {runs[i].left, runs[i].top, runs[i].right, runs[i].bottom};
+        // The header names the bounds of its rectangles, as GetRegionData does.
+        UnionRect(&header->rcBound, &header->rcBound, &rects[i]);
     }
     return ScopedRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
                                         reinterpret_cast<RGNDATA*>(data.data())));

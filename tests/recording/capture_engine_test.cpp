@@ -93,6 +93,9 @@ TEST(CaptureEngine, RecordsEveryCompletedBlockAndTheRestAtTheStop) {
     recorder.engine.StopRecording();
 
     EXPECT_FALSE(recorder.device->Current()->started);
+    // The last pass reads a buffer that has stopped moving, so it cannot race
+    // the device.
+    EXPECT_EQ(recorder.device->Current()->locksWhileStopped, 1);
     EXPECT_FALSE(recorder.engine.IsRecording());
     EXPECT_EQ(written.closeCount, 1);
     std::size_t total = 0;

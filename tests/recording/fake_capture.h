@@ -23,6 +23,7 @@ public:
     std::optional<std::uint32_t> ReadPosition() override { return readPosition; }
     std::optional<CaptureRegions> Lock(std::uint32_t offset, std::uint32_t length) override {
         locks.push_back({offset, length});
+        if (!started) ++locksWhileStopped;
         const std::uint32_t firstLength = std::min(length, Size() - offset);
         CaptureRegions regions{ring_.data() + offset, firstLength, nullptr, 0};
         if (firstLength < length) {
@@ -49,6 +50,7 @@ public:
     std::vector<LockCall> locks;
     std::uint32_t readPosition = 0;
     int lockedCount = 0;
+    int locksWhileStopped = 0;
     bool started = false;
 
 private:

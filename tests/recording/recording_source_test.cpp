@@ -204,6 +204,19 @@ TEST_F(RecordingSourceTest, AnotherProgramsSwitchIsUndoneOnlyWhileVisible) {
     EXPECT_EQ(source_.OnMixerControlChange(kVolumeIdBase + 1, false), std::nullopt);
 }
 
+TEST_F(RecordingSourceTest, AReopenedMixerWithoutASelectorStartsFromTheFirstLine) {
+    UseItems({L"Line In", L"CD", L"Stereo Mix"});
+    Open();
+    ASSERT_EQ(source_.SourceIndex(), 2u);
+
+    mixer_.kind.reset();
+    mixer_.volumes = {1000, 1000, 1000};
+    Open();
+    EXPECT_EQ(source_.SourceIndex(), 0u);
+    EXPECT_EQ(source_.VolumeControl(), std::nullopt);
+    EXPECT_EQ(mixer_.volumes, (std::vector<std::uint32_t>{16100, 1000, 1000}));
+}
+
 TEST_F(RecordingSourceTest, ClosingReportsARefusal) {
     UseItems({L"Stereo Mix"});
     mixer_.closeFails = true;

@@ -357,6 +357,24 @@ TEST_F(Pane, AWideFramePaintsCornersRepeatedEdgesAndAFlatCentre) {
     EXPECT_EQ(ErasedPixel(client.right / 2, client.bottom - 1), FramePixel(76, 315));
 }
 
+TEST_F(Pane, TheLinkShowsTheHandOnlyOverItsText) {
+    HWND link = pane_.Item(IDC_PANE_LINK);
+    EXPECT_TRUE(Window(link).Style() & SS_NOTIFY);  // a static hears clicks only so
+    pane_.Show(SW_SHOWNOACTIVATE);
+    POINT onText{3, 7};
+    ClientToScreen(link, &onText);
+    SetCursorPos(onText.x, onText.y);
+    // The first move only starts tracking the pointer; the next ones choose.
+    const auto cursorAfterMoveTo = [link](int x) {
+        SendMessageW(link, WM_MOUSEMOVE, 0, At(x, 7));
+        SendMessageW(link, WM_MOUSEMOVE, 0, At(x, 7));
+        return GetCursor();
+    };
+    EXPECT_EQ(cursorAfterMoveTo(3), LoadCursorW(nullptr, IDC_HAND));
+    // "Open the site" in a 6-pixel-wide font ends well before the field does.
+    EXPECT_EQ(cursorAfterMoveTo(118), LoadCursorW(nullptr, IDC_ARROW));
+}
+
 TEST_F(Pane, EnterInTheRenameFieldNotifiesOnceWhenReleased) {
     HWND rename = pane_.Item(IDC_PANE_RENAME);
     SendMessageW(rename, WM_KEYDOWN, VK_RETURN, 0);
