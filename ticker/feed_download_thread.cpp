@@ -22,7 +22,12 @@ struct RunningDownload {
 DWORD WINAPI RunDownload(void* parameter) {
     std::unique_ptr<RunningDownload> running(static_cast<RunningDownload*>(parameter));
     const FeedDownloadJob& job = running->job;
-    DownloadFeedToCache(job.url, job.cachePath);
+    // A download that fails to allocate is a failed download; no exception
+    // may leave the thread.
+    try {
+        DownloadFeedToCache(job.url, job.cachePath);
+    } catch (...) {
+    }
     job.downloading->store(false);
     // Sent: the window's thread picks up the new feed while this one waits.
     // A window destroyed meanwhile makes this a no-op.
