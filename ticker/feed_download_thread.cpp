@@ -41,9 +41,11 @@ DWORD WINAPI RunDownload(void* parameter) {
 }  // namespace
 
 bool StartFeedDownload(FeedDownloadJob job) {
-    if (job.downloading->exchange(true)) return false;
-    auto running =
-        std::make_unique<RunningDownload>(RunningDownload{std::move(job), PinThisModule()});
+    auto running = std::make_unique<RunningDownload>(RunningDownload{std::move(job), nullptr});
+    // Claimed and pinned only after the allocation, which may throw: a
+    // failed start must not leave the flag set or the library pinned.
+    if (running->job.downloading->exchange(true)) return false;
+    running->module = PinThisModule();
     HANDLE thread = CreateThread(nullptr, 0, RunDownload, running.get(), 0, nullptr);
     if (!thread) {
         running->job.downloading->store(false);
