@@ -36,7 +36,14 @@ public:
     // Creates an object and asks it for riid; the class factory's work.
     static HRESULT Create(IUnknown* outer, REFIID riid, void** result) {
         *result = nullptr;
-        auto* object = new (std::nothrow) Object(outer);
+        // std::nothrow covers only the allocation: a constructor that fails to
+        // allocate must not throw out of the class factory either.
+        Object* object = nullptr;
+        try {
+            object = new (std::nothrow) Object(outer);
+        } catch (...) {
+            return E_OUTOFMEMORY;
+        }
         if (!object) return E_OUTOFMEMORY;
         IUnknown& inner = static_cast<ComObject*>(object)->inner_;
         const HRESULT hr = inner.QueryInterface(riid, result);

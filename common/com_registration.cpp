@@ -39,9 +39,7 @@ std::optional<RegistrationScript> LoadScript(UINT id) {
     return std::move(parsed.script);
 }
 
-}  // namespace
-
-HRESULT RegisterComServer(UINT scriptResource) {
+HRESULT Register(UINT scriptResource) {
     const auto script = LoadScript(scriptResource);
     if (!script) return SELFREG_E_CLASS;
     Win32Registry registry;
@@ -53,7 +51,7 @@ HRESULT RegisterComServer(UINT scriptResource) {
     return S_OK;
 }
 
-HRESULT UnregisterComServer(UINT scriptResource) {
+HRESULT Unregister(UINT scriptResource) {
     const auto script = LoadScript(scriptResource);
     if (!script) return SELFREG_E_CLASS;
     Win32Registry registry;
@@ -61,4 +59,25 @@ HRESULT UnregisterComServer(UINT scriptResource) {
     const HRESULT typeLibrary = UnregisterModuleTypeLibrary();
     if (!keysRemoved) return SELFREG_E_CLASS;
     return FAILED(typeLibrary) ? SELFREG_E_TYPELIB : S_OK;
+}
+
+}  // namespace
+
+// These run inside DllRegisterServer and DllUnregisterServer, which no
+// exception may leave; the script and paths are strings that may fail to
+// allocate.
+HRESULT RegisterComServer(UINT scriptResource) {
+    try {
+        return Register(scriptResource);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT UnregisterComServer(UINT scriptResource) {
+    try {
+        return Unregister(scriptResource);
+    } catch (...) {
+        return E_OUTOFMEMORY;
+    }
 }

@@ -9,8 +9,8 @@ class DcTextMeasure : public TextMeasure {
 public:
     std::int32_t Width(std::string_view text) override {
         SIZE size{};
-        if (!dc_.Get() || !GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()),
-                                           &size)) {
+        if (!dc_.Get() ||
+            !GetTextExtentPoint32A(dc_.Get(), text.data(), static_cast<int>(text.size()), &size)) {
             return 0;
         }
         return size.cx;

@@ -32,7 +32,12 @@ void CreateEmptyLogFile() {
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, void*) {
     if (reason == DLL_PROCESS_ATTACH) {
         ComModule::Attach(instance);
-        CreateEmptyLogFile();
+        // The log is a courtesy: a failure to build its name must not fail
+        // or crash the library's loading.
+        try {
+            CreateEmptyLogFile();
+        } catch (...) {
+        }
     }
     return TRUE;
 }

@@ -22,7 +22,12 @@ struct RunningDownload {
 DWORD WINAPI RunDownload(void* parameter) {
     std::unique_ptr<RunningDownload> running(static_cast<RunningDownload*>(parameter));
     const FeedDownloadJob& job = running->job;
-    DownloadFeedToCache(job.url, job.cachePath);
+    // A download that fails to allocate is a failed download; no exception
+    // may leave the thread.
+    try {
+        DownloadFeedToCache(job.url, job.cachePath);
+    } catch (...) {
+    }
     job.downloading->store(false);
     // Sent: the window's thread picks up the new feed while this one waits.
     // A window destroyed meanwhile makes this a no-op.
@@ -36,9 +41,11 @@ DWORD WINAPI RunDownload(void* parameter) {
 }  // namespace
 
 bool StartFeedDownload(FeedDownloadJob job) {
-    if (job.downloading->exchange(true)) return false;
-    auto running =
-        std::make_unique<RunningDownload>(RunningDownload{std::move(job), PinThisModule()});
+    auto running = std::make_unique<RunningDownload>(RunningDownload{std::move(job), nullptr});
+    // Claimed and pinned only after the allocation, which may throw: a
+    // failed start must not leave the flag set or the library pinned.
+    if (running->job.downloading->exchange(true)) return false;
+    running->module = PinThisModule();
     HANDLE thread = CreateThread(nullptr, 0, RunDownload, running.get(), 0, nullptr);
     if (!thread) {
         running->job.downloading->store(false);

@@ -38,11 +38,17 @@ DWORD WINAPI Scroller::Run(void* self) {
     auto& scroller = *static_cast<Scroller*>(self);
     // The pause waits on the stop event, so stopping never waits out a delay;
     // a delay of 0 would spin, so the shortest pause is 1 ms.
-    do {
-        scroller.step_();
-        ++scroller.steps_;
-    } while (WaitForSingleObject(scroller.stop_.Get(),
-                                 std::max<std::uint32_t>(1, scroller.delayMs_())) ==
-             WAIT_TIMEOUT);
+    // No exception may leave the thread: a step that throws ends the
+    // scrolling, and the window stops the thread as usual.
+    try {
+        do {
+            scroller.step_();
+            ++scroller.steps_;
+        } while (WaitForSingleObject(scroller.stop_.Get(),
+                                     std::max<std::uint32_t>(1, scroller.delayMs_())) ==
+                 WAIT_TIMEOUT);
+    } catch (...) {
+        return 1;
+    }
     return 0;
 }

@@ -14,8 +14,13 @@ TickerCtrl::TickerCtrl(IUnknown* outer) : ComObject(outer) {
 
 TickerCtrl::~TickerCtrl() {
     window_.Destroy();
-    Win32Registry registry;
-    SaveTickerState(registry, window_.Delay(), window_.ChannelIndex());
+    // Runs inside Release: the speed and channel are kept if they can be,
+    // and a failed allocation must not end the host program.
+    try {
+        Win32Registry registry;
+        SaveTickerState(registry, window_.Delay(), window_.ChannelIndex());
+    } catch (...) {
+    }
 }
 
 std::span<const InterfaceEntry<TickerCtrl>> TickerCtrl::Interfaces() {

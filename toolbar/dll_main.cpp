@@ -35,6 +35,9 @@ STDAPI DllUnregisterServer() {
     // The player's "-pc" writes the browser's button entry; taking the
     // handler away takes the button with it. The button may never have been
     // written, or be out of this user's reach: either way removal goes on.
-    Win32Registry().DeleteKeyTree(RegistryRoot::LocalMachine, kToolbarButtonKey);
+    try {
+        Win32Registry().DeleteKeyTree(RegistryRoot::LocalMachine, kToolbarButtonKey);
+    } catch (...) {
+    }
     return UnregisterComServer(IDR_RADIOSEHELPER);
 }

@@ -32,6 +32,11 @@ HRESULT RadioSEHelper::QueryStatus(const GUID*, ULONG count, OLECMD commands[], 
 }
 
 HRESULT RadioSEHelper::Exec(const GUID*, DWORD, DWORD, VARIANT*, VARIANT*) {
-    LaunchPlayer();
+    // A click that cannot start the player is no error of the browser's, and
+    // no exception may reach it.
+    try {
+        LaunchPlayer();
+    } catch (...) {
+    }
     return S_OK;
 }

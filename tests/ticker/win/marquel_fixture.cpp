@@ -1,5 +1,6 @@
 #include "marquel_fixture.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +18,27 @@ const char kFeed[] =
     "    <ITEM TEXT=\"Late goal decides the derby\" LINK=\"http://127.0.0.1/goal\"/>\n"
     "  </CHANNEL>\n"
     "</TICKER>\n";
+
+std::string DemoFeed(const std::string& baseUrl) {
+    std::wstring path = L"Z:" VELMORA_SITE_DIR L"/public/ticker.php";
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    std::string feed = ReadFileBytes(path);
+    if (feed.empty()) return kFeed;
+    constexpr std::string_view kBase = "{{BASE}}";
+    for (std::size_t at = feed.find(kBase); at != std::string::npos;
+         at = feed.find(kBase, at + baseUrl.size())) {
+        feed.replace(at, kBase.size(), baseUrl);
+    }
+    return feed;
+}
+
+std::string FirstChannelName(const std::string& feed) {
+    constexpr std::string_view kName = "<CHANNEL NAME=\"";
+    const std::size_t start = feed.find(kName);
+    if (start == std::string::npos) return "";
+    const std::size_t from = start + kName.size();
+    return feed.substr(from, feed.find('"', from) - from);
+}
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 

@@ -27,6 +27,12 @@ inline constexpr int kSpeedButton = 110;
 // A feed of two channels, as the site serves it.
 extern const char kFeed[];
 
+// The demo site's own feed, with its links based at `baseUrl` as the site's
+// server fills them in; the test feed above when the site has none.
+std::string DemoFeed(const std::string& baseUrl);
+// The NAME of the feed's first channel.
+std::string FirstChannelName(const std::string& feed);
+
 std::wstring Quoted(const std::wstring& text);
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);

@@ -54,6 +54,24 @@ std::vector<std::string> RegQueryValues(const std::wstring& key) {
     return values;
 }
 
+// The keys that `reg query KEY /s` lists, the queried one and those below
+// it, each named relative to KEY ("" for KEY itself).
+std::vector<std::wstring> RegQueryKeys(const std::wstring& key) {
+    const auto result = RunCommand(L"reg.exe query \"HKCR\\" + key + L"\" /s");
+    std::vector<std::wstring> keys;
+    if (!result || result->exitCode != 0) return keys;
+    const std::string prefix = "HKEY_CLASSES_ROOT\\" + std::string(key.begin(), key.end());
+    std::istringstream lines(result->output);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (const size_t end = line.find('\r'); end != std::string::npos) line.resize(end);
+        if (line.rfind(prefix, 0) != 0) continue;
+        keys.emplace_back(line.begin() + static_cast<std::ptrdiff_t>(prefix.size()), line.end());
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
 // A default value as RegQueryValues lists it.
 std::string DefaultValue(const std::wstring& data) {
     std::string entry = "(Default)|REG_SZ|";
@@ -87,6 +105,12 @@ TEST_F(PlindenRegistration, Regsvr32WritesTheClassProgIdsAndTypeLibrary) {
         "(Default)|REG_SZ|{271D3FEF-B957-41C8-AA89-20DE289842D5}",
         "ThreadingModel|REG_SZ|Apartment",
     };
+    EXPECT_EQ(RegQueryKeys(kClassKey),
+              (std::vector<std::wstring>{L"", L"\\InprocServer32", L"\\ProgID",
+                                         L"\\Programmable", L"\\TypeLib",
+                                         L"\\VersionIndependentProgID"}));
+    EXPECT_EQ(RegQueryKeys(L"Plinden.RadioSEHelper"),
+              (std::vector<std::wstring>{L"", L"\\CLSID", L"\\CurVer"}));
     auto classValues = RegQueryValues(kClassKey);
     std::sort(expected.begin(), expected.end());
     std::sort(classValues.begin(), classValues.end());
