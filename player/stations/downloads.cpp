@@ -34,6 +34,10 @@ std::wstring NotWebError(const std::wstring& url) {
     return Limited(L"Not a web address: " + url);
 }
 
+std::wstring TooLongError(std::uint64_t limit) {
+    return L"The answer is longer than " + std::to_wstring(limit) + L" bytes";
+}
+
 }  // namespace
 
 bool DownloadSucceeded(const std::wstring& result) {
@@ -45,12 +49,15 @@ std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstr
     auto replacement = files_.Replace(path);
     if (!replacement) return Limited(L"Cannot create the file " + path);
     std::uint64_t received = 0;
+    bool tooLarge = false;
     bool written = true;
     const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
         received += block.size();
-        written = replacement->Write(block);
+        tooLarge = received > kMaxDownloadFileBytes;
+        written = !tooLarge && replacement->Write(block);
         return written;
     });
+    if (tooLarge) return Limited(TooLongError(kMaxDownloadFileBytes));
     if (!written) return Limited(L"Cannot write the file " + path);
     if (auto refusal = RefusalOf(transfer, received); !refusal.empty()) return Limited(refusal);
     if (!replacement->Commit()) return Limited(L"Cannot replace the file " + path);
@@ -66,9 +73,7 @@ std::wstring Downloader::DownloadToText(const std::wstring& url, std::wstring& t
         if (!tooLarge) body.append(block);
         return !tooLarge;
     });
-    if (tooLarge)
-        return Limited(L"The answer is longer than " + std::to_wstring(kMaxDownloadTextBytes) +
-                       L" bytes");
+    if (tooLarge) return Limited(TooLongError(kMaxDownloadTextBytes));
     if (auto refusal = RefusalOf(transfer, body.size()); !refusal.empty()) return Limited(refusal);
     // Converted whole: a block boundary may split a double-byte character.
     text += AnsiToWide(body);

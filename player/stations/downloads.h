@@ -9,6 +9,7 @@
 #include "data_files.h"
 #include "http_client.h"
 
+#include <cstdint>
 #include <string>
 
 inline constexpr wchar_t kDownloadSucceeded[] = L"yes";
@@ -16,11 +17,15 @@ inline constexpr std::size_t kMaxDownloadErrorLength = 254;
 // A text is a web page naming a title. A station whose page address points at
 // its endless stream would otherwise fill memory until the program fails.
 inline constexpr std::size_t kMaxDownloadTextBytes = 4 * 1024 * 1024;
+// The station file, the links and the flags are small; a site that sends
+// more must not fill the user's disk.
+inline constexpr std::uint64_t kMaxDownloadFileBytes = 32 * 1024 * 1024;
 
 class Downloader {
 public:
     Downloader(HttpClient& http, DataFiles& files) : http_(http), files_(files) {}
 
+    // A body longer than kMaxDownloadFileBytes fails and keeps the old file.
     std::wstring DownloadToFile(const std::wstring& url, const std::wstring& path);
     // Appends the body, taken as ANSI text; on failure `text` is left as it was.
     // A body longer than kMaxDownloadTextBytes fails.

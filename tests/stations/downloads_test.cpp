@@ -108,6 +108,14 @@ TEST_F(Downloads, ATextLongerThanAPageCouldBeIsRefused) {
     EXPECT_EQ(text, L"kept");
 }
 
+TEST_F(Downloads, AFileLongerThanTheDataCouldBeIsRefusedAndTheOldOneKept) {
+    files_.Put(kPath, "<root>good</root>");
+    http_.Answer(kUrl, 200, std::string(kMaxDownloadFileBytes + 1, 'x'));
+    EXPECT_NE(downloader_.DownloadToFile(kUrl, kPath), L"yes");
+    EXPECT_EQ(files_.Read(kPath), "<root>good</root>");
+    EXPECT_EQ(files_.Paths(), std::set<std::wstring>{kPath});
+}
+
 TEST_F(Downloads, ErrorTextsAreCutTo254Characters) {
     const std::wstring longUrl = L"http://site/" + std::wstring(400, L'a');
     std::wstring text;
