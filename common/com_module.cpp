@@ -1,5 +1,7 @@
 #include "com_module.h"
 
+#include "app_folder.h"
+
 namespace {
 
 HINSTANCE moduleInstance = nullptr;
@@ -13,19 +15,7 @@ void ComModule::Attach(HINSTANCE instance) { moduleInstance = instance; }
 
 HINSTANCE ComModule::Instance() { return moduleInstance; }
 
-std::wstring ComModule::Path() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(moduleInstance, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return L"";
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
+std::wstring ComModule::Path() { return ModulePath(moduleInstance); }
 
 void ComModule::AddRef() { InterlockedIncrement(&moduleReferences); }
 
