@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -63,10 +62,7 @@ protected:
     void SetUp() override { fake = {}; }
     void TearDown() override { std::filesystem::remove(path_); }
 
-    std::string FileBytes() const {
-        std::ifstream file(path_, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
+    std::string FileBytes() const { return ReadBytes(path_); }
     Mp3FileEncoder encoder_{[] { return std::optional(FakeTable()); }};
     std::filesystem::path path_ =
         ScratchFolder() /

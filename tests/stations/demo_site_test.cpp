@@ -4,6 +4,7 @@
 #include "ansi_text.h"
 #include "links_list.h"
 #include "now_playing.h"
+#include "scratch_file.h"
 #include "station_categories.h"
 #include "station_directory.h"
 
@@ -12,18 +13,12 @@
 #include <filesystem>
 #include <algorithm>
 #include <bit>
-#include <fstream>
 #include <iterator>
 
 namespace {
 
 const std::filesystem::path kSite = std::filesystem::path(VELMORA_SITE_DIR) / "public";
 const std::wstring kBase = L"{{BASE}}";
-
-std::string Bytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // The site file a templated URL points at.
 std::filesystem::path SiteFileOf(const std::wstring& url) {
@@ -36,7 +31,7 @@ std::filesystem::path SiteFileOf(const std::wstring& url) {
 class DemoSite : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ParseStations(AnsiToWide(Bytes(kSite / "stations.xml")), L"C:\\Radio\\",
+        ASSERT_TRUE(ParseStations(AnsiToWide(ReadBytes(kSite / "stations.xml")), L"C:\\Radio\\",
                                   stations_));
     }
     std::vector<StationInfo> stations_;
@@ -47,7 +42,7 @@ TEST_F(DemoSite, EveryStationHasItsFlagStreamAndPages) {
     EXPECT_LE(stations_.size(), 30u);
     for (const StationInfo& station : stations_) {
         SCOPED_TRACE(station.name);
-        const std::string flag = Bytes(kSite / "flags" / station.flagfile);
+        const std::string flag = ReadBytes(kSite / "flags" / station.flagfile);
         ASSERT_EQ(flag.size(), 54u + 72u * 18u);  // 23x18, 24 bits, rows padded to 4 bytes
         EXPECT_EQ(flag.substr(0, 2), "BM");
         EXPECT_TRUE(std::filesystem::is_regular_file(SiteFileOf(station.streamlink)));
@@ -62,7 +57,7 @@ TEST_F(DemoSite, EveryNowPlayingPageNamesATitle) {
         if (station.current.empty()) continue;
         SCOPED_TRACE(station.name);
         ++withSource;
-        const std::wstring page = AnsiToWide(Bytes(SiteFileOf(station.current)));
+        const std::wstring page = AnsiToWide(ReadBytes(SiteFileOf(station.current)));
         const std::wstring title = ExtractBetween(page, station.tfirst, station.tsecond);
         EXPECT_FALSE(title.empty());
         EXPECT_EQ(title.find(L'<'), std::wstring::npos) << std::string(title.begin(), title.end());

@@ -3,7 +3,6 @@
 #include "app_folder.h"
 
 #include <filesystem>
-#include <fstream>
 
 std::wstring TestProgramFolder() {
     wchar_t path[MAX_PATH * 4];
@@ -81,11 +80,6 @@ int CountTopLevelWindows(const wchar_t* title) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.count;
-}
-
-void WriteTextFile(const std::wstring& path, std::string_view text) {
-    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
-    file << text;
 }
 
 bool FileExists(const std::wstring& path) {

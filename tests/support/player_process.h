@@ -42,5 +42,4 @@ HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = kProcessTimeoutMs);
 int CountTopLevelWindows(const wchar_t* title);
 std::optional<DWORD> WaitForExit(HANDLE process, DWORD timeoutMs = kProcessTimeoutMs);
 
-void WriteTextFile(const std::wstring& path, std::string_view text);
 bool FileExists(const std::wstring& path);

@@ -1,12 +1,14 @@
 #pragma once
-// Files the tests write, in a folder of this test process's own under the
+// Reading and writing whole files, and the files the tests write, in a folder of this test process's own under the
 // system's temporary folder. Test programs run side by side (CTest runs cases
 // in parallel, and several builds may test at once), so no two processes
 // share a name; the folder goes away when the process ends.
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <string_view>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -40,7 +42,13 @@ inline std::wstring ScratchFile(const wchar_t* name) {
     return (ScratchFolder() / name).wstring();
 }
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream file(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << bytes;
+}
+
+// The whole file; empty when it cannot be read.
+inline std::string ReadBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }

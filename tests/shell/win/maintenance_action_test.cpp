@@ -3,6 +3,7 @@
 
 #include "player_process.h"
 #include "player_settings.h"
+#include "scratch_file.h"
 #include "registry_win32.h"
 
 #include <gtest/gtest.h>
@@ -77,15 +78,15 @@ TEST_F(MaintenanceAction, CleanupRemovesDataAndSettingsButKeepsTheUsersThings) {
     const std::wstring& folder = player.Folder();
     for (const wchar_t* name : {L"Marquel.xml", L"VelmoraRadio.log", L"radio_pal_stations.xml",
                                 L"links.xml", L"favorites.xml", L"queued.xml"}) {
-        WriteTextFile(folder + name, "<root></root>");
+        WriteBytes(folder + name, "<root></root>");
     }
     CreateDirectoryW((folder + L"Flags").c_str(), nullptr);
-    WriteTextFile(folder + L"Flags\\nl.bmp", "BM");
-    WriteTextFile(folder + L"Flags\\uk.bmp", "BM");
+    WriteBytes(folder + L"Flags\\nl.bmp", "BM");
+    WriteBytes(folder + L"Flags\\uk.bmp", "BM");
     CreateDirectoryW((folder + L"HTML").c_str(), nullptr);
-    WriteTextFile(folder + L"HTML\\banner.html", "<html></html>");
+    WriteBytes(folder + L"HTML\\banner.html", "<html></html>");
     CreateDirectoryW((folder + L"My Recordings").c_str(), nullptr);
-    WriteTextFile(folder + L"My Recordings\\Recording001.wav", "RIFF");
+    WriteBytes(folder + L"My Recordings\\Recording001.wav", "RIFF");
     registry_.CreateKey(RegistryRoot::CurrentUser, std::wstring(kPlayerKey) + L"\\Sub")
         ->WriteString(L"x", L"y");
     registry_.CreateKey(RegistryRoot::CurrentUser, kPlayerKey)->WriteDword(L"Play", 1);
@@ -109,7 +110,7 @@ TEST_F(MaintenanceAction, CleanupRemovesDataAndSettingsButKeepsTheUsersThings) {
 
 TEST_F(MaintenanceAction, PcWinsOverCleanup) {
     PlayerCopy player(L"both");
-    WriteTextFile(player.Folder() + L"favorites.xml", "<root></root>");
+    WriteBytes(player.Folder() + L"favorites.xml", "<root></root>");
     ASSERT_EQ(player.RunAndWait(L"-cleanup -pc"), 0u);
     EXPECT_TRUE(FileExists(player.Folder() + L"favorites.xml"));
     EXPECT_EQ(Read(RegistryRoot::CurrentUser, kPlayerKey, kRadioDirectoryValue), player.Folder());

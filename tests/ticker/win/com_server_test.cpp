@@ -137,7 +137,7 @@ TEST_F(Marquel, CanBeAggregatedAndUnloadsWhenNothingHoldsIt) {
 
 TEST_F(Marquel, AJScriptClientShowsHidesAndLeavesItsSettings) {
     const fs::path script = folder_ / L"client.js";
-    WriteFileBytes(script,
+    WriteBytes(script,
                    "var ticker = new ActiveXObject(\"Marquel.TickerCtrl\");\n"
                    "WScript.Echo(\"created visible=\" + ticker.IsVisible);\n"
                    "ticker.ShowWindow(5);\n"

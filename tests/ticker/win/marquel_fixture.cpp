@@ -1,8 +1,6 @@
 #include "marquel_fixture.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -22,7 +20,7 @@ const char kFeed[] =
 std::string DemoFeed(const std::string& baseUrl) {
     std::wstring path = L"Z:" VELMORA_SITE_DIR L"/public/ticker.php";
     std::replace(path.begin(), path.end(), L'/', L'\\');
-    std::string feed = ReadFileBytes(path);
+    std::string feed = ReadBytes(path);
     if (feed.empty()) return kFeed;
     constexpr std::string_view kBase = "{{BASE}}";
     for (std::size_t at = feed.find(kBase); at != std::string::npos;
@@ -41,17 +39,6 @@ std::string FirstChannelName(const std::string& feed) {
 }
 
 std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
-std::string ReadFileBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream contents;
-    contents << file.rdbuf();
-    return contents.str();
-}
-
-void WriteFileBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 CommandResult RunChecked(const std::wstring& commandLine) {
     auto result = RunCommand(commandLine);

@@ -11,6 +11,7 @@
 #include "console_command.h"
 #include "marquel.h"
 #include "player_process.h"
+#include "scratch_file.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +35,6 @@ std::string DemoFeed(const std::string& baseUrl);
 std::string FirstChannelName(const std::string& feed);
 
 std::wstring Quoted(const std::wstring& text);
-std::string ReadFileBytes(const std::filesystem::path& path);
-void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 // Runs a console program, failing the test when it cannot be run.
 CommandResult RunChecked(const std::wstring& commandLine);
 

@@ -89,7 +89,7 @@ TEST_F(Marquel, ShowsTheDownloadedFeedAndScrollsIt) {
     const std::string firstChannel = FirstChannelName(feed);
     ASSERT_FALSE(firstChannel.empty());
     ASSERT_TRUE(PumpUntil([&] { return TextOf(window, kChannelField) == firstChannel; }));
-    EXPECT_EQ(ReadFileBytes(CachePath()), feed);
+    EXPECT_EQ(ReadBytes(CachePath()), feed);
 
     // Between the spin and the buttons the text moves; the spin and the
     // buttons stay as they are. (The channel field is left out: its caret
@@ -121,7 +121,7 @@ TEST_F(Marquel, ShowsTheDownloadedFeedAndScrollsIt) {
 }
 
 TEST_F(Marquel, AFailedDownloadKeepsTheLastGoodCache) {
-    WriteFileBytes(CachePath(), kFeed);
+    WriteBytes(CachePath(), kFeed);
     LoopbackHttpServer server;
     ASSERT_NE(server.Port(), 0);
     // An error page, and a feed cut off long before its announced length.
@@ -140,7 +140,7 @@ TEST_F(Marquel, AFailedDownloadKeepsTheLastGoodCache) {
         EXPECT_TRUE(PumpUntil([&] {
             return server.Requests() > requests && TextOf(window, kChannelField) == "World News";
         })) << path;
-        EXPECT_EQ(ReadFileBytes(CachePath()), kFeed) << path;
+        EXPECT_EQ(ReadBytes(CachePath()), kFeed) << path;
     }
     EXPECT_FALSE(fs::exists(folder_ / L"Marquel.xml.part"));
 }
@@ -164,7 +164,7 @@ TEST_F(Marquel, TickersComeAndGoWhileScrollingAndDownloading) {
         PumpFor(50 * round);
     }
     EXPECT_EQ(FindTickerWindow(), nullptr);
-    EXPECT_EQ(ReadFileBytes(CachePath()), kFeed);
+    EXPECT_EQ(ReadBytes(CachePath()), kFeed);
 }
 
 // The spin proposes a change; the ticker lets it happen only when there is
@@ -180,7 +180,7 @@ NMUPDOWN SpinChange(HWND window, int position, int delta) {
 }
 
 TEST_F(Marquel, ChannelsAreChosenByNameOrSpinAndRemembered) {
-    WriteFileBytes(CachePath(), kFeed);
+    WriteBytes(CachePath(), kFeed);
     {
         auto ticker = CreateTicker();
         ASSERT_TRUE(ticker);
@@ -205,7 +205,7 @@ TEST_F(Marquel, ChannelsAreChosenByNameOrSpinAndRemembered) {
 }
 
 TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
-    WriteFileBytes(CachePath(), kFeed);
+    WriteBytes(CachePath(), kFeed);
     auto ticker = CreateTicker();
     ASSERT_TRUE(ticker);
     HWND window = FindTickerWindow();
@@ -219,7 +219,7 @@ TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
     SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
     EXPECT_EQ(hall.links, std::vector<std::wstring>{L"http://127.0.0.1/one million.html"});
 
-    WriteFileBytes(CachePath(),
+    WriteBytes(CachePath(),
                    "<TICKER><CHANNEL NAME=\"Local\">"
                    "<ITEM TEXT=\"Free prize\" LINK=\"C:\\Windows\\system32\\calc.exe\"/>"
                    "</CHANNEL></TICKER>");
