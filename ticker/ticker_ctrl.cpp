@@ -2,9 +2,8 @@
 
 #include "ansi_text.h"
 #include "registry_win32.h"
+#include "shell_open.h"
 #include "ticker_settings.h"
-
-#include <shellapi.h>
 
 TickerCtrl::TickerCtrl(IUnknown* outer) : ComObject(outer) {
     // A window that cannot be made leaves an object whose methods act on no
@@ -75,5 +74,5 @@ void TickerCtrl::OpenLink(const std::string& link) {
         }
         // A hall that cannot open the link leaves it to the user's browser.
     }
-    ShellExecuteA(nullptr, "open", link.c_str(), nullptr, nullptr, SW_SHOWDEFAULT);
+    OpenWebPage(nullptr, link, SW_SHOWDEFAULT);
 }

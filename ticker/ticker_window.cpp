@@ -11,7 +11,7 @@
 #include "ticker_messages.h"
 #include "ticker_paths.h"
 #include "ticker_settings.h"
-#include "web_link.h"
+#include "web_url.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -244,7 +244,7 @@ void TickerWindow::ReadMore() {
     }
     const TickerItem* item = ItemAtLeftEdge(items_, sourceOffset);
     // Links come from the network: anything but a web page is ignored.
-    if (item && IsWebLink(item->link)) owner_->OpenLink(item->link);
+    if (item && IsWebUrl(item->link)) owner_->OpenLink(item->link);
 }
 
 void TickerWindow::ShowContextMenu(POINT point) {

@@ -1,8 +1,7 @@
 #include "hyperlink_static.h"
 
 #include "device_context.h"
-
-#include <shellapi.h>
+#include "shell_open.h"
 
 namespace {
 constexpr int kDefaultFontHeight = 10;
@@ -125,8 +124,7 @@ void CHyperlinkStatic::OnMouseMove(POINT point) {
 }
 
 void CHyperlinkStatic::OnLButtonDown(POINT point) {
-    if (OverText(point) && !target_.empty()) {
-        ShellExecuteW(hwnd_, L"open", target_.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    }
+    // Link targets come from the directory site, so only web pages open.
+    if (OverText(point) && !target_.empty()) OpenWebPage(hwnd_, target_);
     Invalidate();
 }

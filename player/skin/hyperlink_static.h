@@ -1,7 +1,8 @@
 #pragma once
 // A static text drawn in its own font and colour that can open a link: the
-// hand cursor shows over the text itself, and a click there opens the target
-// with the shell. The status lines and small labels of the skin use it.
+// hand cursor shows over the text itself, and a click there opens the target,
+// a web address, in the user's browser. The status lines and small labels of
+// the skin use it.
 
 #include "control.h"
 #include "gdi_object.h"

@@ -6,12 +6,15 @@
 #include "gallery_windows.h"
 #include "modeless_dialogs.h"
 #include "player_messages.h"
+#include "scratch_file.h"
+#include "shell_open.h"
 #include "skin_ids.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -373,6 +376,41 @@ TEST_F(Pane, TheLinkShowsTheHandOnlyOverItsText) {
     EXPECT_EQ(cursorAfterMoveTo(3), LoadCursorW(nullptr, IDC_HAND));
     // "Open the site" in a 6-pixel-wide font ends well before the field does.
     EXPECT_EQ(cursorAfterMoveTo(118), LoadCursorW(nullptr, IDC_ARROW));
+}
+
+// Whether the file appears within the time, pumping this thread's messages.
+bool AppearsWithin(const std::wstring& file, DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        if (std::filesystem::exists(file)) return true;
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        Sleep(50);
+    } while (GetTickCount() - start < milliseconds);
+    return std::filesystem::exists(file);
+}
+
+TEST_F(Pane, TheLinkOpensWebPagesOnlyWhileOwnPathsStillOpen) {
+    // A batch file that leaves a marker whenever the shell runs it.
+    const std::wstring marker = ScratchFile(L"link-opened.txt");
+    const std::wstring script = ScratchFile(L"link-target.bat");
+    WriteBytes(script, "@echo opened> \"" + std::filesystem::path(marker).string() + "\"\r\n");
+
+    HWND link = pane_.Item(IDC_PANE_LINK);
+    auto* control = static_cast<CHyperlinkStatic*>(Control::FromHandle(link));
+    ASSERT_NE(control, nullptr);
+    const std::wstring fileUrl = L"file:///" + script;
+    for (const std::wstring& target : {script, fileUrl}) {
+        control->SetLinkTarget(target.c_str());
+        SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, At(3, 7));
+        SendMessageW(link, WM_LBUTTONUP, 0, At(3, 7));
+    }
+    EXPECT_FALSE(AppearsWithin(marker, 3000));
+
+    // The same file named by the program itself does run, so the marker would
+    // have shown a click that reached the shell.
+    EXPECT_TRUE(OpenOwnLocalPath(nullptr, script));
+    EXPECT_TRUE(AppearsWithin(marker, 20000));
 }
 
 TEST_F(Pane, EnterInTheRenameFieldNotifiesOnceWhenReleased) {

@@ -1,0 +1,12 @@
+#pragma once
+// Addresses from the network (station pages, streams, banners, links, feed
+// items) are only ever taken as web addresses: never a local file, a program,
+// a share or another scheme the system would hand to some handler.
+
+#include <string_view>
+
+// True for an http or https address with something after the scheme and
+// without quotes or control characters, which could break out of the command
+// line a browser is started with.
+bool IsWebUrl(std::string_view url);
+bool IsWebUrl(std::wstring_view url);

@@ -1,0 +1,35 @@
+// The one rule for addresses from the network that may reach the shell.
+
+#include "web_url.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WebUrl, OnlyWebAddressesPass) {
+    EXPECT_TRUE(IsWebUrl("http://site.example/news.html"));
+    EXPECT_TRUE(IsWebUrl("HTTPS://site.example/a b"));
+    EXPECT_FALSE(IsWebUrl("C:\\Windows\\system32\\calc.exe"));
+    EXPECT_FALSE(IsWebUrl("file:///C:/boot.ini"));
+    EXPECT_FALSE(IsWebUrl("javascript:alert(1)"));
+    EXPECT_FALSE(IsWebUrl("\\\\server\\share\\setup.exe"));
+    EXPECT_FALSE(IsWebUrl("http://"));
+    EXPECT_FALSE(IsWebUrl("httpx://site.example/"));
+    EXPECT_FALSE(IsWebUrl("http://site.example/\" --disable-security"));
+    EXPECT_FALSE(IsWebUrl("http://site.example/\r\nrest"));
+    EXPECT_FALSE(IsWebUrl(""));
+}
+
+TEST(WebUrl, WideAddressesFollowTheSameRule) {
+    EXPECT_TRUE(IsWebUrl(L"http://radio.example/st\u00e4dte"));
+    EXPECT_TRUE(IsWebUrl(L"Https://radio.example/"));
+    EXPECT_FALSE(IsWebUrl(L"ms-settings:privacy"));
+    EXPECT_FALSE(IsWebUrl(L"file://server/share/run.exe"));
+    EXPECT_FALSE(IsWebUrl(L"C:\\Program Files\\Velmora\\VelmoraRadio.exe"));
+    EXPECT_FALSE(IsWebUrl(L"https://"));
+    EXPECT_FALSE(IsWebUrl(L"http://radio.example/\"x"));
+    EXPECT_FALSE(IsWebUrl(L"http://radio.example/\u007f"));
+    EXPECT_FALSE(IsWebUrl(L" http://radio.example/"));
+}
+
+}  // namespace
