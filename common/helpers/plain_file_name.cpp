@@ -10,6 +10,11 @@ bool IsRefusedCharacter(wchar_t c) {
     return c < 32 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos;
 }
 
+// Windows reserves the ports with the superscript digits too ("COM\u00b9").
+bool IsPortDigit(wchar_t c) {
+    return (c >= L'0' && c <= L'9') || c == L'\u00b9' || c == L'\u00b2' || c == L'\u00b3';
+}
+
 // Windows opens the device for its name with any extension ("NUL.bmp"), and
 // ignores spaces before the dot ("NUL .bmp").
 bool IsDeviceName(std::wstring_view name) {
@@ -22,14 +27,15 @@ bool IsDeviceName(std::wstring_view name) {
     }
     const bool numbered = stem.size() == 4 && (StartsWithIgnoringCase(stem, L"COM") ||
                                                 StartsWithIgnoringCase(stem, L"LPT"));
-    return numbered && stem[3] >= L'0' && stem[3] <= L'9';
+    return numbered && IsPortDigit(stem[3]);
 }
 
 }  // namespace
 
 bool IsPlainFileName(std::wstring_view name) {
+    // "." and ".." end in a dot, so this also refuses the folder and its parent;
+    // two dots inside a name ("Best..Of.mp3") lead nowhere else.
     if (name.empty() || name.back() == L'.' || name.back() == L' ') return false;
-    if (name.find(L"..") != std::wstring_view::npos) return false;
     for (wchar_t c : name) {
         if (IsRefusedCharacter(c)) return false;
     }

@@ -6,7 +6,7 @@
 #include <string_view>
 
 // True for a plain file name that stays inside its folder: no separators or
-// drive, no "..", none of the characters Windows refuses in names, no
+// drive, not "." or "..", none of the characters Windows refuses in names, no
 // trailing dot or space (Windows would drop them and reach another file), and
-// no device name such as "NUL" or "com1.bmp".
+// no device name such as "NUL", "com1.bmp" or "LPT\u00b2".
 bool IsPlainFileName(std::wstring_view name);
