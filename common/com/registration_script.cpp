@@ -7,6 +7,10 @@
 
 namespace {
 
+// Keys nest by recursion; real scripts go five or six deep, and a limit keeps
+// a runaway script from exhausting the stack.
+constexpr std::size_t kMaxKeyDepth = 32;
+
 enum class TokenKind { Word, Quoted, OpenBrace, CloseBrace, Equals, End };
 
 struct Token {
@@ -166,7 +170,7 @@ private:
         if (!Expect(TokenKind::OpenBrace, "expected '{' after the root key")) return false;
         while (Peek().kind != TokenKind::CloseBrace) {
             ScriptKey key;
-            if (!ParseKey(key)) return false;
+            if (!ParseKey(key, 1)) return false;
             parsed.keys.push_back(std::move(key));
         }
         Next();
@@ -174,7 +178,8 @@ private:
         return true;
     }
 
-    bool ParseKey(ScriptKey& key) {
+    bool ParseKey(ScriptKey& key, std::size_t depth) {
+        if (depth > kMaxKeyDepth) return Fail(Peek().line, "keys nested more than 32 deep");
         if (IsKeyword(Peek(), L"ForceRemove")) {
             key.removal = KeyRemoval::ForceRemove;
             Next();
@@ -195,16 +200,16 @@ private:
         if (Peek().kind != TokenKind::OpenBrace) return true;
         Next();
         while (Peek().kind != TokenKind::CloseBrace) {
-            if (!ParseBlockEntry(key)) return false;
+            if (!ParseBlockEntry(key, depth)) return false;
         }
         Next();
         return true;
     }
 
-    bool ParseBlockEntry(ScriptKey& key) {
+    bool ParseBlockEntry(ScriptKey& key, std::size_t depth) {
         if (!IsKeyword(Peek(), L"val")) {
             ScriptKey subkey;
-            if (!ParseKey(subkey)) return false;
+            if (!ParseKey(subkey, depth + 1)) return false;
             key.subkeys.push_back(std::move(subkey));
             return true;
         }

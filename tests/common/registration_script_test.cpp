@@ -120,4 +120,23 @@ TEST(RegistrationScript, MalformedScriptsAreRefusedWithTheirLine) {
     }
 }
 
+// Keys nested n deep, one key a line below the root's line.
+std::wstring NestedKeys(std::size_t depth) {
+    std::wstring text = L"HKCR {";
+    for (std::size_t i = 0; i < depth; ++i) text += L"\nK {";
+    text += std::wstring(depth, L'}') + L"}";
+    return text;
+}
+
+TEST(RegistrationScript, KeysNestThirtyTwoDeepAndNoDeeper) {
+    EXPECT_TRUE(Parse(NestedKeys(32)).script);
+    const auto deeper = Parse(NestedKeys(33));
+    EXPECT_FALSE(deeper.script);
+    EXPECT_EQ(deeper.errorLine, 34u);
+    // Deep enough to overflow the stack of a reader without a limit.
+    const auto runaway = Parse(NestedKeys(200000));
+    EXPECT_FALSE(runaway.script);
+    EXPECT_EQ(runaway.errorLine, 34u);
+}
+
 }  // namespace
