@@ -54,6 +54,8 @@ std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstr
     if (tooLarge) return Limited(TooLongError(kMaxDownloadFileBytes));
     if (!written) return Limited(L"Cannot write the file " + path);
     if (auto refusal = RefusalOf(transfer, received); !refusal.empty()) return Limited(refusal);
+    // No data file is ever empty: an empty answer is a site that went wrong.
+    if (received == 0) return L"The server sent an empty answer";
     if (!replacement->Commit()) return Limited(L"Cannot replace the file " + path);
     return kDownloadSucceeded;
 }

@@ -2,9 +2,10 @@
 // The player's downloads: a URL into a data file or into a text. Each returns
 // "yes" on success and otherwise the reason, at most 254 characters long.
 //
-// Only a whole body with a 2xx status counts. A file is written beside the
-// old one and replaces it only then, so an error page or a cut transfer never
-// costs the user the copy that worked.
+// Only a whole body with a 2xx status counts, and for a file only one that is
+// not empty. A file is written beside the old one and replaces it only then,
+// so an error page, an empty answer or a cut transfer never costs the user
+// the copy that worked.
 
 #include "data_files.h"
 #include "http_client.h"

@@ -29,10 +29,15 @@ TEST_F(Downloads, AWholeAnswerReplacesTheFile) {
     EXPECT_EQ(files_.Paths(), std::set<std::wstring>{kPath});
 }
 
-TEST_F(Downloads, AnEmptyAnswerIsAnEmptyFile) {
-    http_.Answer(kUrl, 204, "");
-    EXPECT_EQ(downloader_.DownloadToFile(kUrl, kPath), L"yes");
-    EXPECT_EQ(files_.Read(kPath), "");
+TEST_F(Downloads, AnEmptyAnswerKeepsTheOldFile) {
+    for (unsigned status : {200u, 204u}) {
+        SCOPED_TRACE(status);
+        files_.Put(kPath, "<root>good</root>");
+        http_.Answer(kUrl, status, "");
+        EXPECT_NE(downloader_.DownloadToFile(kUrl, kPath), L"yes");
+        EXPECT_EQ(files_.Read(kPath), "<root>good</root>");
+        EXPECT_EQ(files_.Paths(), std::set<std::wstring>{kPath});
+    }
 }
 
 TEST_F(Downloads, AnErrorStatusKeepsTheOldFile) {
