@@ -43,28 +43,33 @@ std::wstring ExtractBetween(std::wstring_view page, std::wstring_view tfirst,
 }
 
 void NowPlaying::SetSource(Source source) {
-    std::lock_guard lock(sourceLock_);
+    std::lock_guard lock(lock_);
     source_ = std::move(source);
     ++sourceChanges_;
 }
 
 NowPlaying::Source NowPlaying::GetSource() const {
-    std::lock_guard lock(sourceLock_);
+    std::lock_guard lock(lock_);
     return source_;
 }
 
+unsigned NowPlaying::SourceChanges() const {
+    std::lock_guard lock(lock_);
+    return sourceChanges_;
+}
+
 std::wstring NowPlaying::Title() const {
-    std::lock_guard lock(titleLock_);
+    std::lock_guard lock(lock_);
     return title_;
 }
 
 void NowPlaying::SetTitle(std::wstring title) {
-    std::lock_guard lock(titleLock_);
+    std::lock_guard lock(lock_);
     title_ = std::move(title);
 }
 
 bool NowPlaying::SetTitleIfCurrent(unsigned sourceChanges, std::wstring title) {
-    std::lock_guard lock(titleLock_);
+    std::lock_guard lock(lock_);
     if (sourceChanges != sourceChanges_) return false;
     title_ = std::move(title);
     return true;

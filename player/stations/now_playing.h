@@ -4,7 +4,6 @@
 
 #include "downloads.h"
 
-#include <atomic>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -16,9 +15,10 @@
 std::wstring ExtractBetween(std::wstring_view page, std::wstring_view tfirst,
                             std::wstring_view tsecond);
 
-// Shared between the user-interface thread and the fetch workers. The source
-// and the title have a lock each, and neither is held while anything else
-// runs, so a slow page never blocks the window.
+// Shared between the user-interface thread and the fetch workers. One lock
+// guards the source, its change count and the title, so that checking the
+// station and storing its title are one step; it is never held while
+// anything else runs, so a slow page never blocks the window.
 class NowPlaying {
 public:
     struct Source {
@@ -31,7 +31,7 @@ public:
     Source GetSource() const;
     // How often the source was set. A fetch reads it before the source, and
     // so learns when the station changed while its page was loading.
-    unsigned SourceChanges() const { return sourceChanges_; }
+    unsigned SourceChanges() const;
     std::wstring Title() const;
     void SetTitle(std::wstring title);
     // Stores the title only while the source is still the one set at
@@ -40,10 +40,9 @@ public:
     bool SetTitleIfCurrent(unsigned sourceChanges, std::wstring title);
 
 private:
-    mutable std::mutex sourceLock_;  // lock A
+    mutable std::mutex lock_;
     Source source_;
-    std::atomic<unsigned> sourceChanges_ = 0;  // read without lock A
-    mutable std::mutex titleLock_;  // lock B
+    unsigned sourceChanges_ = 0;
     std::wstring title_;
 };
 
