@@ -1,5 +1,6 @@
 #include "data_cleanup.h"
 
+#include "data_files_win32.h"
 #include "player_settings.h"
 
 #include <windows.h>
@@ -26,6 +27,7 @@ void DeleteFlagFiles(const std::wstring& flagsFolder) {
 
 void RemovePlayerData(Registry& registry, const std::wstring& appFolder) {
     for (const wchar_t* name : kDataFiles) DeleteFileW((appFolder + name).c_str());
+    RemoveLeftoverDownloads(appFolder);
     DeleteFlagFiles(appFolder + L"Flags\\");
     RemoveDirectoryW((appFolder + L"Flags").c_str());
     DeletePlayerKey(registry);

@@ -1,9 +1,10 @@
 #pragma once
-// The "-cleanup" action: removes what the player downloaded, cached and
-// stored about itself, so it can be uninstalled or started afresh. The user's
-// own things stay: scheduled recordings ("queued.xml"), the local banner page
-// ("HTML") and the recordings. Every step is independent and failures are
-// ignored, so running it twice is harmless.
+// The "-cleanup" action: removes what the player downloaded (also what killed
+// downloads left half written), cached and stored about itself, so it can be
+// uninstalled or started afresh. The user's own things stay: scheduled
+// recordings ("queued.xml"), the local banner page ("HTML") and the
+// recordings. Every step is independent and failures are ignored, so running
+// it twice is harmless.
 
 #include "registry.h"
 

@@ -2,6 +2,7 @@
 
 #include "app_folder.h"
 #include "data_cleanup.h"
+#include "data_files_win32.h"
 #include "orvane_dlg.h"
 #include "player_settings.h"
 #include "registry_win32.h"
@@ -52,6 +53,9 @@ void COrvaneApp::RunPlayer() {
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         RaiseRunningPlayer();
     } else if (!FindWindowW(nullptr, kMainWindowTitle)) {
+        // No download runs before the main window starts its refresh, so
+        // whatever a killed one left behind can go.
+        RemoveLeftoverDownloads(GetAppFolder());
         COrvaneDlg mainWindow;
         mainWindow.DoModal();
     }

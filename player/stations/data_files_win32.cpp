@@ -1,7 +1,9 @@
 #include "data_files_win32.h"
 
 #include "app_folder.h"
+#include "download_temporary_name.h"
 #include "scoped_handle.h"
+#include "station_directory.h"
 
 #include <windows.h>
 
@@ -74,7 +76,8 @@ bool Win32DataFiles::CreateFolder(const std::wstring& path) {
 
 std::unique_ptr<FileReplacement> Win32DataFiles::Replace(const std::wstring& path) {
     wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(FolderOfPath(path).c_str(), L"vrd", 0, temporary)) return nullptr;
+    if (!GetTempFileNameW(FolderOfPath(path).c_str(), kDownloadTemporaryPrefix, 0, temporary))
+        return nullptr;
     ScopedHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
@@ -82,4 +85,25 @@ std::unique_ptr<FileReplacement> Win32DataFiles::Replace(const std::wstring& pat
         return nullptr;
     }
     return std::make_unique<Win32FileReplacement>(path, temporary, std::move(file));
+}
+
+namespace {
+
+void RemoveLeftoverDownloadsIn(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"*.tmp").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const bool isFile = !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        if (isFile && IsDownloadTemporaryName(found.cFileName))
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
+}  // namespace
+
+void RemoveLeftoverDownloads(const std::wstring& appFolder) {
+    RemoveLeftoverDownloadsIn(appFolder);
+    RemoveLeftoverDownloadsIn(appFolder + kFlagsFolder);
 }

@@ -11,3 +11,8 @@ public:
     bool CreateFolder(const std::wstring& path) override;
     std::unique_ptr<FileReplacement> Replace(const std::wstring& path) override;
 };
+
+// Deletes the temporary files that killed downloads left in the application
+// folder (with its trailing backslash) and its flags folder; no other file is
+// touched. Call it only while no download runs.
+void RemoveLeftoverDownloads(const std::wstring& appFolder);

@@ -2,6 +2,7 @@
 // failed download never damages the copy already on disk.
 
 #include "data_files_memory.h"
+#include "download_temporary_name.h"
 #include "downloads.h"
 #include "fake_http_client.h"
 
@@ -129,6 +130,16 @@ TEST_F(Downloads, ErrorTextsAreCutTo254Characters) {
     http_.Answer(longUrl, 200, "x");
     const std::wstring path = L"C:\\Missing\\" + std::wstring(300, L'b');
     EXPECT_EQ(downloader_.DownloadToFile(longUrl, path).size(), kMaxDownloadErrorLength);
+}
+
+TEST(DownloadTemporaryName, OnlyTheNamesOfUnfinishedDownloadsMatch) {
+    for (const wchar_t* name : {L"vrd1.tmp", L"vrd1A2F.tmp", L"VRDBEEF.TMP", L"vrdc0de.Tmp"}) {
+        EXPECT_TRUE(IsDownloadTemporaryName(name)) << name;
+    }
+    for (const wchar_t* name : {L"vrd.tmp", L"vrd12345.tmp", L"vrdnote.tmp", L"vrd12.xml",
+                                L"vrd12.tmp.xml", L"xvrd12.tmp", L"links.xml", L"~vrd1.tmp"}) {
+        EXPECT_FALSE(IsDownloadTemporaryName(name)) << name;
+    }
 }
 
 }  // namespace

@@ -87,6 +87,10 @@ TEST_F(MaintenanceAction, CleanupRemovesDataAndSettingsButKeepsTheUsersThings) {
     WriteBytes(folder + L"HTML\\banner.html", "<html></html>");
     CreateDirectoryW((folder + L"My Recordings").c_str(), nullptr);
     WriteBytes(folder + L"My Recordings\\Recording001.wav", "RIFF");
+    // What killed downloads left behind, and a file of the user's that only
+    // looks a little like it.
+    WriteBytes(folder + L"vrd1A2F.tmp", "<root>");
+    WriteBytes(folder + L"vrdnotes.tmp", "mine");
     registry_.CreateKey(RegistryRoot::CurrentUser, std::wstring(kPlayerKey) + L"\\Sub")
         ->WriteString(L"x", L"y");
     registry_.CreateKey(RegistryRoot::CurrentUser, kPlayerKey)->WriteDword(L"Play", 1);
@@ -96,13 +100,14 @@ TEST_F(MaintenanceAction, CleanupRemovesDataAndSettingsButKeepsTheUsersThings) {
     ASSERT_EQ(player.RunAndWait(L"-cleanup"), 0u);
 
     for (const wchar_t* gone : {L"Marquel.xml", L"VelmoraRadio.log", L"radio_pal_stations.xml",
-                                L"links.xml", L"favorites.xml", L"Flags"}) {
+                                L"links.xml", L"favorites.xml", L"Flags", L"vrd1A2F.tmp"}) {
         EXPECT_FALSE(FileExists(folder + gone)) << "still there: " << std::filesystem::path(gone);
     }
     EXPECT_EQ(registry_.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false), nullptr);
     EXPECT_NE(registry_.OpenKey(RegistryRoot::CurrentUser, L"software\\Tarnel Net Player", false),
               nullptr);
     EXPECT_TRUE(FileExists(folder + L"queued.xml"));
+    EXPECT_TRUE(FileExists(folder + L"vrdnotes.tmp"));
     EXPECT_TRUE(FileExists(folder + L"HTML\\banner.html"));
     EXPECT_TRUE(FileExists(folder + L"My Recordings\\Recording001.wav"));
     EXPECT_TRUE(FileExists(folder + L"VelmoraRadio.exe"));
