@@ -41,6 +41,7 @@ std::optional<int> RecordingSource::OpenRecordingMixer(std::unique_ptr<Recording
     selectedItem_ = -1;
     loopbackFound_ = false;
     sourceIndex_ = 0;
+    sourceLineFound_ = false;
     volumeControlId_.reset();
     if (!mixer_) return std::nullopt;
     FindRecordingSource();
@@ -97,6 +98,7 @@ void RecordingSource::ChooseItem(const std::vector<std::wstring>& names) {
 
 void RecordingSource::FindSourceLine(const std::wstring& name) {
     sourceIndex_ = 0;
+    sourceLineFound_ = true;
     for (std::uint32_t source = 0;; ++source) {
         const auto lineName = mixer_->SourceLineName(destination_, source);
         if (!lineName) break;
@@ -129,13 +131,15 @@ void RecordingSource::SelectRecordingSource() {
     mixer_->SetSelectorValues(*selector_, *values);
 }
 
+// Without a recording line, destination 0 and source 0 would name some other
+// line, on many cards one the speakers play; its volume is left alone.
 std::optional<std::uint32_t> RecordingSource::GetSourceVolume() {
-    if (!mixer_) return std::nullopt;
+    if (!mixer_ || !sourceLineFound_) return std::nullopt;
     return mixer_->Volume(destination_, sourceIndex_);
 }
 
 void RecordingSource::SetSourceVolume(std::uint32_t volume) {
-    if (mixer_) mixer_->SetVolume(destination_, sourceIndex_, volume);
+    if (mixer_ && sourceLineFound_) mixer_->SetVolume(destination_, sourceIndex_, volume);
 }
 
 void RecordingSource::OnChannelChosen(int entry, int sliderPosition) {

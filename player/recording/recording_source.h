@@ -70,6 +70,9 @@ private:
     int selectedItem_ = -1;
     bool loopbackFound_ = false;
     std::uint32_t sourceIndex_ = 0;
+    // Set once a line of the recording destination was chosen; until then
+    // no volume is read or written.
+    bool sourceLineFound_ = false;
     std::optional<std::uint32_t> volumeControlId_;
     std::vector<std::wstring> entries_;
     int comboSelection_ = -1;

@@ -9,6 +9,7 @@ namespace {
 // A sound card mixer: one wave-in destination (index 1) with a selector over
 // named items and source lines with volumes.
 struct MixerState {
+    bool hasDestination = true;
     std::optional<SelectorKind> kind = SelectorKind::Mux;
     std::vector<std::wstring> items;
     std::vector<bool> values;
@@ -26,7 +27,10 @@ class ScriptedMixer : public RecordingMixer {
 public:
     explicit ScriptedMixer(MixerState& state) : state_(state) {}
 
-    std::optional<std::uint32_t> WaveInDestination() override { return kDestination; }
+    std::optional<std::uint32_t> WaveInDestination() override {
+        if (!state_.hasDestination) return std::nullopt;
+        return kDestination;
+    }
     std::optional<MixerSelector> FindSelector(std::uint32_t destination, SelectorKind kind) override {
         if (destination != kDestination || state_.kind != kind) return std::nullopt;
         return MixerSelector{kSelectorId, kind, static_cast<std::uint32_t>(state_.items.size())};
@@ -214,7 +218,22 @@ TEST_F(RecordingSourceTest, AReopenedMixerWithoutASelectorStartsFromTheFirstLine
     Open();
     EXPECT_EQ(source_.SourceIndex(), 0u);
     EXPECT_EQ(source_.VolumeControl(), std::nullopt);
-    EXPECT_EQ(mixer_.volumes, (std::vector<std::uint32_t>{16100, 1000, 1000}));
+    // No recording line was found, so no line's volume is touched.
+    EXPECT_EQ(mixer_.volumes, (std::vector<std::uint32_t>{1000, 1000, 1000}));
+}
+
+TEST_F(RecordingSourceTest, WithoutARecordingLineNoVolumeIsReadOrWritten) {
+    for (bool destination : {false, true}) {
+        SCOPED_TRACE(destination ? "no selector" : "no recording destination");
+        UseItems({L"Wave", L"Stereo Mix"});
+        mixer_.hasDestination = destination;
+        mixer_.kind.reset();
+        mixer_.volumes = {1000, 1000};
+        EXPECT_EQ(Open(), std::nullopt);
+        source_.OnVolumeScroll(80);
+        EXPECT_EQ(source_.GetSourceVolume(), std::nullopt);
+        EXPECT_EQ(mixer_.volumes, (std::vector<std::uint32_t>{1000, 1000}));
+    }
 }
 
 TEST_F(RecordingSourceTest, ClosingReportsARefusal) {
