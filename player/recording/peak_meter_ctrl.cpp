@@ -95,6 +95,12 @@ void CPeakMeterCtrl::SetGrid(bool on) {
     Repaint();
 }
 
+void CPeakMeterCtrl::SetPeakDisplay(bool on) {
+    if (look_.peaks == on) return;
+    look_.peaks = on;
+    Repaint();
+}
+
 bool CPeakMeterCtrl::SetLevels(std::span<const int> values, int offset, int count) {
     std::lock_guard lock(timerMutex_);
     if (!model_.SetLevels(values, offset, count)) return false;

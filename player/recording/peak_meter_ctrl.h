@@ -32,6 +32,8 @@ public:
     void SetZoneLimits(int green, int yellow, int maximum);
     void SetBackColour(COLORREF colour);
     void SetGrid(bool on);
+    // On by default: each band's peak LED stays lit while it holds and sinks.
+    void SetPeakDisplay(bool on);
     // Any thread.
     bool SetLevels(std::span<const int> values, int offset, int count);
 

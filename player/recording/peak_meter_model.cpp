@@ -115,7 +115,9 @@ std::vector<MeterCell> PeakMeterModel::PaintPlan(int width, int height,
     std::vector<MeterCell> cells;
     for (int b = 0; b < bandCount; ++b) {
         const int bottom = height - b * bandHeight;
-        const int lit = LitCountLocked(bands_[static_cast<std::size_t>(b)].value);
+        const PeakBand& band = bands_[static_cast<std::size_t>(b)];
+        const int lit = LitCountLocked(band.value);
+        const int peakLed = look.peaks ? LitCountLocked(band.peak) - 1 : -1;
         for (int i = 0; i < count; ++i) {
             MeterCell cell;
             const MeterRect full{i * cellWidth, bottom - bandHeight, (i + 1) * cellWidth, bottom};
@@ -131,7 +133,7 @@ std::vector<MeterCell> PeakMeterModel::PaintPlan(int width, int height,
                 cell.gridBottom = full.bottom;
             }
             cell.colour = unlit;
-            if (i < lit) {
+            if (i < lit || i == peakLed) {
                 const LedZone zone = ZoneOfLocked(i);
                 cell.colour = zone == LedZone::Normal   ? look.normal
                               : zone == LedZone::Medium ? look.medium

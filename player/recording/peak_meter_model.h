@@ -46,6 +46,8 @@ struct MeterLook {
     MeterColour medium = MeterRgb(255, 255, 0);
     MeterColour high = MeterRgb(255, 0, 0);
     bool grid = false;
+    // The LED a band's peak has reached stays lit above the bar.
+    bool peaks = true;
 };
 
 inline constexpr MeterColour kMeterGridColour = MeterRgb(236, 243, 244);

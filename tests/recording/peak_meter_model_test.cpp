@@ -95,6 +95,24 @@ TEST(PeakMeterModel, PaintPlanPlacesCellsFromTheLeftWithZoneColours) {
     EXPECT_EQ(MeterGridPenColour(MeterRgb(10, 20, 30)), MeterRgb(0, 5, 15));
 }
 
+TEST(PeakMeterModel, ThePeakLedStaysLitAboveTheBarOnlyWhilePeaksAreShown) {
+    RecorderMeter meter;
+    SetLevel(meter, 0);
+    while (meter.DecayTick()) {}
+    SetLevel(meter, 40);  // the peak: LED 9, yellow
+    SetLevel(meter, 18);  // the bar: LEDs 0 to 3
+    MeterLook look;
+    auto cells = meter.PaintPlan(40, 10, look);
+    EXPECT_EQ(cells[3].colour, look.normal);
+    EXPECT_EQ(cells[4].colour, look.background);
+    EXPECT_EQ(cells[9].colour, look.medium);
+    EXPECT_EQ(cells[10].colour, look.background);
+
+    look.peaks = false;
+    cells = meter.PaintPlan(40, 10, look);
+    EXPECT_EQ(cells[9].colour, look.background);
+}
+
 TEST(PeakMeterModel, BandsStackUpwardFromTheBottom) {
     PeakMeterModel meter;
     meter.SetBandLayout(2, 4);

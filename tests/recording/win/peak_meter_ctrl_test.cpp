@@ -39,6 +39,7 @@ protected:
         meter.SetBackColour(RGB(0, 0, 0));
         meter.SetBandLayout(1, 13);
         meter.StartDecayTimer(delayMs);
+        meter.SetPeakDisplay(false);
         meter.SetGrid(true);
         meter.SetZoneLimits(30, 44, 48);
     }
