@@ -27,7 +27,7 @@ bool Dialog::PreTranslateMessage(MSG& message) {
     return IsDialogMessageW(hwnd_, &message) != FALSE;
 }
 
-std::optional<LRESULT> Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+std::optional<LRESULT> Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
         return OnInitDialog();
@@ -37,8 +37,19 @@ std::optional<LRESULT> Dialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
     case WM_TIMER:
         OnTimer(wParam);
         return 0;
+    case WM_SYSCOLORCHANGE:
+        ForwardToChildren(message, wParam, lParam);
+        break;
     }
     return std::nullopt;
+}
+
+// Windows tells only top-level windows that the system colours changed; the
+// controls that paint in them hear it from their dialog.
+void Dialog::ForwardToChildren(UINT message, WPARAM wParam, LPARAM lParam) const {
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        SendMessageW(child, message, wParam, lParam);
+    }
 }
 
 HWND ReflectedControl(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -45,6 +45,7 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam,
                                        LPARAM lParam) noexcept;
     std::optional<LRESULT> Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    void ForwardToChildren(UINT message, WPARAM wParam, LPARAM lParam) const;
     INT_PTR Answer(UINT message, LRESULT result) const;
 
     UINT templateId_;

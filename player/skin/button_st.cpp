@@ -58,6 +58,11 @@ CButtonST::Result CButtonST::RecaptureBackground(HDC parentDC) {
     return kOk;
 }
 
+void CButtonST::SetBalloonTooltip() {
+    tooltipStyle_ |= TTS_BALLOON;
+    tooltip_.AddStyle(TTS_BALLOON);
+}
+
 void CButtonST::SetTooltipText(const wchar_t* text, bool activate) {
     if (!text) return;
     tooltip_.Create(hwnd_, tooltipStyle_);

@@ -25,8 +25,9 @@ public:
     // Draws over the parent's picture, captured afresh at the next paint.
     void SetTransparentDrawing(bool repaint = true);
     Result RecaptureBackground(HDC parentDC);
-    // Before the tooltip exists (it is made at the first message).
-    void SetBalloonTooltip() { tooltipStyle_ |= TTS_BALLOON; }
+    // The tooltip is made at the button's first message; the balloon applies
+    // whether it exists yet or not.
+    void SetBalloonTooltip();
     void SetTooltipText(const wchar_t* text, bool activate = true);
 
     std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -54,6 +54,11 @@ void HoverTooltip::SetText(const wchar_t* text) {
     }
 }
 
+void HoverTooltip::AddStyle(DWORD style) const {
+    if (!tooltip_) return;
+    SetWindowLongPtrW(tooltip_, GWL_STYLE, GetWindowLongPtrW(tooltip_, GWL_STYLE) | style);
+}
+
 void HoverTooltip::Activate(bool on) const {
     if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, on, 0);
 }

@@ -22,6 +22,8 @@ public:
     void CreateBalloon(HWND owner, const wchar_t* text);
     // Adds the one tool when there is none yet and sets its text.
     void SetText(const wchar_t* text);
+    // Takes effect the next time the tip shows, also on an existing tooltip.
+    void AddStyle(DWORD style) const;
     void Activate(bool on) const;
     void Relay(const MSG& message) const;
 

@@ -7,19 +7,22 @@
 namespace {
 
 // One value tip serves every slider of the program: only one thumb can be
-// dragged at a time. It is created on first use and lives to the end.
+// dragged at a time. It is created on first use and lives to the end; its one
+// tool moves to whichever slider is dragged, since a tooltip finds a tool by
+// its window.
 class ValueTip {
 public:
     void Show(HWND slider, const std::wstring& text, POINT at) {
-        if (!tooltip_) Create(slider);
+        if (!tooltip_) Create();
+        if (!tooltip_) return;
+        BindTo(slider);
         SetText(slider, text);
         MoveTo(at);
         SendMessageW(tooltip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool_));
     }
     void SetText(HWND slider, const std::wstring& text) {
-        if (!tooltip_) return;
+        if (!tooltip_ || tool_.hwnd != slider) return;
         text_ = text;
-        tool_.hwnd = slider;
         tool_.lpszText = text_.data();
         SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool_));
     }
@@ -32,20 +35,25 @@ public:
     }
 
 private:
-    void Create(HWND slider) {
+    void Create() {
         tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
         tool_.cbSize = sizeof(tool_);
         tool_.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-        tool_.hwnd = slider;
         tool_.lpszText = text_.data();
+    }
+
+    void BindTo(HWND slider) {
+        if (tool_.hwnd == slider) return;
+        if (tool_.hwnd) SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool_));
+        tool_.hwnd = slider;
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool_));
     }
 
     HWND tooltip_ = nullptr;  // lives until the program ends
-    TTTOOLINFOW tool_{};
+    TTTOOLINFOW tool_{};      // hwnd: the slider the tool is bound to
     std::wstring text_;
 };
 

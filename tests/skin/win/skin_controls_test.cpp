@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -156,6 +157,44 @@ TEST_F(MainSkin, TheSliderThumbFollowsThePosition) {
     EXPECT_EQ(volume.GetThumbRect().left, 44);
     EXPECT_TRUE(volume.SetTipFlags(0x20));
     EXPECT_FALSE(volume.SetTipFlags(0));
+}
+
+// The tooltip window of this thread that is on screen, if any.
+HWND VisibleTooltip() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM result) -> BOOL {
+            wchar_t name[64] = L"";
+            GetClassNameW(window, name, static_cast<int>(std::size(name)));
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0 || !IsWindowVisible(window)) return TRUE;
+            *reinterpret_cast<HWND*>(result) = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST_F(MainSkin, EverySliderShowsTheValueTipWhileItsThumbIsDragged) {
+    // The recorder's volume beside the main volume: two sliders, one tip.
+    std::array<CZipSliderCtl, 2> sliders;
+    for (int i = 0; i < 2; ++i) {
+        HWND track = CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10,
+                                     120 + 25 * i, 72, 20, main_, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(sliders[i].Attach(track));
+        sliders[i].Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+        sliders[i].SetSkin(IDB_SLIDER_FULL, IDB_SLIDER_THUMB);
+        sliders[i].SetTipFlags(kTipShowValue);
+        sliders[i].SetPosition(50);
+    }
+    for (CZipSliderCtl& slider : sliders) {
+        const RECT thumb = slider.GetThumbRect();
+        const LPARAM onThumb = At((thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2);
+        slider.Send(WM_LBUTTONDOWN, MK_LBUTTON, onThumb);
+        EXPECT_NE(VisibleTooltip(), nullptr);
+        slider.Send(WM_LBUTTONUP, 0, onThumb);
+        EXPECT_EQ(VisibleTooltip(), nullptr);
+    }
 }
 
 TEST_F(MainSkin, StaticsAreTransparentButTrackbarsKeepTheirBackground) {
@@ -310,6 +349,54 @@ TEST_F(ImageButton, BecomesOwnerDrawnAndADoubleClickCountsAsTwoClicks) {
     }
     EXPECT_EQ(host_.clicks, 2);
     EXPECT_EQ(GetFocus(), button);  // a click gives the button the focus
+}
+
+// The tooltip window whose first tool belongs to owner, or null.
+HWND TooltipOf(HWND owner) {
+    struct Search {
+        HWND owner;
+        HWND found = nullptr;
+    } search{owner};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(parameter);
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            if (!SendMessageW(window, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)) ||
+                tool.hwnd != search.owner) {
+                return TRUE;
+            }
+            search.found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(ImageButton, TheBalloonStyleAppliesAlsoAfterTheTooltipWasMade) {
+    CButtonST& button = host_.button;
+    button.SetTooltipText(L"Record");
+    HWND tooltip = TooltipOf(button);
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_FALSE(GetWindowLongPtrW(tooltip, GWL_STYLE) & TTS_BALLOON);
+    button.SetBalloonTooltip();
+    EXPECT_TRUE(GetWindowLongPtrW(tooltip, GWL_STYLE) & TTS_BALLOON);
+}
+
+LRESULT CALLBACK CountSysColourChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR, DWORD_PTR count) {
+    if (message == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(count);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(ImageButton, TheDialogPassesAChangeOfSystemColoursToItsControls) {
+    int changes = 0;
+    ASSERT_TRUE(SetWindowSubclass(host_.button, CountSysColourChanges, 1,
+                                  reinterpret_cast<DWORD_PTR>(&changes)));
+    SendMessageW(host_, WM_SYSCOLORCHANGE, 0, 0);
+    RemoveWindowSubclass(host_.button, CountSysColourChanges, 1);
+    EXPECT_EQ(changes, 1);
 }
 
 class Pane : public ::testing::Test {
