@@ -7,6 +7,26 @@
 namespace {
 
 constexpr DWORD kChunkSize = 4096;
+// A rebuild of the text may have the cache open for a moment (the scroller's
+// end of pass, a channel chosen meanwhile); the new feed waits for it.
+constexpr int kReplaceAttempts = 20;
+constexpr DWORD kReplaceRetryMs = 50;
+
+// Every blocking WinInet call of the request waits at most this long.
+void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
+    for (DWORD option : {INTERNET_OPTION_CONNECT_TIMEOUT, INTERNET_OPTION_SEND_TIMEOUT,
+                         INTERNET_OPTION_RECEIVE_TIMEOUT}) {
+        InternetSetOptionA(handle, option, &timeoutMs, sizeof(timeoutMs));
+    }
+}
+
+bool MoveOver(const std::wstring& from, const std::wstring& to) {
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+        if (attempt == kReplaceAttempts) return false;
+        Sleep(kReplaceRetryMs);
+    }
+}
 
 // Written beside the cache and moved over it in one step, so the ticker never
 // reads a half-written feed.
@@ -25,21 +45,22 @@ bool ReplaceFile(const std::wstring& path, const std::string& contents) {
             return false;
         }
     }
-    if (MoveFileExW(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    if (MoveOver(partial, path)) return true;
     DeleteFileW(partial.c_str());
     return false;
 }
 
 }  // namespace
 
-bool FeedDownloader::Fetch(const std::string& url) {
-    if (!Send(url)) return false;
+bool FeedDownloader::Fetch(const std::string& url, const FeedLimits& limits) {
+    const ULONGLONG started = GetTickCount64();
+    if (!Send(url, limits.maxMilliseconds)) return false;
     ReadHeaders();
-    ReadBody();
+    ReadBody(limits, started);
     return true;
 }
 
-bool FeedDownloader::Send(const std::string& url) {
+bool FeedDownloader::Send(const std::string& url, DWORD timeoutMs) {
     HINTERNET session = ProcessInternetSession();
     if (!session) return false;
 
@@ -63,7 +84,9 @@ bool FeedDownloader::Send(const std::string& url) {
     if (parts.nScheme == INTERNET_SCHEME_HTTPS) flags |= INTERNET_FLAG_SECURE;
     request_.Reset(HttpOpenRequestA(connection_.Get(), "GET", path, "HTTP/1.0", nullptr,
                                     nullptr, flags, 0));
-    return request_ && HttpSendRequestA(request_.Get(), nullptr, 0, nullptr, 0);
+    if (!request_) return false;
+    SetTimeouts(request_.Get(), timeoutMs);
+    return HttpSendRequestA(request_.Get(), nullptr, 0, nullptr, 0);
 }
 
 void FeedDownloader::ReadHeaders() {
@@ -80,22 +103,29 @@ void FeedDownloader::ReadHeaders() {
     }
 }
 
-void FeedDownloader::ReadBody() {
+void FeedDownloader::ReadBody(const FeedLimits& limits, ULONGLONG started) {
     char chunk[kChunkSize];
     for (;;) {
+        // A trickle never lets a read time out, so the whole download has a
+        // deadline too; each read waits no longer than what is left of it.
+        const ULONGLONG elapsed = GetTickCount64() - started;
+        if (elapsed >= limits.maxMilliseconds) return;
+        SetTimeouts(request_.Get(), static_cast<DWORD>(limits.maxMilliseconds - elapsed));
         DWORD read = 0;
         if (!InternetReadFile(request_.Get(), chunk, sizeof(chunk), &read)) return;
         if (read == 0) {
             readToEnd_ = true;
             return;
         }
+        if (read > limits.maxBytes - body_.size()) return;
         body_.append(chunk, read);
     }
 }
 
-bool DownloadFeedToCache(const std::string& url, const std::wstring& cachePath) {
+bool DownloadFeedToCache(const std::string& url, const std::wstring& cachePath,
+                         const FeedLimits& limits) {
     FeedDownloader downloader;
-    if (!downloader.Fetch(url)) return false;
+    if (!downloader.Fetch(url, limits)) return false;
     if (!IsCompleteFeed(downloader.Headers(), downloader.ReadToEnd(), downloader.Body().size())) {
         return false;
     }

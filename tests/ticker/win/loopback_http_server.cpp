@@ -37,6 +37,12 @@ void LoopbackHttpServer::Serve(const std::string& path, std::string rawResponse)
     responses_[path] = std::move(rawResponse);
 }
 
+void LoopbackHttpServer::ServeTrickling(const std::string& path, std::string head) {
+    std::lock_guard guard(lock_);
+    responses_[path] = std::move(head);
+    trickling_.insert(path);
+}
+
 std::string LoopbackHttpServer::Ok(const std::string& body) {
     return "HTTP/1.0 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
            std::to_string(body.size()) + "\r\n\r\n" + body;
@@ -55,14 +61,20 @@ void LoopbackHttpServer::Answer(SOCKET client) {
     const std::size_t pathStart = request.find(' ') + 1;
     const std::string path = request.substr(pathStart, request.find(' ', pathStart) - pathStart);
     std::string response;
+    bool trickle = false;
     {
         std::lock_guard guard(lock_);
         const auto found = responses_.find(path);
         response = found != responses_.end()
                        ? found->second
                        : "HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nNot found";
+        trickle = trickling_.contains(path);
     }
     send(client, response.data(), static_cast<int>(response.size()), 0);
+    while (trickle && !stopping_) {
+        Sleep(100);
+        if (send(client, "x", 1, 0) != 1) break;
+    }
     shutdown(client, SD_SEND);
 }
 

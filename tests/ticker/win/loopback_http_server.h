@@ -11,6 +11,7 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 
 class LoopbackHttpServer {
@@ -27,6 +28,9 @@ public:
     // The exact bytes sent for a GET of `path`; the connection is closed
     // after them. Unknown paths get a 404 page.
     void Serve(const std::string& path, std::string rawResponse);
+    // Sends `head` and then one byte every 100 ms until the client leaves or
+    // the server ends: a server that never finishes its answer.
+    void ServeTrickling(const std::string& path, std::string head);
     // A complete 200 answer with the body's length.
     static std::string Ok(const std::string& body);
     int Requests() const { return requests_; }
@@ -41,5 +45,6 @@ private:
     std::atomic<int> requests_{0};
     std::mutex lock_;
     std::map<std::string, std::string> responses_;
+    std::set<std::string> trickling_;
     ScopedHandle thread_;
 };
