@@ -61,6 +61,9 @@ HRESULT STDMETHODCALLTYPE TickerCtrl::SetDravikHall(IUnknown* pDravikHall) {
 }
 
 void TickerCtrl::OpenLink(const std::string& link) {
+    // The host may release the ticker while it navigates; this reference
+    // keeps the object and its window alive until the call is over.
+    const HeldReference self(*this);
     if (hall_) {
         const Bstr url(AnsiToWide(link));
         VARIANT target;

@@ -244,7 +244,10 @@ void TickerWindow::ReadMore() {
     }
     const TickerItem* item = ItemAtLeftEdge(items_, sourceOffset);
     // Links come from the network: anything but a web page is ignored.
-    if (item && IsWebUrl(item->link)) owner_->OpenLink(item->link);
+    if (!item || !IsWebUrl(item->link)) return;
+    // A copy: the host may choose another channel while it opens the link.
+    const std::string link = item->link;
+    owner_->OpenLink(link);
 }
 
 void TickerWindow::ShowContextMenu(POINT point) {

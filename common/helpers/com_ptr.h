@@ -43,6 +43,19 @@ private:
     Interface* pointer_ = nullptr;  // owned: one reference
 };
 
+// One more reference to an object for as long as the holder lives: over a
+// call out to a client that may drop its own reference meanwhile.
+class HeldReference {
+public:
+    explicit HeldReference(IUnknown& object) : object_(object) { object_.AddRef(); }
+    HeldReference(const HeldReference&) = delete;
+    HeldReference& operator=(const HeldReference&) = delete;
+    ~HeldReference() { object_.Release(); }
+
+private:
+    IUnknown& object_;
+};
+
 class Bstr {
 public:
     Bstr() = default;

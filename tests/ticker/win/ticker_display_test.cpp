@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -45,11 +46,13 @@ public:
                                        VARIANT* postData, VARIANT* headers) override {
         const bool restNull = !flags && !target && !postData && !headers;
         links.push_back(url && url->vt == VT_BSTR && restNull ? url->bstrVal : L"<bad call>");
+        if (onNavigate) onNavigate();
         return S_OK;
     }
 
     ULONG references = 1;
     std::vector<std::wstring> links;
+    std::function<void()> onNavigate;
 };
 
 // Anything else a host might pass: an object without the hall interface.
@@ -233,6 +236,29 @@ TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
     EXPECT_EQ(ticker->SetDravikHall(&other), S_OK);
     EXPECT_EQ(hall.references, 1u);
     EXPECT_EQ(ticker->SetDravikHall(nullptr), S_OK);
+}
+
+TEST_F(Marquel, AHostThatReleasesTheTickerWhileItNavigatesLeavesItWholeUntilTheCallEnds) {
+    WriteBytes(CachePath(), kFeed);
+    auto ticker = CreateTicker();
+    ASSERT_TRUE(ticker);
+    HWND window = FindTickerWindow();
+    RecordingHall hall;
+    ASSERT_EQ(ticker->SetDravikHall(&hall), S_OK);
+    Bstr news(L"World News");
+    ticker->SetChannel(news.Get());
+
+    bool windowDuringNavigate = false;
+    hall.onNavigate = [&] {
+        ticker.Reset();  // the host's last reference
+        windowDuringNavigate = IsWindow(window) != FALSE;
+    };
+    SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
+    EXPECT_EQ(hall.links.size(), 1u);
+    EXPECT_TRUE(windowDuringNavigate);
+    // Once the call is over the ticker goes, and gives the hall back.
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(hall.references, 1u);
 }
 
 // The speed dialog runs modally on the ticker's thread; another thread plays
