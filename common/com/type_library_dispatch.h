@@ -11,8 +11,9 @@
 #include <windows.h>
 #include <oaidl.h>
 
-// The type information of one interface of the module's type library.
-HRESULT LoadModuleTypeInfo(REFIID iid, ITypeInfo** result);
+// The type information of one interface of the module's type library;
+// E_OUTOFMEMORY when memory runs out on the way.
+HRESULT LoadModuleTypeInfo(REFIID iid, ITypeInfo** result) noexcept;
 
 template <class Dual, const IID& kIid>
 class TypeLibraryDispatch : public Dual {

@@ -16,7 +16,31 @@
 #include <olectl.h>
 
 #include <array>
+#include <atomic>
+#include <cstdlib>
+#include <functional>
+#include <new>
 #include <span>
+
+// Every allocation of this program goes through here, so a test can make
+// them fail.
+namespace {
+std::atomic<bool> failAllocations = false;
+
+// Allocations fail while one of these lives.
+struct FailingAllocations {
+    FailingAllocations() { failAllocations = true; }
+    ~FailingAllocations() { failAllocations = false; }
+};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    if (failAllocations) throw std::bad_alloc();
+    if (void* memory = std::malloc(size ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -194,6 +218,36 @@ TEST(ComKit, IDispatchComesFromTheEmbeddedTypeLibrary) {
     EXPECT_EQ(DocumentationOf(*info.Get()),
               (TypeDocumentation{L"ISampleCounter", L"ISampleCounter Interface"}));
     EXPECT_EQ(dispatch->GetTypeInfo(1, 0, info.Put()), DISP_E_BADINDEX);
+}
+
+TEST(ComKit, IDispatchAnswersOutOfMemoryInsteadOfThrowing) {
+    std::array<LPOLESTR, 1> add{const_cast<LPOLESTR>(L"Add")};
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    const std::function<HRESULT(IDispatch&)> calls[] = {
+        [](IDispatch& dispatch) {
+            ComPtr<ITypeInfo> info;
+            return dispatch.GetTypeInfo(0, 0, info.Put());
+        },
+        [&](IDispatch& dispatch) {
+            DISPID id = 0;
+            return dispatch.GetIDsOfNames(IID_NULL, add.data(), 1, 0, &id);
+        },
+        [&](IDispatch& dispatch) {
+            return dispatch.Invoke(2, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, nullptr, nullptr,
+                                   nullptr);
+        },
+    };
+    for (const auto& call : calls) {
+        // A fresh object: its type information is loaded at the first call.
+        ComPtr<IDispatch> dispatch;
+        ASSERT_EQ(SampleCounter::Create(nullptr, IID_IDispatch, dispatch.PutVoid()), S_OK);
+        HRESULT hr = S_OK;
+        {
+            const FailingAllocations failing;
+            hr = call(*dispatch.Get());
+        }
+        EXPECT_EQ(hr, E_OUTOFMEMORY);
+    }
 }
 
 class ComKitRegistration : public ::testing::Test {
