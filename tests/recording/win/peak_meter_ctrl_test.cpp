@@ -101,6 +101,9 @@ TEST_F(MeterWindow, AMeterDestroyedWhileItsTimerAndAWorkerRunIsLeftAlone) {
             }
         });
         PumpMessagesFor(30);
+        // However the worker was scheduled, the timer runs at the end.
+        const std::array<int, 1> level = {48};
+        meter.SetLevels(level, 0, 1);
         EXPECT_TRUE(meter.DecayTimerRunning());
         meter.Destroy();
         stop = true;
