@@ -127,7 +127,8 @@ TEST(FavoritesFile, TheCommittedPugixmlCopyIsWhatTheWriterSavesToday) {
     ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
     EXPECT_EQ(ReadBytes(path),
               ReadBytes(std::filesystem::path(FIXTURE_FOLDER) / "favorites_by_pugixml.xml"))
-        << "the writer changed; save FavoritesSample() again into fixtures/favorites_by_pugixml.xml";
+        << "the writer changed; save FavoritesSample() again into "
+           "fixtures/favorites_by_pugixml.xml";
 }
 
 }  // namespace

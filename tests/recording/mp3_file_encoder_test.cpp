@@ -1,5 +1,5 @@
-#include "lame_be_config.h"
 #include "mp3_file_encoder.h"
+#include "lame_be_config.h"
 #include "scratch_file.h"
 
 #include <gtest/gtest.h>

@@ -53,8 +53,8 @@ public:
         }
         auto* samples = static_cast<std::int16_t*>(bytes);
         for (DWORD frame = 0; frame < length / 4; ++frame) {
-            const auto value =
-                static_cast<std::int16_t>(16000 * std::sin(2 * std::numbers::pi * kToneHz * frame / kToneRate));
+            const auto value = static_cast<std::int16_t>(
+                16000 * std::sin(2 * std::numbers::pi * kToneHz * frame / kToneRate));
             samples[2 * frame] = value;
             samples[2 * frame + 1] = value;
         }

@@ -58,8 +58,8 @@ int main() {
             std::printf("the scroller made no step: nothing was measured\n");
             return 1;
         }
-        std::printf("scroller CPU time: %.1f ms, %.1f us per step\n",
-                    figures.cpuTime100ns / 1e4, figures.cpuTime100ns / 10.0 / steps);
+        std::printf("scroller CPU time: %.1f ms, %.1f us per step\n", figures.cpuTime100ns / 1e4,
+                    figures.cpuTime100ns / 10.0 / steps);
     }
     CoUninitialize();
     return 0;

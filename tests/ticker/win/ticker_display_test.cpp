@@ -121,8 +121,8 @@ TEST_F(Marquel, ShowsTheDownloadedFeedAndScrollsIt) {
     PumpFor(1500);
     const Capture resumed = CaptureClient(window);
     PumpFor(1000);
-    EXPECT_TRUE(CaptureClient(window).ShiftLeftSince(resumed, scrollLeft + kEdge,
-                                                     scrollRight - kEdge));
+    EXPECT_TRUE(
+        CaptureClient(window).ShiftLeftSince(resumed, scrollLeft + kEdge, scrollRight - kEdge));
 }
 
 TEST_F(Marquel, AFailedDownloadKeepsTheLastGoodCache) {
