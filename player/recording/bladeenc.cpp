@@ -28,9 +28,3 @@ BeConfigBytes BladeEncConfig(std::uint32_t sampleRate, std::uint16_t channels) {
     Put(config, kNoReservoir, 1);
     return config;
 }
-
-std::uint32_t be_config::Read(const std::uint8_t* config, std::size_t offset) {
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i) value |= std::uint32_t(config[offset + i]) << (8 * i);
-    return value;
-}

@@ -61,7 +61,7 @@ struct BladeEncTable {
 // reservoir; mono for one channel, joint stereo otherwise.
 BeConfigBytes BladeEncConfig(std::uint32_t sampleRate, std::uint16_t channels);
 
-// Offsets of the fields the program sets, for readers of the record.
+// Offsets of the fields the program sets.
 namespace be_config {
 inline constexpr std::size_t kConfigKind = 0;
 inline constexpr std::size_t kStructVersion = 4;
@@ -79,6 +79,4 @@ inline constexpr std::size_t kNoReservoir = 84;
 inline constexpr std::uint32_t kLameConfig = 256;
 inline constexpr std::uint32_t kModeJointStereo = 1;
 inline constexpr std::uint32_t kModeMono = 3;
-
-std::uint32_t Read(const std::uint8_t* config, std::size_t offset);
 }  // namespace be_config

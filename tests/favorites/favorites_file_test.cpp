@@ -5,18 +5,9 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 std::vector<std::wstring> Names(const FavoritesList& list) {
     std::vector<std::wstring> names;
@@ -128,6 +119,16 @@ TEST(FavoritesFile, FavoritesSavedByMsxmlLoad) {
         LoadFavorites((std::filesystem::path(FIXTURE_FOLDER) / "favorites_by_msxml.xml").wstring(),
                       list));
     ExpectFavoritesSample(list);
+}
+
+// The Windows tests load this copy as the host build's favourites file.
+TEST(FavoritesFile, TheCommittedPugixmlCopyIsWhatTheWriterSavesToday) {
+    const std::wstring path = ScratchFile(L"favorites-fixture.xml");
+    ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
+    EXPECT_EQ(ReadBytes(path),
+              ReadBytes(std::filesystem::path(FIXTURE_FOLDER) / "favorites_by_pugixml.xml"))
+        << "the writer changed; save FavoritesSample() again into "
+           "fixtures/favorites_by_pugixml.xml";
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "lame_shim.h"
 
+#include "lame_be_config.h"
+
 #include <lame/lame.h>
 
 namespace {
@@ -17,22 +19,21 @@ ShimStream* StreamOf(BeStream stream) { return reinterpret_cast<ShimStream*>(str
 
 BeError ShimInit(void* config, std::uint32_t* samplesPerChunk, std::uint32_t* outputSize,
                  BeStream* stream) {
-    using namespace be_config;
-    const auto* bytes = static_cast<const std::uint8_t*>(config);
-    if (Read(bytes, kConfigKind) != kLameConfig || Read(bytes, kStructSize) != kBeConfigSize) {
+    const LameBeConfig lame = LameConfigOf(config);
+    if (lame.dwConfig != kBeConfigLame || lame.dwStructSize != sizeof(LameBeConfig)) {
         return kShimFailure;
     }
     auto* shim = new ShimStream;
-    shim->channels = Read(bytes, kMode) == kModeMono ? 1 : 2;
+    shim->channels = lame.nMode == kLameModeMono ? 1 : 2;
     shim->flags = lame_init();
-    lame_set_in_samplerate(shim->flags, static_cast<int>(Read(bytes, kSampleRate)));
+    lame_set_in_samplerate(shim->flags, static_cast<int>(lame.dwSampleRate));
     lame_set_num_channels(shim->flags, shim->channels);
     lame_set_mode(shim->flags, shim->channels == 1 ? MONO : JOINT_STEREO);
     lame_set_VBR(shim->flags, vbr_off);
-    lame_set_brate(shim->flags, static_cast<int>(Read(bytes, kBitrate)));
-    lame_set_error_protection(shim->flags, static_cast<int>(Read(bytes, kCrc)));
-    lame_set_original(shim->flags, static_cast<int>(Read(bytes, kOriginal)));
-    lame_set_disable_reservoir(shim->flags, static_cast<int>(Read(bytes, kNoReservoir)));
+    lame_set_brate(shim->flags, static_cast<int>(lame.dwBitrate));
+    lame_set_error_protection(shim->flags, lame.bCRC);
+    lame_set_original(shim->flags, lame.bOriginal);
+    lame_set_disable_reservoir(shim->flags, lame.bNoRes);
     lame_set_bWriteVbrTag(shim->flags, 0);
     lame_set_write_id3tag_automatic(shim->flags, 0);
     if (lame_init_params(shim->flags) < 0) {

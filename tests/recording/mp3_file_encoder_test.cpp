@@ -1,4 +1,5 @@
 #include "mp3_file_encoder.h"
+#include "lame_be_config.h"
 #include "scratch_file.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,23 @@
 #include <vector>
 
 namespace {
+
+// The program's offsets against the record as LAME publishes it.
+static_assert(offsetof(LameBeConfig, dwConfig) == be_config::kConfigKind);
+static_assert(offsetof(LameBeConfig, dwStructVersion) == be_config::kStructVersion);
+static_assert(offsetof(LameBeConfig, dwStructSize) == be_config::kStructSize);
+static_assert(offsetof(LameBeConfig, dwSampleRate) == be_config::kSampleRate);
+static_assert(offsetof(LameBeConfig, nMode) == be_config::kMode);
+static_assert(offsetof(LameBeConfig, dwBitrate) == be_config::kBitrate);
+static_assert(offsetof(LameBeConfig, dwMaxBitrate) == be_config::kMaxBitrate);
+static_assert(offsetof(LameBeConfig, nPreset) == be_config::kPreset);
+static_assert(offsetof(LameBeConfig, bCRC) == be_config::kCrc);
+static_assert(offsetof(LameBeConfig, bOriginal) == be_config::kOriginal);
+static_assert(offsetof(LameBeConfig, bWriteVBRHeader) == be_config::kWriteVbrHeader);
+static_assert(offsetof(LameBeConfig, bNoRes) == be_config::kNoReservoir);
+static_assert(be_config::kLameConfig == kBeConfigLame);
+static_assert(be_config::kModeJointStereo == kLameModeJointStereo);
+static_assert(be_config::kModeMono == kLameModeMono);
 
 // A library that records what it is asked and "encodes" each chunk as one
 // byte per value, so the file shows how the sound was cut.
@@ -71,30 +89,29 @@ protected:
 
 TEST_F(Mp3Encoder, ConfiguresConstant192kWithCrcAndNoReservoir) {
     ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
-    ASSERT_EQ(fake.config.size(), 331u);
-    std::vector<std::uint8_t> expected(331, 0);
-    auto put = [&](std::size_t offset, std::uint32_t value) {
-        for (std::size_t i = 0; i < 4; ++i) expected[offset + i] = std::uint8_t(value >> (8 * i));
-    };
-    put(0, 256);
-    put(4, 1);
-    put(8, 331);
-    put(12, 44100);
-    put(20, 1);
-    put(24, 192);
-    put(28, 192);
-    put(32, 4);
-    put(52, 1);
-    put(60, 1);
-    put(64, 1);
-    put(84, 1);
-    EXPECT_EQ(fake.config, expected);
+    ASSERT_EQ(fake.config.size(), sizeof(LameBeConfig));
+    LameBeConfig expected{};
+    expected.dwConfig = kBeConfigLame;
+    expected.dwStructVersion = 1;
+    expected.dwStructSize = sizeof(LameBeConfig);
+    expected.dwSampleRate = 44100;
+    expected.nMode = kLameModeJointStereo;
+    expected.dwBitrate = 192;
+    expected.dwMaxBitrate = 192;
+    expected.nPreset = 4;
+    expected.bCRC = 1;
+    expected.bOriginal = 1;
+    expected.bWriteVBRHeader = 1;
+    expected.bNoRes = 1;
+    const BeConfigBytes expectedBytes = BytesOf(expected);
+    EXPECT_EQ(fake.config, std::vector<std::uint8_t>(expectedBytes.begin(), expectedBytes.end()));
 
     encoder_.Close();
     ASSERT_TRUE(encoder_.Open(path_.wstring(), 48000, 1));
-    EXPECT_EQ(be_config::Read(fake.config.data(), be_config::kMode), 3u);
-    EXPECT_EQ(be_config::Read(fake.config.data(), be_config::kSampleRate), 48000u);
-    EXPECT_EQ(be_config::Read(fake.config.data(), be_config::kBitrate), 192u);
+    const LameBeConfig mono = LameConfigOf(fake.config.data());
+    EXPECT_EQ(mono.nMode, kLameModeMono);
+    EXPECT_EQ(mono.dwSampleRate, 48000u);
+    EXPECT_EQ(mono.dwBitrate, 192u);
 }
 
 TEST_F(Mp3Encoder, CutsEachBlockIntoWholeChunksAndOneRemainder) {

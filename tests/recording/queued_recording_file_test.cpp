@@ -154,4 +154,12 @@ TEST(QueuedRecordingFile, AQueueSavedByMsxmlLoads) {
     ExpectQueuedSample(LoadQueuedRecordings(Fixture("queued_by_msxml.xml"), kBetweenSampleEnds));
 }
 
+// The Windows tests load this copy as the host build's queue file.
+TEST(QueuedRecordingFile, TheCommittedPugixmlCopyIsWhatTheWriterSavesToday) {
+    const std::wstring path = ScratchFile(L"queued-fixture.xml");
+    ASSERT_TRUE(SaveQueuedRecordings(path, QueuedSample()));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(Fixture("queued_by_pugixml.xml")))
+        << "the writer changed; save QueuedSample() again into fixtures/queued_by_pugixml.xml";
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
-// favorites.xml through MSXML: what it saves loads back the same, and
-// favourites saved by the host build (pugixml) load.
+// favorites.xml through MSXML: what it saves loads back the same, favourites
+// saved by the host build (pugixml) load, and the copy the host tests load
+// is what MSXML saves.
 
 #include "app_folder.h"
 #include "favorites_file.h"
@@ -27,6 +28,14 @@ TEST(FavoritesMsxml, FavoritesSavedByPugixmlLoad) {
     FavoritesList list;
     EXPECT_TRUE(LoadFavorites(GetAppFolder() + L"fixtures\\favorites_by_pugixml.xml", list));
     ExpectFavoritesSample(list);
+}
+
+// The host tests load this copy as MSXML's favourites file.
+TEST(FavoritesMsxml, TheCommittedMsxmlCopyIsWhatTheWriterSavesToday) {
+    const std::wstring path = ScratchFile(L"favorites-fixture.xml");
+    ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(GetAppFolder() + L"fixtures\\favorites_by_msxml.xml"))
+        << "the writer changed; save FavoritesSample() again into fixtures/favorites_by_msxml.xml";
 }
 
 }  // namespace

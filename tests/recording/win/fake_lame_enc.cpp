@@ -4,6 +4,7 @@
 // each build decides which entry points the library exports.
 
 #include "bladeenc.h"
+#include "lame_be_config.h"
 
 #include <cstring>
 
@@ -25,8 +26,7 @@ extern "C" {
 
 BeError __cdecl beInitStream(void* config, std::uint32_t* samplesPerChunk,
                              std::uint32_t* outputBufferSize, BeStream* stream) {
-    const auto* bytes = static_cast<const std::uint8_t*>(config);
-    if (be_config::Read(bytes, be_config::kStructSize) != kBeConfigSize) return 1;
+    if (LameConfigOf(config).dwStructSize != sizeof(LameBeConfig)) return 1;
     *samplesPerChunk = kSamplesPerChunk;
     *outputBufferSize = kOutputSize;
     *stream = kStream;

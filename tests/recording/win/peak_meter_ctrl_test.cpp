@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -86,25 +87,38 @@ TEST_F(MeterWindow, PaintsLitLedsInTheirZoneColours) {
     ReleaseDC(meter.Hwnd(), dc);
 }
 
-TEST_F(MeterWindow, MetersGoAwayWhileTheirTimersAndAWorkerRun) {
+TEST_F(MeterWindow, AMeterDestroyedWhileItsTimerAndAWorkerRunIsLeftAlone) {
     for (int round = 0; round < 10; ++round) {
-        auto meter = std::make_unique<CPeakMeterCtrl>();
-        SetUpRecorderMeter(*meter, 1);
+        SCOPED_TRACE(round);
+        CPeakMeterCtrl meter;
+        SetUpRecorderMeter(meter, 1);
+        const HWND window = meter.Hwnd();
         std::atomic<bool> stop{false};
         std::thread worker([&] {
             const std::array<int, 1> level = {48};
             while (!stop) {
-                meter->SetLevels(level, 0, 1);
+                meter.SetLevels(level, 0, 1);
                 Sleep(1);
             }
         });
         PumpMessagesFor(30);
+        // However the worker was scheduled, the timer runs at the end.
+        const std::array<int, 1> level = {48};
+        meter.SetLevels(level, 0, 1);
+        EXPECT_TRUE(meter.DecayTimerRunning());
+        meter.Destroy();
         stop = true;
         worker.join();
-        meter.reset();
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_FALSE(meter.DecayTimerRunning()) << "levels after the end started the timer";
+
+        // A tick would let the last level sink: with a 1 ms timer, 30 ms
+        // leave time for many.
+        const auto levels = meter.Model().Bands();
+        ASSERT_GT(levels[0].value, 0);
+        PumpMessagesFor(30);
+        EXPECT_EQ(meter.Model().Bands(), levels) << "a timer tick reached the destroyed meter";
     }
-    PumpMessagesFor(30);
-    SUCCEED();
 }
 
 }  // namespace

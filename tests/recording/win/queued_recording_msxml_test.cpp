@@ -1,5 +1,6 @@
-// queued.xml through MSXML: what it saves loads back the same, and a queue
-// saved by the host build (pugixml) loads.
+// queued.xml through MSXML: what it saves loads back the same, a queue saved
+// by the host build (pugixml) loads, and the copy the host tests load is
+// what MSXML saves.
 
 #include "app_folder.h"
 #include "queued_recording_file.h"
@@ -22,6 +23,14 @@ TEST(QueuedRecordingMsxml, SavedQueueLoadsBack) {
 TEST(QueuedRecordingMsxml, AQueueSavedByPugixmlLoads) {
     ExpectQueuedSample(LoadQueuedRecordings(
         GetAppFolder() + L"fixtures\\queued_by_pugixml.xml", kBetweenSampleEnds));
+}
+
+// The host tests load this copy as MSXML's queue file.
+TEST(QueuedRecordingMsxml, TheCommittedMsxmlCopyIsWhatTheWriterSavesToday) {
+    const std::wstring path = ScratchFile(L"queued-fixture.xml");
+    ASSERT_TRUE(SaveQueuedRecordings(path, QueuedSample()));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(GetAppFolder() + L"fixtures\\queued_by_msxml.xml"))
+        << "the writer changed; save QueuedSample() again into fixtures/queued_by_msxml.xml";
 }
 
 }  // namespace

@@ -47,13 +47,19 @@ window_named() {
     return 1
 }
 
-shot() { sleep 0.7; import -window root "$shots/$1.png"; }
+shot() {
+    sleep 0.7
+    import -window root "$shots/$1.png" || { echo "FAILED: screenshot $1"; exit 1; }
+}
 pixel() {  # pixel FILE X Y -> r,g,b
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:
 }
 screen_pixel() { pixel "$shots/$1.png" "$2" "$3"; }
-same() { [ "$1" = "$2" ]; }
-differ() { [ "$1" != "$2" ]; }
+# A failed read gives an empty or error text, never a pixel or a count: it
+# fails every comparison, "differ" as much as "same".
+measured() { [[ $1 =~ ^[0-9]+(,[0-9]+,[0-9]+)?$ ]] || { echo "not measured: '$1'"; false; }; }
+same() { measured "$1" && measured "$2" && [ "$1" = "$2" ]; }
+differ() { measured "$1" && measured "$2" && [ "$1" != "$2" ]; }
 
 buttons=$(window_named "Skin gallery buttons") || { echo "FAILED: the gallery did not open"; exit 1; }
 window_named "Skin gallery main" >/dev/null
@@ -123,7 +129,10 @@ check "at the maximum column 13 shows the background again" \
     "$(background_at 13)"
 
 # Dragging the thumb shows the value tip below it.
-tip_band() { convert "$shots/$1.png" -crop 100x14+$((volume_x - 14))+$((volume_y + 22)) +repage "$shots/$1-band.png"; }
+tip_band() {
+    convert "$shots/$1.png" -crop 100x14+$((volume_x - 14))+$((volume_y + 22)) +repage \
+        "$shots/$1-band.png" || { echo "FAILED: cutting the tip band of $1"; exit 1; }
+}
 xdotool mousemove $((volume_x + 58)) $((volume_y + row)) mousedown 1
 xdotool mousemove $((volume_x + 40)) $((volume_y + row))
 xdotool mousemove $((volume_x + 38)) $((volume_y + row))
@@ -142,7 +151,7 @@ check "the value tip goes with the button" same "$(band_changes dragged)" 0
 xdotool mousemove $((buttons_x + 150)) $((buttons_y + 65)) click --repeat 2 --delay 60 1
 sleep 0.7
 check "a double-click gives two click notifications" \
-    same "$(xdotool getwindowname "$buttons")" "Skin gallery buttons - clicks 2"
+    test "$(xdotool getwindowname "$buttons")" = "Skin gallery buttons - clicks 2"
 
 echo "screenshots in $shots"
 [ "$failures" -eq 0 ]

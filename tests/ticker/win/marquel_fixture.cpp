@@ -17,11 +17,11 @@ const char kFeed[] =
     "  </CHANNEL>\n"
     "</TICKER>\n";
 
-std::string DemoFeed(const std::string& baseUrl) {
+std::optional<std::string> DemoFeed(const std::string& baseUrl) {
     std::wstring path = L"Z:" VELMORA_SITE_DIR L"/public/ticker.php";
     std::replace(path.begin(), path.end(), L'/', L'\\');
     std::string feed = ReadBytes(path);
-    if (feed.empty()) return kFeed;
+    if (feed.empty()) return std::nullopt;
     constexpr std::string_view kBase = "{{BASE}}";
     for (std::size_t at = feed.find(kBase); at != std::string::npos;
          at = feed.find(kBase, at + baseUrl.size())) {

@@ -17,6 +17,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 inline constexpr wchar_t kTickerKey[] = L"HKCU\\SOFTWARE\\Dravik\\Ticker\\3.01 UK";
@@ -29,8 +30,8 @@ inline constexpr int kSpeedButton = 110;
 extern const char kFeed[];
 
 // The demo site's own feed, with its links based at `baseUrl` as the site's
-// server fills them in; the test feed above when the site has none.
-std::string DemoFeed(const std::string& baseUrl);
+// server fills them in; nothing when the site's feed cannot be read.
+std::optional<std::string> DemoFeed(const std::string& baseUrl);
 // The NAME of the feed's first channel.
 std::string FirstChannelName(const std::string& feed);
 

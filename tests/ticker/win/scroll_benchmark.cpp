@@ -54,9 +54,12 @@ int main() {
                     line.size());
         std::printf("steps: %llu (%.0f per second)\n",
                     static_cast<unsigned long long>(figures.steps), steps / seconds);
-        std::printf("scroller CPU time: %.1f ms, %.1f us per step\n",
-                    figures.cpuTime100ns / 1e4,
-                    steps > 0 ? figures.cpuTime100ns / 10.0 / steps : 0.0);
+        if (figures.steps == 0) {
+            std::printf("the scroller made no step: nothing was measured\n");
+            return 1;
+        }
+        std::printf("scroller CPU time: %.1f ms, %.1f us per step\n", figures.cpuTime100ns / 1e4,
+                    figures.cpuTime100ns / 10.0 / steps);
     }
     CoUninitialize();
     return 0;

@@ -1,5 +1,6 @@
 #include "window_capture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -33,6 +34,45 @@ Capture CaptureClient(HWND window) {
     DeleteObject(bitmap);
     ReleaseDC(window, screen);
     return capture;
+}
+
+namespace {
+
+bool MatchesShifted(const Capture& later, const Capture& earlier, int left, int right, int shift) {
+    for (int y = 0; y < later.height; ++y) {
+        const std::uint32_t* row = &later.pixels[y * later.width];
+        const std::uint32_t* before = &earlier.pixels[y * earlier.width];
+        for (int x = left; x < right - shift; ++x) {
+            if (row[x] != before[x + shift]) return false;
+        }
+    }
+    return true;
+}
+
+bool HasTwoColours(const Capture& capture, int left, int right) {
+    const std::uint32_t first = capture.pixels[left];
+    for (int y = 0; y < capture.height; ++y) {
+        for (int x = left; x < right; ++x) {
+            if (capture.pixels[y * capture.width + x] != first) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::optional<int> Capture::ShiftLeftSince(const Capture& earlier, int left, int right) const {
+    if (width != earlier.width || height != earlier.height) return std::nullopt;
+    left = std::max(left, 0);
+    right = std::min(right, width);
+    if (height == 0 || right - left < 2) return std::nullopt;
+    for (int shift = 1; shift <= (right - left) / 2; ++shift) {
+        if (MatchesShifted(*this, earlier, left, right, shift) &&
+            HasTwoColours(*this, left, right - shift)) {
+            return shift;
+        }
+    }
+    return std::nullopt;
 }
 
 bool Capture::DiffersIn(const Capture& other, int left, int right) const {

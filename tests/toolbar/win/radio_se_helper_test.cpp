@@ -21,6 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr DWORD kStartTimeoutMs = 15000;
+// Long enough for Wine to start a program that was asked for.
+constexpr DWORD kNoStartWaitMs = 4000;
+constexpr wchar_t kDefaultPlayer[] = L"C:\\Program Files\\VelmoraRadio 3.01 UK\\VelmoraRadio.exe";
 
 // A browser site; it offers IInputObjectSite only when asked to.
 class FakeSite final : public IInputObjectSite {
@@ -62,8 +65,8 @@ public:
         fs::remove(Marker(), ignored);
     }
 
-    bool WasStarted() const {
-        const ULONGLONG deadline = GetTickCount64() + kStartTimeoutMs;
+    bool WasStarted(DWORD timeoutMs = kStartTimeoutMs) const {
+        const ULONGLONG deadline = GetTickCount64() + timeoutMs;
         while (!FileExists(Marker())) {
             if (GetTickCount64() > deadline) return false;
             Sleep(100);
@@ -75,6 +78,11 @@ private:
     std::wstring Marker() const { return path_ + L".started"; }
     std::wstring path_;
 };
+
+void RemoveDefaultFolder() {
+    std::error_code ignored;
+    fs::remove_all(fs::path(kDefaultPlayer).parent_path(), ignored);
+}
 
 std::wstring TempFolder(const wchar_t* name) {
     return (fs::temp_directory_path() / (std::wstring(L"velmora-plinden-") + name)).wstring();
@@ -242,22 +250,20 @@ TEST_F(RadioSEHelperTest, AFolderWithoutItsBackslashRunsIntoTheFileName) {
 }
 
 TEST_F(RadioSEHelperTest, WithoutThePlayersKeyItIsCreatedAndTheDefaultFolderTried) {
-    StandIn player(std::wstring(L"C:\\Program Files\\VelmoraRadio 3.01 UK\\VelmoraRadio.exe"));
+    StandIn player{std::wstring(kDefaultPlayer)};
     EXPECT_EQ(Click(), S_OK);
     EXPECT_TRUE(player.WasStarted());
     EXPECT_NE(registry_.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false), nullptr);
-    std::error_code ignored;
-    fs::remove_all(L"C:\\Program Files\\VelmoraRadio 3.01 UK", ignored);
+    RemoveDefaultFolder();
 }
 
 TEST_F(RadioSEHelperTest, AFolderThatIsNotAStringGivesWayToTheDefault) {
-    StandIn player(std::wstring(L"C:\\Program Files\\VelmoraRadio 3.01 UK\\VelmoraRadio.exe"));
+    StandIn player{std::wstring(kDefaultPlayer)};
     registry_.CreateKey(RegistryRoot::CurrentUser, kPlayerKey)
         ->WriteDword(kRadioDirectoryValue, 0x5C3A43);  // "C:\" as bytes
     EXPECT_EQ(Click(), S_OK);
     EXPECT_TRUE(player.WasStarted());
-    std::error_code ignored;
-    fs::remove_all(L"C:\\Program Files\\VelmoraRadio 3.01 UK", ignored);
+    RemoveDefaultFolder();
 }
 
 TEST_F(RadioSEHelperTest, AFolderStoredWithoutATerminatorIsReadToItsEndOnly) {
@@ -275,9 +281,25 @@ TEST_F(RadioSEHelperTest, AFolderStoredWithoutATerminatorIsReadToItsEndOnly) {
     EXPECT_TRUE(player.WasStarted());
 }
 
-TEST_F(RadioSEHelperTest, AMissingPlayerIsNoError) {
+int CountVisibleTopLevelWindows() {
+    int count = 0;
+    EnumWindows(
+        [](HWND window, LPARAM counter) -> BOOL {
+            if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(counter);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST_F(RadioSEHelperTest, AMissingPlayerIsNoErrorAndNoOtherPlayerStandsIn) {
+    StandIn fallback{std::wstring(kDefaultPlayer)};
     RecordFolder(TempFolder(L"nowhere") + L"\\");
+    const int windowsBefore = CountVisibleTopLevelWindows();
     EXPECT_EQ(Click(), S_OK);
+    EXPECT_FALSE(fallback.WasStarted(kNoStartWaitMs)) << "the default folder's player started";
+    EXPECT_EQ(CountVisibleTopLevelWindows(), windowsBefore) << "the failed start showed a window";
+    RemoveDefaultFolder();
 }
 
 TEST_F(RadioSEHelperTest, AClickStartsTheRealPlayer) {
