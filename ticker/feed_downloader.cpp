@@ -107,16 +107,21 @@ void FeedDownloader::ReadBody(const FeedLimits& limits, ULONGLONG started) {
     char chunk[kChunkSize];
     for (;;) {
         // A trickle never lets a read time out, so the whole download has a
-        // deadline too; each read waits no longer than what is left of it.
+        // deadline too; each wait lasts no longer than what is left of it.
         const ULONGLONG elapsed = GetTickCount64() - started;
         if (elapsed >= limits.maxMilliseconds) return;
         SetTimeouts(request_.Get(), static_cast<DWORD>(limits.maxMilliseconds - elapsed));
-        DWORD read = 0;
-        if (!InternetReadFile(request_.Get(), chunk, sizeof(chunk), &read)) return;
-        if (read == 0) {
+        // A read waits until it has filled its buffer, which a trickle takes
+        // ages to do; only what has arrived is read. None left is the end.
+        DWORD available = 0;
+        if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0)) return;
+        if (available == 0) {
             readToEnd_ = true;
             return;
         }
+        DWORD read = 0;
+        const DWORD wanted = available < sizeof(chunk) ? available : DWORD{sizeof(chunk)};
+        if (!InternetReadFile(request_.Get(), chunk, wanted, &read) || read == 0) return;
         if (read > limits.maxBytes - body_.size()) return;
         body_.append(chunk, read);
     }

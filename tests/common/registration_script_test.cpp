@@ -124,7 +124,7 @@ TEST(RegistrationScript, MalformedScriptsAreRefusedWithTheirLine) {
 std::wstring NestedKeys(std::size_t depth) {
     std::wstring text = L"HKCR {";
     for (std::size_t i = 0; i < depth; ++i) text += L"\nK {";
-    text += std::wstring(depth, L'}') + L"}";
+    for (std::size_t i = 0; i <= depth; ++i) text += L" }";
     return text;
 }
 

@@ -17,7 +17,6 @@
 
 #include <array>
 #include <atomic>
-#include <cstdlib>
 #include <functional>
 #include <new>
 #include <span>
@@ -36,11 +35,13 @@ struct FailingAllocations {
 
 void* operator new(std::size_t size) {
     if (failAllocations) throw std::bad_alloc();
-    if (void* memory = std::malloc(size ? size : 1)) return memory;
+    if (void* memory = HeapAlloc(GetProcessHeap(), 0, size ? size : 1)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory) noexcept {
+    if (memory) HeapFree(GetProcessHeap(), 0, memory);
+}
+void operator delete(void* memory, std::size_t) noexcept { operator delete(memory); }
 
 namespace {
 

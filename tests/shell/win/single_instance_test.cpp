@@ -2,8 +2,11 @@
 
 #include "orvane_app.h"
 #include "player_process.h"
+#include "scratch_file.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -38,6 +41,21 @@ TEST(SingleInstance, SecondStartRaisesTheHiddenFirstWindowAndEnds) {
     PostMessageW(first.window, WM_CLOSE, 0, 0);
     first.window = nullptr;
     EXPECT_EQ(WaitForExit(first.process.Get()), 0u);
+}
+
+TEST(SingleInstance, ThePlayerThatRunsFirstRemovesWhatKilledDownloadsLeft) {
+    PlayerCopy player(L"leftovers");
+    CreateDirectoryW((player.Folder() + L"Flags").c_str(), nullptr);
+    const std::wstring leftovers[] = {player.Folder() + L"vrd3C.tmp",
+                                      player.Folder() + L"Flags\\VRDA0.TMP"};
+    for (const auto& leftover : leftovers) WriteBytes(leftover, "<root><sta");
+    RunningPlayer running{player.Start(L"")};
+    ASSERT_TRUE(running.process);
+    running.window = WaitForWindow(kMainWindowTitle);
+    ASSERT_NE(running.window, nullptr);
+    for (const auto& leftover : leftovers) {
+        EXPECT_FALSE(FileExists(leftover)) << std::filesystem::path(leftover);
+    }
 }
 
 TEST(SingleInstance, AWindowWithThePlayersTitleAloneAlsoKeepsASecondPlayerOut) {

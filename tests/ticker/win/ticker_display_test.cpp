@@ -212,58 +212,59 @@ TEST_F(Marquel, ChannelsAreChosenByNameOrSpinAndRemembered) {
     EXPECT_NE(channel.output.find("0x1\r"), std::string::npos) << channel.output;
 }
 
-TEST_F(Marquel, ReadMoreOpensOnlyWebLinksThroughTheHall) {
-    WriteBytes(CachePath(), kFeed);
-    auto ticker = CreateTicker();
-    ASSERT_TRUE(ticker);
-    HWND window = FindTickerWindow();
-    RecordingHall hall;
-    ASSERT_EQ(ticker->SetDravikHall(&hall), S_OK);
-    EXPECT_EQ(hall.references, 2u);
+// A ticker on the news channel with a recording hall set.
+class TickerWithHall : public Marquel {
+protected:
+    void SetUp() override {
+        Marquel::SetUp();
+        WriteBytes(CachePath(), kFeed);
+        ticker_ = CreateTicker();
+        ASSERT_TRUE(ticker_);
+        window_ = FindTickerWindow();
+        ASSERT_EQ(ticker_->SetDravikHall(&hall_), S_OK);
+        Bstr news(L"World News");
+        ticker_->SetChannel(news.Get());
+    }
 
-    Bstr news(L"World News");
-    ticker->SetChannel(news.Get());
+    RecordingHall hall_;  // before the ticker, which holds it
+    ComPtr<ITickerCtrl> ticker_;
+    HWND window_ = nullptr;
+};
+
+TEST_F(TickerWithHall, ReadMoreOpensOnlyWebLinksThroughTheHall) {
+    EXPECT_EQ(hall_.references, 2u);
     // The text has not reached the left edge yet: the first headline opens.
-    SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
-    EXPECT_EQ(hall.links, std::vector<std::wstring>{L"http://127.0.0.1/one million.html"});
+    SendMessageW(window_, WM_COMMAND, kReadMoreButton, 0);
+    EXPECT_EQ(hall_.links, std::vector<std::wstring>{L"http://127.0.0.1/one million.html"});
 
     WriteBytes(CachePath(),
                    "<TICKER><CHANNEL NAME=\"Local\">"
                    "<ITEM TEXT=\"Free prize\" LINK=\"C:\\Windows\\system32\\calc.exe\"/>"
                    "</CHANNEL></TICKER>");
     Bstr local(L"Local");
-    ticker->SetChannel(local.Get());
-    EXPECT_EQ(TextOf(window, kChannelField), "Local");
-    SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
-    EXPECT_EQ(hall.links.size(), 1u);
+    ticker_->SetChannel(local.Get());
+    EXPECT_EQ(TextOf(window_, kChannelField), "Local");
+    SendMessageW(window_, WM_COMMAND, kReadMoreButton, 0);
+    EXPECT_EQ(hall_.links.size(), 1u);
 
     NotAHall other;
-    EXPECT_EQ(ticker->SetDravikHall(&other), S_OK);
-    EXPECT_EQ(hall.references, 1u);
-    EXPECT_EQ(ticker->SetDravikHall(nullptr), S_OK);
+    EXPECT_EQ(ticker_->SetDravikHall(&other), S_OK);
+    EXPECT_EQ(hall_.references, 1u);
+    EXPECT_EQ(ticker_->SetDravikHall(nullptr), S_OK);
 }
 
-TEST_F(Marquel, AHostThatReleasesTheTickerWhileItNavigatesLeavesItWholeUntilTheCallEnds) {
-    WriteBytes(CachePath(), kFeed);
-    auto ticker = CreateTicker();
-    ASSERT_TRUE(ticker);
-    HWND window = FindTickerWindow();
-    RecordingHall hall;
-    ASSERT_EQ(ticker->SetDravikHall(&hall), S_OK);
-    Bstr news(L"World News");
-    ticker->SetChannel(news.Get());
-
+TEST_F(TickerWithHall, AHostThatReleasesTheTickerWhileItNavigatesLeavesItWholeUntilTheCallEnds) {
     bool windowDuringNavigate = false;
-    hall.onNavigate = [&] {
-        ticker.Reset();  // the host's last reference
-        windowDuringNavigate = IsWindow(window) != FALSE;
+    hall_.onNavigate = [&] {
+        ticker_.Reset();  // the host's last reference
+        windowDuringNavigate = IsWindow(window_) != FALSE;
     };
-    SendMessageW(window, WM_COMMAND, kReadMoreButton, 0);
-    EXPECT_EQ(hall.links.size(), 1u);
+    SendMessageW(window_, WM_COMMAND, kReadMoreButton, 0);
+    EXPECT_EQ(hall_.links.size(), 1u);
     EXPECT_TRUE(windowDuringNavigate);
     // Once the call is over the ticker goes, and gives the hall back.
-    EXPECT_FALSE(IsWindow(window));
-    EXPECT_EQ(hall.references, 1u);
+    EXPECT_FALSE(IsWindow(window_));
+    EXPECT_EQ(hall_.references, 1u);
 }
 
 // The speed dialog runs modally on the ticker's thread; another thread plays
