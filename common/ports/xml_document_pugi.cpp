@@ -59,6 +59,23 @@ public:
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override;
 
+    bool ForEachAttribute(const XmlNodeVisitor& visit) override {
+        for (const auto& attribute : element_.attributes()) {
+            PugiNode node(attribute);
+            visit(Wide(attribute.name()), node);
+        }
+        return true;
+    }
+
+    bool ForEachChildElement(const XmlNodeVisitor& visit) override {
+        for (const auto& child : element_.children()) {
+            if (child.type() != pugi::node_element) continue;
+            PugiNode node(child);
+            visit(Wide(child.name()), node);
+        }
+        return true;
+    }
+
     std::optional<std::wstring> Text() override {
         if (element_) return ElementText(element_);
         if (attribute_) return Wide(attribute_.value());

@@ -3,6 +3,7 @@
 
 #include "scratch_file.h"
 #include "xml_document.h"
+#include "xml_element_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -91,6 +92,40 @@ TEST(XmlDocumentContract, ElementsSelectTheirOwnChildrenOnly) {
     EXPECT_EQ(TextOf(*items->Item(1), L"@name"), L"2");
     EXPECT_EQ(groups->Item(1)->SelectNodes(L"item")->Length(), 1u);
     EXPECT_EQ(groups->Item(1)->SelectNodes(L"none")->Length(), 0u);
+}
+
+// Names and texts as a walk visits them, "@" marking attributes.
+std::vector<std::wstring> Walked(XmlNode& node) {
+    std::vector<std::wstring> walked;
+    auto record = [&](const wchar_t* mark) {
+        return [&walked, mark](std::wstring_view name, XmlNode& visited) {
+            walked.push_back(mark + std::wstring(name) + L"=" + visited.Text().value_or(L"<no text>"));
+        };
+    };
+    if (!node.ForEachAttribute(record(L"@"))) walked.push_back(L"<attributes broke off>");
+    if (!node.ForEachChildElement(record(L""))) walked.push_back(L"<children broke off>");
+    return walked;
+}
+
+TEST(XmlDocumentContract, WalksAttributesAndChildElementsInDocumentOrder) {
+    auto document = Loaded(L"<root><station name=\"Alpha\" id=\"7\">lead text<banner>b</banner>"
+                           L"<!-- note --><homepage> h <b>bold</b></homepage><banner>second</banner>"
+                           L"<empty/></station></root>");
+    ASSERT_NE(document, nullptr);
+    auto station = document->SelectSingle(L"/root/station");
+    ASSERT_NE(station, nullptr);
+    EXPECT_EQ(Walked(*station),
+              (std::vector<std::wstring>{L"@name=Alpha", L"@id=7", L"banner=b", L"homepage=h bold",
+                                         L"banner=second", L"empty="}));
+    auto name = station->SelectSingle(L"@name");
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(Walked(*name).empty());
+
+    // Read in one walk, each value as SelectText reads it.
+    const std::wstring_view paths[] = {L"banner", L"@name", L"@banner", L"homepage", L"missing"};
+    EXPECT_EQ(SelectTexts(*station, paths),
+              (std::vector<std::optional<std::wstring>>{L"b", L"Alpha", std::nullopt, L"h bold",
+                                                        std::nullopt}));
 }
 
 TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
