@@ -4,6 +4,7 @@
 #include "xml_document.h"
 #include "xml_element_texts.h"
 
+#include <limits>
 #include <optional>
 
 namespace {
@@ -43,10 +44,13 @@ std::wstring FlagPathFor(std::wstring_view appFolder, std::wstring_view flagfile
 }
 
 unsigned ParseCategoryMask(std::wstring_view text) {
+    constexpr unsigned kLargest = std::numeric_limits<unsigned>::max();
     unsigned mask = 0;
     for (wchar_t c : text) {
         if (c < L'0' || c > L'9') break;
-        mask = mask * 10 + static_cast<unsigned>(c - L'0');
+        const auto digit = static_cast<unsigned>(c - L'0');
+        if (mask > (kLargest - digit) / 10) return 0;
+        mask = mask * 10 + digit;
     }
     return mask;
 }
