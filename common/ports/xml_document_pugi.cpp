@@ -7,9 +7,12 @@
 // attached.
 
 #include "xml_document.h"
+#include "xml_input_check.h"
 
 #include <pugixml.hpp>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -40,6 +43,30 @@ std::wstring ElementText(const pugi::xml_node& element) {
     while (last > first && IsSpace(text[last - 1])) --last;
     return text.substr(first, last - first);
 }
+
+// pugixml's file functions name a wide path in UTF-8 on this side too.
+std::string FilePath(const std::wstring& path) {
+    return Utf8(path);
+}
+
+// pugixml writes a carriage return in a text as it is, and loading folds it
+// into a line break; MSXML writes "&#13;", which reads back as itself. Only
+// texts can hold a raw one here: loading folds those everywhere else, and
+// pugixml writes attribute values' as references already.
+class CarriageReturnKeepingWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        for (char c : std::string_view(static_cast<const char*>(data), size)) {
+            if (c == '\r') {
+                written += "&#13;";
+            } else {
+                written += c;
+            }
+        }
+    }
+
+    std::string written;
+};
 
 class PugiNode : public XmlNode {
 public:
@@ -149,10 +176,16 @@ std::unique_ptr<XmlNodeList> PugiNode::SelectNodes(std::wstring_view path) {
 class PugiDocument : public XmlDocument {
 public:
     bool LoadFile(const std::wstring& path) override {
-        return document_.load_file(path.c_str());
+        std::ifstream file(FilePath(path), std::ios::binary);
+        if (!file) return false;
+        const std::string bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+        if (file.bad() || !AcceptsXmlBytes(bytes)) return false;
+        return document_.load_buffer(bytes.data(), bytes.size());
     }
 
     bool LoadText(std::wstring_view text) override {
+        if (!AcceptsXmlText(text)) return false;
         return document_.load_buffer(text.data(), text.size() * sizeof(wchar_t),
                                      pugi::parse_default, pugi::encoding_wchar);
     }
@@ -192,7 +225,12 @@ public:
         for (const auto& node : document_.children()) {
             if (std::string_view(node.name()) != kPendingElements) copy.append_copy(node);
         }
-        return copy.save_file(path.c_str(), "\t", pugi::format_default, pugi::encoding_utf8);
+        CarriageReturnKeepingWriter writer;
+        copy.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+        std::ofstream file(FilePath(path), std::ios::binary | std::ios::trunc);
+        file << writer.written;
+        file.close();
+        return !file.fail();
     }
 
 private:

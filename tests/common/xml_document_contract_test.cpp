@@ -140,6 +140,48 @@ TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
     EXPECT_FALSE(NewXmlDocument()->LoadFile(ScratchFile(L"does-not-exist.xml")));
 }
 
+// Read as U+0000, an overlong NUL would cut a name short at the next save,
+// merging two favourites; every malformed sequence is refused, and so is a
+// reference to NUL.
+TEST(XmlDocumentContract, MalformedUtf8AndNulFailToLoad) {
+    const std::wstring path = ScratchFile(L"malformed.xml");
+    for (const char* bytes : {"<root><station name=\"A\xC0\x80x\"/></root>",  // overlong NUL
+                              "<root><s>\xE0\x80\xAF</s></root>",              // overlong "/"
+                              "<root><s>\xED\xA0\x80</s></root>",              // a surrogate
+                              "<root><s>\xF4\x90\x80\x80</s></root>",         // past U+10FFFF
+                              "<root><s>\xE2\x82</s></root>",                  // cut short
+                              "<root><s>\x80</s></root>",                      // stray byte
+                              "<root><s>a&#0;b</s></root>", "<root><s a=\"&#x00;\"/></root>"}) {
+        WriteBytes(path, bytes);
+        EXPECT_FALSE(NewXmlDocument()->LoadFile(path)) << bytes;
+    }
+    EXPECT_FALSE(NewXmlDocument()->LoadText(L"<root><s>a&#0;b</s></root>"));
+    WriteBytes(path, "<root><s>&#10;&#100;\xF4\x8F\xBF\xBF\xEF\xBF\xBD</s></root>");
+    EXPECT_TRUE(NewXmlDocument()->LoadFile(path));
+}
+
+// A carriage return written as "&#13;" stays one through a save, in texts
+// and in attribute values, whichever side saved the file.
+TEST(XmlDocumentContract, CarriageReturnsSurviveASave) {
+    auto document = Loaded(L"<root><station name=\"a&#13;b\">one&#13;two&#13;&#10;three</station></root>");
+    ASSERT_NE(document, nullptr);
+    auto root = document->SelectSingle(L"/root");
+    ASSERT_NE(root, nullptr);
+    ASSERT_TRUE(AppendTextElement(*document, *root, L"queued", L"four\rfive"));
+    const std::wstring path = ScratchFile(L"carriage-returns.xml");
+    ASSERT_TRUE(document->Save(path));
+
+    auto reread = NewXmlDocument();
+    ASSERT_TRUE(reread && reread->LoadFile(path));
+    auto station = reread->SelectSingle(L"/root/station");
+    ASSERT_NE(station, nullptr);
+    EXPECT_EQ(TextOf(*station, L"@name"), L"a\rb");
+    EXPECT_EQ(station->Text(), L"one\rtwo\r\nthree");
+    auto queued = reread->SelectSingle(L"/root/queued");
+    ASSERT_NE(queued, nullptr);
+    EXPECT_EQ(queued->Text(), L"four\rfive");
+}
+
 // Builds the favourites-like file the writers make, saves it and reads it
 // back, with texts outside ASCII on the way.
 TEST(XmlDocumentContract, WrittenDocumentSavesAndLoadsAgainInOrder) {
