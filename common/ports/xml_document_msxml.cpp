@@ -107,7 +107,8 @@ bool VisitNamed(ComPtr<IXMLDOMNode> node, const XmlNodeVisitor& visit) {
     Bstr name;
     if (node->get_nodeName(name.Put()) != S_OK) return false;
     MsxmlNode visited(std::move(node));
-    visit(name.Text(), visited);
+    // Borrowed, not copied: a directory has a name for every value it holds.
+    visit(std::wstring_view(name.Get(), SysStringLen(name.Get())), visited);
     return true;
 }
 
