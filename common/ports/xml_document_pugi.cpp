@@ -44,7 +44,8 @@ std::wstring ElementText(const pugi::xml_node& element) {
     return text.substr(first, last - first);
 }
 
-// pugixml's file functions name a wide path in UTF-8 on this side too.
+// A wide path opened by its UTF-8 spelling, as pugixml's own file functions
+// open it.
 std::string FilePath(const std::wstring& path) {
     return Utf8(path);
 }
