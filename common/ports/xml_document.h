@@ -8,12 +8,18 @@
 // null node, an empty optional or false.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+class XmlNode;
 class XmlNodeList;
+
+// Called with each node of a walk and its name ("name" for an attribute,
+// "homepage" for an element); the node lives for the call only.
+using XmlNodeVisitor = std::function<void(std::wstring_view name, XmlNode& node)>;
 
 class XmlNode {
 public:
@@ -25,6 +31,12 @@ public:
     // Elements matching a path relative to this element, such as "item", in
     // document order; a path that matches nothing gives an empty list.
     virtual std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) = 0;
+    // The element's attributes, and its child elements (text and other nodes
+    // are passed over), each in document order: one walk costs far less than
+    // one SelectSingle per wanted value. Nodes other than elements have
+    // neither. False when the walk broke off.
+    virtual bool ForEachAttribute(const XmlNodeVisitor& visit) = 0;
+    virtual bool ForEachChildElement(const XmlNodeVisitor& visit) = 0;
     // Element text (the text it contains) or attribute value.
     virtual std::optional<std::wstring> Text() = 0;
     virtual bool SetText(std::wstring_view text) = 0;
@@ -48,7 +60,8 @@ public:
     virtual bool LoadFile(const std::wstring& path) = 0;
     virtual bool LoadText(std::wstring_view text) = 0;
     // Elements matching a path such as "root/station", in document order; a
-    // path that matches nothing gives an empty list, not a failure.
+    // path that matches nothing gives an empty list, not a failure. Null when
+    // the selection fails, or when the list cannot tell its length.
     virtual std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) = 0;
     // One node by path from the document, such as "/root".
     virtual std::unique_ptr<XmlNode> SelectSingle(std::wstring_view path) = 0;
@@ -64,8 +77,7 @@ public:
 std::unique_ptr<XmlDocument> NewXmlDocument();
 
 // The text of the child element or attribute `path` selects ("homepage",
-// "@name"); nothing when either is missing. Every reader of the data files
-// reads its values this way.
+// "@name"); nothing when either is missing.
 inline std::optional<std::wstring> SelectText(XmlNode& node, std::wstring_view path) {
     auto selected = node.SelectSingle(path);
     return selected ? selected->Text() : std::nullopt;

@@ -22,6 +22,9 @@ VARIANT PathVariant(const Bstr& path) {
     return variant;
 }
 
+// Hands `node` to `visit` under its name.
+bool VisitNamed(ComPtr<IXMLDOMNode> node, const XmlNodeVisitor& visit);
+
 class MsxmlNode : public XmlNode {
 public:
     explicit MsxmlNode(ComPtr<IXMLDOMNode> node) : node_(std::move(node)) {}
@@ -37,6 +40,38 @@ public:
     }
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override;
+
+    bool ForEachAttribute(const XmlNodeVisitor& visit) override {
+        ComPtr<IXMLDOMNamedNodeMap> attributes;
+        const HRESULT result = node_->get_attributes(attributes.Put());
+        // Nodes other than elements answer S_FALSE and no map.
+        if (result == S_FALSE || (result == S_OK && !attributes)) return true;
+        long length = 0;
+        if (result != S_OK || attributes->get_length(&length) != S_OK) return false;
+        for (long index = 0; index < length; ++index) {
+            ComPtr<IXMLDOMNode> attribute;
+            if (attributes->get_item(index, attribute.Put()) != S_OK || !attribute) return false;
+            if (!VisitNamed(std::move(attribute), visit)) return false;
+        }
+        return true;
+    }
+
+    // Sibling by sibling: the child list's items are looked up by index,
+    // which costs more under Wine.
+    bool ForEachChildElement(const XmlNodeVisitor& visit) override {
+        ComPtr<IXMLDOMNode> child;
+        HRESULT result = node_->get_firstChild(child.Put());
+        while (result == S_OK && child) {
+            DOMNodeType type = NODE_INVALID;
+            if (child->get_nodeType(&type) != S_OK) return false;
+            ComPtr<IXMLDOMNode> next;
+            result = child->get_nextSibling(next.Put());
+            if (type == NODE_ELEMENT && !VisitNamed(std::move(child), visit)) return false;
+            child = std::move(next);
+        }
+        // S_FALSE: no (further) child.
+        return result == S_OK || result == S_FALSE;
+    }
 
     std::optional<std::wstring> Text() override {
         Bstr text;
@@ -68,15 +103,21 @@ private:
     ComPtr<IXMLDOMNode> node_;
 };
 
+bool VisitNamed(ComPtr<IXMLDOMNode> node, const XmlNodeVisitor& visit) {
+    Bstr name;
+    if (node->get_nodeName(name.Put()) != S_OK) return false;
+    MsxmlNode visited(std::move(node));
+    // Borrowed, not copied: a directory has a name for every value it holds.
+    visit(std::wstring_view(name.Get(), SysStringLen(name.Get())), visited);
+    return true;
+}
+
 class MsxmlNodeList : public XmlNodeList {
 public:
-    explicit MsxmlNodeList(ComPtr<IXMLDOMNodeList> list) : list_(std::move(list)) {}
+    MsxmlNodeList(ComPtr<IXMLDOMNodeList> list, std::size_t length)
+        : list_(std::move(list)), length_(length) {}
 
-    std::size_t Length() override {
-        long length = 0;
-        if (list_->get_length(&length) != S_OK || length < 0) return 0;
-        return static_cast<std::size_t>(length);
-    }
+    std::size_t Length() override { return length_; }
 
     std::unique_ptr<XmlNode> Item(std::size_t index) override {
         ComPtr<IXMLDOMNode> node;
@@ -86,12 +127,23 @@ public:
 
 private:
     ComPtr<IXMLDOMNodeList> list_;
+    std::size_t length_;
 };
+
+// The list a selection answered, or null when it failed. A list that cannot
+// tell its length is a failure too: read as empty, it would pass a broken
+// document off as a valid file without entries.
+std::unique_ptr<XmlNodeList> SelectedList(HRESULT result, ComPtr<IXMLDOMNodeList> list) {
+    long length = 0;
+    if (result != S_OK || !list || list->get_length(&length) != S_OK || length < 0)
+        return nullptr;
+    return std::make_unique<MsxmlNodeList>(std::move(list), static_cast<std::size_t>(length));
+}
 
 std::unique_ptr<XmlNodeList> MsxmlNode::SelectNodes(std::wstring_view path) {
     ComPtr<IXMLDOMNodeList> list;
-    if (node_->selectNodes(Bstr(path).Get(), list.Put()) != S_OK || !list) return nullptr;
-    return std::make_unique<MsxmlNodeList>(std::move(list));
+    const HRESULT result = node_->selectNodes(Bstr(path).Get(), list.Put());
+    return SelectedList(result, std::move(list));
 }
 
 template <class Interface>
@@ -122,8 +174,8 @@ public:
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override {
         ComPtr<IXMLDOMNodeList> list;
-        if (document_->selectNodes(Bstr(path).Get(), list.Put()) != S_OK || !list) return nullptr;
-        return std::make_unique<MsxmlNodeList>(std::move(list));
+        const HRESULT result = document_->selectNodes(Bstr(path).Get(), list.Put());
+        return SelectedList(result, std::move(list));
     }
 
     std::unique_ptr<XmlNode> SelectSingle(std::wstring_view path) override {

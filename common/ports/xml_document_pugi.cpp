@@ -7,9 +7,12 @@
 // attached.
 
 #include "xml_document.h"
+#include "xml_input_check.h"
 
 #include <pugixml.hpp>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -41,6 +44,31 @@ std::wstring ElementText(const pugi::xml_node& element) {
     return text.substr(first, last - first);
 }
 
+// A wide path opened by its UTF-8 spelling, as pugixml's own file functions
+// open it.
+std::string FilePath(const std::wstring& path) {
+    return Utf8(path);
+}
+
+// pugixml writes a carriage return in a text as it is, and loading folds it
+// into a line break; MSXML writes "&#13;", which reads back as itself. Only
+// texts can hold a raw one here: loading folds those everywhere else, and
+// pugixml writes attribute values' as references already.
+class CarriageReturnKeepingWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, size_t size) override {
+        for (char c : std::string_view(static_cast<const char*>(data), size)) {
+            if (c == '\r') {
+                written += "&#13;";
+            } else {
+                written += c;
+            }
+        }
+    }
+
+    std::string written;
+};
+
 class PugiNode : public XmlNode {
 public:
     explicit PugiNode(pugi::xml_node element) : element_(element) {}
@@ -58,6 +86,23 @@ public:
     }
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override;
+
+    bool ForEachAttribute(const XmlNodeVisitor& visit) override {
+        for (const auto& attribute : element_.attributes()) {
+            PugiNode node(attribute);
+            visit(Wide(attribute.name()), node);
+        }
+        return true;
+    }
+
+    bool ForEachChildElement(const XmlNodeVisitor& visit) override {
+        for (const auto& child : element_.children()) {
+            if (child.type() != pugi::node_element) continue;
+            PugiNode node(child);
+            visit(Wide(child.name()), node);
+        }
+        return true;
+    }
 
     std::optional<std::wstring> Text() override {
         if (element_) return ElementText(element_);
@@ -132,10 +177,16 @@ std::unique_ptr<XmlNodeList> PugiNode::SelectNodes(std::wstring_view path) {
 class PugiDocument : public XmlDocument {
 public:
     bool LoadFile(const std::wstring& path) override {
-        return document_.load_file(path.c_str());
+        std::ifstream file(FilePath(path), std::ios::binary);
+        if (!file) return false;
+        const std::string bytes{std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>()};
+        if (file.bad() || !AcceptsXmlBytes(bytes)) return false;
+        return document_.load_buffer(bytes.data(), bytes.size());
     }
 
     bool LoadText(std::wstring_view text) override {
+        if (!AcceptsXmlText(text)) return false;
         return document_.load_buffer(text.data(), text.size() * sizeof(wchar_t),
                                      pugi::parse_default, pugi::encoding_wchar);
     }
@@ -175,7 +226,12 @@ public:
         for (const auto& node : document_.children()) {
             if (std::string_view(node.name()) != kPendingElements) copy.append_copy(node);
         }
-        return copy.save_file(path.c_str(), "\t", pugi::format_default, pugi::encoding_utf8);
+        CarriageReturnKeepingWriter writer;
+        copy.save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
+        std::ofstream file(FilePath(path), std::ios::binary | std::ios::trunc);
+        file << writer.written;
+        file.close();
+        return !file.fail();
     }
 
 private:

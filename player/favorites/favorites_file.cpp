@@ -1,6 +1,7 @@
 #include "favorites_file.h"
 
 #include "xml_document.h"
+#include "xml_element_texts.h"
 
 #include <array>
 #include <optional>
@@ -8,19 +9,19 @@
 namespace {
 
 // In the order the file holds them; "@name" is the attribute.
-constexpr std::array<const wchar_t*, 3> kChildren = {L"homepage", L"streamlink", L"banner"};
+constexpr std::array<std::wstring_view, 3> kChildren = {L"homepage", L"streamlink", L"banner"};
 
 std::optional<FavoriteEntry> ReadStation(XmlNode& station) {
-    auto name = SelectText(station, L"@name");
-    auto homepage = SelectText(station, kChildren[0]);
-    auto streamlink = SelectText(station, kChildren[1]);
-    auto banner = SelectText(station, kChildren[2]);
-    if (!name || !homepage || !streamlink || !banner) return std::nullopt;
+    constexpr std::wstring_view kValues[] = {L"@name", kChildren[0], kChildren[1], kChildren[2]};
+    auto values = SelectTexts(station, kValues);
+    for (const auto& value : values) {
+        if (!value) return std::nullopt;
+    }
     FavoriteEntry entry;
-    entry.name = std::move(*name);
-    entry.homepage = std::move(*homepage);
-    entry.streamlink = std::move(*streamlink);
-    entry.banner = std::move(*banner);
+    entry.name = std::move(*values[0]);
+    entry.homepage = std::move(*values[1]);
+    entry.streamlink = std::move(*values[2]);
+    entry.banner = std::move(*values[3]);
     return entry;
 }
 

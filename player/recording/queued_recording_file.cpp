@@ -3,22 +3,23 @@
 #include "plain_file_name.h"
 #include "scheduler_time.h"
 #include "xml_document.h"
+#include "xml_element_texts.h"
 
 #include <array>
 #include <optional>
 
 namespace {
 
-constexpr std::array<const wchar_t*, 8> kChildren = {
+constexpr std::array<std::wstring_view, 8> kChildren = {
     L"station", L"banner", L"homepage", L"streamlink", L"name", L"start", L"end", L"format"};
 
 // The eight texts in the order of kChildren; nothing when one is missing.
 std::optional<std::array<std::wstring, 8>> ReadChildren(XmlNode& element) {
+    auto values = SelectTexts(element, kChildren);
     std::array<std::wstring, 8> texts;
     for (std::size_t i = 0; i < kChildren.size(); ++i) {
-        auto text = SelectText(element, kChildren[i]);
-        if (!text) return std::nullopt;
-        texts[i] = std::move(*text);
+        if (!values[i]) return std::nullopt;
+        texts[i] = std::move(*values[i]);
     }
     return texts;
 }

@@ -20,6 +20,7 @@ struct LinksList {
 
 // Reloads the entries after the built-in ones from the file. When the file
 // does not load the list is left as it was. A link without a title or target
-// stops the reading with failure, keeping the entries before it; after a
-// complete reading the field goes back to the first entry.
+// stops the reading with failure, keeping the entries before it (and the
+// field's entry, when it is still there); after a complete reading the field
+// goes back to the first entry.
 bool LoadLinks(LinksList& links, const std::wstring& path);

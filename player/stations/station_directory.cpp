@@ -2,33 +2,36 @@
 
 #include "plain_file_name.h"
 #include "xml_document.h"
+#include "xml_element_texts.h"
 
+#include <limits>
 #include <optional>
 
 namespace {
 
-std::wstring OptionalText(XmlNode& station, std::wstring_view path) {
-    return SelectText(station, path).value_or(L"");
-}
+// A station's values, read in one walk over its attribute and children.
+constexpr std::wstring_view kStationValues[] = {L"@name",   L"homepage", L"streamlink",
+                                                L"banner",  L"current",  L"tfirst",
+                                                L"tsecond", L"catid",    L"flagfile"};
+enum StationValue { kName, kHomepage, kStreamlink, kBanner, kCurrent, kTfirst, kTsecond, kCatid,
+                    kFlagfile };
 
 // One station; nothing when a required value is missing.
 std::optional<StationInfo> ReadStation(XmlNode& element, std::wstring_view appFolder) {
-    StationInfo station;
-    for (auto [path, field] : {std::pair{L"@name", &station.name},
-                               std::pair{L"homepage", &station.homepage},
-                               std::pair{L"streamlink", &station.streamlink},
-                               std::pair{L"banner", &station.banner}}) {
-        auto text = SelectText(element, path);
-        if (!text) return std::nullopt;
-        *field = std::move(*text);
+    auto values = SelectTexts(element, kStationValues);
+    for (StationValue required : {kName, kHomepage, kStreamlink, kBanner, kFlagfile}) {
+        if (!values[required]) return std::nullopt;
     }
-    station.current = OptionalText(element, L"current");
-    station.tfirst = OptionalText(element, L"tfirst");
-    station.tsecond = OptionalText(element, L"tsecond");
-    station.catid = ParseCategoryMask(SelectText(element, L"catid").value_or(L"0"));
-    auto flagfile = SelectText(element, L"flagfile");
-    if (!flagfile) return std::nullopt;
-    station.flagfile = std::move(*flagfile);
+    StationInfo station;
+    station.name = std::move(*values[kName]);
+    station.homepage = std::move(*values[kHomepage]);
+    station.streamlink = std::move(*values[kStreamlink]);
+    station.banner = std::move(*values[kBanner]);
+    station.current = values[kCurrent].value_or(L"");
+    station.tfirst = values[kTfirst].value_or(L"");
+    station.tsecond = values[kTsecond].value_or(L"");
+    station.catid = ParseCategoryMask(values[kCatid].value_or(L"0"));
+    station.flagfile = std::move(*values[kFlagfile]);
     station.flagPath = FlagPathFor(appFolder, station.flagfile);
     return station;
 }
@@ -41,10 +44,13 @@ std::wstring FlagPathFor(std::wstring_view appFolder, std::wstring_view flagfile
 }
 
 unsigned ParseCategoryMask(std::wstring_view text) {
+    constexpr unsigned kLargest = std::numeric_limits<unsigned>::max();
     unsigned mask = 0;
     for (wchar_t c : text) {
         if (c < L'0' || c > L'9') break;
-        mask = mask * 10 + static_cast<unsigned>(c - L'0');
+        const auto digit = static_cast<unsigned>(c - L'0');
+        if (mask > (kLargest - digit) / 10) return 0;
+        mask = mask * 10 + digit;
     }
     return mask;
 }

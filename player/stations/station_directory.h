@@ -27,5 +27,6 @@ std::wstring FlagPathFor(std::wstring_view appFolder, std::wstring_view flagfile
 bool ParseStations(std::wstring_view text, std::wstring_view appFolder,
                    std::vector<StationInfo>& stations);
 
-// "12abc" reads as 12, text without leading digits as 0.
+// "12abc" reads as 12, text without leading digits as 0, and so does a number
+// too large for the mask.
 unsigned ParseCategoryMask(std::wstring_view text);

@@ -3,6 +3,7 @@
 
 #include "scratch_file.h"
 #include "xml_document.h"
+#include "xml_element_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,40 @@ TEST(XmlDocumentContract, ElementsSelectTheirOwnChildrenOnly) {
     EXPECT_EQ(groups->Item(1)->SelectNodes(L"none")->Length(), 0u);
 }
 
+// Names and texts as a walk visits them, "@" marking attributes.
+std::vector<std::wstring> Walked(XmlNode& node) {
+    std::vector<std::wstring> walked;
+    auto record = [&](const wchar_t* mark) {
+        return [&walked, mark](std::wstring_view name, XmlNode& visited) {
+            walked.push_back(mark + std::wstring(name) + L"=" + visited.Text().value_or(L"<no text>"));
+        };
+    };
+    if (!node.ForEachAttribute(record(L"@"))) walked.push_back(L"<attributes broke off>");
+    if (!node.ForEachChildElement(record(L""))) walked.push_back(L"<children broke off>");
+    return walked;
+}
+
+TEST(XmlDocumentContract, WalksAttributesAndChildElementsInDocumentOrder) {
+    auto document = Loaded(L"<root><station name=\"Alpha\" id=\"7\">lead text<banner>b</banner>"
+                           L"<!-- note --><homepage> h <b>bold</b></homepage><banner>second</banner>"
+                           L"<empty/></station></root>");
+    ASSERT_NE(document, nullptr);
+    auto station = document->SelectSingle(L"/root/station");
+    ASSERT_NE(station, nullptr);
+    EXPECT_EQ(Walked(*station),
+              (std::vector<std::wstring>{L"@name=Alpha", L"@id=7", L"banner=b", L"homepage=h bold",
+                                         L"banner=second", L"empty="}));
+    auto name = station->SelectSingle(L"@name");
+    ASSERT_NE(name, nullptr);
+    EXPECT_TRUE(Walked(*name).empty());
+
+    // Read in one walk, each value as SelectText reads it.
+    const std::wstring_view paths[] = {L"banner", L"@name", L"@banner", L"homepage", L"missing"};
+    EXPECT_EQ(SelectTexts(*station, paths),
+              (std::vector<std::optional<std::wstring>>{L"b", L"Alpha", std::nullopt, L"h bold",
+                                                        std::nullopt}));
+}
+
 TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
     auto document = NewXmlDocument();
     ASSERT_NE(document, nullptr);
@@ -103,6 +138,48 @@ TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
     WriteBytes(broken, "<root><link><title>News</title></link>");
     EXPECT_FALSE(NewXmlDocument()->LoadFile(broken));
     EXPECT_FALSE(NewXmlDocument()->LoadFile(ScratchFile(L"does-not-exist.xml")));
+}
+
+// Read as U+0000, an overlong NUL would cut a name short at the next save,
+// merging two favourites; every malformed sequence is refused, and so is a
+// reference to NUL.
+TEST(XmlDocumentContract, MalformedUtf8AndNulFailToLoad) {
+    const std::wstring path = ScratchFile(L"malformed.xml");
+    for (const char* bytes : {"<root><station name=\"A\xC0\x80x\"/></root>",  // overlong NUL
+                              "<root><s>\xE0\x80\xAF</s></root>",              // overlong "/"
+                              "<root><s>\xED\xA0\x80</s></root>",              // a surrogate
+                              "<root><s>\xF4\x90\x80\x80</s></root>",         // past U+10FFFF
+                              "<root><s>\xE2\x82</s></root>",                  // cut short
+                              "<root><s>\x80</s></root>",                      // stray byte
+                              "<root><s>a&#0;b</s></root>", "<root><s a=\"&#x00;\"/></root>"}) {
+        WriteBytes(path, bytes);
+        EXPECT_FALSE(NewXmlDocument()->LoadFile(path)) << bytes;
+    }
+    EXPECT_FALSE(NewXmlDocument()->LoadText(L"<root><s>a&#0;b</s></root>"));
+    WriteBytes(path, "<root><s>&#10;&#100;\xF4\x8F\xBF\xBF\xEF\xBF\xBD</s></root>");
+    EXPECT_TRUE(NewXmlDocument()->LoadFile(path));
+}
+
+// A carriage return written as "&#13;" stays one through a save, in texts
+// and in attribute values, whichever side saved the file.
+TEST(XmlDocumentContract, CarriageReturnsSurviveASave) {
+    auto document = Loaded(L"<root><station name=\"a&#13;b\">one&#13;two&#13;&#10;three</station></root>");
+    ASSERT_NE(document, nullptr);
+    auto root = document->SelectSingle(L"/root");
+    ASSERT_NE(root, nullptr);
+    ASSERT_TRUE(AppendTextElement(*document, *root, L"queued", L"four\rfive"));
+    const std::wstring path = ScratchFile(L"carriage-returns.xml");
+    ASSERT_TRUE(document->Save(path));
+
+    auto reread = NewXmlDocument();
+    ASSERT_TRUE(reread && reread->LoadFile(path));
+    auto station = reread->SelectSingle(L"/root/station");
+    ASSERT_NE(station, nullptr);
+    EXPECT_EQ(TextOf(*station, L"@name"), L"a\rb");
+    EXPECT_EQ(station->Text(), L"one\rtwo\r\nthree");
+    auto queued = reread->SelectSingle(L"/root/queued");
+    ASSERT_NE(queued, nullptr);
+    EXPECT_EQ(queued->Text(), L"four\rfive");
 }
 
 // Builds the favourites-like file the writers make, saves it and reads it

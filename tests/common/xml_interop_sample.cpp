@@ -16,6 +16,7 @@ const SampleStation kSample[] = {
     {L"\u0420\u0430\u0434\u0438\u043E \u20AC", L"http://ru.example/"},
     {L"\u6771\u4EAC FM <live>", L"http://tokyo.example/\"quoted\""},
     {L"Plain", L""},
+    {L"Line one\r\nline two", L"http://cr.example/a\rb"},
 };
 
 }  // namespace

@@ -67,4 +67,18 @@ TEST(LinksList, ALinkWithoutATitleStopsTheReadingKeepingEarlierEntries) {
     EXPECT_EQ(links.current, 1u);
 }
 
+TEST(LinksList, AShorterPartialFileKeepsTheFieldOnAnEntryThatExists) {
+    const std::wstring path = ScratchFile(L"links-shrunk.xml");
+    WriteBytes(path,
+               "<root><link name=\"One\">http://one/</link><link name=\"Two\">http://two/</link>"
+               "<link name=\"Three\">http://three/</link></root>");
+    LinksList links;
+    ASSERT_TRUE(LoadLinks(links, path));
+    links.current = 4;
+    WriteBytes(path, "<root><link name=\"One\">http://one/</link><link>http://two/</link></root>");
+    EXPECT_FALSE(LoadLinks(links, path));
+    ASSERT_EQ(TitlesOf(links), (std::vector<std::wstring>{L"Ticker", L"Update", L"One"}));
+    EXPECT_EQ(links.current, 0u);
+}
+
 }  // namespace

@@ -111,6 +111,15 @@ TEST(ParseCategoryMask, ReadsLeadingDigitsOnly) {
     EXPECT_EQ(ParseCategoryMask(L"-4"), 0u);
 }
 
+// Wrapped round, a value too large would set arbitrary category bits.
+TEST(ParseCategoryMask, AValueBeyond32BitsIsZero) {
+    EXPECT_EQ(ParseCategoryMask(L"4294967295"), 4294967295u);
+    EXPECT_EQ(ParseCategoryMask(L"0000000000000512"), 512u);
+    EXPECT_EQ(ParseCategoryMask(L"4294967296"), 0u);
+    EXPECT_EQ(ParseCategoryMask(L"99999999999"), 0u);
+    EXPECT_EQ(ParseCategoryMask(L"99999999999x"), 0u);
+}
+
 TEST(ParseStations, AStationWithAnUnsafeFlagNameLoadsWithoutAFlagPath) {
     std::vector<StationInfo> stations;
     ASSERT_TRUE(ParseStations(
