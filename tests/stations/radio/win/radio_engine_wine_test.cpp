@@ -2,6 +2,7 @@
 // its sound going to the PulseAudio null sink and heard back on its monitor.
 
 #include "radio_engine.h"
+#include "routing_media_player.h"
 #include "site_under_test.h"
 
 #include <gtest/gtest.h>
@@ -166,6 +167,50 @@ TEST_F(RadioEngineTest, HandsWhatIsNotMp3OrUnreachableToTheControl) {
     ASSERT_TRUE(PumpUntil([&] { return handedOver_.size() == 2; }, 15000));
     EXPECT_EQ(handedOver_.back(), NothingListensUrl());
     EXPECT_EQ(events_.lastPlaying, 0u);
+}
+
+// The media player control as the router sees it.
+class FakeControl : public MediaPlayer {
+public:
+    explicit FakeControl(std::vector<std::wstring>& urls) : urls_(urls) {}
+    void SetUrl(const std::wstring& url) override {
+        url_ = url;
+        urls_.push_back(url);
+    }
+    std::wstring Url() const override { return url_; }
+    void Stop() override {}
+    void Play() override {}
+    int Volume() const override { return volume_; }
+    void SetVolume(int volume) override { volume_ = volume; }
+
+private:
+    std::vector<std::wstring>& urls_;
+    std::wstring url_;
+    int volume_ = 70;
+};
+
+TEST(RoutingMediaPlayer, PlaysMp3RadioItselfAndGivesTheRestToTheControl) {
+    ASSERT_FALSE(SiteUrl().empty()) << "no site server";
+    RecordedEvents events;
+    std::vector<std::wstring> controlUrls;
+    RoutingMediaPlayer player(std::make_unique<FakeControl>(controlUrls), events);
+    EXPECT_EQ(player.Volume(), 70);
+
+    player.SetUrl(SiteUrl() + L"radio/live.mp3");
+    ASSERT_TRUE(PumpUntil([&] { return events.lastPlaying != 0; }, 10000));
+    EXPECT_EQ(controlUrls, std::vector<std::wstring>{L""}) << "the control was only silenced";
+
+    const std::wstring recording = L"C:\\My Recordings\\Recording001.mp3";
+    player.SetUrl(recording);
+    EXPECT_EQ(controlUrls.back(), recording);
+    EXPECT_EQ(player.Url(), recording);
+
+    const std::wstring wave = SiteUrl() + L"streams/lounge.wav";
+    player.SetUrl(wave);
+    ASSERT_TRUE(PumpUntil([&] { return controlUrls.back() == wave; }, 10000));
+    EXPECT_EQ(player.Url(), wave);
+    player.SetVolume(30);
+    EXPECT_EQ(player.Volume(), 30);
 }
 
 }  // namespace
