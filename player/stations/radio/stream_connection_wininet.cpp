@@ -1,5 +1,7 @@
 #include "stream_connection_wininet.h"
 
+#include "web_url_wininet.h"
+
 #include <wininet.h>
 
 #include <algorithm>
@@ -19,34 +21,6 @@ void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
     }
 }
 
-struct UrlParts {
-    std::wstring host;
-    INTERNET_PORT port = 0;
-    std::wstring object;
-    bool secure = false;
-};
-
-std::optional<UrlParts> SplitUrl(const std::wstring& url) {
-    URL_COMPONENTSW components{};
-    components.dwStructSize = sizeof(components);
-    components.dwHostNameLength = 1;
-    components.dwUrlPathLength = 1;
-    components.dwExtraInfoLength = 1;
-    if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &components))
-        return std::nullopt;
-    if (components.nScheme != INTERNET_SCHEME_HTTP && components.nScheme != INTERNET_SCHEME_HTTPS)
-        return std::nullopt;
-    UrlParts parts;
-    parts.host.assign(components.lpszHostName, components.dwHostNameLength);
-    parts.port = components.nPort;
-    parts.object.assign(components.lpszUrlPath, components.dwUrlPathLength);
-    if (components.lpszExtraInfo)
-        parts.object.append(components.lpszExtraInfo, components.dwExtraInfoLength);
-    if (parts.object.empty()) parts.object = L"/";
-    parts.secure = components.nScheme == INTERNET_SCHEME_HTTPS;
-    return parts;
-}
-
 // The head as WinInet read it, status line included, in ASCII.
 std::string RawHead(HINTERNET request) {
     DWORD size = 0;
@@ -62,7 +36,7 @@ std::string RawHead(HINTERNET request) {
 }  // namespace
 
 std::unique_ptr<StreamConnection> StreamConnection::Open(const std::wstring& url, DWORD timeoutMs) {
-    const auto parts = SplitUrl(url);
+    const auto parts = SplitWebUrl(url);
     if (!parts) return nullptr;
     std::unique_ptr<StreamConnection> stream(new StreamConnection());
     stream->session_.Reset(
