@@ -27,6 +27,8 @@ Radio streams, endless MP3 with ICY metadata (see radio_stream.py), end after
     /radio/live.mp3     an HTTP/1.0 answer with the icy- headers
     /radio/icy.mp3      the same stream after an "ICY 200 OK" status line
     /drop/N/radio/...   the stream, dropped after N seconds
+    /freeze/N/radio/... the stream, which stops after N seconds but keeps its
+                        connection open (until --stall-limit)
     /radio/live.pls, /radio/live.m3u   playlists naming both streams
 """
 
@@ -71,8 +73,11 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         if fault and fault[0] == "stall":
             return self.stall()
         if path in RADIO_STATUS_LINES:
-            drop_after = float(fault[1]) if fault and fault[0] == "drop" else None
-            return self.send_radio(RADIO_STATUS_LINES[path], drop_after, send_body)
+            end_after = float(fault[1]) if fault and fault[0] in ("drop", "freeze") else None
+            self.send_radio(RADIO_STATUS_LINES[path], end_after, send_body)
+            if fault and fault[0] == "freeze":
+                self.stall()
+            return
         file = self.resolve(path)
         if file is None:
             return self.send_error_page(404, send_body)
@@ -102,8 +107,8 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             code = int(parts[1])
             if 200 <= code <= 599:
                 return ("status", parts[1]), "/".join(parts[2:])
-        if len(parts) >= 2 and parts[0] == "drop" and parts[1].isdigit():
-            return ("drop", parts[1]), "/".join(parts[2:])
+        if len(parts) >= 2 and parts[0] in ("drop", "freeze") and parts[1].isdigit():
+            return (parts[0], parts[1]), "/".join(parts[2:])
         if parts and parts[0] in ("close-early", "stall", "stall-body"):
             return (parts[0],), "/".join(parts[1:])
         return None, "/".join(parts)
@@ -122,7 +127,7 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return None
         return candidate
 
-    def send_radio(self, icy_status_line, drop_after, send_body):
+    def send_radio(self, icy_status_line, end_after, send_body):
         with_metadata = self.headers.get("Icy-MetaData", "").strip() == "1"
         headers = [("Content-Type", "audio/mpeg"), ("icy-name", "Velmora Live"),
                    ("Cache-Control", "no-cache")]
@@ -140,10 +145,11 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             self.end_headers()
         if not send_body:
             return
-        limit = self.server.stream_limit if drop_after is None else drop_after
+        limit = self.server.stream_limit if end_after is None else end_after
         stream = radio_stream.RadioStream(self.server.radio_frames, with_metadata)
         try:
             stream.write(self.wfile, limit, self.server.stopping)
+            self.wfile.flush()
         except (BrokenPipeError, ConnectionResetError):
             pass
         self.close_connection = True

@@ -109,12 +109,12 @@ bool StreamConnection::Read(std::string& bytes, std::size_t limit) {
 }
 
 bool StreamConnection::ReadFromNetwork(std::string& bytes, std::size_t limit) {
-    // Asking what has arrived first keeps a slow stream from holding a read
-    // until a whole buffer is full.
+    // Reading what has arrived keeps a slow stream from holding a read until
+    // a whole buffer is full. When nothing has, one byte is waited for, so
+    // the wait is the read's, which the receive time-out bounds.
     DWORD available = 0;
-    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0) || available == 0)
-        return false;
-    bytes.resize(std::min<std::size_t>(available, limit));
+    if (!InternetQueryDataAvailable(request_.Get(), &available, 0, 0)) return false;
+    bytes.resize(std::clamp<std::size_t>(available, 1, limit));
     DWORD read = 0;
     if (!InternetReadFile(request_.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read) ||
         read == 0) {

@@ -4,6 +4,7 @@
 #include "radio_engine.h"
 #include "routing_media_player.h"
 #include "site_under_test.h"
+#include "stream_connection_wininet.h"
 
 #include <gtest/gtest.h>
 
@@ -135,6 +136,15 @@ TEST_F(RadioEngineTest, ADroppedStreamComesBackByItself) {
     EXPECT_EQ(std::count(events_.openStates.begin(), events_.openStates.end(),
                          MediaOpenState::kConnecting), 1)
         << "a reconnect shows \"Reconnecting...\", not the open states";
+}
+
+TEST_F(RadioEngineTest, AStreamThatFallsSilentIsReconnectedAfterItsTimeOut) {
+    engine_.SetUrl(SiteUrl() + L"freeze/2/radio/live.mp3");
+    ASSERT_TRUE(WaitForPlaying());
+    const ULONGLONG started = events_.lastPlaying;
+    ASSERT_TRUE(PumpUntil([&] { return events_.reconnects > 0; }, 15000));
+    EXPECT_GE(events_.lastReconnect - started, kStreamTimeoutMs);
+    EXPECT_TRUE(PumpUntil([&] { return events_.lastPlaying > events_.lastReconnect; }, 5000));
 }
 
 TEST_F(RadioEngineTest, StopEndsAReconnectAndAStalledConnectAtOnce) {
