@@ -15,6 +15,11 @@ struct Mp3Format {
     unsigned channels = 0;
     unsigned bitRate = 0;  // bits per second
     friend bool operator==(const Mp3Format&, const Mp3Format&) = default;
+    // Frames that decode to the same kind of samples; the bit rate may change
+    // from frame to frame.
+    bool DecodesLike(const Mp3Format& other) const {
+        return sampleRate == other.sampleRate && channels == other.channels;
+    }
 };
 
 struct Mp3FrameHeader {

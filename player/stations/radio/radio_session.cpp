@@ -164,20 +164,18 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
         if (Stopping()) return Outcome::Stopped;
         demuxer.Feed(bytes, onAudio, onMetadata);
         Mp3FrameHeader header;
-        pcm.clear();
         while (auto frame = splitter.NextFrame(header)) {
-            if (!decoder.IsOpen() || !(decoder.Format() == header.format)) {
-                if (!decoder.Open(header)) return Outcome::Failed;
+            if (!decoder.IsOpen() || !decoder.Format().DecodesLike(header.format)) {
+                // What was decoded in the old format is played in it.
+                if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
+                if (!decoder.Open(header) ||
+                    !output.Open(header.format.sampleRate, header.format.channels)) {
+                    return Outcome::Failed;
+                }
             }
             if (!decoder.Decode(*frame, pcm)) return Outcome::Failed;
-            if (!output.Matches(header.format.sampleRate, header.format.channels) &&
-                !output.Open(header.format.sampleRate, header.format.channels)) {
-                return Outcome::Failed;
-            }
         }
-        ScaleSamples(pcm.data(), pcm.size(), volume_->load());
-        if (!pcm.empty() && !output.Write(pcm.data(), pcm.size(), stop_.Get()))
-            return Stopping() ? Outcome::Stopped : Outcome::Failed;
+        if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
         if (output.Playing() && !playing) {
             playing = true;
             hasPlayed_ = true;
@@ -187,4 +185,11 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
     } while (connection.Read(bytes));
     if (Stopping()) return Outcome::Stopped;
     return playing ? Outcome::Dropped : Outcome::Failed;
+}
+
+bool RadioSession::PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm) {
+    ScaleSamples(pcm.data(), pcm.size(), volume_->load());
+    const bool written = pcm.empty() || output.Write(pcm.data(), pcm.size(), stop_.Get());
+    pcm.clear();
+    return written;
 }

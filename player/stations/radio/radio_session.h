@@ -11,6 +11,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -47,6 +49,8 @@ private:
     void Run();
     Outcome TryEntry(const std::wstring& url, std::vector<std::wstring>& listed);
     Outcome Play(StreamConnection& connection, std::string firstBytes);
+    // Scales the samples to the volume and queues them; empties `pcm`.
+    bool PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm);
     bool WaitOrStop(std::chrono::milliseconds pause) const;
     bool Stopping() const;
     void Report(RadioEvent event);

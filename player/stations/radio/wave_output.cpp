@@ -20,8 +20,6 @@ bool WaveOutput::Open(unsigned sampleRate, unsigned channels) {
         return false;
     }
     waveOutPause(device_);
-    sampleRate_ = sampleRate;
-    channels_ = channels;
     samplesPerBuffer_ = std::size_t{sampleRate} * channels * kBufferMs / 1000;
     for (Buffer& buffer : ring_) {
         buffer.samples.clear();

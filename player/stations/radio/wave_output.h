@@ -20,10 +20,6 @@ public:
     bool Open(unsigned sampleRate, unsigned channels);
     // Silences the device at once and closes it.
     void Close();
-    bool IsOpen() const { return device_ != nullptr; }
-    bool Matches(unsigned sampleRate, unsigned channels) const {
-        return device_ && sampleRate_ == sampleRate && channels_ == channels;
-    }
     // True once the device plays.
     bool Playing() const { return playing_; }
 
@@ -47,8 +43,6 @@ private:
 
     HWAVEOUT device_ = nullptr;  // owned
     HANDLE done_ = nullptr;  // owned: signalled by the device as each buffer is played
-    unsigned sampleRate_ = 0;
-    unsigned channels_ = 0;
     std::size_t samplesPerBuffer_ = 0;
     std::array<Buffer, kBuffers> ring_;
     std::size_t current_ = 0;  // the buffer being filled
