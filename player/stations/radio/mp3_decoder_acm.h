@@ -5,9 +5,9 @@
 
 #include "mp3_frame.h"
 
-#include <windows.h>
 #include <mmreg.h>
 #include <msacm.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <string>

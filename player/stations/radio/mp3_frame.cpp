@@ -5,7 +5,7 @@
 namespace {
 
 // Bit rates in kbit/s by header index: MPEG 1 Layer III, then MPEG 2 and 2.5.
-constexpr std::array<unsigned, 15> kMpeg1BitRates{0,  32, 40,  48,  56,  64,  80, 96,
+constexpr std::array<unsigned, 15> kMpeg1BitRates{0,   32,  40,  48,  56,  64,  80, 96,
                                                   112, 128, 160, 192, 224, 256, 320};
 constexpr std::array<unsigned, 15> kMpeg2BitRates{0,  8,  16, 24,  32,  40,  48, 56,
                                                   64, 80, 96, 112, 128, 144, 160};
@@ -37,13 +37,14 @@ std::optional<Mp3FrameHeader> ReadMp3FrameHeader(std::string_view bytes) {
     Mp3FrameHeader header;
     const bool mpeg1 = version == kMpeg1;
     header.format.bitRate = (mpeg1 ? kMpeg1BitRates : kMpeg2BitRates)[bitRateIndex] * 1000;
-    header.format.sampleRate =
-        kMpeg1SampleRates[sampleRateIndex] / (mpeg1 ? 1 : version == kMpeg25 ? 4 : 2);
+    header.format.sampleRate = kMpeg1SampleRates[sampleRateIndex] / (mpeg1                ? 1
+                                                                     : version == kMpeg25 ? 4
+                                                                                          : 2);
     header.format.channels = (byte(3) >> 6) == kMono ? 1 : 2;
     header.samplesPerChannel = mpeg1 ? 1152 : 576;
     const unsigned padding = (byte(2) >> 1) & 1;
-    header.length = header.samplesPerChannel / 8 * header.format.bitRate /
-                        header.format.sampleRate + padding;
+    header.length =
+        header.samplesPerChannel / 8 * header.format.bitRate / header.format.sampleRate + padding;
     return header;
 }
 

@@ -50,9 +50,7 @@ void RadioEngine::Play() {
     StartSession();
 }
 
-void RadioEngine::SetVolume(int volume) {
-    volume_->store(std::clamp(volume, 0, 100));
-}
+void RadioEngine::SetVolume(int volume) { volume_->store(std::clamp(volume, 0, 100)); }
 
 void RadioEngine::StartSession() {
     session_ = std::make_shared<RadioSession>(url_, window_, kSessionEvents, volume_);
@@ -88,22 +86,22 @@ void RadioEngine::DeliverEvents() {
 
 void RadioEngine::Deliver(const RadioEvent& event) {
     switch (event.kind) {
-    case RadioEvent::Kind::OpenState:
-        events_.OnOpenStateChange(event.state);
-        break;
-    case RadioEvent::Kind::PlayState:
-        if (event.state == MediaPlayState::kEnded) session_.reset();
-        events_.OnPlayStateChange(event.state);
-        break;
-    case RadioEvent::Kind::Title:
-        events_.OnStreamTitle(event.text);
-        break;
-    case RadioEvent::Kind::Reconnecting:
-        events_.OnReconnecting();
-        break;
-    case RadioEvent::Kind::HandOver:
-        session_.reset();
-        if (handOver_) handOver_(event.text);
-        break;
+        case RadioEvent::Kind::OpenState:
+            events_.OnOpenStateChange(event.state);
+            break;
+        case RadioEvent::Kind::PlayState:
+            if (event.state == MediaPlayState::kEnded) session_.reset();
+            events_.OnPlayStateChange(event.state);
+            break;
+        case RadioEvent::Kind::Title:
+            events_.OnStreamTitle(event.text);
+            break;
+        case RadioEvent::Kind::Reconnecting:
+            events_.OnReconnecting();
+            break;
+        case RadioEvent::Kind::HandOver:
+            session_.reset();
+            if (handOver_) handOver_(event.text);
+            break;
     }
 }

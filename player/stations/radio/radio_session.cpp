@@ -16,9 +16,7 @@ namespace {
 // Enough of the body to tell MP3 from anything else by its bytes.
 constexpr std::size_t kSniffBytes = 4096;
 
-std::chrono::milliseconds SteadyNow() {
-    return std::chrono::milliseconds(GetTickCount64());
-}
+std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTickCount64()); }
 
 }  // namespace
 
@@ -43,9 +41,7 @@ bool RadioSession::Start() {
     return true;
 }
 
-void RadioSession::RequestStop() {
-    SetEvent(stop_.Get());
-}
+void RadioSession::RequestStop() { SetEvent(stop_.Get()); }
 
 bool RadioSession::WaitEnded(DWORD timeoutMs) const {
     return !thread_ || WaitForSingleObject(thread_.Get(), timeoutMs) == WAIT_OBJECT_0;
@@ -77,9 +73,7 @@ void RadioSession::Report(RadioEvent event) {
     PostMessageW(notify_, message_, 0, 0);
 }
 
-bool RadioSession::Stopping() const {
-    return WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0;
-}
+bool RadioSession::Stopping() const { return WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0; }
 
 bool RadioSession::WaitOrStop(std::chrono::milliseconds pause) const {
     return WaitForSingleObject(stop_.Get(), static_cast<DWORD>(pause.count())) == WAIT_TIMEOUT;
@@ -130,12 +124,12 @@ RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
     std::string first;
     if (!connection->Read(first, kSniffBytes)) return Outcome::Failed;
     switch (KindOfStream(connection->Answer(), url, first)) {
-    case StreamKind::Mp3:
-        return Play(*connection, std::move(first));
-    case StreamKind::Other:
-        return Outcome::NotMp3;
-    case StreamKind::Playlist:
-        break;
+        case StreamKind::Mp3:
+            return Play(*connection, std::move(first));
+        case StreamKind::Other:
+            return Outcome::NotMp3;
+        case StreamKind::Playlist:
+            break;
     }
     std::string text = first;
     std::string more;

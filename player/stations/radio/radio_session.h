@@ -61,8 +61,8 @@ private:
     const std::shared_ptr<std::atomic<int>> volume_;
     ScopedHandle stop_;
     ScopedHandle thread_;
-    bool hasPlayed_ = false;  // worker thread only
-    std::wstring title_;  // worker thread only
+    bool hasPlayed_ = false;      // worker thread only
+    std::wstring title_;          // worker thread only
     ReconnectSchedule schedule_;  // worker thread only
     std::mutex eventsLock_;
     std::vector<RadioEvent> events_;

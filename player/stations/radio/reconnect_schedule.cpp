@@ -13,7 +13,8 @@ constexpr std::chrono::milliseconds kLaterPause = 15s;
 
 std::optional<ReconnectSchedule::Milliseconds> ReconnectSchedule::NextPause(Milliseconds now) {
     if (!firstFailure_) firstFailure_ = now;
-    const Milliseconds pause = failures_ < kFirstPauses.size() ? kFirstPauses[failures_] : kLaterPause;
+    const Milliseconds pause =
+        failures_ < kFirstPauses.size() ? kFirstPauses[failures_] : kLaterPause;
     ++failures_;
     if (now + pause - *firstFailure_ > kGiveUpAfter) return std::nullopt;
     return pause;

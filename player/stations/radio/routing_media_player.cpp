@@ -30,4 +30,3 @@ void RoutingMediaPlayer::HandOverToControl(const std::wstring& url) {
     engineHasIt_ = false;
     control_->SetUrl(url);
 }
-

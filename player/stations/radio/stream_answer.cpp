@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cwctype>
 
 namespace {
@@ -43,10 +43,9 @@ std::wstring LowerPath(std::wstring_view url) {
 }
 
 constexpr std::array<std::string_view, 3> kPlsTypes{"audio/x-scpls", "audio/scpls",
-                                                     "application/pls+xml"};
-constexpr std::array<std::string_view, 4> kM3uTypes{"audio/x-mpegurl", "audio/mpegurl",
-                                                     "application/x-mpegurl",
-                                                     "application/vnd.apple.mpegurl"};
+                                                    "application/pls+xml"};
+constexpr std::array<std::string_view, 4> kM3uTypes{
+    "audio/x-mpegurl", "audio/mpegurl", "application/x-mpegurl", "application/vnd.apple.mpegurl"};
 constexpr std::array<std::string_view, 3> kMp3Types{"audio/mpeg", "audio/mp3", "audio/x-mp3"};
 
 template <std::size_t N>
@@ -115,8 +114,8 @@ StreamKind KindOfStream(const StreamAnswer& answer, std::wstring_view url,
     }
     if (OneOf(answer.contentType, kMp3Types)) return StreamKind::Mp3;
     // Some servers send MP3 with no type or a wrong one.
-    const bool typeSaysNothing = answer.contentType.empty() ||
-                                 answer.contentType == "application/octet-stream";
+    const bool typeSaysNothing =
+        answer.contentType.empty() || answer.contentType == "application/octet-stream";
     return typeSaysNothing && LooksLikeMp3(firstBytes) ? StreamKind::Mp3 : StreamKind::Other;
 }
 

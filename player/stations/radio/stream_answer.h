@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxMetaInterval = 1024 * 1024;
 
 struct StreamAnswer {
     unsigned status = 0;
-    std::string contentType;  // lower case, without parameters
+    std::string contentType;       // lower case, without parameters
     std::size_t metaInterval = 0;  // 0: no metadata
 };
 

@@ -46,16 +46,16 @@ std::unique_ptr<StreamConnection> StreamConnection::Open(const std::wstring& url
     // In steps rather than InternetOpenUrl: Wine takes a request's time-outs
     // from its connection handle only.
     stream->connection_.Reset(InternetConnectW(stream->session_.Get(), parts->host.c_str(),
-                                               parts->port, nullptr, nullptr,
-                                               INTERNET_SERVICE_HTTP, 0, 0));
+                                               parts->port, nullptr, nullptr, INTERNET_SERVICE_HTTP,
+                                               0, 0));
     if (!stream->connection_) return nullptr;
     SetTimeouts(stream->connection_.Get(), timeoutMs);
     DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
                   INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_NO_COOKIES;
     if (parts->secure) flags |= INTERNET_FLAG_SECURE;
     stream->request_.Reset(HttpOpenRequestW(stream->connection_.Get(), L"GET",
-                                            parts->object.c_str(), nullptr, nullptr, nullptr,
-                                            flags, 0));
+                                            parts->object.c_str(), nullptr, nullptr, nullptr, flags,
+                                            0));
     if (!stream->request_) return nullptr;
     if (!HttpSendRequestW(stream->request_.Get(), kAskForMetadata, DWORD(-1), nullptr, 0))
         return nullptr;

@@ -53,9 +53,7 @@ std::u32string DecodeTitle(std::string_view text) {
     return decoded;
 }
 
-bool IsControl(char32_t c) {
-    return c < 0x20 || (c >= 0x7F && c < 0xA0);
-}
+bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 void AppendWide(std::wstring& text, char32_t c) {
     if constexpr (sizeof(wchar_t) == 2) {

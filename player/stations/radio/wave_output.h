@@ -3,8 +3,8 @@
 // ring of buffers the device plays in turn. Playback starts once a few
 // buffers are queued, so a slow network read does not stutter at once.
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 #include <array>
 #include <cstdint>
@@ -42,7 +42,7 @@ private:
     bool Queue(Buffer& buffer);
 
     HWAVEOUT device_ = nullptr;  // owned
-    HANDLE done_ = nullptr;  // owned: signalled by the device as each buffer is played
+    HANDLE done_ = nullptr;      // owned: signalled by the device as each buffer is played
     std::size_t samplesPerBuffer_ = 0;
     std::array<Buffer, kBuffers> ring_;
     std::size_t current_ = 0;  // the buffer being filled

@@ -42,8 +42,8 @@ TEST(IcyDemuxer, TakesOutBlocksSplitAcrossReadsAndSkipsEmptyOnes) {
     for (std::size_t readSize : {1u, 3u, 7u, 16u, 1000u}) {
         SCOPED_TRACE(readSize);
         const Split split = Demux(10, stream, readSize);
-        EXPECT_EQ(split.audio, std::string(10, 'a') + std::string(10, 'b') +
-                                   std::string(10, 'c') + std::string(4, 'd'));
+        EXPECT_EQ(split.audio, std::string(10, 'a') + std::string(10, 'b') + std::string(10, 'c') +
+                                   std::string(4, 'd'));
         ASSERT_EQ(split.metadata.size(), 2u);
         EXPECT_EQ(StreamTitleOf(split.metadata[0]), L"Harbour Tunes - Morning Tide");
     }
@@ -66,7 +66,8 @@ TEST(IcyDemuxer, WithoutAnIntervalEverythingIsAudio) {
 }
 
 TEST(StreamTitle, IsCleanedAndCutAndReadInTheRightCodePage) {
-    EXPECT_EQ(StreamTitleOf("StreamTitle='Caf\xC3\xA9 Nocturne';StreamUrl='';"), L"Caf\u00E9 Nocturne");
+    EXPECT_EQ(StreamTitleOf("StreamTitle='Caf\xC3\xA9 Nocturne';StreamUrl='';"),
+              L"Caf\u00E9 Nocturne");
     EXPECT_EQ(StreamTitleOf("StreamTitle='Caf\xE9 \x80 5';"), L"Caf\u00E9 \u20AC 5");
     EXPECT_EQ(StreamTitleOf("StreamTitle='Rock 'n' Roll';"), L"Rock 'n' Roll");
     EXPECT_EQ(StreamTitleOf("StreamTitle='A\r\n\tB\x7F';"), L"AB");

@@ -1,7 +1,7 @@
 // Answer heads of both kinds of server, and which engine plays what.
 
-#include "mp3_frame.h"
 #include "stream_answer.h"
+#include "mp3_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,8 @@ TEST(StreamAnswer, ReadsHttpAndIcyHeads) {
     EXPECT_EQ(http->contentType, "audio/mpeg");
     EXPECT_EQ(http->metaInterval, 8192u);
 
-    const auto icy = ReadStreamAnswerHead("ICY 200 OK\nicy-metaint:16000\ncontent-type:audio/aacp\n");
+    const auto icy =
+        ReadStreamAnswerHead("ICY 200 OK\nicy-metaint:16000\ncontent-type:audio/aacp\n");
     ASSERT_TRUE(icy);
     EXPECT_EQ(icy->metaInterval, 16000u);
     EXPECT_EQ(icy->contentType, "audio/aacp");

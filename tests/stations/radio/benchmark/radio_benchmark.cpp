@@ -50,7 +50,8 @@ int wmain() {
     wchar_t port[16];
     const DWORD length = GetEnvironmentVariableW(L"VELMORA_TEST_SITE_PORT", port, 16);
     if (length == 0 || length >= 16) {
-        std::fputs("VELMORA_TEST_SITE_PORT is not set: run under scripts/with-site-server\n", stderr);
+        std::fputs("VELMORA_TEST_SITE_PORT is not set: run under scripts/with-site-server\n",
+                   stderr);
         return 1;
     }
     const std::wstring url = L"http://127.0.0.1:" + std::wstring(port, length) + L"/radio/icy.mp3";
@@ -93,9 +94,10 @@ int wmain() {
     const double playing = ProcessorSeconds() - playingBefore;
     engine.Stop();
     const auto perSecond = [](double seconds) { return 1000 * seconds / kPlaySeconds; };
-    std::printf("processor time per second: %.2f ms playing, %.2f ms idle; the engine's share "
-                "%.2f%% of one core (%u s each)\n",
-                perSecond(playing), perSecond(idle), perSecond(playing - idle) / 10,
-                unsigned(kPlaySeconds));
+    std::printf(
+        "processor time per second: %.2f ms playing, %.2f ms idle; the engine's share "
+        "%.2f%% of one core (%u s each)\n",
+        perSecond(playing), perSecond(idle), perSecond(playing - idle) / 10,
+        unsigned(kPlaySeconds));
     return 0;
 }

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 #include <cmath>
 #include <functional>
@@ -46,7 +46,8 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     while (!done()) {
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 50)),
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 50)),
                                   QS_ALLINPUT);
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
@@ -101,11 +102,11 @@ TEST_F(RadioEngineTest, PlaysAnIcyStreamAloudAndFollowsItsTitle) {
     engine_.SetVolume(100);
     engine_.SetUrl(SiteUrl() + L"radio/icy.mp3");
     ASSERT_TRUE(WaitForPlaying());
-    EXPECT_EQ(events_.openStates, (std::vector<int>{MediaOpenState::kLocating,
-                                                    MediaOpenState::kConnecting,
-                                                    MediaOpenState::kOpening}));
-    EXPECT_EQ(events_.playStates, (std::vector<int>{MediaPlayState::kBuffering,
-                                                    MediaPlayState::kPlaying}));
+    EXPECT_EQ(events_.openStates,
+              (std::vector<int>{MediaOpenState::kLocating, MediaOpenState::kConnecting,
+                                MediaOpenState::kOpening}));
+    EXPECT_EQ(events_.playStates,
+              (std::vector<int>{MediaPlayState::kBuffering, MediaPlayState::kPlaying}));
     EXPECT_GT(MonitorLoudness(1500), 300.0) << "nothing is heard on the null sink's monitor";
 
     EXPECT_TRUE(PumpUntil([&] { return events_.titles.size() >= 2; }, 15000));
@@ -134,7 +135,8 @@ TEST_F(RadioEngineTest, ADroppedStreamComesBackByItself) {
     ASSERT_TRUE(PumpUntil([&] { return events_.lastPlaying > dropped; }, 10000));
     EXPECT_LE(events_.lastPlaying - dropped, 5000u);
     EXPECT_EQ(std::count(events_.openStates.begin(), events_.openStates.end(),
-                         MediaOpenState::kConnecting), 1)
+                         MediaOpenState::kConnecting),
+              1)
         << "a reconnect shows \"Reconnecting...\", not the open states";
 }
 
