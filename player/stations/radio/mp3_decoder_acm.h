@@ -5,9 +5,10 @@
 
 #include "mp3_frame.h"
 
+#include <windows.h>
+// after windows.h, which they build on
 #include <mmreg.h>
 #include <msacm.h>
-#include <windows.h>
 
 #include <cstdint>
 #include <string>

@@ -3,8 +3,9 @@
 // ring of buffers the device plays in turn. Playback starts once a few
 // buffers are queued, so a slow network read does not stutter at once.
 
-#include <mmsystem.h>
 #include <windows.h>
+// after windows.h, which it builds on
+#include <mmsystem.h>
 
 #include <array>
 #include <cstdint>

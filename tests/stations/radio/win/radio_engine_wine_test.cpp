@@ -8,8 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include <mmsystem.h>
 #include <windows.h>
+// after windows.h, which it builds on
+#include <mmsystem.h>
 
 #include <cmath>
 #include <functional>
