@@ -5,6 +5,7 @@
 #include <wininet.h>
 
 #include <algorithm>
+#include <cctype>
 #include <optional>
 
 namespace {
@@ -31,6 +32,17 @@ std::string RawHead(HINTERNET request) {
         return {};
     head.resize(size);
     return head;
+}
+
+// True when the bytes begin as a head does: a status line of a radio server,
+// or a header's name and its colon.
+bool StartsLikeHead(std::string_view bytes) {
+    if (bytes.starts_with("ICY ")) return true;
+    const std::size_t colon = bytes.find(':');
+    if (colon == 0 || colon == std::string_view::npos) return false;
+    return std::all_of(bytes.begin(), bytes.begin() + colon, [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '-';
+    });
 }
 
 }  // namespace
@@ -92,7 +104,7 @@ bool StreamConnection::ReadHead() {
             return true;
         }
         // Audio from the first byte: the head WinInet read was all there is.
-        if (!unread_.starts_with("ICY") && unread_.find(':') == std::string::npos) break;
+        if (!StartsLikeHead(unread_)) break;
     }
     answer_ = ReadStreamAnswerHead(RawHead(request_.Get())).value_or(StreamAnswer{});
     if (answer_.status == 0) answer_.status = 200;  // WinInet had the request answered
