@@ -20,6 +20,16 @@ For failure tests, a path prefix changes how the files under it are answered:
 
 A stalled connection is held until the client gives up or --stall-limit
 seconds have passed.
+
+Radio streams, endless MP3 with ICY metadata (see radio_stream.py), end after
+--stream-limit seconds at the latest:
+
+    /radio/live.mp3     an HTTP/1.0 answer with the icy- headers
+    /radio/icy.mp3      the same stream after an "ICY 200 OK" status line
+    /drop/N/radio/...   the stream, dropped after N seconds
+    /freeze/N/radio/... the stream, which stops after N seconds but keeps its
+                        connection open (until --stall-limit)
+    /radio/live.pls, /radio/live.m3u   playlists naming both streams
 """
 
 import argparse
@@ -32,8 +42,11 @@ import threading
 import time
 import urllib.parse
 
+import radio_stream
+
 ROOT = pathlib.Path(__file__).resolve().parent / "public"
-TEMPLATED = {".xml", ".html", ".php"}
+TEMPLATED = {".xml", ".html", ".php", ".pls", ".m3u"}
+RADIO_STATUS_LINES = {"radio/live.mp3": None, "radio/icy.mp3": b"ICY 200 OK"}
 
 
 def content_type(path, body):
@@ -59,6 +72,12 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return self.send_error_page(int(fault[1]), send_body)
         if fault and fault[0] == "stall":
             return self.stall()
+        if path in RADIO_STATUS_LINES:
+            end_after = float(fault[1]) if fault and fault[0] in ("drop", "freeze") else None
+            self.send_radio(RADIO_STATUS_LINES[path], end_after, send_body)
+            if fault and fault[0] == "freeze":
+                self.stall()
+            return
         file = self.resolve(path)
         if file is None:
             return self.send_error_page(404, send_body)
@@ -88,6 +107,8 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             code = int(parts[1])
             if 200 <= code <= 599:
                 return ("status", parts[1]), "/".join(parts[2:])
+        if len(parts) >= 2 and parts[0] in ("drop", "freeze") and parts[1].isdigit():
+            return (parts[0], parts[1]), "/".join(parts[2:])
         if parts and parts[0] in ("close-early", "stall", "stall-body"):
             return (parts[0],), "/".join(parts[1:])
         return None, "/".join(parts)
@@ -105,6 +126,33 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         except (OSError, ValueError):  # names the file system refuses
             return None
         return candidate
+
+    def send_radio(self, icy_status_line, end_after, send_body):
+        with_metadata = self.headers.get("Icy-MetaData", "").strip() == "1"
+        headers = [("Content-Type", "audio/mpeg"), ("icy-name", "Velmora Live"),
+                   ("Cache-Control", "no-cache")]
+        if with_metadata:
+            headers.append(("icy-metaint", str(radio_stream.METAINT)))
+        if icy_status_line:
+            # Old radio servers answer with their own status line, which
+            # HTTP libraries do not know.
+            lines = [icy_status_line] + [("%s: %s" % h).encode("ascii") for h in headers]
+            self.wfile.write(b"\r\n".join(lines) + b"\r\n\r\n")
+        else:
+            self.send_response(200)
+            for name, value in headers:
+                self.send_header(name, value)
+            self.end_headers()
+        if not send_body:
+            return
+        limit = self.server.stream_limit if end_after is None else end_after
+        stream = radio_stream.RadioStream(self.server.radio_frames, with_metadata)
+        try:
+            stream.write(self.wfile, limit, self.server.stopping)
+            self.wfile.flush()
+        except (BrokenPipeError, ConnectionResetError):
+            pass
+        self.close_connection = True
 
     def base_url(self):
         return "http://127.0.0.1:%d/" % self.server.server_address[1]
@@ -140,9 +188,11 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
 class SiteServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, stall_limit, verbose):
+    def __init__(self, port, stall_limit, stream_limit, verbose):
         super().__init__(("127.0.0.1", port), SiteHandler)
         self.stall_limit = stall_limit
+        self.stream_limit = stream_limit
+        self.radio_frames = radio_stream.load_frames(ROOT / "streams")
         self.verbose = verbose
         self.stopping = threading.Event()
 
@@ -152,10 +202,12 @@ def main():
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
     parser.add_argument("--stall-limit", type=float, default=120.0)
+    parser.add_argument("--stream-limit", type=float, default=900.0)
     parser.add_argument("--verbose", action="store_true")
     options = parser.parse_args()
 
-    server = SiteServer(options.port, options.stall_limit, options.verbose)
+    server = SiteServer(options.port, options.stall_limit, options.stream_limit,
+                        options.verbose)
     port = server.server_address[1]
     if options.port_file:
         # Written whole under another name first: a reader never sees half.

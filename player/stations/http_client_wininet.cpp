@@ -1,6 +1,7 @@
 #include "http_client_wininet.h"
 
 #include "internet_handle.h"
+#include "web_url_wininet.h"
 
 #include <wininet.h>
 
@@ -49,36 +50,6 @@ void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
     SetOption(handle, INTERNET_OPTION_RECEIVE_TIMEOUT, timeoutMs);
 }
 
-struct UrlParts {
-    std::wstring host;
-    INTERNET_PORT port = 0;
-    std::wstring object;  // path and query
-    bool secure = false;
-};
-
-std::optional<UrlParts> SplitUrl(const std::wstring& url) {
-    URL_COMPONENTSW components{};
-    components.dwStructSize = sizeof(components);
-    components.dwHostNameLength = 1;  // non-zero: point into `url`
-    components.dwUrlPathLength = 1;
-    components.dwExtraInfoLength = 1;
-    if (!InternetCrackUrlW(url.c_str(), static_cast<DWORD>(url.size()), 0, &components))
-        return std::nullopt;
-    if (components.nScheme != INTERNET_SCHEME_HTTP && components.nScheme != INTERNET_SCHEME_HTTPS) {
-        SetLastError(ERROR_INTERNET_UNRECOGNIZED_SCHEME);
-        return std::nullopt;
-    }
-    UrlParts parts;
-    parts.host.assign(components.lpszHostName, components.dwHostNameLength);
-    parts.port = components.nPort;
-    parts.object.assign(components.lpszUrlPath, components.dwUrlPathLength);
-    if (components.lpszExtraInfo)
-        parts.object.append(components.lpszExtraInfo, components.dwExtraInfoLength);
-    if (parts.object.empty()) parts.object = L"/";
-    parts.secure = components.nScheme == INTERNET_SCHEME_HTTPS;
-    return parts;
-}
-
 }  // namespace
 
 HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
@@ -88,7 +59,7 @@ HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
         transfer.error = LastErrorText();
         return transfer;
     };
-    auto parts = SplitUrl(url);
+    auto parts = SplitWebUrl(url);
     if (!parts) return fail();
     InternetHandle session(
         InternetOpenW(kAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));

@@ -28,6 +28,11 @@ public:
     virtual void OnOpenStateChange(int state) = 0;
     virtual void OnPlayStateChange(int state) = 0;
     virtual void OnEndOfStream() = 0;
+    // Internet radio tells more than the control does: the title the station
+    // announces in its stream, and that a dropped stream is being
+    // reconnected (the play states follow once it plays again).
+    virtual void OnStreamTitle(const std::wstring& title) { static_cast<void>(title); }
+    virtual void OnReconnecting() {}
 
 protected:
     ~MediaPlayerEvents() = default;

@@ -88,7 +88,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListAfterDirectoryReady) {
     ASSERT_TRUE(runner.Start(window.Get(), false));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 1u);
     const std::vector<StationInfo> stations = runner.TakeStations();
-    ASSERT_EQ(stations.size(), 25u);
+    ASSERT_EQ(stations.size(), 27u);
     EXPECT_EQ(stations.back().name, L"Polder Pop");
     EXPECT_TRUE(Win32DataFiles().Exists(folder.Path() + L"Flags\\pl.bmp"));
 
@@ -97,7 +97,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListAfterDirectoryReady) {
     DirectoryRefreshRunner broken({folder.Path(), NothingListensUrl()});
     ASSERT_TRUE(broken.Start(window.Get(), true));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
-    EXPECT_EQ(broken.TakeStations().size(), 25u);
+    EXPECT_EQ(broken.TakeStations().size(), 27u);
     registry.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey);
 }
 

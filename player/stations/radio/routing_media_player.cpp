@@ -1,0 +1,32 @@
+#include "routing_media_player.h"
+
+#include "web_address.h"
+
+RoutingMediaPlayer::RoutingMediaPlayer(std::unique_ptr<MediaPlayer> control,
+                                       MediaPlayerEvents& events)
+    : control_(std::move(control)),
+      engine_(events, [this](const std::wstring& url) { HandOverToControl(url); }) {
+    engine_.SetVolume(control_->Volume());
+}
+
+MediaPlayer& RoutingMediaPlayer::Active() {
+    if (engineHasIt_) return engine_;
+    return *control_;
+}
+
+void RoutingMediaPlayer::SetUrl(const std::wstring& url) {
+    url_ = url;
+    Active().SetUrl(L"");
+    engineHasIt_ = IsWebAddress(url);
+    Active().SetUrl(url);
+}
+
+void RoutingMediaPlayer::SetVolume(int volume) {
+    control_->SetVolume(volume);
+    engine_.SetVolume(volume);
+}
+
+void RoutingMediaPlayer::HandOverToControl(const std::wstring& url) {
+    engineHasIt_ = false;
+    control_->SetUrl(url);
+}
