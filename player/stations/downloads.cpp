@@ -1,7 +1,7 @@
 #include "downloads.h"
 
 #include "ansi_text.h"
-#include "text_case.h"
+#include "web_address.h"
 
 #include <cstdint>
 
@@ -22,12 +22,6 @@ std::wstring RefusalOf(const HttpTransfer& transfer, std::uint64_t received) {
         return L"The connection closed after " + std::to_wstring(received) + L" of " +
                std::to_wstring(*transfer.announcedLength) + L" bytes";
     return {};
-}
-
-// Addresses come from the network; only the web is fetched, never local
-// files or other schemes the system would open.
-bool IsWebUrl(std::wstring_view url) {
-    return StartsWithIgnoringCase(url, L"http://") || StartsWithIgnoringCase(url, L"https://");
 }
 
 std::wstring NotWebError(const std::wstring& url) {
