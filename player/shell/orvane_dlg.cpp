@@ -25,6 +25,9 @@ constexpr UINT kNowPlayingPeriodMs = 50000;
 constexpr DWORD kNowPlayingWaitMs = 10000;
 constexpr UINT kRecordingBlinkMs = 500;
 
+// Posted to itself when the window first shows.
+constexpr UINT kFinishStart = WM_APP + 1;
+
 // The controls that the layouts show and hide. The banner's place stays
 // empty until the banner control is there.
 constexpr int kLayoutControls[] = {
@@ -69,9 +72,7 @@ bool COrvaneDlg::OnInitDialog() {
     SilenceNavigationSound(registry_);
     SetUpControls();
     ShowCurrentLink();
-    if (speakerMute_.Open(hwnd_)) ShowMuteState();
     RemoveAutostartValue(registry_);
-    if (player_.Create(Item(IDC_MEDIA_PLAYER), playback_)) volume_.SetPosition(player_.Volume());
     SetText(kMainWindowTitle);
     // The hidden check box mirrors "Play"; checked stands for 0.
     CheckDlgButton(hwnd_, IDC_PLAY_ON_START,
@@ -81,12 +82,19 @@ bool COrvaneDlg::OnInitDialog() {
     StartTimer(kNowPlayingTimer, kNowPlayingPeriodMs);
     StartTimer(kRepaintTimer, 1);
     MoveToTopRight();
-    tray_.Add(hwnd_);
     WriteRadioDirectoryAndTickerUrl(registry_, GetAppFolder(), SiteBaseUrl(registry_));
     search_.Send(EM_SETSEL, 0, -1);
     search_.Send(EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Type in search word"));
     EnsurePane(PaneKind::Scheduler);  // scheduled recordings run while it is hidden
     return true;
+}
+
+// The mixer, the media player control and the tray take a good part of a
+// second to load under some systems; the window is on the screen first.
+void COrvaneDlg::FinishStart() {
+    if (speakerMute_.Open(hwnd_)) ShowMuteState();
+    if (player_.Create(Item(IDC_MEDIA_PLAYER), playback_)) volume_.SetPosition(player_.Volume());
+    tray_.Add(hwnd_);
 }
 
 void COrvaneDlg::SetUpControls() {
@@ -208,6 +216,9 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
     case WM_DESTROY:
         Shutdown();
         break;
+    case kFinishStart:
+        FinishStart();
+        return 0;
     case WM_DIRECTORY_READY:
         OnDirectoryReady(lParam);
         return 0;
@@ -255,6 +266,10 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
         // However the window comes back from the tray (a tray click, its
         // menu, a second start), it comes back at its place.
         if (wParam && layout_ == MainLayout::Full) MoveToTopRight();
+        if (wParam && !started_) {
+            started_ = true;
+            Post(kFinishStart);
+        }
         break;
     }
     return CBitmapDialog::OnMessage(message, wParam, lParam);

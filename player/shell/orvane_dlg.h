@@ -53,6 +53,7 @@ private:
     void StartNowPlayingFetch() override;
     void StopPlayIndicator() override;
 
+    void FinishStart();
     void SetUpControls();
     void SetUpButton(CButtonST& button, int id, UINT image);
     void ApplyLayout();
@@ -108,6 +109,7 @@ private:
     MainLayout layout_ = MainLayout::Full;
     bool wideStatus_ = false;
     bool iconLit_ = false;
+    bool started_ = false;  // the start finished once the window showed
 
     std::array<std::unique_ptr<DockedPane>, 6> panes_;
     std::vector<PaneKind> hiddenByCompact_;  // shown again when the full layout returns
