@@ -35,17 +35,7 @@ finish() {
 }
 trap finish EXIT
 
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-    if "${@:2}"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1 (${*:2})"
-        failures=$((failures + 1))
-    fi
-}
-same() { [ "$1" = "$2" ]; }
-differ() { [ "$1" != "$2" ]; }
+. "$root/tests/support/screen_checks.sh"
 # Through a file, not a pipe: the player the probe starts inherits its output
 # and would hold a pipe open for as long as it runs.
 probe() {

@@ -27,15 +27,7 @@ finish() {
 }
 trap finish EXIT
 
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-    if "${@:2}"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../../support/screen_checks.sh"
 
 window_named() {
     local id
@@ -52,8 +44,6 @@ pixel() {  # pixel FILE X Y -> r,g,b
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:
 }
 screen_pixel() { pixel "$shots/$1.png" "$2" "$3"; }
-same() { [ "$1" = "$2" ]; }
-differ() { [ "$1" != "$2" ]; }
 
 buttons=$(window_named "Skin gallery buttons") || { echo "FAILED: the gallery did not open"; exit 1; }
 window_named "Skin gallery main" >/dev/null
