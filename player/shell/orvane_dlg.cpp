@@ -1,45 +1,524 @@
 #include "orvane_dlg.h"
 
 #include "app_folder.h"
+#include "link_command.h"
 #include "orvane_app.h"
+#include "player_messages.h"
 #include "player_settings.h"
+#include "queued_recording.h"
 #include "resource.h"
+#include "shell_open.h"
 #include "site_urls.h"
+#include "skin_ids.h"
 
-COrvaneDlg::COrvaneDlg() : CBitmapDialog(IDD_ORVANE_DIALOG, nullptr) {
-    SetKeyColour(RGB(255, 0, 255));
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace {
+
+constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+
+constexpr UINT_PTR kNowPlayingTimer = 1001;
+constexpr UINT_PTR kRepaintTimer = 1003;
+constexpr UINT_PTR kMarqueeTimer = 1005;
+constexpr UINT_PTR kRecordingBlinkTimer = 3331;
+constexpr UINT kNowPlayingPeriodMs = 50000;
+constexpr DWORD kNowPlayingWaitMs = 10000;
+constexpr UINT kRecordingBlinkMs = 500;
+
+// Posted to itself when the window first shows.
+constexpr UINT kFinishStart = WM_APP + 1;
+
+// The controls that the layouts show and hide. The banner's place stays
+// empty until the banner control is there.
+constexpr int kLayoutControls[] = {
+    IDC_COMPACT, IDC_HIDE,      IDC_SWITCH_OFF, IDC_SEARCH,    IDC_GO,
+    IDC_LINKS,   IDC_LINKS_SPIN, IDC_STATION,   IDC_RECORDER,  IDC_FAVORITES,
+    IDC_SCHEDULER, IDC_STATUS,  IDC_STOP,       IDC_PLAY,      IDC_MUTE,
+    IDC_VOLUME,
+};
+
+// Hide and switch off put these away with the main window; info and search
+// stay as they are.
+constexpr PaneKind kPanesHiddenWithWindow[] = {PaneKind::StationBrowser, PaneKind::Recorder,
+                                               PaneKind::Favorites, PaneKind::Scheduler};
+
+RECT ToRect(const PixelRect& place) { return {place.left, place.top, place.right, place.bottom}; }
+PixelRect ToPixelRect(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+
+HFONT MakeArial(int height, int width) {
+    return CreateFontW(height, width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_SWISS, L"Arial");
+}
+
+void SetBigIcon(HWND window, UINT iconId) {
+    auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId),
+                                              IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+}  // namespace
+
+COrvaneDlg::COrvaneDlg()
+    : CBitmapDialog(IDD_ORVANE_DIALOG, nullptr),
+      refresh_(DirectoryPlace{GetAppFolder(), SiteBaseUrl(registry_)}) {
+    SetKeyColour(kKeyColour);
+    SetShaped(true);
     transparentStatics = false;
 }
 
-std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
-        End(IDCANCEL);
-        return 0;
-    }
-    return CBitmapDialog::OnMessage(message, wParam, lParam);
-}
-
 bool COrvaneDlg::OnInitDialog() {
+    CBitmapDialog::OnInitDialog();
     SilenceNavigationSound(registry_);
+    SetUpControls();
+    ShowCurrentLink();
     RemoveAutostartValue(registry_);
     SetText(kMainWindowTitle);
     // The hidden check box mirrors "Play"; checked stands for 0.
     CheckDlgButton(hwnd_, IDC_PLAY_ON_START,
                    ReadPlaySetting(registry_) ? BST_UNCHECKED : BST_CHECKED);
+    refresh_.Start(hwnd_, false);
+    SetBigIcon(hwnd_, IDI_PLAYER);
+    StartTimer(kNowPlayingTimer, kNowPlayingPeriodMs);
+    StartTimer(kRepaintTimer, 1);
     MoveToTopRight();
     WriteRadioDirectoryAndTickerUrl(registry_, GetAppFolder(), SiteBaseUrl(registry_));
+    search_.Send(EM_SETSEL, 0, -1);
+    search_.Send(EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Type in search word"));
+    EnsurePane(PaneKind::Scheduler);  // scheduled recordings run while it is hidden
     return true;
 }
 
-bool COrvaneDlg::OnCommand(int id, int notifyCode) {
-    if (id == IDC_PLAY_ON_START && notifyCode == BN_CLICKED) {
-        StorePlaySetting(registry_, IsDlgButtonChecked(hwnd_, IDC_PLAY_ON_START) ? 0 : 1);
+// The mixer, the media player control and the tray take a good part of a
+// second to load under some systems; the window is on the screen first.
+void COrvaneDlg::FinishStart() {
+    if (speakerMute_.Open(hwnd_)) ShowMuteState();
+    if (player_.Create(Item(IDC_MEDIA_PLAYER), playback_)) volume_.SetPosition(player_.Volume());
+    tray_.Add(hwnd_);
+}
+
+void COrvaneDlg::SetUpControls() {
+    Resize(kFullWidth, kFullHeight);
+    SetBackground(IDB_MAIN_FULL);
+    SetDragRegion(IDB_MAIN_DRAG);
+
+    SetUpButton(compact_, IDC_COMPACT, IDB_COMPACT);
+    SetUpButton(hide_, IDC_HIDE, IDB_HIDE);
+    SetUpButton(switchOff_, IDC_SWITCH_OFF, IDB_SWITCH_OFF);
+    SetUpButton(stop_, IDC_STOP, IDB_STOP);
+    SetUpButton(play_, IDC_PLAY, IDB_PLAY);
+    SetUpButton(mute_, IDC_MUTE, IDB_MUTE_OFF);
+    SetUpButton(recorder_, IDC_RECORDER, IDB_RECORDER_BUTTON);
+    SetUpButton(favorites_, IDC_FAVORITES, IDB_FAVORITES_BUTTON);
+    SetUpButton(scheduler_, IDC_SCHEDULER, IDB_SCHEDULER_BUTTON);
+    SetUpButton(station_, IDC_STATION, IDB_STATION);
+    mute_.SetTooltipText(L"Mute");
+    stationFont_.Reset(MakeArial(14, 5));
+    station_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(stationFont_.Get()), TRUE);
+
+    AttachControl(volume_, IDC_VOLUME);
+    volume_.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    volume_.SetSkin(IDB_SLIDER_FULL, IDB_SLIDER_THUMB);
+    volume_.SetTipFlags(kTipShowValue | kTipFollowThumb);
+
+    AttachControl(status_, IDC_STATUS);
+    status_.SetLinkFontSize(13, 4);
+    status_.SetHandOverText(false);
+    status_.SetUnderline(false);
+    status_.SetLinkTextColour(RGB(0, 0, 0));
+
+    AttachControl(go_, IDC_GO);
+    go_.SetLinkFontSize(14, 5);
+    go_.SetBold(true);
+    go_.SetUnderline(false);
+    go_.SetLinkTextColour(RGB(0, 0, 160));
+
+    AttachControl(search_, IDC_SEARCH);
+    AttachControl(links_, IDC_LINKS);
+    PlaceControl(IDC_BANNER);
+    ApplyLayout();
+}
+
+void COrvaneDlg::SetUpButton(CButtonST& button, int id, UINT image) {
+    AttachControl(button, id);
+    button.SetImages(image, kKeyColour);
+    button.SetDrawBorder(false);
+    button.SetTransparentDrawing();
+}
+
+void COrvaneDlg::PlaceControl(int id) const {
+    const std::optional<PixelRect> place = MainControlPlace(id, layout_, wideStatus_);
+    if (!place) {
+        ShowWindow(Item(id), SW_HIDE);
+        return;
     }
-    // Enter and Escape do not close the player; only closing the window does.
-    return true;
+    MoveWindow(Item(id), place->left, place->top, place->Width(), place->Height(), TRUE);
+}
+
+void COrvaneDlg::ApplyLayout() {
+    for (int id : kLayoutControls) {
+        PlaceControl(id);
+        if (MainControlPlace(id, layout_, false)) ShowWindow(Item(id), SW_SHOW);
+    }
+    const bool full = layout_ == MainLayout::Full;
+    compact_.SetImages(full ? IDB_COMPACT : IDB_FULL, kKeyColour);
+    volume_.SetSkin(full ? IDB_SLIDER_FULL : IDB_SLIDER_COMPACT, IDB_SLIDER_THUMB);
+    // The buttons draw over the picture behind them, which has just changed.
+    for (CButtonST* button : {&compact_, &hide_, &stop_, &play_, &mute_}) {
+        button->SetTransparentDrawing();
+    }
+    Invalidate();
+}
+
+// The compact bar hides the panes and the full window brings back exactly
+// those that were open.
+void COrvaneDlg::SwitchLayout() {
+    if (layout_ == MainLayout::Full) {
+        hiddenByCompact_.clear();
+        for (size_t kind = 0; kind < panes_.size(); ++kind) {
+            if (!IsPaneVisible(static_cast<PaneKind>(kind))) continue;
+            hiddenByCompact_.push_back(static_cast<PaneKind>(kind));
+            HidePane(static_cast<PaneKind>(kind));
+        }
+        layout_ = MainLayout::Compact;
+        wideStatus_ = false;
+        Resize(kCompactWidth, kCompactHeight);
+        SetBackground(IDB_MAIN_COMPACT);
+        MoveTo((GetSystemMetrics(SM_CXSCREEN) - kCompactWidth) / 2, 2);
+    } else {
+        layout_ = MainLayout::Full;
+        Resize(kFullWidth, kFullHeight);
+        SetBackground(IDB_MAIN_FULL);
+        MoveToTopRight();
+    }
+    ApplyLayout();
+    if (layout_ == MainLayout::Full) {
+        for (PaneKind kind : std::exchange(hiddenByCompact_, {})) ShowPane(kind);
+    }
+    // Once the layout has changed, the whole window is a handle to drag by.
+    dragAnywhere = true;
 }
 
 void COrvaneDlg::MoveToTopRight() const {
     const RECT client = ClientRect();
     MoveTo(GetSystemMetrics(SM_CXSCREEN) - client.right - 2, 2);
+}
+
+std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        End(IDCANCEL);
+        return 0;
+    case WM_QUERYENDSESSION:
+        // The default answer lets the session end; the player closes first.
+        End(IDCANCEL);
+        return TRUE;
+    case WM_DESTROY:
+        Shutdown();
+        break;
+    case kFinishStart:
+        FinishStart();
+        return 0;
+    case WM_DIRECTORY_READY:
+        OnDirectoryReady(lParam);
+        return 0;
+    case WM_NOWPLAYING_READY:
+        // The fetch stored its title before it posted, and the newest fetch
+        // may still be reading another page: nothing to wait for here.
+        playback_.OnNowPlayingReady(wParam == 1);
+        return 0;
+    case WM_RUN_LINK:
+        RunLink();
+        return 0;
+    case WM_TRAY_NOTIFY:
+        OnTrayNotify(lParam);
+        return 0;
+    case WM_SCHEDULED_RECORDING:
+        OnScheduledRecording(wParam, lParam);
+        return 0;
+    case WM_BROWSER_PANE_MOVED:
+        if (IsPaneVisible(PaneKind::Favorites)) ShowPane(PaneKind::Favorites);
+        return 0;
+    case WM_RECORDER_PANE_MOVED:
+        if (IsPaneVisible(PaneKind::Scheduler)) ShowPane(PaneKind::Scheduler);
+        return 0;
+    case WM_OPEN_STATION_BROWSER:
+        if (IsWindowEnabled(station_)) TogglePane(PaneKind::StationBrowser);
+        return 0;
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == volume_.Hwnd()) OnVolumeScroll();
+        return 0;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.idFrom == IDC_LINKS_SPIN && header.code == UDN_DELTAPOS) {
+            OnLinksSpin(reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+            return 0;
+        }
+        break;
+    }
+    case MM_MIXM_CONTROL_CHANGE:
+        if (IsVisible() && speakerMute_.IsMuteChange(wParam, lParam)) ShowMuteState();
+        return 0;
+    case WM_MOVE:
+        FollowMainWindow();
+        break;
+    case WM_SHOWWINDOW:
+        // However the window comes back from the tray (a tray click, its
+        // menu, a second start), it comes back at its place.
+        if (wParam && layout_ == MainLayout::Full) MoveToTopRight();
+        if (wParam && !started_) {
+            started_ = true;
+            Post(kFinishStart);
+        }
+        break;
+    }
+    return CBitmapDialog::OnMessage(message, wParam, lParam);
+}
+
+bool COrvaneDlg::OnCommand(int id, int notifyCode) {
+    if (notifyCode != BN_CLICKED) return true;
+    switch (id) {
+    case IDC_PLAY_ON_START:
+        StorePlaySetting(registry_, IsDlgButtonChecked(hwnd_, IDC_PLAY_ON_START) ? 0 : 1);
+        break;
+    case IDC_SWITCH_OFF:
+        playback_.Stop();
+        HideToTray();
+        break;
+    case IDC_HIDE: HideToTray(); break;
+    case IDC_COMPACT: SwitchLayout(); break;
+    case IDC_STOP: playback_.Stop(); break;
+    case IDC_PLAY: playback_.PlayAgain(); break;
+    case IDC_MUTE: ToggleMute(); break;
+    case IDC_STATION: TogglePane(PaneKind::StationBrowser); break;
+    case IDC_RECORDER: TogglePane(PaneKind::Recorder); break;
+    case IDC_FAVORITES: TogglePane(PaneKind::Favorites); break;
+    case IDC_SCHEDULER: TogglePane(PaneKind::Scheduler); break;
+    case ID_TRAY_OPEN:
+        Show(SW_SHOW);
+        Show(SW_RESTORE);
+        break;
+    case ID_TRAY_CLOSE: End(IDCANCEL); break;
+    }
+    // Enter and Escape do not close the player; only closing the window does.
+    return true;
+}
+
+void COrvaneDlg::OnTimer(UINT_PTR id) {
+    switch (id) {
+    case kNowPlayingTimer:
+        // None runs before the first station was chosen.
+        if (playback_.HasStation() && nowPlayingFetcher_.Wait(kNowPlayingWaitMs))
+            nowPlayingFetcher_.Start(hwnd_);
+        break;
+    case kRepaintTimer:
+        StopTimer(kRepaintTimer);
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
+    case kMarqueeTimer: playback_.OnMarqueeTimer(); break;
+    case kRecordingBlinkTimer:
+        iconLit_ = !iconLit_;
+        SetBigIcon(hwnd_, iconLit_ ? IDI_RECORDING : IDI_PLAYER);
+        recorder_.SetImages(iconLit_ ? IDB_RECORDER_BUTTON_LIT : IDB_RECORDER_BUTTON, kKeyColour);
+        break;
+    }
+}
+
+void COrvaneDlg::NotifyRecordingState(bool recording) {
+    if (recording) {
+        StartTimer(kRecordingBlinkTimer, kRecordingBlinkMs);
+        return;
+    }
+    StopTimer(kRecordingBlinkTimer);
+    iconLit_ = false;
+    SetBigIcon(hwnd_, IDI_PLAYER);
+    recorder_.SetImages(IDB_RECORDER_BUTTON, kKeyColour);
+}
+
+void COrvaneDlg::ShowStatus(const std::wstring& text, bool wide) {
+    if (wide != wideStatus_) {
+        wideStatus_ = wide;
+        PlaceControl(IDC_STATUS);
+    }
+    status_.SetLinkText(text.c_str());
+}
+
+void COrvaneDlg::ShowStation(const StationInfo& station) {
+    station_.SetText(station.name.c_str());
+    station_.Invalidate();
+    for (const auto& pane : panes_) {
+        if (pane) pane->OnStationChanged(station);
+    }
+}
+
+void COrvaneDlg::StartMarqueeTimer(unsigned periodMs) { StartTimer(kMarqueeTimer, periodMs); }
+
+void COrvaneDlg::StopMarqueeTimer() { StopTimer(kMarqueeTimer); }
+
+void COrvaneDlg::StartNowPlayingFetch() { nowPlayingFetcher_.Start(hwnd_); }
+
+void COrvaneDlg::StopPlayIndicator() {
+    if (DockedPane* recorder = Pane(PaneKind::Recorder)) recorder->OnRecordingPlaybackStopped();
+}
+
+void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
+    if (refresh_.TakeStations(refresh, stations_) == DirectoryHandover::Stale) return;
+    LoadLinks(linksList_, GetAppFolder() + kLinksFile);
+    ShowCurrentLink();
+    for (const auto& pane : panes_) {
+        if (pane) pane->SetStations(stations_);
+    }
+    const std::wstring name = playback_.GetCurrentStation().name;
+    station_.SetText(name.empty() ? L"Select radio station" : name.c_str());
+    EnableWindow(station_, TRUE);
+}
+
+// "::Update::" while a refresh runs does nothing.
+void COrvaneDlg::StartForcedRefresh() {
+    if (refresh_.IsRunning()) return;
+    station_.SetText(L"Initialization");
+    EnableWindow(station_, FALSE);
+    refresh_.Start(hwnd_, true);
+}
+
+void COrvaneDlg::RunLink() {
+    if (linksList_.current >= linksList_.entries.size()) return;
+    const std::wstring& target = linksList_.entries[linksList_.current].target;
+    switch (MatchLinkCommand(target)) {
+    case LinkCommand::Favorites: TogglePane(PaneKind::Favorites); break;
+    case LinkCommand::Info: TogglePane(PaneKind::Info); break;
+    case LinkCommand::Search: TogglePane(PaneKind::Search); break;
+    case LinkCommand::Timer: TogglePane(PaneKind::Scheduler); break;
+    case LinkCommand::Ticker: ticker_.Show(); break;
+    case LinkCommand::Update: StartForcedRefresh(); break;
+    case LinkCommand::OpenWebPage: OpenWebPage(hwnd_, target); break;
+    case LinkCommand::Ignore: break;
+    }
+}
+
+void COrvaneDlg::ShowCurrentLink() const {
+    if (linksList_.current < linksList_.entries.size())
+        links_.SetText(linksList_.entries[linksList_.current].title.c_str());
+}
+
+void COrvaneDlg::OnLinksSpin(int step) {
+    if (StepLinks(linksList_, step)) ShowCurrentLink();
+}
+
+void COrvaneDlg::OnTrayNotify(LPARAM mouseMessage) {
+    if (mouseMessage == WM_LBUTTONUP) {
+        if (IsVisible()) {
+            HideToTray();
+        } else {
+            BringBack();
+        }
+    } else if (mouseMessage == WM_RBUTTONUP) {
+        tray_.ShowMenu();
+    }
+}
+
+void COrvaneDlg::BringBack() {
+    SetForegroundWindow(hwnd_);
+    Show(SW_SHOW);
+    Show(SW_RESTORE);
+}
+
+void COrvaneDlg::HideToTray() {
+    Show(SW_HIDE);
+    tray_.Add(hwnd_);
+    for (PaneKind kind : kPanesHiddenWithWindow) HidePane(kind);
+}
+
+void COrvaneDlg::OnVolumeScroll() {
+    playback_.OnVolumeSlider(static_cast<int>(volume_.Send(TBM_GETPOS)));
+}
+
+void COrvaneDlg::ToggleMute() {
+    const std::optional<bool> muted = speakerMute_.IsMuted();
+    if (muted && speakerMute_.SetMuted(!*muted)) ShowMuteState();
+}
+
+void COrvaneDlg::ShowMuteState() {
+    mute_.SetImages(speakerMute_.IsMuted().value_or(false) ? IDB_MUTE_ON : IDB_MUTE_OFF,
+                    kKeyColour);
+    mute_.Invalidate();
+}
+
+// The scheduler's item: the station of a recording that starts, or a stop.
+// Then the recorder, which does the recording, hears of it too.
+void COrvaneDlg::OnScheduledRecording(WPARAM item, LPARAM action) {
+    const auto* recording = reinterpret_cast<const QueuedRecording*>(item);
+    if (!recording) return;
+    DockedPane* recorder = EnsurePane(PaneKind::Recorder);
+    StationInfo station;
+    station.name = recording->station;
+    station.homepage = recording->homepage;
+    station.banner = recording->banner;
+    station.streamlink = recording->streamlink;
+    playback_.OnScheduledRecording(station, action == 1);
+    if (recorder) PostMessageW(recorder->PaneWindow(), WM_SCHEDULED_RECORDING, item, action);
+}
+
+DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
+    auto& pane = panes_[static_cast<size_t>(kind)];
+    if (!pane) pane = CreateDockedPane(kind, hwnd_);
+    return pane.get();
+}
+
+bool COrvaneDlg::IsPaneVisible(PaneKind kind) const {
+    const DockedPane* pane = Pane(kind);
+    return pane && IsWindowVisible(pane->PaneWindow());
+}
+
+void COrvaneDlg::TogglePane(PaneKind kind) {
+    if (!EnsurePane(kind)) return;
+    if (IsPaneVisible(kind)) {
+        HidePane(kind);
+    } else {
+        ShowPane(kind);
+    }
+}
+
+void COrvaneDlg::ShowPane(PaneKind kind) {
+    DockedPane* pane = EnsurePane(kind);
+    if (!pane) return;
+    const PaneSurroundings around{ToPixelRect(RectInParent()),
+                                  VisiblePaneRect(PaneKind::StationBrowser),
+                                  VisiblePaneRect(PaneKind::Recorder)};
+    const RECT place = ToRect(PlacePane(kind, pane->Size(), around));
+    SetWindowPos(pane->PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
+    if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
+}
+
+std::optional<PixelRect> COrvaneDlg::VisiblePaneRect(PaneKind kind) const {
+    if (!IsPaneVisible(kind)) return std::nullopt;
+    return ToPixelRect(Window(Pane(kind)->PaneWindow()).RectInParent());
+}
+
+void COrvaneDlg::HidePane(PaneKind kind) const {
+    const DockedPane* pane = Pane(kind);
+    if (!pane || !IsWindowVisible(pane->PaneWindow())) return;
+    ShowWindow(pane->PaneWindow(), SW_HIDE);
+    if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 0);
+    if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 0);
+}
+
+// In the full layout the station browser hangs below the window wherever it
+// is dragged, and the favourites below that.
+void COrvaneDlg::FollowMainWindow() {
+    if (!hwnd_ || WindowSize().cy <= kCompactHeightLimit) return;
+    for (PaneKind kind : {PaneKind::StationBrowser, PaneKind::Favorites}) {
+        if (IsPaneVisible(kind)) ShowPane(kind);
+    }
+}
+
+void COrvaneDlg::Shutdown() {
+    for (UINT_PTR timer : {kNowPlayingTimer, kRepaintTimer, kMarqueeTimer, kRecordingBlinkTimer})
+        StopTimer(timer);
+    player_.Close();
+    if (!speakerMute_.Close()) MessageBoxW(hwnd_, L"Error closing mixer!", L"", MB_ICONERROR);
+    tray_.Remove();
 }

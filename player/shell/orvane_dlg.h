@@ -1,22 +1,116 @@
 #pragma once
-// The player's main window.
+// The player's main window: the skinned player at the top-right corner of the
+// screen, in its full or compact layout, with the tray icon, the links field,
+// the volume and mute, and the panes around it. Playback itself is the
+// playback controller's; this window wires it to the controls.
 
+#include "adv_edit.h"
 #include "bitmap_dialog.h"
+#include "button_st.h"
+#include "directory_refresh_runner.h"
+#include "docked_pane.h"
+#include "fs_edit.h"
+#include "hyperlink_static.h"
+#include "links_list.h"
+#include "main_window_layout.h"
+#include "now_playing_fetcher.h"
+#include "playback_controller.h"
 #include "registry_win32.h"
+#include "speaker_mute.h"
+#include "ticker_host.h"
+#include "tray_icon.h"
+#include "wmp_player.h"
+#include "zip_slider_ctl.h"
 
 #include <windows.h>
 
-class COrvaneDlg : public CBitmapDialog {
+#include <array>
+#include <memory>
+#include <vector>
+
+class COrvaneDlg : public CBitmapDialog, private PlaybackView {
 public:
     COrvaneDlg();
+
+    // For the panes: play a station, and the station now current.
+    void SelectStation(const StationInfo& station) { playback_.SelectStation(station); }
+    StationInfo GetCurrentStation() const { return playback_.GetCurrentStation(); }
+    // For the recorder, after every start and stop of a recording.
+    void NotifyRecordingState(bool recording);
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
+    void OnTimer(UINT_PTR id) override;
 
 private:
+    // PlaybackView
+    void ShowStatus(const std::wstring& text, bool wide) override;
+    void ShowStation(const StationInfo& station) override;
+    void StartMarqueeTimer(unsigned periodMs) override;
+    void StopMarqueeTimer() override;
+    void StartNowPlayingFetch() override;
+    void StopPlayIndicator() override;
+
+    void FinishStart();
+    void SetUpControls();
+    void SetUpButton(CButtonST& button, int id, UINT image);
+    void ApplyLayout();
+    void PlaceControl(int id) const;
+    void SwitchLayout();
     void MoveToTopRight() const;
 
+    void OnDirectoryReady(LPARAM refresh);
+    void StartForcedRefresh();
+    void RunLink();
+    void ShowCurrentLink() const;
+    void OnLinksSpin(int step);
+    void OnTrayNotify(LPARAM mouseMessage);
+    void OnVolumeScroll();
+    void ToggleMute();
+    void ShowMuteState();
+    void OnScheduledRecording(WPARAM item, LPARAM action);
+    void HideToTray();
+    void BringBack();
+    void Shutdown();
+
+    DockedPane* Pane(PaneKind kind) const { return panes_[static_cast<size_t>(kind)].get(); }
+    DockedPane* EnsurePane(PaneKind kind);
+    bool IsPaneVisible(PaneKind kind) const;
+    std::optional<PixelRect> VisiblePaneRect(PaneKind kind) const;
+    void TogglePane(PaneKind kind);
+    void ShowPane(PaneKind kind);
+    void HidePane(PaneKind kind) const;
+    void FollowMainWindow();
+
     Win32Registry registry_;
+
+    CButtonST switchOff_, hide_, compact_, stop_, play_, mute_, recorder_, favorites_,
+        scheduler_, station_;
+    CZipSliderCtl volume_;
+    CHyperlinkStatic status_, go_;
+    CAdvEdit search_;
+    CFSEdit links_;
+    ScopedFont stationFont_;
+
+    CWMPPlayer player_;
+    std::shared_ptr<NowPlaying> nowPlaying_ = std::make_shared<NowPlaying>();
+    NowPlayingFetcher nowPlayingFetcher_{nowPlaying_};
+    PlaybackController playback_{player_, *this, nowPlaying_};
+    TickerHost ticker_;
+
+    DirectoryRefreshRunner refresh_;
+    std::vector<StationInfo> stations_;
+    LinksList linksList_;
+
+    TrayIcon tray_;
+    SpeakerMute speakerMute_;
+    MainLayout layout_ = MainLayout::Full;
+    bool wideStatus_ = false;
+    bool iconLit_ = false;
+    bool started_ = false;  // the start finished once the window showed
+
+    std::array<std::unique_ptr<DockedPane>, 6> panes_;
+    std::vector<PaneKind> hiddenByCompact_;  // shown again when the full layout returns
 };

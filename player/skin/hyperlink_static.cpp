@@ -1,6 +1,7 @@
 #include "hyperlink_static.h"
 
 #include "device_context.h"
+#include "mem_dc.h"
 #include "shell_open.h"
 
 namespace {
@@ -19,10 +20,7 @@ void CHyperlinkStatic::OnAttached() {
 void CHyperlinkStatic::SetLinkText(const wchar_t* text) {
     text_ = text;
     extentValid_ = false;
-    if (hwnd_) {
-        SetText(text);
-        Invalidate();
-    }
+    if (hwnd_) SetText(text);  // repaints
 }
 
 void CHyperlinkStatic::SetLinkFontSize(int height, int width) {
@@ -72,11 +70,18 @@ LRESULT CHyperlinkStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         OnPaint();
         return 0;
-    case WM_SETTEXT:
+    case WM_ERASEBKGND:
+        return TRUE;  // the paint fills every pixel
+    case WM_SETTEXT: {
         text_ = reinterpret_cast<const wchar_t*>(lParam) ? reinterpret_cast<const wchar_t*>(lParam)
                                                          : L"";
         extentValid_ = false;
-        break;
+        // The static's own handling may draw the text its way at once; the
+        // next paint draws it ours.
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        Invalidate();
+        return result;
+    }
     case WM_MOUSEMOVE:
         OnMouseMove(PointFromLParam(lParam));
         return 0;
@@ -93,13 +98,26 @@ LRESULT CHyperlinkStatic::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return DefaultProc(message, wParam, lParam);
 }
 
+// The text sits on the parent's picture, and a status line changes its text
+// all the time: each paint first fills the control with the piece of the
+// parent's background behind it, so no old text shows through the new one.
 void CHyperlinkStatic::OnPaint() {
-    PaintDC dc(hwnd_);
+    PaintDC paint(hwnd_);
+    RECT client = ClientRect();
+    CMemDC dc(paint, client);
+    PaintParentBackground(dc);
     SelectedObject font(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour_);
-    RECT client = ClientRect();
     DrawTextW(dc, text_.c_str(), -1, &client, textFormat);
+}
+
+void CHyperlinkStatic::PaintParentBackground(HDC dc) const {
+    const RECT place = RectInParent();
+    POINT origin{};
+    SetViewportOrgEx(dc, -place.left, -place.top, &origin);
+    SendMessageW(Parent(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
 bool CHyperlinkStatic::OverText(POINT point) {

@@ -30,6 +30,7 @@ protected:
 private:
     void MakeFont();
     void OnPaint();
+    void PaintParentBackground(HDC dc) const;
     // The text's extent, counted from the control's top-left corner.
     bool OverText(POINT point);
     void OnMouseMove(POINT point);

@@ -4,6 +4,7 @@
 #include "links_list.h"
 #include "player_settings.h"
 #include "station_directory.h"
+#include "xml_document.h"
 
 bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced) {
     return forced || ReadLastLaunch(registry) != FormatLastLaunch(clock.Now());
@@ -20,8 +21,29 @@ bool FetchMissingFlags(const std::vector<StationInfo>& stations, const Directory
     return true;
 }
 
-bool RefreshDirectory(const DirectoryPlace& place, DirectoryServices services, bool forced,
-                      std::vector<StationInfo>& stations) {
+namespace {
+
+// A directory without stations is still a "root" document; anything else
+// that happens to be well-formed (an XHTML page) is not a directory.
+bool IsEmptyDirectory(std::wstring_view text) {
+    auto document = NewXmlDocument();
+    return document && document->LoadText(text) && document->SelectSingle(L"root");
+}
+
+std::optional<std::vector<StationInfo>> ReadDirectory(const std::optional<std::string>& bytes,
+                                                      const std::wstring& appFolder) {
+    if (!bytes || bytes->empty()) return std::nullopt;
+    const std::wstring text = AnsiToWide(*bytes);
+    std::vector<StationInfo> stations;
+    if (!ParseStations(text, appFolder, stations)) return std::nullopt;
+    if (stations.empty() && !IsEmptyDirectory(text)) return std::nullopt;
+    return stations;
+}
+
+}  // namespace
+
+DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectoryServices services,
+                                        bool forced) {
     const std::wstring stationsPath = place.appFolder + kLocalStationsFile;
     bool downloadsMissed = false;
     if (RefreshIsDue(services.registry, services.clock, forced)) {
@@ -34,10 +56,12 @@ bool RefreshDirectory(const DirectoryPlace& place, DirectoryServices services, b
                 downloadsMissed = true;
         }
     }
-    const auto bytes = services.files.Read(stationsPath);
-    if (!bytes || bytes->empty()) return false;
-    if (!ParseStations(AnsiToWide(*bytes), place.appFolder, stations)) return false;
-    if (!FetchMissingFlags(stations, place, services.downloads, services.files)) return false;
+    DirectoryRefreshResult result;
+    result.stations = ReadDirectory(services.files.Read(stationsPath), place.appFolder);
+    if (!result.stations) return result;
+    if (!FetchMissingFlags(*result.stations, place, services.downloads, services.files))
+        return result;
     if (!downloadsMissed) WriteLastLaunch(services.registry, services.clock.Now());
-    return true;
+    result.succeeded = true;
+    return result;
 }

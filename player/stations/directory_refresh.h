@@ -9,6 +9,7 @@
 #include "registry.h"
 #include "station_info.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,10 +37,18 @@ bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced);
 bool FetchMissingFlags(const std::vector<StationInfo>& stations, const DirectoryPlace& place,
                        Downloader& downloads, DataFiles& files);
 
-// Fills `stations` from the local directory after downloading a fresh copy
-// when one is due. On failure `stations` holds what could be read (possibly
-// nothing). "Last Launch" is written only when the refresh succeeded and the
-// due downloads did too, so that after a day without the site the next
-// start tries again.
-bool RefreshDirectory(const DirectoryPlace& place, DirectoryServices services, bool forced,
-                      std::vector<StationInfo>& stations);
+struct DirectoryRefreshResult {
+    bool succeeded = false;
+    // The local directory's stations, when it was read whole. A directory
+    // that could not be read or parsed, or a page that is no directory at all
+    // (a captive portal's sign-in page), gives no list, so the player keeps
+    // the one it holds instead of an empty or partial one.
+    std::optional<std::vector<StationInfo>> stations;
+};
+
+// Reads the local directory after downloading a fresh copy when one is due.
+// "Last Launch" is written only when the refresh succeeded and the due
+// downloads did too, so that after a day without the site the next start
+// tries again.
+DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectoryServices services,
+                                        bool forced);

@@ -7,24 +7,28 @@
 #include "registry_win32.h"
 
 bool DirectoryRefreshRunner::Start(HWND owner, bool forced) {
-    auto built = std::make_shared<std::vector<StationInfo>>();
-    auto job = [place = place_, forced, built] {
+    auto result = std::make_shared<DirectoryRefreshResult>();
+    auto job = [place = place_, forced, result] {
         WinInetHttpClient http;
         Win32DataFiles files;
         Downloader downloads(http, files);
         Win32Registry registry;
         SystemClock clock;
-        return RefreshDirectory(place, {downloads, files, registry, clock}, forced, *built);
+        *result = RefreshDirectory(place, {downloads, files, registry, clock}, forced);
+        return result->succeeded;
     };
-    if (!worker_.Start(owner, WM_DIRECTORY_READY, std::move(job))) return false;
-    built_ = std::move(built);
+    if (!worker_.Start(owner, WM_DIRECTORY_READY, std::move(job), refreshes_ + 1)) return false;
+    ++refreshes_;
+    result_ = std::move(result);
     return true;
 }
 
-std::vector<StationInfo> DirectoryRefreshRunner::TakeStations() {
-    if (!built_) return {};
+DirectoryHandover DirectoryRefreshRunner::TakeStations(LPARAM refresh,
+                                                       std::vector<StationInfo>& stations) {
+    if (!result_ || refresh != refreshes_) return DirectoryHandover::Stale;
     worker_.Wait();
-    std::vector<StationInfo> stations = std::move(*built_);
-    built_.reset();
-    return stations;
+    const std::shared_ptr<DirectoryRefreshResult> result = std::move(result_);
+    if (!result->stations) return DirectoryHandover::Unchanged;
+    stations = std::move(*result->stations);
+    return DirectoryHandover::NewList;
 }

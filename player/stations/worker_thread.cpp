@@ -9,6 +9,7 @@ namespace {
 struct Job {
     HWND window;
     UINT message;
+    LPARAM tag;
     std::function<bool()> work;
 };
 
@@ -24,15 +25,15 @@ DWORD WINAPI RunJob(void* parameter) {
     }
     job->work = nullptr;  // what the job holds goes before COM does
     if (SUCCEEDED(com)) CoUninitialize();
-    PostMessageW(job->window, job->message, succeeded ? 1 : 0, 0);
+    PostMessageW(job->window, job->message, succeeded ? 1 : 0, job->tag);
     return 0;
 }
 
 }  // namespace
 
-bool ReportingWorker::Start(HWND window, UINT message, std::function<bool()> job) {
+bool ReportingWorker::Start(HWND window, UINT message, std::function<bool()> job, LPARAM tag) {
     if (IsRunning()) return false;
-    auto owned = std::make_unique<Job>(Job{window, message, std::move(job)});
+    auto owned = std::make_unique<Job>(Job{window, message, tag, std::move(job)});
     ScopedHandle thread(CreateThread(nullptr, 0, RunJob, owned.get(), 0, nullptr));
     if (!thread) return false;
     owned.release();  // the thread frees it

@@ -15,9 +15,10 @@ public:
     ReportingWorker(const ReportingWorker&) = delete;
     ReportingWorker& operator=(const ReportingWorker&) = delete;
 
-    // Starts the job with COM initialised on its thread. False when the
-    // previous job is still running or no thread could be started.
-    bool Start(HWND window, UINT message, std::function<bool()> job);
+    // Starts the job with COM initialised on its thread; its report carries
+    // `tag` as lParam. False when the previous job is still running or no
+    // thread could be started.
+    bool Start(HWND window, UINT message, std::function<bool()> job, LPARAM tag = 0);
     bool IsRunning() const;
     // True when no job runs any more (or none was started) within the time.
     bool Wait(DWORD timeoutMs = INFINITE) const;

@@ -41,9 +41,11 @@ protected:
     }
 
     bool Refresh(bool forced = false) {
-        stations_.clear();
-        return RefreshDirectory({kFolder, kSite}, {downloads_, files_, registry_, clock_}, forced,
-                                stations_);
+        DirectoryRefreshResult result =
+            RefreshDirectory({kFolder, kSite}, {downloads_, files_, registry_, clock_}, forced);
+        listRead_ = result.stations.has_value();
+        stations_ = std::move(result.stations).value_or(std::vector<StationInfo>{});
+        return result.succeeded;
     }
 
     std::optional<std::wstring> LastLaunch() { return ReadLastLaunch(registry_); }
@@ -54,6 +56,7 @@ protected:
     MemoryRegistry registry_;
     SettableClock clock_{kToday};
     std::vector<StationInfo> stations_;
+    bool listRead_ = false;  // the refresh gave a list for the player
 };
 
 TEST_F(RefreshDirectoryTest, ARefreshIsDueUnlessLastLaunchIsToday) {
@@ -144,10 +147,24 @@ TEST_F(RefreshDirectoryTest, NoLocalDirectoryOrABrokenOneFails) {
     EXPECT_TRUE(stations_.empty());
     files_.Put(kLocalStations, "");
     EXPECT_FALSE(Refresh());
+    // A partial directory gives the player no list, so it keeps the one it has.
     files_.Put(kLocalStations, DirectoryXml(StationXml("First", "nl.bmp") + "<station/>"));
     EXPECT_FALSE(Refresh());
-    EXPECT_EQ(stations_.size(), 1u);
+    EXPECT_FALSE(listRead_);
     EXPECT_EQ(LastLaunch(), std::nullopt);
+}
+
+TEST_F(RefreshDirectoryTest, AnUpdateThatFetchesAPageThatIsNoDirectoryGivesNoList) {
+    ASSERT_TRUE(Refresh());
+    http_.Answer(kSite + L"stations.xml", 200,
+                 "<html><body><form action=\"/login\">Sign in</form></body></html>");
+    EXPECT_FALSE(Refresh(true));
+    EXPECT_FALSE(listRead_);
+    // A directory that lists no stations is one all the same.
+    http_.Answer(kSite + L"stations.xml", 200, "<root/>");
+    EXPECT_TRUE(Refresh(true));
+    EXPECT_TRUE(listRead_);
+    EXPECT_TRUE(stations_.empty());
 }
 
 TEST_F(RefreshDirectoryTest, TheFirstFailedFlagEndsTheWalk) {

@@ -1,7 +1,7 @@
 #include "playlist.h"
 
 #include "text_case.h"
-#include "web_address.h"
+#include "web_url.h"
 #include "windows_1252.h"
 
 #include <algorithm>
@@ -67,7 +67,7 @@ std::vector<std::wstring> ReadPlaylist(PlaylistFormat format, std::string_view t
     for (std::string_view address : addresses) {
         if (entries.size() == kMaxPlaylistEntries) break;
         std::wstring entry = Windows1252ToWide(address);
-        if (IsWebAddress(entry)) entries.push_back(std::move(entry));
+        if (IsWebUrl(entry)) entries.push_back(std::move(entry));
     }
     return entries;
 }

@@ -1,6 +1,6 @@
 #include "routing_media_player.h"
 
-#include "web_address.h"
+#include "web_url.h"
 
 RoutingMediaPlayer::RoutingMediaPlayer(std::unique_ptr<MediaPlayer> control,
                                        MediaPlayerEvents& events)
@@ -17,7 +17,7 @@ MediaPlayer& RoutingMediaPlayer::Active() {
 void RoutingMediaPlayer::SetUrl(const std::wstring& url) {
     url_ = url;
     Active().SetUrl(L"");
-    engineHasIt_ = IsWebAddress(url);
+    engineHasIt_ = IsWebUrl(url);
     Active().SetUrl(url);
 }
 

@@ -6,22 +6,8 @@
 #define IDD_GALLERY_BUTTONS 3
 #define IDD_GALLERY_PICTURE 4
 
-#define IDC_SWITCH_OFF 1000
-#define IDC_HIDE 1001
-#define IDC_COMPACT 1002
-#define IDC_STOP 1006
-#define IDC_PLAY 1007
-#define IDC_MUTE 1008
-#define IDC_VOLUME 1010
-#define IDC_STATUS 1012
-#define IDC_GO 1019
-#define IDC_SEARCH 1084
-#define IDC_LINKS 1103
-#define IDC_LINKS_SPIN 1104
-#define IDC_RECORDER 1203
-#define IDC_STATION 1204
-#define IDC_FAVORITES 1206
-#define IDC_SCHEDULER 1208
+// The main window's controls keep the player's own ids.
+#include "resource.h"
 
 #define IDC_PANE_CLOSE 1105
 #define IDC_PANE_ADD 1106

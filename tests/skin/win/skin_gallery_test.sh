@@ -27,15 +27,7 @@ finish() {
 }
 trap finish EXIT
 
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-    if "${@:2}"; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/../../support/screen_checks.sh"
 
 window_named() {
     local id
@@ -55,8 +47,8 @@ pixel() {  # pixel FILE X Y -> r,g,b
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:
 }
 screen_pixel() { pixel "$shots/$1.png" "$2" "$3"; }
-# A failed read gives an empty or error text, never a pixel or a count: it
-# fails every comparison, "differ" as much as "same".
+# Every value compared here is a pixel or a count: a failed read gives an
+# empty or error text, which fails every comparison, "differ" as much as "same".
 measured() { [[ $1 =~ ^[0-9]+(,[0-9]+,[0-9]+)?$ ]] || { echo "not measured: '$1'"; false; }; }
 same() { measured "$1" && measured "$2" && [ "$1" = "$2" ]; }
 differ() { measured "$1" && measured "$2" && [ "$1" != "$2" ]; }

@@ -24,9 +24,10 @@ protected:
     void TearDown() override { registry_.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey); }
 
     bool Refresh(const std::wstring& siteUrl, bool forced = false) {
-        stations_.clear();
-        return RefreshDirectory({folder_.Path(), siteUrl},
-                                {downloads_, files_, registry_, clock_}, forced, stations_);
+        DirectoryRefreshResult result = RefreshDirectory(
+            {folder_.Path(), siteUrl}, {downloads_, files_, registry_, clock_}, forced);
+        stations_ = std::move(result.stations).value_or(std::vector<StationInfo>{});
+        return result.succeeded;
     }
 
     std::optional<std::string> Local(const wchar_t* name) {

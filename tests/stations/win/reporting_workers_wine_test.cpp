@@ -30,18 +30,24 @@ public:
     ~MessageWindow() { DestroyWindow(window_); }
     HWND Get() const { return window_; }
 
-    // The wParam of the first such message within the time, if one came.
+    // The wParam of the first such message within the time, if one came; its
+    // lParam is kept in lastLParam.
     std::optional<WPARAM> WaitFor(UINT message, DWORD timeoutMs = 60000) {
         const ULONGLONG deadline = GetTickCount64() + timeoutMs;
         for (;;) {
             MSG posted;
-            if (PeekMessageW(&posted, window_, message, message, PM_REMOVE)) return posted.wParam;
+            if (PeekMessageW(&posted, window_, message, message, PM_REMOVE)) {
+                lastLParam = posted.lParam;
+                return posted.wParam;
+            }
             const ULONGLONG now = GetTickCount64();
             if (now >= deadline) return std::nullopt;
             MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
                                       QS_POSTMESSAGE);
         }
     }
+
+    LPARAM lastLParam = 0;
 
 private:
     HWND window_;  // owned
@@ -76,28 +82,47 @@ TEST(ReportingWorker, TheJobHasComForTheXmlDocument) {
     EXPECT_EQ(window.WaitFor(kDone), 1u);
 }
 
-TEST(DirectoryRefreshRunner, HandsOverTheWholeListAfterDirectoryReady) {
+TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     ASSERT_FALSE(SiteUrl().empty());
     Win32Registry registry;
     registry.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey);
     TestFolder folder(L"runner");
     MessageWindow window;
     DirectoryRefreshRunner runner({folder.Path(), SiteUrl()});
-    EXPECT_TRUE(runner.TakeStations().empty());
+    std::vector<StationInfo> stations(1);  // the list the window holds
+    EXPECT_EQ(runner.TakeStations(0, stations), DirectoryHandover::Stale);
 
     ASSERT_TRUE(runner.Start(window.Get(), false));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 1u);
-    const std::vector<StationInfo> stations = runner.TakeStations();
+    const LPARAM first = window.lastLParam;
+    // A second refresh starts while the first one's report is still queued:
+    // that report no longer hands anything over, and never waits.
+    ASSERT_TRUE(runner.Start(window.Get(), false));
+    EXPECT_EQ(runner.TakeStations(first, stations), DirectoryHandover::Stale);
+    EXPECT_EQ(stations.size(), 1u);
+    EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 1u);
+    EXPECT_NE(window.lastLParam, first);
+    ASSERT_EQ(runner.TakeStations(window.lastLParam, stations), DirectoryHandover::NewList);
     ASSERT_EQ(stations.size(), 27u);
     EXPECT_EQ(stations.back().name, L"Polder Pop");
     EXPECT_TRUE(Win32DataFiles().Exists(folder.Path() + L"Flags\\pl.bmp"));
+    EXPECT_EQ(runner.TakeStations(window.lastLParam, stations), DirectoryHandover::Stale);
 
-    // A failed refresh reports 0 and still hands over what it could read.
+    // A refresh that fails after reading the directory still hands it over.
     DeleteFileW((folder.Path() + L"Flags\\pl.bmp").c_str());
     DirectoryRefreshRunner broken({folder.Path(), NothingListensUrl()});
     ASSERT_TRUE(broken.Start(window.Get(), true));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
-    EXPECT_EQ(broken.TakeStations().size(), 27u);
+    stations.clear();
+    EXPECT_EQ(broken.TakeStations(window.lastLParam, stations), DirectoryHandover::NewList);
+    EXPECT_EQ(stations.size(), 27u);
+
+    // One that cannot read it leaves the list held as it was.
+    DeleteFileW((folder.Path() + L"radio_pal_stations.xml").c_str());
+    ASSERT_TRUE(broken.Start(window.Get(), true));
+    EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
+    EXPECT_EQ(broken.TakeStations(window.lastLParam, stations), DirectoryHandover::Unchanged);
+    EXPECT_EQ(stations.size(), 27u);
     registry.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey);
 }
 

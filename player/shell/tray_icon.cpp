@@ -1,0 +1,57 @@
+#include "tray_icon.h"
+
+#include "orvane_app.h"
+#include "player_messages.h"
+#include "resource.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+
+namespace {
+
+constexpr UINT kTrayIconId = IDI_PLAYER;
+
+NOTIFYICONDATAW IconData(HWND window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof(data);
+    data.hWnd = window;
+    data.uID = kTrayIconId;
+    return data;
+}
+
+}  // namespace
+
+void TrayIcon::Add(HWND window) {
+    window_ = window;
+    NOTIFYICONDATAW data = IconData(window_);
+    data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+    data.uCallbackMessage = WM_TRAY_NOTIFY;
+    data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAYER));
+    wcsncpy_s(data.szTip, kMainWindowTitle, _TRUNCATE);
+    // Already there (a hide after a hide): it only needs its details again.
+    if (added_ && Shell_NotifyIconW(NIM_MODIFY, &data)) return;
+    added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+}
+
+void TrayIcon::Remove() {
+    if (!added_) return;
+    NOTIFYICONDATAW data = IconData(window_);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    added_ = false;
+}
+
+void TrayIcon::ShowMenu() const {
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU));
+    if (!menu) return;
+    HMENU popup = GetSubMenu(menu, 0);
+    SetMenuDefaultItem(popup, ID_TRAY_OPEN, FALSE);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    // The window must be in front, or the menu stays open after a click
+    // elsewhere.
+    SetForegroundWindow(window_);
+    TrackPopupMenu(popup, TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, window_, nullptr);
+    PostMessageW(window_, WM_NULL, 0, 0);
+    DestroyMenu(menu);
+}

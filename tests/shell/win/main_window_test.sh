@@ -1,0 +1,169 @@
+#!/usr/bin/env bash
+# One start of the real player against the demo site on loopback, looked at
+# as a user would: the screen through ImageMagick, the pointer through
+# xdotool, and the texts of its controls through player_probe.exe.
+# Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
+# folder for the screenshots.
+set -uo pipefail
+wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4 shots=$5
+scripts=$(dirname "$wine_run")
+root=$(cd "$scripts/.." && pwd)
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+# A display and a sound server of its own: the checks rely on the window
+# standing where the player put it, with no window manager in the way.
+. "$scripts/start-xvfb"
+. "$scripts/start-pulse"
+unset DISPLAY PULSE_SERVER
+start_xvfb || { echo "no X display" >&2; exit 1; }
+start_pulse || echo "no PulseAudio: the player runs without a mixer"
+folder=$(mktemp -d)
+cp "$player_exe" "$folder/VelmoraRadio.exe"
+
+# Creates the prefix when needed, then the player finds the site through "Site URL".
+key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
+"$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
+"$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
+    /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+finish() {
+    wineserver -k >/dev/null 2>&1
+    stop_pulse
+    stop_xvfb
+    rm -rf "$folder"
+}
+trap finish EXIT
+
+. "$root/tests/support/screen_checks.sh"
+# Through a file, not a pipe: the player the probe starts inherits its output
+# and would hold a pipe open for as long as it runs.
+probe() {
+    timeout 60 wine "$probe_exe" "$@" >"$folder/probe.out" 2>/dev/null
+    tr -d '\r' <"$folder/probe.out"
+}
+shot() { sleep 0.7; import -window root "$shots/$1.png"; }
+pixel() {  # pixel SHOT X Y -> r,g,b
+    convert "$shots/$1.png" -format \
+        "%[fx:int(255*p{$2,$3}.r+.5)],%[fx:int(255*p{$2,$3}.g+.5)],%[fx:int(255*p{$2,$3}.b+.5)]" info:
+}
+region() {  # region SHOT X Y W H -> a checksum of those pixels
+    convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage rgb:- | md5sum | cut -d' ' -f1
+}
+player_window() { xdotool search --onlyvisible --name '^VelmoraRadio$' 2>/dev/null | head -1; }
+geometry() {  # geometry -> "X Y WIDTH HEIGHT" of the visible main window
+    local id
+    for _ in $(seq 40); do
+        id=$(player_window)
+        [ -n "$id" ] && break
+        sleep 0.25
+    done
+    [ -n "$id" ] || { echo "none"; return; }
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+hidden() {  # the window leaves the screen within a few seconds
+    for _ in $(seq 20); do
+        [ -z "$(player_window)" ] && return 0
+        sleep 0.25
+    done
+    return 1
+}
+click() {  # as a hand does it: the pointer rests on the place, then presses
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.5
+    xdotool mousemove 5 1000
+}
+read -r screen_width _ < <(xdotool getdisplaygeometry)
+
+# The station button waits for the directory, then asks for a station.
+mapfile -t button < <(probe start "$(winepath -w "$folder/VelmoraRadio.exe")")
+check "the station button starts as a disabled \"Initialization\"" \
+    same "${button[0]:-}" "Initialization|0"
+check "after the directory arrived it asks for a station" \
+    same "${button[1]:-}" "Select radio station|1"
+for file in radio_pal_stations.xml links.xml Flags/nl.bmp Flags/pl.bmp; do
+    check "the refresh left $file in the program folder" test -s "$folder/$file"
+done
+
+# The full window stands at the top-right corner, cut to its picture.
+full_x=$((screen_width - 150 - 2))
+check "the window stands at the top-right place" same "$(geometry)" "$full_x 2 150 215"
+xdotool mousemove 5 1000
+shot full
+desktop=$(pixel full 640 900)
+check "the keyed corner shows the desktop" same "$(pixel full "$full_x" 2)" "$desktop"
+check "the window's body is drawn" differ "$(pixel full $((full_x + 75)) 100)" "$desktop"
+check "the status line says Ready" same "$(probe text 1012)" "Ready"
+
+# A new status text is drawn on a clean background: after a long text and
+# "Ready" again the status line looks as it did.
+status=($((full_x + 48)) 168 89 13)
+probe set-text 1012 "Connecting... Connecting..."
+shot status-long
+check "a new status text shows" \
+    differ "$(region status-long "${status[@]}")" "$(region full "${status[@]}")"
+probe set-text 1012 "Ready"
+shot status-again
+check "the old status text leaves nothing behind" \
+    same "$(region status-again "${status[@]}")" "$(region full "${status[@]}")"
+
+# The spin beside the links field walks through the links, not past the first.
+spin_x=$((full_x + 126 + 8))
+check "the links field shows the first link" same "$(probe text 1103)" "Ticker"
+click "$spin_x" $((2 + 119 + 15))
+check "the spin's lower arrow goes to the next link" same "$(probe text 1103)" "Update"
+click "$spin_x" $((2 + 119 + 15))
+check "and on into the site's links" same "$(probe text 1103)" "Favorites"
+click "$spin_x" $((2 + 119 + 3))
+click "$spin_x" $((2 + 119 + 3))
+click "$spin_x" $((2 + 119 + 3))
+check "the upper arrow goes back, never before the first" same "$(probe text 1103)" "Ticker"
+
+# Compact and back: the bar is centred at the top, the full window returns
+# to its place at its size.
+click $((full_x + 102 + 6)) $((2 + 6 + 5))
+compact_x=$(((screen_width - 312) / 2))
+check "the compact bar is centred at the top" same "$(geometry)" "$compact_x 2 312 26"
+shot compact
+check "the compact bar is drawn" differ "$(pixel compact $((compact_x + 100)) 12)" "$desktop"
+click $((compact_x + 297 + 6)) $((2 + 2 + 5))
+check "the full window is back at its place" same "$(geometry)" "$full_x 2 150 215"
+
+# Hidden, and moved meanwhile, a second start brings the window back at the
+# top-right place.
+click $((full_x + 117 + 6)) $((2 + 6 + 5))
+check "the hide button hides the window" hidden
+probe move 300 300
+timeout 60 wine "$folder/VelmoraRadio.exe" >/dev/null 2>&1
+check "a second start brings it back at the top-right place" \
+    same "$(geometry)" "$full_x 2 150 215"
+
+# Since the layout changed, the window goes along when dragged from anywhere.
+xdotool mousemove $((full_x + 75)) 60
+sleep 0.3
+xdotool mousedown 1
+for step in 1 2 3 4 5; do
+    xdotool mousemove $((full_x + 75 - step * (full_x - 300) / 5)) $((60 + step * 60))
+    sleep 0.1
+done
+xdotool mouseup 1
+sleep 0.5
+check "the window can be dragged away" same "$(geometry)" "300 302 150 215"
+
+probe close
+gone() {
+    for _ in $(seq 40); do
+        xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1 || return 0
+        sleep 0.25
+    done
+    return 1
+}
+check "the player ends when its window closes" gone
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,84 @@
+// Reads and pokes the running player's main window for the main window test
+// script, which sees the screen with xdotool and ImageMagick but cannot read
+// a control's text. One command a run; prints its answer on one line.
+//
+//   player_probe start PROGRAM   start the player and print the station
+//                                button as first seen, then after the
+//                                directory arrived: "TEXT|ENABLED"
+//   player_probe text ID         the text of control ID
+//   player_probe set-text ID T   give control ID the text T
+//   player_probe move X Y        move the window, as a drag would
+//   player_probe close           close the player
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr wchar_t kTitle[] = L"VelmoraRadio";
+constexpr int kStationButton = 1204;
+constexpr DWORD kLimitMs = 30000;
+
+HWND WaitForPlayer() {
+    const ULONGLONG deadline = GetTickCount64() + kLimitMs;
+    HWND window = nullptr;
+    while (!(window = FindWindowW(nullptr, kTitle)) && GetTickCount64() < deadline) Sleep(5);
+    return window;
+}
+
+std::wstring ControlText(HWND window, int id) {
+    wchar_t text[512]{};
+    SendDlgItemMessageW(window, id, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void PrintButton(HWND window) {
+    std::wprintf(L"%ls|%d\n", ControlText(window, kStationButton).c_str(),
+                 IsWindowEnabled(GetDlgItem(window, kStationButton)) ? 1 : 0);
+}
+
+int Start(const wchar_t* program) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+    if (!CreateProcessW(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return 1;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    HWND window = WaitForPlayer();
+    if (!window) return 1;
+    const std::wstring first = ControlText(window, kStationButton);
+    PrintButton(window);
+    const ULONGLONG deadline = GetTickCount64() + kLimitMs;
+    while (ControlText(window, kStationButton) == first && GetTickCount64() < deadline) Sleep(20);
+    PrintButton(window);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return 2;
+    const std::wstring command = argv[1];
+    if (command == L"start" && argc == 3) return Start(argv[2]);
+    HWND window = WaitForPlayer();
+    if (!window) return 1;
+    if (command == L"text" && argc == 3) {
+        std::wprintf(L"%ls\n", ControlText(window, _wtoi(argv[2])).c_str());
+    } else if (command == L"set-text" && argc == 4) {
+        SendDlgItemMessageW(window, _wtoi(argv[2]), WM_SETTEXT, 0,
+                            reinterpret_cast<LPARAM>(argv[3]));
+    } else if (command == L"move" && argc == 4) {
+        SetWindowPos(window, nullptr, _wtoi(argv[2]), _wtoi(argv[3]), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (command == L"close") {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    } else {
+        return 2;
+    }
+    return 0;
+}
