@@ -94,7 +94,12 @@ bool COrvaneDlg::OnInitDialog() {
 // second to load under some systems; the window is on the screen first.
 void COrvaneDlg::FinishStart() {
     if (speakerMute_.Open(hwnd_)) ShowMuteState();
-    if (player_.Create(Item(IDC_MEDIA_PLAYER), playback_)) volume_.SetPosition(player_.Volume());
+    if (control_.Create(Item(IDC_MEDIA_PLAYER), playback_)) {
+        // The radio engine takes the control's volume, so both play alike.
+        const int volume = player_.Volume();
+        player_.SetVolume(volume);
+        volume_.SetPosition(volume);
+    }
     tray_.Add(hwnd_);
 }
 
@@ -518,7 +523,8 @@ void COrvaneDlg::FollowMainWindow() {
 void COrvaneDlg::Shutdown() {
     for (UINT_PTR timer : {kNowPlayingTimer, kRepaintTimer, kMarqueeTimer, kRecordingBlinkTimer})
         StopTimer(timer);
-    player_.Close();
+    player_.Stop();
+    control_.Close();
     if (!speakerMute_.Close()) MessageBoxW(hwnd_, L"Error closing mixer!", L"", MB_ICONERROR);
     tray_.Remove();
 }

@@ -16,6 +16,7 @@
 #include "now_playing_fetcher.h"
 #include "playback_controller.h"
 #include "registry_win32.h"
+#include "routing_media_player.h"
 #include "speaker_mute.h"
 #include "ticker_host.h"
 #include "tray_icon.h"
@@ -94,7 +95,10 @@ private:
     CFSEdit links_;
     ScopedFont stationFont_;
 
-    CWMPPlayer player_;
+    // Everything plays through player_: MP3 radio in its own engine, the
+    // rest (other streams, local files, the recordings) in the control.
+    CWMPPlayer control_;
+    RoutingMediaPlayer player_{control_, playback_};
     std::shared_ptr<NowPlaying> nowPlaying_ = std::make_shared<NowPlaying>();
     NowPlayingFetcher nowPlayingFetcher_{nowPlaying_};
     PlaybackController playback_{player_, *this, nowPlaying_};

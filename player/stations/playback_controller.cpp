@@ -119,6 +119,17 @@ void PlaybackController::OnEndOfStream() {
     if (playingRecording_) EndRecordingPlayback();
 }
 
+void PlaybackController::OnStreamTitle(const std::wstring& title) {
+    if (title.empty() || !nowPlaying_->GetSource().current.empty()) return;
+    nowPlaying_->SetTitle(title);
+    OnNowPlayingReady(true);
+}
+
+void PlaybackController::OnReconnecting() {
+    StopMarquee();
+    ShowStatus(L"Reconnecting...");
+}
+
 void PlaybackController::EndRecordingPlayback() {
     playingRecording_ = false;
     view_.StopPlayIndicator();

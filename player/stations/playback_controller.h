@@ -67,6 +67,10 @@ public:
     void OnOpenStateChange(int state) override;
     void OnPlayStateChange(int state) override;
     void OnEndOfStream() override;
+    // A station without a now-playing page of its own scrolls the title its
+    // stream announces instead.
+    void OnStreamTitle(const std::wstring& title) override;
+    void OnReconnecting() override;
     void OnMarqueeTimer();
     void OnNowPlayingReady(bool success);
 

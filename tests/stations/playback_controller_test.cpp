@@ -116,6 +116,25 @@ TEST_F(Controller, MarqueeRunsOnlyWhilePlayingAndAFailedFetchStartsNone) {
     EXPECT_EQ(controller.StatusText(), L"Ready");
 }
 
+TEST_F(Controller, RadioTitlesScrollOnlyForStationsWithoutATitlePage) {
+    controller.SelectStation(Station(L"Paged", L"http://paged/now"));
+    controller.OnPlayStateChange(3);
+    controller.OnStreamTitle(L"From the stream");
+    EXPECT_TRUE(nowPlaying->Title().empty());
+
+    controller.SelectStation(Station(L"Radio"));
+    controller.OnPlayStateChange(3);
+    view.Take();
+    controller.OnStreamTitle(L"Song");
+    const std::wstring gap(30, L' ');
+    EXPECT_EQ(view.Take(), (Lines{L"wide Song" + gap, L"timer 500"}));
+
+    // A dropped stream says so, and its title scrolls again once it plays.
+    controller.OnReconnecting();
+    controller.OnPlayStateChange(3);
+    EXPECT_EQ(view.Take(), (Lines{L"Reconnecting...", L"Playing", L"wide Playing", L"timer 1000"}));
+}
+
 TEST_F(Controller, StopPlayAgainAndTheVolumeRule) {
     controller.PlayAgain();  // nothing to play yet
     EXPECT_TRUE(player.calls.empty());

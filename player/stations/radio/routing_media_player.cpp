@@ -2,16 +2,15 @@
 
 #include "web_url.h"
 
-RoutingMediaPlayer::RoutingMediaPlayer(std::unique_ptr<MediaPlayer> control,
-                                       MediaPlayerEvents& events)
-    : control_(std::move(control)),
+RoutingMediaPlayer::RoutingMediaPlayer(MediaPlayer& control, MediaPlayerEvents& events)
+    : control_(control),
       engine_(events, [this](const std::wstring& url) { HandOverToControl(url); }) {
-    engine_.SetVolume(control_->Volume());
+    engine_.SetVolume(control_.Volume());
 }
 
 MediaPlayer& RoutingMediaPlayer::Active() {
     if (engineHasIt_) return engine_;
-    return *control_;
+    return control_;
 }
 
 void RoutingMediaPlayer::SetUrl(const std::wstring& url) {
@@ -22,11 +21,11 @@ void RoutingMediaPlayer::SetUrl(const std::wstring& url) {
 }
 
 void RoutingMediaPlayer::SetVolume(int volume) {
-    control_->SetVolume(volume);
+    control_.SetVolume(volume);
     engine_.SetVolume(volume);
 }
 
 void RoutingMediaPlayer::HandOverToControl(const std::wstring& url) {
     engineHasIt_ = false;
-    control_->SetUrl(url);
+    control_.SetUrl(url);
 }

@@ -8,26 +8,26 @@
 #include "media_player.h"
 #include "radio_engine.h"
 
-#include <memory>
 #include <string>
 
 class RoutingMediaPlayer : public MediaPlayer {
 public:
-    // `control` reports to the same events as the engine is given here.
-    RoutingMediaPlayer(std::unique_ptr<MediaPlayer> control, MediaPlayerEvents& events);
+    // `control` reports to the same events as the engine is given here. It is
+    // borrowed: its owner creates and closes it, and keeps it while this lives.
+    RoutingMediaPlayer(MediaPlayer& control, MediaPlayerEvents& events);
 
     void SetUrl(const std::wstring& url) override;
     std::wstring Url() const override { return url_; }
     void Stop() override { Active().Stop(); }
     void Play() override { Active().Play(); }
-    int Volume() const override { return control_->Volume(); }
+    int Volume() const override { return control_.Volume(); }
     void SetVolume(int volume) override;
 
 private:
     MediaPlayer& Active();
     void HandOverToControl(const std::wstring& url);
 
-    std::unique_ptr<MediaPlayer> control_;
+    MediaPlayer& control_;
     RadioEngine engine_;
     std::wstring url_;
     bool engineHasIt_ = false;

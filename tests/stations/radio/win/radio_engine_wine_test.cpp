@@ -206,7 +206,8 @@ TEST(RoutingMediaPlayer, PlaysMp3RadioItselfAndGivesTheRestToTheControl) {
     ASSERT_FALSE(SiteUrl().empty()) << "no site server";
     RecordedEvents events;
     std::vector<std::wstring> controlUrls;
-    RoutingMediaPlayer player(std::make_unique<FakeControl>(controlUrls), events);
+    FakeControl control(controlUrls);
+    RoutingMediaPlayer player(control, events);
     EXPECT_EQ(player.Volume(), 70);
 
     player.SetUrl(SiteUrl() + L"radio/live.mp3");
