@@ -89,8 +89,8 @@ bool COrvaneDlg::OnInitDialog() {
     return true;
 }
 
-// The mixer, the media player control and the tray take a good part of a
-// second to load under some systems; the window is on the screen first.
+// The mixer, the media player control and the tray icon each load libraries
+// of their own; the window shows without waiting for them.
 void COrvaneDlg::FinishStart() {
     if (speakerMute_.Open(hwnd_)) ShowMuteState();
     if (player_.Create(Item(IDC_MEDIA_PLAYER), playback_)) volume_.SetPosition(player_.Volume());
