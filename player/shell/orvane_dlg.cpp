@@ -520,6 +520,7 @@ void COrvaneDlg::Shutdown() {
     for (UINT_PTR timer : {kNowPlayingTimer, kRepaintTimer, kMarqueeTimer, kRecordingBlinkTimer})
         StopTimer(timer);
     player_.Close();
-    if (!speakerMute_.Close()) MessageBoxW(hwnd_, L"Error closing mixer!", L"", MB_ICONERROR);
+    // The window is going: the box stands on its own.
+    if (!speakerMute_.Close()) MessageBoxW(nullptr, L"Error closing mixer!", L"", MB_ICONERROR);
     tray_.Remove();
 }
