@@ -90,8 +90,8 @@ bool COrvaneDlg::OnInitDialog() {
     return true;
 }
 
-// The mixer, the media player control and the tray take a good part of a
-// second to load under some systems; the window is on the screen first.
+// The mixer, the media player control and the tray icon each load libraries
+// of their own; the window shows without waiting for them.
 void COrvaneDlg::FinishStart() {
     if (speakerMute_.Open(hwnd_)) ShowMuteState();
     if (control_.Create(Item(IDC_MEDIA_PLAYER), playback_)) {
@@ -525,6 +525,7 @@ void COrvaneDlg::Shutdown() {
         StopTimer(timer);
     player_.Stop();
     control_.Close();
-    if (!speakerMute_.Close()) MessageBoxW(hwnd_, L"Error closing mixer!", L"", MB_ICONERROR);
+    // The window is going: the box stands on its own.
+    if (!speakerMute_.Close()) MessageBoxW(nullptr, L"Error closing mixer!", L"", MB_ICONERROR);
     tray_.Remove();
 }
