@@ -46,18 +46,28 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
                                         bool forced) {
     const std::wstring stationsPath = place.appFolder + kLocalStationsFile;
     bool downloadsMissed = false;
+    std::optional<std::vector<StationInfo>> downloaded;
     if (RefreshIsDue(services.registry, services.clock, forced)) {
+        // A page that is no directory (a captive portal's sign-in page) must
+        // not replace the copy that worked; what passes is read once, here.
+        const auto isDirectory = [&](std::string_view bytes) {
+            downloaded = ReadDirectory(std::string(bytes), place.appFolder);
+            return downloaded.has_value();
+        };
         // A failed download leaves the previous copy, which is read below; it
         // only keeps "Last Launch" from saying the day is done.
-        for (const auto& [siteFile, localPath] :
-             {std::pair{place.siteBaseUrl + kSiteStationsFile, stationsPath},
-              std::pair{place.siteBaseUrl + kLinksFile, place.appFolder + kLinksFile}}) {
-            if (!DownloadSucceeded(services.downloads.DownloadToFile(siteFile, localPath)))
-                downloadsMissed = true;
+        if (!DownloadSucceeded(services.downloads.DownloadToFile(
+                place.siteBaseUrl + kSiteStationsFile, stationsPath, isDirectory))) {
+            downloaded.reset();
+            downloadsMissed = true;
         }
+        if (!DownloadSucceeded(services.downloads.DownloadToFile(place.siteBaseUrl + kLinksFile,
+                                                                 place.appFolder + kLinksFile)))
+            downloadsMissed = true;
     }
     DirectoryRefreshResult result;
-    result.stations = ReadDirectory(services.files.Read(stationsPath), place.appFolder);
+    result.stations = downloaded ? std::move(downloaded)
+                                 : ReadDirectory(services.files.Read(stationsPath), place.appFolder);
     if (!result.stations) return result;
     if (!FetchMissingFlags(*result.stations, place, services.downloads, services.files))
         return result;

@@ -38,17 +38,20 @@ bool DownloadSucceeded(const std::wstring& result) {
     return result == kDownloadSucceeded;
 }
 
-std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstring& path) {
+std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstring& path,
+                                       const std::function<bool(std::string_view)>& accept) {
     if (!IsWebUrl(url)) return NotWebError(url);
     auto replacement = files_.Replace(path);
     if (!replacement) return Limited(L"Cannot create the file " + path);
     std::uint64_t received = 0;
     bool tooLarge = false;
     bool written = true;
+    std::string body;  // kept only for `accept`
     const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
         received += block.size();
         tooLarge = received > kMaxDownloadFileBytes;
         written = !tooLarge && replacement->Write(block);
+        if (written && accept) body.append(block);
         return written;
     });
     if (tooLarge) return Limited(TooLongError(kMaxDownloadFileBytes));
@@ -56,6 +59,7 @@ std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstr
     if (auto refusal = RefusalOf(transfer, received); !refusal.empty()) return Limited(refusal);
     // No data file is ever empty: an empty answer is a site that went wrong.
     if (received == 0) return L"The server sent an empty answer";
+    if (accept && !accept(body)) return Limited(L"The answer is not the file asked for: " + url);
     if (!replacement->Commit()) return Limited(L"Cannot replace the file " + path);
     return kDownloadSucceeded;
 }

@@ -11,7 +11,9 @@
 #include "http_client.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 inline constexpr wchar_t kDownloadSucceeded[] = L"yes";
 inline constexpr std::size_t kMaxDownloadErrorLength = 254;
@@ -27,7 +29,10 @@ public:
     Downloader(HttpClient& http, DataFiles& files) : http_(http), files_(files) {}
 
     // A body longer than kMaxDownloadFileBytes fails and keeps the old file.
-    std::wstring DownloadToFile(const std::wstring& url, const std::wstring& path);
+    // With `accept`, a whole body that it refuses (a well-formed page that is
+    // not the file asked for) fails too and keeps the old file.
+    std::wstring DownloadToFile(const std::wstring& url, const std::wstring& path,
+                                const std::function<bool(std::string_view)>& accept = {});
     // Appends the body, taken as ANSI text; on failure `text` is left as it was.
     // A body longer than kMaxDownloadTextBytes fails.
     std::wstring DownloadToText(const std::wstring& url, std::wstring& text);

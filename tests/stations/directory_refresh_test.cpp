@@ -154,12 +154,16 @@ TEST_F(RefreshDirectoryTest, NoLocalDirectoryOrABrokenOneFails) {
     EXPECT_EQ(LastLaunch(), std::nullopt);
 }
 
-TEST_F(RefreshDirectoryTest, AnUpdateThatFetchesAPageThatIsNoDirectoryGivesNoList) {
+TEST_F(RefreshDirectoryTest, AnUpdateThatFetchesAPageThatIsNoDirectoryKeepsTheDirectory) {
     ASSERT_TRUE(Refresh());
+    const auto good = files_.Read(kLocalStations);
     http_.Answer(kSite + L"stations.xml", 200,
                  "<html><body><form action=\"/login\">Sign in</form></body></html>");
-    EXPECT_FALSE(Refresh(true));
-    EXPECT_FALSE(listRead_);
+    clock_.Set({2006, 3, 8, 9, 30, 0});
+    Refresh(true);
+    EXPECT_EQ(files_.Read(kLocalStations), good) << "the page replaced the directory on disk";
+    EXPECT_EQ(stations_.size(), 3u);
+    EXPECT_EQ(LastLaunch(), L"2006:3:7") << "the day's download is not done";
     // A directory that lists no stations is one all the same.
     http_.Answer(kSite + L"stations.xml", 200, "<root/>");
     EXPECT_TRUE(Refresh(true));
