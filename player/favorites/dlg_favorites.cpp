@@ -18,6 +18,10 @@ constexpr int kPaneHeight = 161;
 CDlgFavorites::CDlgFavorites(HWND owner, StationPlayer& player, std::wstring favoritesFile)
     : CResizingDialog(IDD_FAVORITES, owner), player_(player), list_(std::move(favoritesFile)) {}
 
+CDlgFavorites::~CDlgFavorites() {
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
 PaneSize CDlgFavorites::Size() const {
     const SIZE size = WindowSize();
     return {size.cx, size.cy};

@@ -18,6 +18,9 @@
 class CDlgFavorites : public CResizingDialog, public DockedPane {
 public:
     CDlgFavorites(HWND owner, StationPlayer& player, std::wstring favoritesFile);
+    // The window goes while the list object still exists, so the list
+    // saves the favourites on its way out.
+    ~CDlgFavorites() override;
 
     HWND PaneWindow() const override { return hwnd_; }
     PaneSize Size() const override;

@@ -23,6 +23,10 @@ constexpr int kLinkHeight = 14;
 CDlgSmall::CDlgSmall(HWND owner, StationPlayer& player)
     : CResizingDialog(IDD_STATION_BROWSER, owner), owner_(owner), player_(player) {}
 
+CDlgSmall::~CDlgSmall() {
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
 PaneSize CDlgSmall::Size() const {
     const SIZE size = WindowSize();
     return {size.cx, size.cy};

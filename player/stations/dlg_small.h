@@ -20,6 +20,8 @@
 class CDlgSmall : public CResizingDialog, public DockedPane {
 public:
     CDlgSmall(HWND owner, StationPlayer& player);
+    // The window goes before the control objects bound to it.
+    ~CDlgSmall() override;
 
     HWND PaneWindow() const override { return hwnd_; }
     PaneSize Size() const override;
