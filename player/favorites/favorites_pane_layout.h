@@ -14,9 +14,9 @@ struct FavoritesPaneLayout {
     PixelRect close;
     PixelRect add;
     PixelRect remove;
-    int listWidth = 0;      // at its place, with its height kept
+    int listWidth = 0;  // at its place, with its height kept
     int nameColumnWidth = 0;
-    int statusWidth = 0;    // at its place, 14 high
+    int statusWidth = 0;  // at its place, 14 high
 };
 
 FavoritesPaneLayout LayoutFavoritesPane(int windowWidth);

@@ -12,7 +12,7 @@ enum class ListCell { None, First, Second };
 struct ListColumns {
     int firstWidth = 0;
     int secondWidth = 0;
-    int scrollX = 0;       // the horizontal scroll position
+    int scrollX = 0;  // the horizontal scroll position
     int clientHeight = 0;
 };
 

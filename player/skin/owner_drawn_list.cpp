@@ -27,6 +27,13 @@ HFONT CreateListFont() {
     return CreateFontIndirectW(&font);
 }
 
+POINT PointerIn(HWND window) {
+    POINT point{};
+    GetCursorPos(&point);
+    ScreenToClient(window, &point);
+    return point;
+}
+
 void AskForRowHeightAgain(HWND list) {
     RECT rect{};
     GetWindowRect(list, &rect);

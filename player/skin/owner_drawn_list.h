@@ -27,8 +27,7 @@ public:
 
 protected:
     // Empties the list and gives it its two columns, font and colours.
-    void SetUpColumns(const wchar_t* first, int firstWidth, const wchar_t* second,
-                      int secondWidth);
+    void SetUpColumns(const wchar_t* first, int firstWidth, const wchar_t* second, int secondWidth);
     // The balloon tip with the skin's font and colours, made once.
     void CreateTooltip(const wchar_t* text, int initialMs, int autoPopMs);
 
@@ -52,6 +51,9 @@ private:
 
 // The skin lists' font, Arial of 8.5 points.
 HFONT CreateListFont();
+
+// Where the pointer is, in the window's client coordinates.
+POINT PointerIn(HWND window);
 
 // Owner-drawn list-views ask their parent for the row height only when they
 // are made or moved; a fake move makes them ask again.

@@ -74,14 +74,9 @@ std::optional<LRESULT> CCatList::OnReflected(UINT message, WPARAM wParam, LPARAM
 }
 
 LRESULT CCatList::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETCURSOR) {
-        POINT point{};
-        GetCursorPos(&point);
-        ScreenToClient(hwnd_, &point);
-        if (OverText(point)) {
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        }
+    if (message == WM_SETCURSOR && OverText(PointerIn(hwnd_))) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
     }
     return DefaultProc(message, wParam, lParam);
 }

@@ -14,8 +14,8 @@
 
 struct StationRow {
     std::wstring name;
-    std::size_t index = 0;    // in the station list the rows were filled from
-    HBITMAP flag = nullptr;   // shared, owned by the list's FlagImages; null: no flag
+    std::size_t index = 0;   // in the station list the rows were filled from
+    HBITMAP flag = nullptr;  // shared, owned by the list's FlagImages; null: no flag
 };
 
 class CListCtrlAdv : public OwnerDrawnList {

@@ -19,8 +19,14 @@ TEST(ListCellZone, EachColumnAnswersTwoPixelsInsideItsEdges) {
     EXPECT_EQ(CellAt(kStations, 27, 10), ListCell::Second);
     EXPECT_EQ(CellAt(kStations, 102, 10), ListCell::Second);
     // The gaps between and around the zones, and below the name column.
-    for (auto [x, y] : {std::pair{1, 10}, {23, 10}, {26, 10}, {103, 10}, {140, 10}, {10, 1},
-                        {10, 148}, {50, 149}}) {
+    for (auto [x, y] : {std::pair{1, 10},
+                        {23, 10},
+                        {26, 10},
+                        {103, 10},
+                        {140, 10},
+                        {10, 1},
+                        {10, 148},
+                        {50, 149}}) {
         EXPECT_EQ(CellAt(kStations, x, y), ListCell::None) << x << "," << y;
     }
     EXPECT_EQ(CellAt(kFavorites, 99, 10), ListCell::None);

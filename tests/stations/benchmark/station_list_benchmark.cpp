@@ -11,8 +11,8 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -67,7 +67,8 @@ int main() {
     std::vector<StationInfo> stations(kStations);
     for (int i = 0; i < kStations; ++i) {
         stations[i].name = L"Station " + std::to_wstring(i);
-        stations[i].flagPath = (folder / (L"flag" + std::to_wstring(i % kFlags) + L".bmp")).wstring();
+        stations[i].flagPath =
+            (folder / (L"flag" + std::to_wstring(i % kFlags) + L".bmp")).wstring();
         stations[i].catid = 1u << (i % 10);
     }
     for (int flag = 0; flag < kFlags; ++flag) {
@@ -100,8 +101,8 @@ int main() {
     if (afterFirst == 0) {
         std::puts("GDI objects: not counted by this system (GetGuiResources answers 0)");
     } else {
-        std::printf("GDI objects: %lu before the fill, %lu after it, %lu now\n", before,
-                    afterFirst, GdiObjects());
+        std::printf("GDI objects: %lu before the fill, %lu after it, %lu now\n", before, afterFirst,
+                    GdiObjects());
     }
     browser.reset();
     std::filesystem::remove_all(folder);

@@ -93,8 +93,7 @@ std::vector<std::wstring> RowNames(const CListCtrlAdv& list) {
     return names;
 }
 
-std::vector<std::wstring> NamesInCategory(const std::vector<StationInfo>& stations,
-                                          unsigned mask) {
+std::vector<std::wstring> NamesInCategory(const std::vector<StationInfo>& stations, unsigned mask) {
     std::vector<std::wstring> names;
     for (std::size_t index : StationsInCategory(stations, mask)) {
         names.push_back(stations[index].name);
