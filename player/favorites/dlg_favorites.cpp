@@ -82,8 +82,11 @@ void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image, const Pix
 
 void CDlgFavorites::FitToList() {
     list_.Resize(132, kListHeight);
-    SetMinSize(150, static_cast<std::uint16_t>(kPaneHeight + 2 * GetSystemMetrics(SM_CYSIZEFRAME)));
-    Resize(WindowSize().cx, kPaneHeight);
+    // The pane is as high as its least height, frame included, so its
+    // inside is kPaneHeight high on every system.
+    const int height = kPaneHeight + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    SetMinSize(150, static_cast<std::uint16_t>(height));
+    Resize(WindowSize().cx, height);
 }
 
 void CDlgFavorites::LayoutControls() {

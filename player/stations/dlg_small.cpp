@@ -6,6 +6,7 @@
 #include "shell_open.h"
 #include "skin_ids.h"
 #include "station_browser_layout.h"
+#include "station_categories.h"
 
 namespace {
 
@@ -14,7 +15,18 @@ constexpr COLORREF kLineColour = RGB(83, 118, 141);
 constexpr int kSkinHeight = 316;
 
 // The masks of the labels 1111-1120, in that order.
-constexpr std::array<unsigned, 10> kLinkMasks{0, 1, 2, 4, 8, 16, 32, 64, 128, 256};
+constexpr std::array<unsigned, 10> kLinkMasks{
+    0,
+    kCategoryClassical,
+    kCategoryCountry,
+    kCategoryDanceTechno,
+    kCategoryJazzBlues,
+    kCategoryMix,
+    kCategoryNewsTalk,
+    kCategoryRapRnb,
+    kCategoryRock,
+    kCategoryTop40,
+};
 constexpr int kLinksTop = 236;
 constexpr int kLinkHeight = 14;
 

@@ -147,7 +147,7 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     EXPECT_EQ(RowNames(*list), NamesInCategory(stations_, 0));
 
     // A click on a category shows only its stations.
-    for (int row : {1, 3, 0}) {
+    for (int row : {1, 3}) {
         const RECT rect = RowRect(categories, row);
         ClickAt(categories, {10, (rect.top + rect.bottom) / 2});
         EXPECT_EQ(RowNames(*list), NamesInCategory(stations_, kStationCategories[row].mask))
@@ -155,6 +155,15 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
         EXPECT_EQ(SendMessageW(stationList, LVM_GETITEMCOUNT, 0, 0),
                   static_cast<LRESULT>(list->Rows().size()));
     }
+    // The labels under the list filter too.
+    const HWND rock = GetDlgItem(pane, IDC_BROWSER_LINK_FIRST + 8);
+    EXPECT_EQ(WindowText(rock), L"Rock");
+    ClickAt(rock, {4, 6});
+    EXPECT_EQ(RowNames(*list), NamesInCategory(stations_, kCategoryRock));
+    const RECT all = RowRect(categories, 0);
+    ClickAt(categories, {10, (all.top + all.bottom) / 2});
+    EXPECT_EQ(RowNames(*list), NamesInCategory(stations_, 0));
+
     // One picture per flag file, however many stations show it.
     EXPECT_LT(list->FlagCount(), stations_.size());
 
@@ -186,6 +195,8 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     RECT browserRect{};
     GetWindowRect(pane, &browserRect);
     ShowAt(favorites->PaneWindow(), browserRect.left, browserRect.bottom + 2);
+    EXPECT_EQ(favorites->Size().width, 150);
+    EXPECT_EQ(favorites->Size().height, 161 + 2 * GetSystemMetrics(SM_CYSIZEFRAME));
     favorites->OnStationChanged(player_.current);
     EXPECT_EQ(WindowText(GetDlgItem(favorites->PaneWindow(), IDC_FAVORITES_STATUS)), chosen.name);
 
