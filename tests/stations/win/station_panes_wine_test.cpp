@@ -53,6 +53,45 @@ void ClickAt(HWND window, POINT client) {
     PumpFor(400);
 }
 
+// The pointer rests there (a move of its own, as the hand makes it).
+void HoverAt(HWND window, POINT client) {
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x - 1, client.y);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = 1;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &move, sizeof(INPUT));
+    PumpFor(2000);
+}
+
+// The text of the tip `owner`'s tooltip shows now; empty when none shows.
+std::wstring ShownTip(HWND owner) {
+    struct Search {
+        HWND owner;
+        std::wstring text;
+    } search{owner, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(data);
+            wchar_t className[64] = {};
+            GetClassNameW(window, className, 64);
+            if (std::wstring(className) != TOOLTIPS_CLASSW || !IsWindowVisible(window)) return TRUE;
+            wchar_t text[256] = {};
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.hwnd = search.owner;
+            tool.uId = 1;
+            tool.lpszText = text;
+            SendMessageW(window, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+            search.text = text;
+            return search.text.empty();
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
 RECT RowRect(HWND list, int row) {
     RECT rect{};
     rect.left = LVIR_BOUNDS;
@@ -177,6 +216,11 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
         ReleaseDC(stationList, dc);
     }
 
+    // Resting over the list shows how it works.
+    HoverAt(stationList, {60, (first.top + first.bottom) / 2});
+    EXPECT_EQ(ShownTip(stationList),
+              L"Click on flag to open homepage and click on station name to play it.");
+
     // A click on the name plays the station; one on the edge of a cell does nothing.
     ClickAt(stationList, {26, (first.top + first.bottom) / 2});
     EXPECT_EQ(player_.selections, 0);
@@ -209,11 +253,15 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     ASSERT_EQ(favoritesPane->List().Favorites().Entries().size(), 1u);
     EXPECT_EQ(favoritesPane->List().Favorites().Entries()[0].name, chosen.name);
 
+    // The tip names the check boxes over their column only.
+    const HWND favoritesList = GetDlgItem(favorites->PaneWindow(), IDC_FAVORITES_LIST);
+    const RECT favourite = RowRect(favoritesList, 0);
+    HoverAt(favoritesList, {12, (favourite.top + favourite.bottom) / 2});
+    EXPECT_EQ(ShownTip(favoritesList), L"Selecteer");
+
     // A click on the favourite plays it with its directory station's
     // now-playing source.
     player_.current = {};
-    const HWND favoritesList = GetDlgItem(favorites->PaneWindow(), IDC_FAVORITES_LIST);
-    const RECT favourite = RowRect(favoritesList, 0);
     ClickAt(favoritesList, {50, (favourite.top + favourite.bottom) / 2});
     EXPECT_EQ(player_.selections, 2);
     EXPECT_EQ(player_.current.name, chosen.name);
