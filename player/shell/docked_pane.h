@@ -27,6 +27,8 @@ public:
     virtual void OnRecordingPlaybackStopped() {}
 };
 
-// Makes the pane for the main window `owner`; null for a pane this build
-// does not have.
-std::unique_ptr<DockedPane> CreateDockedPane(PaneKind pane, HWND owner);
+class StationPlayer;
+
+// Makes the pane for the main window `owner`, which plays the stations the
+// panes choose through `player`; null for a pane this build does not have.
+std::unique_ptr<DockedPane> CreateDockedPane(PaneKind pane, HWND owner, StationPlayer& player);

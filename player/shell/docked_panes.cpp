@@ -1,5 +1,13 @@
 #include "docked_pane.h"
 
-// The panes come with their own windows; until one is built its button shows
-// nothing.
-std::unique_ptr<DockedPane> CreateDockedPane(PaneKind /*pane*/, HWND /*owner*/) { return nullptr; }
+#include "dlg_favorites.h"
+#include "dlg_small.h"
+
+// The panes not built yet show nothing: their buttons do nothing.
+std::unique_ptr<DockedPane> CreateDockedPane(PaneKind pane, HWND owner, StationPlayer& player) {
+    switch (pane) {
+    case PaneKind::StationBrowser: return CreateStationBrowser(owner, player);
+    case PaneKind::Favorites: return CreateFavoritesPane(owner, player);
+    default: return nullptr;
+    }
+}

@@ -467,7 +467,11 @@ void COrvaneDlg::OnScheduledRecording(WPARAM item, LPARAM action) {
 
 DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
     auto& pane = panes_[static_cast<size_t>(kind)];
-    if (!pane) pane = CreateDockedPane(kind, hwnd_);
+    if (!pane) {
+        pane = CreateDockedPane(kind, hwnd_, *this);
+        // A pane made after the directory arrived starts with it too.
+        if (pane && !stations_.empty()) pane->SetStations(stations_);
+    }
     return pane.get();
 }
 
@@ -496,6 +500,9 @@ void COrvaneDlg::ShowPane(PaneKind kind) {
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
     if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
+    // The favourites pane names the station now playing whenever it shows.
+    if (kind == PaneKind::Favorites && playback_.HasStation())
+        pane->OnStationChanged(GetCurrentStation());
 }
 
 std::optional<PixelRect> COrvaneDlg::VisiblePaneRect(PaneKind kind) const {

@@ -18,6 +18,7 @@
 #include "registry_win32.h"
 #include "routing_media_player.h"
 #include "speaker_mute.h"
+#include "station_player.h"
 #include "ticker_host.h"
 #include "tray_icon.h"
 #include "wmp_player.h"
@@ -29,13 +30,13 @@
 #include <memory>
 #include <vector>
 
-class COrvaneDlg : public CBitmapDialog, private PlaybackView {
+class COrvaneDlg : public CBitmapDialog, public StationPlayer, private PlaybackView {
 public:
     COrvaneDlg();
 
     // For the panes: play a station, and the station now current.
-    void SelectStation(const StationInfo& station) { playback_.SelectStation(station); }
-    StationInfo GetCurrentStation() const { return playback_.GetCurrentStation(); }
+    void SelectStation(const StationInfo& station) override { playback_.SelectStation(station); }
+    StationInfo GetCurrentStation() const override { return playback_.GetCurrentStation(); }
     // For the recorder, after every start and stop of a recording.
     void NotifyRecordingState(bool recording);
 

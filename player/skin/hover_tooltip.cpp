@@ -63,6 +63,12 @@ void HoverTooltip::Activate(bool on) const {
     if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, on, 0);
 }
 
+void HoverTooltip::SetDelays(int initialMs, int autoPopMs) const {
+    if (!tooltip_) return;
+    SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, initialMs);
+    SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, autoPopMs);
+}
+
 void HoverTooltip::Relay(const MSG& message) const {
     if (!tooltip_) return;
     MSG copy = message;

@@ -25,6 +25,7 @@ public:
     // Takes effect the next time the tip shows, also on an existing tooltip.
     void AddStyle(DWORD style) const;
     void Activate(bool on) const;
+    void SetDelays(int initialMs, int autoPopMs) const;
     void Relay(const MSG& message) const;
 
 private:

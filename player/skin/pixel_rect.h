@@ -13,3 +13,7 @@ struct PixelRect {
     bool IsEmpty() const { return right <= left || bottom <= top; }
     bool operator==(const PixelRect&) const = default;
 };
+
+inline PixelRect RectAt(int x, int y, int width, int height) {
+    return {x, y, x + width, y + height};
+}

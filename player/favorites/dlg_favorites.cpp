@@ -1,0 +1,143 @@
+#include "dlg_favorites.h"
+
+#include "favorite_station.h"
+#include "favorites_pane_layout.h"
+#include "panes_ids.h"
+#include "place_control.h"
+#include "skin_ids.h"
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr int kListHeight = 96;
+constexpr int kPaneHeight = 161;
+
+}  // namespace
+
+CDlgFavorites::CDlgFavorites(HWND owner, StationPlayer& player, std::wstring favoritesFile)
+    : CResizingDialog(IDD_FAVORITES, owner), player_(player), list_(std::move(favoritesFile)) {}
+
+CDlgFavorites::~CDlgFavorites() {
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+PaneSize CDlgFavorites::Size() const {
+    const SIZE size = WindowSize();
+    return {size.cx, size.cy};
+}
+
+void CDlgFavorites::PlayFavorite(const FavoriteEntry& favorite) const {
+    player_.SelectStation(StationForFavorite(favorite, stations_));
+}
+
+void CDlgFavorites::SetStatusText(const std::wstring& text) {
+    if (text.empty() || !status_.Hwnd()) return;
+    status_.SetLinkText(text.c_str());
+    // The text is drawn transparently: the pane repaints its picture behind it.
+    const RECT under = status_.RectInParent();
+    Invalidate(under, true);
+}
+
+bool CDlgFavorites::OnInitDialog() {
+    Dialog::OnInitDialog();
+    SetBackground(IDB_PANE_FRAME);
+    SetMinSize(150, 160);
+    SetWindowPos(hwnd_, nullptr, 0, 0, 150, 160, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    AttachControl(list_, IDC_FAVORITES_LIST);
+    PlaceControl(list_, RectAt(11, 53, 132, 91));
+    list_.onPlay = [this](const FavoriteEntry& favorite) { PlayFavorite(favorite); };
+    list_.InitFavoritesList();
+
+    AttachControl(close_, IDC_FAVORITES_CLOSE);
+    PlaceControl(close_, RectAt(134, 5, 12, 11));
+    close_.SetImages(IDB_CLOSE, kRed);
+    SetUpButton(add_, IDC_FAVORITES_ADD, IDB_FAVORITES_ADD,
+                RectAt(11, kFavoritesButtonsTop, kFavoritesAddWidth, kFavoritesButtonHeight));
+    SetUpButton(delete_, IDC_FAVORITES_DELETE, IDB_FAVORITES_DELETE,
+                RectAt(80, kFavoritesButtonsTop, kFavoritesDeleteWidth, kFavoritesButtonHeight));
+
+    AttachControl(status_, IDC_FAVORITES_STATUS);
+    PlaceControl(status_, RectAt(3, 19, 143, 14));
+    status_.textFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    status_.SetLinkFontSize(14, 5);
+    status_.SetHandOverText(false);
+    status_.SetUnderline(false);
+    status_.SetLinkTextColour(RGB(0, 0, 0));
+
+    FitToList();
+    LayoutControls();
+    return false;
+}
+
+void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image, const PixelRect& place) {
+    AttachControl(button, id);
+    PlaceControl(button, place);
+    button.SetImages(image, kMagenta);
+    button.SetDrawBorder(false);
+    button.SetTransparentDrawing();
+    button.SetBalloonTooltip();
+}
+
+void CDlgFavorites::FitToList() {
+    list_.Resize(132, kListHeight);
+    // The pane is as high as its least height, frame included, so its
+    // inside is kPaneHeight high on every system.
+    const int height = kPaneHeight + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    SetMinSize(150, static_cast<std::uint16_t>(height));
+    Resize(WindowSize().cx, height);
+}
+
+void CDlgFavorites::LayoutControls() {
+    if (!close_.Hwnd()) return;  // sizes before the controls are attached
+    const FavoritesPaneLayout layout = LayoutFavoritesPane(WindowSize().cx);
+    PlaceControl(close_, layout.close);
+    add_.MoveTo(layout.add.left, layout.add.top);
+    delete_.MoveTo(layout.remove.left, layout.remove.top);
+    list_.Resize(layout.listWidth, list_.WindowSize().cy);
+    list_.SetColumnWidth(1, layout.nameColumnWidth);
+    status_.Resize(layout.statusWidth, 14);
+}
+
+std::optional<LRESULT> CDlgFavorites::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE) {
+        const std::optional<LRESULT> handled = CResizingDialog::OnMessage(message, wParam, lParam);
+        LayoutControls();
+        return handled;
+    }
+    return CResizingDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CDlgFavorites::OnCommand(int id, int notifyCode) {
+    if (notifyCode != BN_CLICKED) return false;
+    switch (id) {
+    case IDC_FAVORITES_CLOSE:
+        Show(SW_HIDE);
+        return true;
+    case IDC_FAVORITES_ADD:
+        AddCurrentStation();
+        return true;
+    case IDC_FAVORITES_DELETE:
+        list_.RemoveCheckedFavorites();
+        FitToList();
+        LayoutControls();
+        return true;
+    }
+    return false;
+}
+
+void CDlgFavorites::AddCurrentStation() {
+    const StationInfo current = player_.GetCurrentStation();
+    if (current.name.empty()) return;
+    list_.AddFavorite({current.name, current.homepage, current.streamlink, current.banner});
+    FitToList();
+    LayoutControls();
+}
+
+std::unique_ptr<DockedPane> CreateFavoritesPane(HWND owner, StationPlayer& player,
+                                                std::wstring favoritesFile) {
+    auto pane = std::make_unique<CDlgFavorites>(owner, player, std::move(favoritesFile));
+    if (!pane->Create()) return nullptr;
+    return pane;
+}

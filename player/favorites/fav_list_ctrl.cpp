@@ -1,0 +1,90 @@
+#include "fav_list_ctrl.h"
+
+#include "app_folder.h"
+#include "favorites_file.h"
+#include "skin_ids.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr wchar_t kSelectTip[] = L"Selecteer";
+
+HBITMAP LoadPicture(UINT resourceId) {
+    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
+                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+}  // namespace
+
+std::wstring FavoritesFilePath() { return GetAppFolder() + kFavoritesFileName; }
+
+void CFavListCtrl::InitFavoritesList() {
+    SetUpColumns(L"Check", 25, L"Station", 75);
+    checked_.Reset(LoadPicture(IDB_CHECK_ON));
+    unchecked_.Reset(LoadPicture(IDB_CHECK_OFF));
+    tipText_ = L"Favorietes";
+    CreateTooltip(tipText_.c_str(), 600, 4000);
+    LoadFavorites();
+}
+
+void CFavListCtrl::AddFavorite(const FavoriteEntry& entry) {
+    favorites_.AddFavorite(entry);
+    ShowRows();
+}
+
+void CFavListCtrl::RemoveCheckedFavorites() {
+    favorites_.RemoveCheckedFavorites();
+    ShowRows();
+}
+
+bool CFavListCtrl::LoadFavorites() {
+    const bool complete = ::LoadFavorites(file_, favorites_);
+    ShowRows();
+    return complete;
+}
+
+bool CFavListCtrl::SaveFavorites() const { return ::SaveFavorites(file_, favorites_); }
+
+std::wstring_view CFavListCtrl::RowName(std::size_t row) const {
+    return favorites_.Entries()[row].name;
+}
+
+HBITMAP CFavListCtrl::RowPicture(std::size_t row) const {
+    return favorites_.Entries()[row].checked ? checked_.Get() : unchecked_.Get();
+}
+
+void CFavListCtrl::OnCellClicked(std::size_t row, ListCell cell) {
+    if (cell == ListCell::First) {
+        favorites_.ToggleChecked(row);
+        Invalidate(false);
+    } else if (onPlay) {
+        // A copy: playing may change the list before the handler returns.
+        onPlay(FavoriteEntry(favorites_.Entries()[row]));
+    }
+}
+
+void CFavListCtrl::PreTranslateMessage(const MSG& message) {
+    // The tip names the check boxes, so it shows over their column only.
+    if (message.message != WM_MOUSEMOVE || !tooltip_.Exists()) return;
+    if (CellAtPoint(PointFromLParam(message.lParam)) != ListCell::First) return;
+    if (tipText_ != kSelectTip) {
+        tipText_ = kSelectTip;
+        tooltip_.SetText(tipText_.c_str());
+    }
+    tooltip_.Relay(message);
+}
+
+LRESULT CFavListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        const LRESULT result = OwnerDrawnList::WindowProc(message, wParam, lParam);
+        SaveFavorites();
+        return result;
+    }
+    return OwnerDrawnList::WindowProc(message, wParam, lParam);
+}
+
+void CFavListCtrl::ShowRows() {
+    SetRowCount(favorites_.Entries().size());
+    Invalidate(true);
+}

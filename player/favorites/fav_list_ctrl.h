@@ -1,0 +1,48 @@
+#pragma once
+// The favourites list of the favourites pane: per favourite a check box and
+// the name. A click on the name asks to play the favourite, a click on the
+// box ticks it for deletion. The list reads favorites.xml when it is set up
+// and writes it when its window goes, normally at the program's end.
+
+#include "favorites_list.h"
+#include "gdi_object.h"
+#include "owner_drawn_list.h"
+
+#include <functional>
+#include <string>
+
+class CFavListCtrl : public OwnerDrawnList {
+public:
+    explicit CFavListCtrl(std::wstring file) : file_(std::move(file)) {}
+
+    std::function<void(const FavoriteEntry&)> onPlay;
+
+    // Columns, font, colours, tip and check pictures, then the file.
+    void InitFavoritesList();
+    void AddFavorite(const FavoriteEntry& entry);
+    void RemoveCheckedFavorites();
+    bool LoadFavorites();
+    bool SaveFavorites() const;
+
+    const FavoritesList& Favorites() const { return favorites_; }
+
+protected:
+    std::size_t RowCount() const override { return favorites_.Entries().size(); }
+    std::wstring_view RowName(std::size_t row) const override;
+    HBITMAP RowPicture(std::size_t row) const override;
+    void OnCellClicked(std::size_t row, ListCell cell) override;
+    void PreTranslateMessage(const MSG& message) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowRows();
+
+    std::wstring file_;
+    FavoritesList favorites_;
+    ScopedBitmap checked_;
+    ScopedBitmap unchecked_;
+    std::wstring tipText_;
+};
+
+// favorites.xml in the program's folder.
+std::wstring FavoritesFilePath();
