@@ -6,6 +6,7 @@
 #include "scoped_handle.h"
 
 #include <windows.h>
+
 #include <psapi.h>
 #include <tlhelp32.h>
 

@@ -6,6 +6,7 @@
 #include "com_ptr.h"
 
 #include <windows.h>
+
 #include <docobj.h>
 
 #include <cstdio>
@@ -24,13 +25,14 @@ bool ClickToolbarButton() {
         return false;
     }
     ComPtr<IOleCommandTarget> handler;
-    if (!Report("CoCreateInstance", CoCreateInstance(handlerClass, nullptr, CLSCTX_INPROC_SERVER,
-                                                     IID_IOleCommandTarget,
-                                                     reinterpret_cast<void**>(handler.Put())))) {
+    if (!Report("CoCreateInstance",
+                CoCreateInstance(handlerClass, nullptr, CLSCTX_INPROC_SERVER, IID_IOleCommandTarget,
+                                 reinterpret_cast<void**>(handler.Put())))) {
         return false;
     }
     OLECMD command{0, 0};
-    const bool statusOk = Report("QueryStatus", handler->QueryStatus(nullptr, 1, &command, nullptr));
+    const bool statusOk =
+        Report("QueryStatus", handler->QueryStatus(nullptr, 1, &command, nullptr));
     std::printf("command flags: %lu\n", command.cmdf);
     const bool enabled = statusOk && command.cmdf == OLECMDF_ENABLED;
     return Report("Exec", handler->Exec(nullptr, 0, 0, nullptr, nullptr)) && enabled;
