@@ -66,6 +66,50 @@ Function .onInit
     SetShellVarContext all
 FunctionEnd
 
+; The player takes "-pc" or "-cleanup" anywhere in its command line, which
+; begins with its own path, as an order: from a folder whose name holds one
+; it would never open its window. Sets the error flag for such a folder.
+Function CheckInstallFolder
+    ClearErrors
+    Push "-pc"
+    Call FindInInstallFolder
+    Push "-cleanup"
+    Call FindInInstallFolder
+FunctionEnd
+
+; Sets the error flag when $INSTDIR holds the text on the stack, compared
+; exactly as the player compares it.
+Function FindInInstallFolder
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    StrLen $1 $0
+    StrCpy $2 0
+    ${Do}
+        StrCpy $3 $INSTDIR $1 $2
+        ${If} $3 == ""
+            ${Break}
+        ${EndIf}
+        ${If} $3 S== $0
+            SetErrors
+            ${Break}
+        ${EndIf}
+        IntOp $2 $2 + 1
+    ${Loop}
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+
+Function .onVerifyInstDir
+    Call CheckInstallFolder
+    ${If} ${Errors}
+        Abort
+    ${EndIf}
+FunctionEnd
+
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
@@ -73,6 +117,12 @@ FunctionEnd
 
 Section "Velmora Radio" SectionPlayer
     SectionIn RO
+    ; A silent install never shows the folder page, so check again here.
+    Call CheckInstallFolder
+    ${If} ${Errors}
+        MessageBox MB_ICONSTOP 'Velmora Radio cannot run from a folder whose name contains "-pc" or "-cleanup".' /SD IDOK
+        Abort "Unsuitable folder: $INSTDIR"
+    ${EndIf}
     !insertmacro ClosePlayer
 
     SetOutPath "$INSTDIR"
