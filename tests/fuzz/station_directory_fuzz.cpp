@@ -1,0 +1,12 @@
+// The station directory as downloaded: bytes in the ANSI code page.
+
+#include "fuzz_input.h"
+#include "station_directory.h"
+
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<StationInfo> stations;
+    ParseStations(WideOf(data, size), L"C:\\Program Files\\VelmoraRadio 3.01 UK\\", stations);
+    return 0;
+}
