@@ -207,5 +207,17 @@ check "the player ends when its window closes" gone
 check "the favourite added is in favorites.xml" \
     grep -q "name=\"$first_station\"" "$folder/favorites.xml"
 
+# The next start reads the favourites back when their pane opens, and writes
+# them again when it ends: a list read wrong would be saved empty.
+cp "$folder/favorites.xml" "$folder/favorites-first-run.xml"
+probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
+click $((full_x + 27)) $((2 + 165 + 7))
+check "the favourites pane opens again, 2 pixels below the window" \
+    settles "150 169" window_at "$full_x" $((2 + 215 + 2))
+probe close
+check "the player ends again" gone
+check "the favourite is still there after a second run" \
+    cmp -s "$folder/favorites.xml" "$folder/favorites-first-run.xml"
+
 echo "$failures failed"
 [ "$failures" -eq 0 ]
