@@ -2,6 +2,7 @@
 
 #include "app_folder.h"
 
+#include <cstdio>
 #include <filesystem>
 
 std::wstring TestProgramFolder() {
@@ -16,8 +17,10 @@ PlayerCopy::PlayerCopy(const wchar_t* name) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     folder_ = folder.wstring() + L"\\";
-    CopyFileW((TestProgramFolder() + L"VelmoraRadio.exe").c_str(),
-              (folder_ + L"VelmoraRadio.exe").c_str(), FALSE);
+    if (!CopyFileW((TestProgramFolder() + L"VelmoraRadio.exe").c_str(),
+                   (folder_ + L"VelmoraRadio.exe").c_str(), FALSE))
+        std::fwprintf(stderr, L"could not copy the player to %ls: error %lu\n", folder_.c_str(),
+                      GetLastError());
 }
 
 PlayerCopy::~PlayerCopy() {
@@ -33,6 +36,8 @@ ScopedHandle PlayerCopy::Start(std::wstring_view arguments) const {
     PROCESS_INFORMATION process{};
     if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder_.c_str(), &startup, &process)) {
+        std::fwprintf(stderr, L"could not start %ls: error %lu\n", commandLine.c_str(),
+                      GetLastError());
         return ScopedHandle();
     }
     CloseHandle(process.hThread);
@@ -46,7 +51,9 @@ std::optional<DWORD> PlayerCopy::RunAndWait(std::wstring_view arguments) const {
 }
 
 std::optional<DWORD> WaitForExit(HANDLE process, DWORD timeoutMs) {
-    if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) {
+    if (const DWORD waited = WaitForSingleObject(process, timeoutMs); waited != WAIT_OBJECT_0) {
+        std::fwprintf(stderr, L"the player did not end (wait result %lu, error %lu)\n", waited,
+                      GetLastError());
         TerminateProcess(process, 99);
         WaitForSingleObject(process, kProcessTimeoutMs);
         return std::nullopt;
