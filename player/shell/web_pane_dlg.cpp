@@ -13,8 +13,10 @@ constexpr int kPaneHeight = 195;
 constexpr RECT kBrowserPlace = {3, 28, 3 + 145, 28 + 164};
 constexpr int kCloseLeft = 132, kCloseTop = 8, kCloseWidth = 12, kCloseHeight = 11;
 
-constexpr WebPaneParts kInfoParts{IDD_INFO, IDC_INFO_CLOSE, L"info/main.html", false};
-constexpr WebPaneParts kSearchParts{IDD_SEARCH, IDC_SEARCH_CLOSE, L"info/zoeken.html", true};
+constexpr WebPaneParts kInfoParts{IDD_INFO, L"Station info", IDC_INFO_CLOSE, L"info/main.html",
+                                  false};
+constexpr WebPaneParts kSearchParts{IDD_SEARCH, L"Search the web", IDC_SEARCH_CLOSE,
+                                    L"info/zoeken.html", true};
 
 template <class Pane>
 std::unique_ptr<DockedPane> CreatePane(HWND owner) {
@@ -38,6 +40,7 @@ PaneSize CWebPaneDlg::Size() const { return {kPaneWidth, kPaneHeight}; }
 
 bool CWebPaneDlg::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
+    SetText(parts_.name);
     Resize(kPaneWidth, kPaneHeight);
     SetBackground(IDB_WEB_PANE);
     SetDragRegion(IDB_WEB_PANE_DRAG);

@@ -13,6 +13,8 @@
 
 struct WebPaneParts {
     UINT templateId;
+    // Shows nowhere (there is no caption bar); it tells the windows apart.
+    const wchar_t* name;
     int closeId;
     const wchar_t* page;  // relative to the site's base URL
     // Enter goes to the page (a search form) instead of closing the pane.
