@@ -1,17 +1,16 @@
 #pragma once
-// The address a web search opens: the search URL with the typed words,
-// canonicalised as a URL part (unsafe characters such as spaces escaped) by
-// the system's URL canonicalisation, appended.
+// The address a web search opens: the search URL with the typed words
+// appended, escaped so that they stay one query value. The system's URL
+// canonicalisation is not enough here: it leaves '&', '#' and '+' as they
+// are (a search for "rock & roll" would lose "& roll"), and Wine's leaves
+// even the spaces.
 
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
-// Answers the canonical text, or nothing when the system refuses it.
-using UrlPartCanonicaliser = std::function<std::optional<std::wstring>(std::wstring_view)>;
+// Each character but the URL's unreserved ones (letters, digits, "-._~")
+// becomes %XX of its UTF-8 bytes; a space is %20.
+std::wstring EscapeSearchWords(std::wstring_view words);
 
-// Nothing when the words cannot be canonicalised; an empty box searches for
-// nothing, which opens the search URL alone.
-std::optional<std::wstring> SearchAddress(std::wstring_view searchUrl, std::wstring_view words,
-                                          const UrlPartCanonicaliser& canonicalise);
+// An empty box searches for nothing, which opens the search URL alone.
+std::wstring SearchAddress(std::wstring_view searchUrl, std::wstring_view words);
