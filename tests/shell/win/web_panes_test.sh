@@ -17,11 +17,8 @@ folder=$(mktemp -d)
 cp "$player_exe" "$folder/VelmoraRadio.exe"
 cp "$ticker_dll" "$folder/Marquel.dll"
 
-key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
-"$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
-"$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
-    /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$root/tests/support/player_scenario.sh"
+point_player_at_site
 finish() {
     wine regsvr32 /s /u "$(winepath -w "$folder/Marquel.dll")" >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1
@@ -32,19 +29,6 @@ trap finish EXIT
 wine regsvr32 /s "$(winepath -w "$folder/Marquel.dll")" >/dev/null 2>&1
 
 . "$root/tests/support/screen_checks.sh"
-probe() {
-    timeout 60 wine "$probe_exe" "$@" >"$folder/probe.out" 2>/dev/null
-    tr -d '\r' <"$folder/probe.out"
-}
-click() {
-    xdotool mousemove "$1" "$2"
-    sleep 0.3
-    xdotool mousedown 1
-    sleep 0.1
-    xdotool mouseup 1
-    sleep 0.5
-    xdotool mousemove 5 1000
-}
 # Waits up to 15 s for `probe windows` lines matching PATTERN, then prints them.
 windows_matching() {
     local lines
