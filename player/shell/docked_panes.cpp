@@ -2,12 +2,15 @@
 
 #include "dlg_favorites.h"
 #include "dlg_small.h"
+#include "web_pane_dlg.h"
 
 // The panes not built yet show nothing: their buttons do nothing.
 std::unique_ptr<DockedPane> CreateDockedPane(PaneKind pane, HWND owner, StationPlayer& player) {
     switch (pane) {
     case PaneKind::StationBrowser: return CreateStationBrowser(owner, player);
     case PaneKind::Favorites: return CreateFavoritesPane(owner, player);
+    case PaneKind::Info: return CreateInfoPane(owner);
+    case PaneKind::Search: return CreateSearchPane(owner);
     default: return nullptr;
     }
 }

@@ -18,7 +18,7 @@ const ControlPlaces kPlaces[] = {
     {IDC_COMPACT, At(102, 6, 12, 11), At(297, 2, 12, 11)},
     {IDC_HIDE, At(117, 6, 12, 11), At(297, 13, 12, 11)},
     {IDC_SWITCH_OFF, At(132, 6, 12, 11), std::nullopt},
-    {IDC_BANNER, At(3, 25, 144, 62), std::nullopt},
+    {IDC_BANNER, At(3, 26, 144, 62), std::nullopt},
     {IDC_SEARCH, At(8, 98, 105, 17), std::nullopt},
     {IDC_GO, At(119, 98, 20, 13), std::nullopt},
     {IDC_LINKS, At(8, 120, 116, 17), std::nullopt},

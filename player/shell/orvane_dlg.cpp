@@ -1,6 +1,8 @@
 #include "orvane_dlg.h"
 
 #include "app_folder.h"
+#include "download_notice_dlg.h"
+#include "get_directx_version.h"
 #include "link_command.h"
 #include "orvane_app.h"
 #include "player_messages.h"
@@ -10,6 +12,8 @@
 #include "shell_open.h"
 #include "site_urls.h"
 #include "skin_ids.h"
+#include "web_search.h"
+#include "web_url.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -101,6 +105,24 @@ void COrvaneDlg::FinishStart() {
         volume_.SetPosition(volume);
     }
     tray_.Add(hwnd_);
+    CreateBanner();
+}
+
+void COrvaneDlg::CreateBanner() {
+    const std::optional<PixelRect> place = MainControlPlace(IDC_BANNER, MainLayout::Full, false);
+    wchar_t tip[64] = L"";
+    LoadStringW(GetModuleHandleW(nullptr), IDS_BANNER_TIP, tip, 64);
+    if (!place || !banner_.Create(hwnd_, ToRect(*place), SiteBaseUrl(registry_),
+                                  GetAppFolder() + L"HTML\\banner.html", tip, *this))
+        return;
+    banner_.Show(layout_ == MainLayout::Full);
+    banner_.Navigate(SiteBaseUrl(registry_) + L"banner.php?bid=12");
+}
+
+void COrvaneDlg::PlayLink(const std::wstring& url) {
+    playback_.Stop();
+    player_.SetUrl(url);
+    player_.Play();
 }
 
 void COrvaneDlg::SetUpControls() {
@@ -140,6 +162,7 @@ void COrvaneDlg::SetUpControls() {
     go_.SetLinkTextColour(RGB(0, 0, 160));
 
     AttachControl(search_, IDC_SEARCH);
+    search_.OnEnterReleased([this] { RunWebSearch(hwnd_, search_, SearchUrl(registry_)); });
     AttachControl(links_, IDC_LINKS);
     PlaceControl(IDC_BANNER);
     ApplyLayout();
@@ -167,6 +190,7 @@ void COrvaneDlg::ApplyLayout() {
         if (MainControlPlace(id, layout_, false)) ShowWindow(Item(id), SW_SHOW);
     }
     const bool full = layout_ == MainLayout::Full;
+    banner_.Show(full);
     compact_.SetImages(full ? IDB_COMPACT : IDB_FULL, kKeyColour);
     volume_.SetSkin(full ? IDB_SLIDER_FULL : IDB_SLIDER_COMPACT, IDB_SLIDER_THUMB);
     // The buttons draw over the picture behind them, which has just changed.
@@ -284,6 +308,7 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
 bool COrvaneDlg::OnCommand(int id, int notifyCode) {
     if (notifyCode != BN_CLICKED) return true;
     switch (id) {
+    case IDC_GO: RunWebSearch(hwnd_, search_, SearchUrl(registry_)); break;
     case IDC_PLAY_ON_START:
         StorePlaySetting(registry_, IsDlgButtonChecked(hwnd_, IDC_PLAY_ON_START) ? 0 : 1);
         break;
@@ -297,7 +322,7 @@ bool COrvaneDlg::OnCommand(int id, int notifyCode) {
     case IDC_PLAY: playback_.PlayAgain(); break;
     case IDC_MUTE: ToggleMute(); break;
     case IDC_STATION: TogglePane(PaneKind::StationBrowser); break;
-    case IDC_RECORDER: TogglePane(PaneKind::Recorder); break;
+    case IDC_RECORDER: ToggleRecorder(); break;
     case IDC_FAVORITES: TogglePane(PaneKind::Favorites); break;
     case IDC_SCHEDULER: TogglePane(PaneKind::Scheduler); break;
     case ID_TRAY_OPEN:
@@ -308,6 +333,16 @@ bool COrvaneDlg::OnCommand(int id, int notifyCode) {
     }
     // Enter and Escape do not close the player; only closing the window does.
     return true;
+}
+
+// The recorder captures through DirectSound, which on the 95/98/Me family
+// needs DirectX 9; there the notice says so instead.
+void COrvaneDlg::ToggleRecorder() {
+    if (RecorderNeedsDirectX(GetDirectXVersion(), GetVersion())) {
+        CDlgDxWarning(hwnd_).DoModal();
+        return;
+    }
+    TogglePane(PaneKind::Recorder);
 }
 
 void COrvaneDlg::OnTimer(UINT_PTR id) {
@@ -352,6 +387,8 @@ void COrvaneDlg::ShowStatus(const std::wstring& text, bool wide) {
 void COrvaneDlg::ShowStation(const StationInfo& station) {
     station_.SetText(station.name.c_str());
     station_.Invalidate();
+    // The station's banner comes from the directory: only a web page opens.
+    if (IsWebUrl(station.banner)) banner_.Navigate(station.banner);
     for (const auto& pane : panes_) {
         if (pane) pane->OnStationChanged(station);
     }
@@ -368,7 +405,9 @@ void COrvaneDlg::StopPlayIndicator() {
 }
 
 void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
-    if (refresh_.TakeStations(refresh, stations_) == DirectoryHandover::Stale) return;
+    const DirectoryHandover handover = refresh_.TakeStations(refresh, stations_);
+    if (handover == DirectoryHandover::Stale) return;
+    if (handover == DirectoryHandover::Unchanged) banner_.NavigateToLocalPage();
     LoadLinks(linksList_, GetAppFolder() + kLinksFile);
     ShowCurrentLink();
     for (const auto& pane : panes_) {
@@ -531,6 +570,7 @@ void COrvaneDlg::Shutdown() {
     for (UINT_PTR timer : {kNowPlayingTimer, kRepaintTimer, kMarqueeTimer, kRecordingBlinkTimer})
         StopTimer(timer);
     player_.Stop();
+    banner_.Close();
     control_.Close();
     // The window is going: the box stands on its own.
     if (!speakerMute_.Close()) MessageBoxW(nullptr, L"Error closing mixer!", L"", MB_ICONERROR);

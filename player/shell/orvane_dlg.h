@@ -5,6 +5,7 @@
 // playback controller's; this window wires it to the controls.
 
 #include "adv_edit.h"
+#include "banner.h"
 #include "bitmap_dialog.h"
 #include "button_st.h"
 #include "directory_refresh_runner.h"
@@ -30,7 +31,10 @@
 #include <memory>
 #include <vector>
 
-class COrvaneDlg : public CBitmapDialog, public StationPlayer, private PlaybackView {
+class COrvaneDlg : public CBitmapDialog,
+                   public StationPlayer,
+                   private PlaybackView,
+                   private BannerHost {
 public:
     COrvaneDlg();
 
@@ -55,7 +59,12 @@ private:
     void StartNowPlayingFetch() override;
     void StopPlayIndicator() override;
 
+    // BannerHost
+    void StopPlayback() override { playback_.Stop(); }
+    void PlayLink(const std::wstring& url) override;
+
     void FinishStart();
+    void CreateBanner();
     void SetUpControls();
     void SetUpButton(CButtonST& button, int id, UINT image);
     void ApplyLayout();
@@ -71,6 +80,7 @@ private:
     void OnTrayNotify(LPARAM mouseMessage);
     void OnVolumeScroll();
     void ToggleMute();
+    void ToggleRecorder();
     void ShowMuteState();
     void OnScheduledRecording(WPARAM item, LPARAM action);
     void HideToTray();
@@ -104,6 +114,7 @@ private:
     NowPlayingFetcher nowPlayingFetcher_{nowPlaying_};
     PlaybackController playback_{player_, *this, nowPlaying_};
     TickerHost ticker_;
+    CBanner banner_;
 
     DirectoryRefreshRunner refresh_;
     std::vector<StationInfo> stations_;

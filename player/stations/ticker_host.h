@@ -1,7 +1,7 @@
 #pragma once
-// The player's one reference to the ticker object of Marquel.dll: made at the
-// first "::Ticker::" link, asked to show its window, and let go with the main
-// window, which closes the ticker too.
+// The player's one reference to the ticker object of Marquel.dll: made afresh
+// at each "::Ticker::" link, asked to show its window, and let go with the
+// main window, which closes the ticker too.
 
 #include "com_ptr.h"
 

@@ -21,12 +21,8 @@ start_pulse || echo "no PulseAudio: the player runs without a mixer"
 folder=$(mktemp -d)
 cp "$player_exe" "$folder/VelmoraRadio.exe"
 
-# Creates the prefix when needed, then the player finds the site through "Site URL".
-key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
-"$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
-"$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
-    /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$root/tests/support/player_scenario.sh"
+point_player_at_site
 finish() {
     wineserver -k >/dev/null 2>&1
     stop_pulse
@@ -36,12 +32,6 @@ finish() {
 trap finish EXIT
 
 . "$root/tests/support/screen_checks.sh"
-# Through a file, not a pipe: the player the probe starts inherits its output
-# and would hold a pipe open for as long as it runs.
-probe() {
-    timeout 60 wine "$probe_exe" "$@" >"$folder/probe.out" 2>/dev/null
-    tr -d '\r' <"$folder/probe.out"
-}
 shot() { sleep 0.7; import -window root "$shots/$1.png"; }
 pixel() {  # pixel SHOT X Y -> r,g,b
     convert "$shots/$1.png" -format \
@@ -87,15 +77,6 @@ hidden() {  # the window leaves the screen within a few seconds
         sleep 0.25
     done
     return 1
-}
-click() {  # as a hand does it: the pointer rests on the place, then presses
-    xdotool mousemove "$1" "$2"
-    sleep 0.3
-    xdotool mousedown 1
-    sleep 0.1
-    xdotool mouseup 1
-    sleep 0.5
-    xdotool mousemove 5 1000
 }
 read -r screen_width _ < <(xdotool getdisplaygeometry)
 
@@ -183,12 +164,13 @@ timeout 60 wine "$folder/VelmoraRadio.exe" >/dev/null 2>&1
 check "a second start brings it back at the top-right place" \
     settles "$full_x 2 150 215" geometry
 
-# Since the layout changed, the window goes along when dragged from anywhere.
-xdotool mousemove $((full_x + 75)) 60
+# Since the layout changed, the window goes along when dragged from anywhere
+# on its picture (the banner above takes its own clicks).
+xdotool mousemove $((full_x + 75)) 95
 sleep 0.3
 xdotool mousedown 1
 for step in 1 2 3 4 5; do
-    xdotool mousemove $((full_x + 75 - step * (full_x - 300) / 5)) $((60 + step * 60))
+    xdotool mousemove $((full_x + 75 - step * (full_x - 300) / 5)) $((95 + step * 60))
     sleep 0.1
 done
 xdotool mouseup 1

@@ -9,6 +9,9 @@
 //   player_probe set-text ID T   give control ID the text T
 //   player_probe move X Y        move the window, as a drag would
 //   player_probe close           close the player
+//   player_probe windows         the player's other visible windows, one a
+//                                line: "NAME|X Y W H|TEXT OF CONTROL 203"
+//                                (203 is the ticker's channel field)
 
 #include <windows.h>
 
@@ -19,6 +22,7 @@ namespace {
 
 constexpr wchar_t kTitle[] = L"VelmoraRadio";
 constexpr int kStationButton = 1204;
+constexpr int kTickerChannel = 203;
 constexpr DWORD kLimitMs = 30000;
 
 HWND WaitForPlayer() {
@@ -59,6 +63,32 @@ int Start(const wchar_t* program) {
     return 0;
 }
 
+void PrintOtherWindows(HWND player) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(player, &process);
+    struct Search {
+        HWND player;
+        DWORD process;
+    } search{player, process};
+    EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            const auto& search = *reinterpret_cast<const Search*>(context);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (window == search.player || process != search.process || !IsWindowVisible(window))
+                return TRUE;
+            wchar_t name[256]{};
+            GetWindowTextW(window, name, std::size(name));
+            RECT place{};
+            GetWindowRect(window, &place);
+            std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", name, place.left, place.top,
+                         place.right - place.left, place.bottom - place.top,
+                         ControlText(window, kTickerChannel).c_str());
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -75,6 +105,8 @@ int wmain(int argc, wchar_t** argv) {
     } else if (command == L"move" && argc == 4) {
         SetWindowPos(window, nullptr, _wtoi(argv[2]), _wtoi(argv[3]), 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else if (command == L"windows") {
+        PrintOtherWindows(window);
     } else if (command == L"close") {
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else {

@@ -1,0 +1,29 @@
+#pragma once
+// The system's web browser control embedded in a dialog: opens addresses,
+// reports its DWebBrowserEvents2, and keeps its own context menu away (the
+// right button never reaches its windows). Where the system cannot render
+// HTML, the control still exists and simply shows nothing.
+
+#include "ole_control.h"
+#include "right_button_filter.h"
+
+#include <windows.h>
+
+#include <string>
+
+class WebBrowserControl {
+public:
+    // `place` is in the dialog's client pixels. False when the system has no
+    // web browser control.
+    bool Create(HWND dialog, const RECT& place, DispatchEventHandler events = nullptr,
+                RightButtonFilter::MouseWatcher mouse = nullptr);
+    void Navigate(const std::wstring& url) const;
+    // The control's own window, null when it has none.
+    HWND ControlWindow() const;
+    void Show(bool show) const;
+    void Close();
+
+private:
+    OleControl control_;
+    RightButtonFilter rightButtons_;
+};

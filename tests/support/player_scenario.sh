@@ -1,0 +1,30 @@
+# Sourced by the scripts that drive the real player under Wine: its settings
+# pointed at the demo site, its probe, and a click as a hand makes it. The
+# script sets wine_run, prefix and folder (the player's own folder) first.
+
+# A fresh player key whose "Site URL" is the loopback demo site; creates the
+# prefix when needed. Then the Wine environment the rest of the run uses.
+point_player_at_site() {
+    local key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
+    "$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
+    "$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
+        /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
+    export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# Through a file, not a pipe: the player the probe starts inherits its output
+# and would hold a pipe open for as long as it runs.
+probe() {
+    timeout 60 wine "$probe_exe" "$@" >"$folder/probe.out" 2>/dev/null
+    tr -d '\r' <"$folder/probe.out"
+}
+
+click() {  # as a hand does it: the pointer rests on the place, then presses
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    xdotool mousedown 1
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.5
+    xdotool mousemove 5 1000
+}
