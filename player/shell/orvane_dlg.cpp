@@ -1,6 +1,7 @@
 #include "orvane_dlg.h"
 
 #include "app_folder.h"
+#include "dlg_play_files.h"
 #include "link_command.h"
 #include "orvane_app.h"
 #include "player_messages.h"
@@ -330,7 +331,7 @@ void COrvaneDlg::OnTimer(UINT_PTR id) {
     }
 }
 
-void COrvaneDlg::NotifyRecordingState(bool recording) {
+void COrvaneDlg::NotifyRecordingState(bool recording, bool /*scheduled*/) {
     if (recording) {
         StartTimer(kRecordingBlinkTimer, kRecordingBlinkMs);
         return;
@@ -467,7 +468,10 @@ void COrvaneDlg::OnScheduledRecording(WPARAM item, LPARAM action) {
 
 DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
     auto& pane = panes_[static_cast<size_t>(kind)];
-    if (!pane) pane = CreateDockedPane(kind, hwnd_);
+    if (!pane) {
+        pane = kind == PaneKind::Recorder ? CreateRecorderPane(hwnd_, *this)
+                                          : CreateDockedPane(kind, hwnd_);
+    }
     return pane.get();
 }
 

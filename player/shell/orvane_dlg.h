@@ -15,6 +15,7 @@
 #include "main_window_layout.h"
 #include "now_playing_fetcher.h"
 #include "playback_controller.h"
+#include "recorder_host.h"
 #include "registry_win32.h"
 #include "routing_media_player.h"
 #include "speaker_mute.h"
@@ -29,15 +30,13 @@
 #include <memory>
 #include <vector>
 
-class COrvaneDlg : public CBitmapDialog, private PlaybackView {
+class COrvaneDlg : public CBitmapDialog, private PlaybackView, private RecorderHost {
 public:
     COrvaneDlg();
 
     // For the panes: play a station, and the station now current.
     void SelectStation(const StationInfo& station) { playback_.SelectStation(station); }
     StationInfo GetCurrentStation() const { return playback_.GetCurrentStation(); }
-    // For the recorder, after every start and stop of a recording.
-    void NotifyRecordingState(bool recording);
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -53,6 +52,14 @@ private:
     void StopMarqueeTimer() override;
     void StartNowPlayingFetch() override;
     void StopPlayIndicator() override;
+
+    // RecorderHost
+    void NotifyRecordingState(bool recording, bool scheduled) override;
+    void PlayRecordingFile(const std::wstring& path) override { playback_.PlayRecordingFile(path); }
+    void StopRecordingPlayback() override { playback_.StopRecordingPlayback(); }
+    void ReleaseRecordingFile(const std::wstring& path) override {
+        playback_.ReleaseRecordingFile(path);
+    }
 
     void FinishStart();
     void SetUpControls();
