@@ -3,6 +3,7 @@
 #include "app_folder.h"
 #include "download_notice_dlg.h"
 #include "get_directx_version.h"
+#include "dlg_play_files.h"
 #include "link_command.h"
 #include "orvane_app.h"
 #include "player_messages.h"
@@ -365,7 +366,7 @@ void COrvaneDlg::OnTimer(UINT_PTR id) {
     }
 }
 
-void COrvaneDlg::NotifyRecordingState(bool recording) {
+void COrvaneDlg::NotifyRecordingState(bool recording, bool /*scheduled*/) {
     if (recording) {
         StartTimer(kRecordingBlinkTimer, kRecordingBlinkMs);
         return;
@@ -507,7 +508,8 @@ void COrvaneDlg::OnScheduledRecording(WPARAM item, LPARAM action) {
 DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
     auto& pane = panes_[static_cast<size_t>(kind)];
     if (!pane) {
-        pane = CreateDockedPane(kind, hwnd_, *this);
+        pane = kind == PaneKind::Recorder ? CreateRecorderPane(hwnd_, *this)
+                                          : CreateDockedPane(kind, hwnd_, *this);
         // A pane made after the directory arrived starts with it too.
         if (pane && !stations_.empty()) pane->SetStations(stations_);
     }

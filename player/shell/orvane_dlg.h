@@ -16,6 +16,7 @@
 #include "main_window_layout.h"
 #include "now_playing_fetcher.h"
 #include "playback_controller.h"
+#include "recorder_host.h"
 #include "registry_win32.h"
 #include "routing_media_player.h"
 #include "speaker_mute.h"
@@ -34,15 +35,14 @@
 class COrvaneDlg : public CBitmapDialog,
                    public StationPlayer,
                    private PlaybackView,
-                   private BannerHost {
+                   private BannerHost,
+                   private RecorderHost {
 public:
     COrvaneDlg();
 
     // For the panes: play a station, and the station now current.
     void SelectStation(const StationInfo& station) override { playback_.SelectStation(station); }
     StationInfo GetCurrentStation() const override { return playback_.GetCurrentStation(); }
-    // For the recorder, after every start and stop of a recording.
-    void NotifyRecordingState(bool recording);
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -62,6 +62,14 @@ private:
     // BannerHost
     void StopPlayback() override { playback_.Stop(); }
     void PlayLink(const std::wstring& url) override;
+
+    // RecorderHost
+    void NotifyRecordingState(bool recording, bool scheduled) override;
+    void PlayRecordingFile(const std::wstring& path) override { playback_.PlayRecordingFile(path); }
+    void StopRecordingPlayback() override { playback_.StopRecordingPlayback(); }
+    void ReleaseRecordingFile(const std::wstring& path) override {
+        playback_.ReleaseRecordingFile(path);
+    }
 
     void FinishStart();
     void CreateBanner();

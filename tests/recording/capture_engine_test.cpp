@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -103,6 +104,20 @@ TEST(CaptureEngine, RecordsEveryCompletedBlockAndTheRestAtTheStop) {
     EXPECT_EQ(total, 4u * 1024);
     EXPECT_EQ(written.calls.back().back(), 7);
     EXPECT_FALSE(recorder.levels.empty());
+}
+
+TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnce) {
+    Recorder recorder;
+    std::atomic<int> told{0};
+    recorder.engine.OnWriterExhausted([&told] { ++told; });
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
+    WriterLog written;
+    written.exhausted = true;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    recorder.device->CompleteBlocks(1, 5);
+    recorder.engine.StopRecording();
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(written.closeCount, 1);
 }
 
 TEST(CaptureEngine, StopsWithoutAFormatInsteadOfWaitingForever) {

@@ -82,6 +82,7 @@ private:
 struct WriterLog {
     std::vector<std::vector<std::uint8_t>> calls;
     bool failWrites = false;
+    bool exhausted = false;  // the writer takes nothing more
     int closeCount = 0;
 };
 
@@ -92,6 +93,7 @@ public:
         log_.calls.emplace_back(bytes, bytes + length);
         return !log_.failWrites;
     }
+    bool Exhausted() const override { return log_.exhausted; }
     void Close() override { ++log_.closeCount; }
 
 private:

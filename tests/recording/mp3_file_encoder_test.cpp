@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -137,9 +140,56 @@ TEST_F(Mp3Encoder, AFailingChunkEndsTheStreamButKeepsTheFile) {
     EXPECT_FALSE(encoder_.Encode(block.data(), block.size()));
     EXPECT_EQ(fake.closeCount, 1);
     EXPECT_FALSE(encoder_.Encode(block.data(), block.size()));
+    EXPECT_TRUE(encoder_.Exhausted());  // the recording must stop and say so
     encoder_.Close();
     EXPECT_EQ(fake.closeCount, 1);
     EXPECT_EQ(FileBytes(), std::string(8, 'e'));
+}
+
+// Lets the process write files up to a size, the way a full disk stops
+// writes; undone when it goes.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+    void Set(rlim_t bytes) {
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    void Lift() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+TEST_F(Mp3Encoder, AFullDiskLosesOnlyWhatCouldNotBeWrittenUntilItKeepsFailing) {
+    ASSERT_TRUE(encoder_.Open(path_.wstring(), 44100, 2));
+    const std::vector<std::uint8_t> block(3 * 16, 0);
+    ASSERT_TRUE(encoder_.Encode(block.data(), block.size()));
+
+    FileSizeLimit disk;
+    disk.Set(3 * 8);  // what is written already
+    EXPECT_FALSE(encoder_.Encode(block.data(), block.size()));
+    EXPECT_EQ(fake.chunkValues.size(), 6u);  // every chunk still went through the encoder
+    EXPECT_FALSE(encoder_.Exhausted());
+
+    disk.Lift();
+    EXPECT_TRUE(encoder_.Encode(block.data(), block.size()));
+    EXPECT_EQ(FileBytes(), std::string(6 * 8, 'e'));
+
+    disk.Set(6 * 8);
+    for (int failed = 0; failed < Mp3FileEncoder::kFailedBlocksBeforeGivingUp; ++failed) {
+        EXPECT_FALSE(encoder_.Exhausted());
+        encoder_.Encode(block.data(), block.size());
+    }
+    EXPECT_TRUE(encoder_.Exhausted());
+    disk.Lift();
+    encoder_.Close();
+    EXPECT_EQ(FileBytes(), std::string(6 * 8, 'e') + "z");
 }
 
 TEST_F(Mp3Encoder, AFailingFlushClosesWithoutTheLastBytes) {

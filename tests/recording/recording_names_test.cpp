@@ -33,6 +33,10 @@ TEST(WithRecordingExtension, AppendsOnlyAMissingExtension) {
               L"C:\\R\\news.mp3.wav");
     EXPECT_EQ(WithRecordingExtension(L"C:\\R\\Recording003", RecordingFileFormat::Wav),
               L"C:\\R\\Recording003.wav");
+    // A folder named like a recording does not count as the extension.
+    EXPECT_EQ(WithRecordingExtension(L"D:\\old.wav stuff\\My Recordings\\Recording001",
+                                     RecordingFileFormat::Wav),
+              L"D:\\old.wav stuff\\My Recordings\\Recording001.wav");
 }
 
 TEST(RenamedRecordingName, KeepsTheOldExtensionUnlessOneIsTyped) {

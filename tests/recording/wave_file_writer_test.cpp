@@ -101,6 +101,28 @@ TEST_F(WaveFile, ReplacesAnExistingFileAndClosesOnDestruction) {
     EXPECT_EQ(U32At(bytes, 52), 10u);
 }
 
+TEST_F(WaveFile, AFullFileTakesWholeFramesUpToItsLimitAndKeepsItsHeaderRight) {
+    // The real limit is the 32-bit sizes; a small one stands for it here.
+    WaveFileWriter writer(10);
+    ASSERT_EQ(writer.Open(path_.wstring(), {44100, 16, 2}), WaveResult::Ok);
+    const std::string sound(6, 's');
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(sound.data());
+    std::size_t written = 0;
+    EXPECT_EQ(writer.Write(bytes, 4, written), WaveResult::Ok);
+    EXPECT_FALSE(writer.Exhausted());
+    EXPECT_EQ(writer.Write(bytes, 6, written), WaveResult::Full);
+    EXPECT_EQ(written, 4u);  // two frames of four bytes fit in ten
+    EXPECT_TRUE(writer.Exhausted());
+    EXPECT_EQ(writer.Write(bytes, 1, written), WaveResult::Full);
+    writer.Close();
+    const std::string file = ReadAll(path_);
+    EXPECT_EQ(file.size(), 56u + 8u);
+    EXPECT_EQ(U32At(file, 4), 48u + 8u);
+    EXPECT_EQ(U32At(file, 52), 8u);
+    // The largest file still has sizes that fit their 32 bits.
+    static_assert(std::uint64_t(kMaxWaveDataBytes) + 48 + 1 <= 0xFFFFFFFFu);
+}
+
 TEST_F(WaveFile, RefusesWritesWhenClosedOrEmpty) {
     WaveFileWriter writer;
     std::size_t written = 7;

@@ -1,5 +1,6 @@
 #include "wave_file_writer.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 
@@ -74,6 +75,8 @@ WaveResult WaveFileWriter::Open(const std::wstring& path, const CaptureFormat& f
     // reads as a recording that never finished.
     file_.flush();
     dataBytes_ = 0;
+    dataLimit_ = maxDataBytes_ - maxDataBytes_ % std::max<std::uint16_t>(format.BlockAlign(), 1);
+    full_ = false;
     return WaveResult::Ok;
 }
 
@@ -82,6 +85,14 @@ WaveResult WaveFileWriter::Write(const std::uint8_t* bytes, std::size_t length,
     written = 0;
     if (!file_.is_open()) return WaveResult::NotOpen;
     if (!bytes || length == 0) return WaveResult::InvalidArgument;
+    // Past the limit the sizes in the header would wrap: the file ends here,
+    // with whole sample frames, and the recording must stop.
+    const std::size_t room = dataLimit_ - dataBytes_;
+    if (length > room) {
+        full_ = true;
+        if (room > 0) Write(bytes, room, written);
+        return WaveResult::Full;
+    }
     const std::streampos before = file_.tellp();
     file_.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(length));
     if (!file_) {

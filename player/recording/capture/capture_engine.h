@@ -34,6 +34,11 @@ public:
     bool BuildCaptureBuffer(const CaptureFormat& format);
     const std::optional<CaptureFormat>& Format() const { return format_; }
 
+    // Called on the worker thread, once per recording, when the writer
+    // takes nothing more; the worker stops pumping and the owner should stop
+    // the recording.
+    void OnWriterExhausted(std::function<void()> callback) { writerExhausted_ = std::move(callback); }
+
     // Takes the opened writer, sets the recording flag, starts the buffer
     // (rebuilt for every recording) and the worker. Without a format nothing
     // is captured until the stop; the writer still gets closed then. False
@@ -54,6 +59,7 @@ private:
     void CaptureThread();
 
     std::function<void(int)> showLevel_;
+    std::function<void()> writerExhausted_;
     std::unique_ptr<CaptureDevice> device_;
     std::optional<CaptureFormat> format_;
     std::unique_ptr<CaptureBuffer> buffer_;

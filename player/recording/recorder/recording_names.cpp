@@ -25,8 +25,12 @@ std::wstring NextFreeRecordingName(const std::wstring& folder, const FileExistsF
 }
 
 std::wstring WithRecordingExtension(const std::wstring& path, RecordingFileFormat format) {
+    // Only the file name counts: a folder called "old.wav stuff" must not
+    // stand in for the file's own extension.
+    const std::size_t nameStart = path.find_last_of(L"\\/") + 1;
     const std::wstring_view extension = RecordingExtension(format);
-    return Contains(LowerCase(path), extension) ? path : path + std::wstring(extension);
+    const bool named = Contains(LowerCase(path.substr(nameStart)), extension);
+    return named ? path : path + std::wstring(extension);
 }
 
 std::wstring RenamedRecordingName(const std::wstring& oldName, const std::wstring& newName) {

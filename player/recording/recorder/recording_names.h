@@ -13,8 +13,8 @@ using FileExistsFn = std::function<bool(const std::wstring& path)>;
 // a .wav of that name exists in the folder; "Recording" when all are taken.
 std::wstring NextFreeRecordingName(const std::wstring& folder, const FileExistsFn& exists);
 
-// The path as it is when it already names the format's extension anywhere
-// (in any letter case), else with the extension appended.
+// The path as it is when its file name already holds the format's extension
+// anywhere (in any letter case), else with the extension appended.
 std::wstring WithRecordingExtension(const std::wstring& path, RecordingFileFormat format);
 
 // The name a recording gets when the user types newName over oldName: a

@@ -21,6 +21,9 @@ bool Mp3FileEncoder::Open(const std::wstring& path, std::uint32_t sampleRate,
     if (!table || !table->HasRequiredEntries()) return false;
     table_ = *table;
 
+    // Unbuffered: a failed write is known at once and loses only its own
+    // piece of sound (a chunk's output is a few hundred bytes).
+    file_.rdbuf()->pubsetbuf(nullptr, 0);
     file_.open(std::filesystem::path(path), std::ios::binary | std::ios::trunc);
     if (!file_) return false;
 
@@ -33,6 +36,7 @@ bool Mp3FileEncoder::Open(const std::wstring& path, std::uint32_t sampleRate,
         return false;
     }
     streamOpen_ = true;
+    failedBlocks_ = 0;
     // A library that asks for no input or gives no room for output cannot
     // be fed safely.
     if (samplesPerChunk == 0 || outputSize == 0 || !AllocateBuffers(samplesPerChunk, outputSize)) {
@@ -57,6 +61,7 @@ bool Mp3FileEncoder::Encode(const std::uint8_t* bytes, std::size_t length) {
     if (!streamOpen_) return false;
     const std::size_t chunkBytes = input_.size() * 2;
     std::size_t consumed = 0;
+    bool writesFailed = false;
     while (consumed < length) {
         const std::size_t take = std::min(length - consumed, chunkBytes);
         std::memcpy(input_.data(), bytes + consumed, take);
@@ -69,9 +74,12 @@ bool Mp3FileEncoder::Encode(const std::uint8_t* bytes, std::size_t length) {
             CloseStream();
             return false;
         }
-        if (!WriteProduced(produced)) return false;
+        // A failed write loses that piece, not the rest: the next pieces are
+        // still encoded and written once the disk takes them again.
+        if (!WriteProduced(produced)) writesFailed = true;
     }
-    return true;
+    failedBlocks_ = writesFailed ? failedBlocks_ + 1 : 0;
+    return !writesFailed;
 }
 
 void Mp3FileEncoder::Close() {
@@ -90,8 +98,11 @@ void Mp3FileEncoder::Close() {
 bool Mp3FileEncoder::WriteProduced(std::uint32_t produced) {
     // A library that claims more than its own buffer holds is not believed.
     const std::size_t length = std::min<std::size_t>(produced, output_.size());
-    return static_cast<bool>(
-        file_.write(reinterpret_cast<const char*>(output_.data()), std::streamsize(length)));
+    if (file_.write(reinterpret_cast<const char*>(output_.data()), std::streamsize(length)))
+        return true;
+    // The stream would refuse everything after one failure; let it try again.
+    file_.clear();
+    return false;
 }
 
 void Mp3FileEncoder::CloseStream() {

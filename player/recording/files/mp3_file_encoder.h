@@ -37,6 +37,14 @@ public:
     bool WriteSamples(const std::uint8_t* bytes, std::size_t length) override {
         return Encode(bytes, length);
     }
+    // Writes failed for many blocks in a row, or the library gave up.
+    bool Exhausted() const override {
+        return failedBlocks_ >= kFailedBlocksBeforeGivingUp || (file_.is_open() && !streamOpen_);
+    }
+
+    // About five seconds of blocks of a 44.1 kHz stereo capture: long enough
+    // for a full disk to get room, short enough that not much is lost.
+    static constexpr int kFailedBlocksBeforeGivingUp = 40;
 
 private:
     bool AllocateBuffers(std::uint32_t samplesPerChunk, std::uint32_t outputSize);
@@ -50,4 +58,5 @@ private:
     bool streamOpen_ = false;
     std::vector<std::int16_t> input_;    // one chunk of samples-per-chunk values
     std::vector<std::uint8_t> output_;   // what one library call may produce
+    int failedBlocks_ = 0;
 };

@@ -71,7 +71,13 @@ void CaptureEngine::CaptureThread() {
     // what it has until the stop drains the rest. The flag is read again
     // after each wait: the stop wakes the worker only to end it, and drains
     // the buffer itself once the buffer has stopped.
-    while (recording_ && device_->WaitForBlock() && recording_) PumpCapture();
+    while (recording_ && device_->WaitForBlock() && recording_) {
+        PumpCapture();
+        if (writer_ && writer_->Exhausted()) {
+            if (writerExhausted_) writerExhausted_();
+            return;
+        }
+    }
 }
 
 PumpResult CaptureEngine::PumpCapture() {

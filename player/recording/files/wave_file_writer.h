@@ -12,11 +12,18 @@
 #include <fstream>
 #include <string>
 
-enum class WaveResult { Ok, NotOpen, InvalidArgument, WriteFailed, OpenFailed };
+// Full: the file reached its size limit and took only what fit.
+enum class WaveResult { Ok, NotOpen, InvalidArgument, WriteFailed, OpenFailed, Full };
+
+// The most sound a WAV file can hold: its sizes are 32-bit, and the RIFF
+// size counts the header and a pad byte too.
+inline constexpr std::uint32_t kMaxWaveDataBytes = 0xFFFFFFFFu - 48 - 1;
 
 class WaveFileWriter : public SampleWriter {
 public:
-    WaveFileWriter() = default;
+    // The limit is lowered only by tests.
+    explicit WaveFileWriter(std::uint32_t maxDataBytes = kMaxWaveDataBytes)
+        : maxDataBytes_(maxDataBytes) {}
     ~WaveFileWriter() override;
     WaveFileWriter(const WaveFileWriter&) = delete;
     WaveFileWriter& operator=(const WaveFileWriter&) = delete;
@@ -28,8 +35,12 @@ public:
     void Close() override;
 
     bool WriteSamples(const std::uint8_t* bytes, std::size_t length) override;
+    bool Exhausted() const override { return full_; }
 
 private:
     std::fstream file_;
+    std::uint32_t maxDataBytes_;
+    std::uint32_t dataLimit_ = 0;  // the limit in whole sample frames
     std::uint32_t dataBytes_ = 0;
+    bool full_ = false;
 };

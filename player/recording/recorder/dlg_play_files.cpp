@@ -1,0 +1,571 @@
+#include "dlg_play_files.h"
+
+#include "capture_settings.h"
+#include "capture_setup.h"
+#include "lame_enc_library.h"
+#include "mp3_file_encoder.h"
+#include "player_messages.h"
+#include "player_settings.h"
+#include "queued_recording.h"
+#include "recorder_ids.h"
+#include "recording_files_win32.h"
+#include "recording_names.h"
+#include "recordings_folder.h"
+#include "resource.h"
+#include "skin_ids.h"
+#include "wave_file_writer.h"
+#include "winmm_recording_mixer.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+namespace {
+
+constexpr int kWidth = 459;
+constexpr int kHeight = 215;
+constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+constexpr COLORREF kPlayKeyColour = RGB(255, 120, 255);
+constexpr COLORREF kBackground = RGB(236, 244, 250);
+constexpr UINT_PTR kRecordBlinkTimer = 3330;
+constexpr UINT_PTR kPlayBlinkTimer = 3455;
+constexpr UINT kBlinkMs = 500;
+constexpr wchar_t kCaption[] = L"VelmoraRadio";
+constexpr wchar_t kNoEncoderMessage[] = L"Can't initialize MP3 enocder.";
+constexpr wchar_t kWriterExhaustedMessage[] =
+    L"The recording has stopped: its file takes no more sound (the disk is full or keeps "
+    L"failing, or the WAV file reached its largest size).";
+// From the capture worker: the writer of the current recording gave up.
+constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
+
+struct ControlPlace {
+    int id, x, y, width, height;
+};
+
+constexpr ControlPlace kPlaces[] = {
+    {IDC_REC_CLOSE, 444, 3, 12, 11},          {IDC_REC_LIST, 5, 27, 311, 154},
+    {IDC_REC_RENAME_FIELD, 8, 187, 111, 20},  {IDC_REC_RENAME, 121, 188, 76, 20},
+    {IDC_REC_DELETE, 198, 188, 76, 20},       {IDC_REC_SELECT_ALL, 275, 188, 76, 20},
+    {IDC_REC_SORT, 352, 188, 76, 20},         {IDC_REC_HELP, 431, 190, 16, 16},
+    {IDC_REC_RECORD, 330, 37, 21, 21},        {IDC_REC_PLAY, 360, 37, 21, 21},
+    {IDC_REC_STOP, 390, 37, 21, 21},          {IDC_REC_FOLDER, 421, 39, 21, 21},
+    {IDC_REC_RECORD_LINK, 330, 60, 24, 12},   {IDC_REC_PLAY_LINK, 360, 60, 24, 12},
+    {IDC_REC_STOP_LINK, 390, 60, 24, 12},     {IDC_REC_FOLDER_LINK, 417, 60, 30, 12},
+    {IDC_REC_VOLUME, 329, 79, 74, 19},        {IDC_REC_DEVICE, 328, 105, 116, 200},
+    {IDC_REC_FILE_FORMAT, 328, 130, 116, 80}, {IDC_REC_CHANNEL, 328, 155, 116, 200},
+};
+
+// The list's sort keys by column: date, name, size.
+constexpr RecordingSortKey kColumnKeys[] = {RecordingSortKey::Date, RecordingSortKey::Name,
+                                            RecordingSortKey::Size};
+
+int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+void AddComboEntry(HWND combo, const std::wstring& text) {
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+}  // namespace
+
+std::unique_ptr<DockedPane> CreateRecorderPane(HWND owner, RecorderHost& host) {
+    auto pane = std::make_unique<CDlgPlayFiles>(owner, host);
+    if (!pane->Create()) return nullptr;
+    return pane;
+}
+
+CDlgPlayFiles::CDlgPlayFiles(HWND owner, RecorderHost& host)
+    : CBitmapDialog(IDD_RECORDER, owner),
+      host_(host),
+      list_(IDC_REC_DELETE),
+      engine_([this](int level) { meter_.SetLevels(std::span<const int>(&level, 1), 0, 1); }) {
+    SetKeyColour(kKeyColour);
+    SetShaped(true);
+    engine_.OnWriterExhausted([this] { Post(WM_RECORDING_WRITER_EXHAUSTED); });
+}
+
+CDlgPlayFiles::~CDlgPlayFiles() {
+    watcher_.Stop();
+    engine_.StopRecording();
+    engine_.UseDevice(nullptr);
+    source_.CloseRecordingMixer();
+    meter_.Destroy();
+}
+
+PaneSize CDlgPlayFiles::Size() const { return {kWidth, kHeight}; }
+
+bool CDlgPlayFiles::OnInitDialog() {
+    CBitmapDialog::OnInitDialog();
+    const std::wstring folder = RecordingsFolder();
+    if (!FolderExists(folder)) CreateFolder(folder);
+    // The installer of the original program registered a companion COM
+    // object that this window could talk to; nothing here needs it, so it
+    // is left out.
+    SetUpControls();
+    RefreshList();
+    Sort(RecordingSortKey::Name);
+    watcher_.Start(hwnd_, folder);
+    AddComboEntry(fileFormat_, L"MP3");
+    AddComboEntry(fileFormat_, L"WAV");
+    InitCapture();
+    if (!IsEncoderAvailable(LameEncLoader())) ShowError(kNoEncoderMessage);
+    return true;
+}
+
+void CDlgPlayFiles::SetUpControls() {
+    Resize(kWidth, kHeight);
+    SetBackground(IDB_RECORDER);
+    SetDragRegion(IDB_RECORDER_DRAG);
+    for (const ControlPlace& place : kPlaces)
+        Window(Item(place.id)).Place(place.x, place.y, place.width, place.height);
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
+
+    SetUpButton(close_, IDC_REC_CLOSE, IDB_CLOSE, kKeyColour);
+    SetUpButton(rename_, IDC_REC_RENAME, IDB_RENAME, kKeyColour);
+    SetUpButton(delete_, IDC_REC_DELETE, IDB_DELETE, kKeyColour);
+    SetUpButton(selectAll_, IDC_REC_SELECT_ALL, IDB_SELECT_ALL, kKeyColour);
+    SetUpButton(sort_, IDC_REC_SORT, IDB_SORT, kKeyColour);
+    SetUpButton(help_, IDC_REC_HELP, IDB_HELP, kKeyColour);
+    SetUpButton(record_, IDC_REC_RECORD, IDB_RECORD, kKeyColour);
+    SetUpButton(play_, IDC_REC_PLAY, IDB_RECORDER_PLAY, kPlayKeyColour);
+    SetUpButton(stop_, IDC_REC_STOP, IDB_RECORDER_STOP, kKeyColour);
+    SetUpButton(folder_, IDC_REC_FOLDER, IDB_RECORDER_FOLDER, kKeyColour);
+    SetUpLink(recordLink_, IDC_REC_RECORD_LINK);
+    SetUpLink(playLink_, IDC_REC_PLAY_LINK);
+    SetUpLink(stopLink_, IDC_REC_STOP_LINK);
+    SetUpLink(folderLink_, IDC_REC_FOLDER_LINK);
+
+    AttachControl(renameField_, IDC_REC_RENAME_FIELD);
+    AttachControl(device_, IDC_REC_DEVICE);
+    AttachControl(fileFormat_, IDC_REC_FILE_FORMAT);
+    AttachControl(channel_, IDC_REC_CHANNEL);
+    device_.SetTooltip(L"Soundcard");
+    fileFormat_.SetTooltip(L"Format");
+    channel_.SetTooltip(L"Recording channel");
+    SetUpList();
+    SetUpMeterAndVolume();
+}
+
+void CDlgPlayFiles::SetUpButton(CButtonST& button, int id, UINT image, COLORREF key) {
+    AttachControl(button, id);
+    button.SetImages(image, key);
+    button.SetDrawBorder(false);
+    button.SetTransparentDrawing();
+}
+
+void CDlgPlayFiles::SetUpLink(CHyperlinkStatic& link, int id) {
+    AttachControl(link, id);
+    link.SetUnderline(false);
+    link.SetLinkTextColour(RGB(0, 0, 0));
+}
+
+void CDlgPlayFiles::SetUpList() {
+    AttachControl(list_, IDC_REC_LIST);
+    ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
+                                                 LVS_EX_INFOTIP);
+    const std::pair<const wchar_t*, int> columns[] = {{L"Date:", 90}, {L"Name:", 120}, {L"Size:", 60}};
+    for (int index = 0; index < 3; ++index) {
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.fmt = LVCFMT_LEFT;
+        column.pszText = const_cast<wchar_t*>(columns[index].first);
+        column.cx = columns[index].second;
+        ListView_InsertColumn(list_, index, &column);
+    }
+}
+
+void CDlgPlayFiles::SetUpMeterAndVolume() {
+    meter_.Create(hwnd_, RECT{405, 83, 445, 93}, IDC_REC_METER);
+    meter_.SetBackColour(RGB(0, 0, 0));
+    meter_.SetBandLayout(1, 13);
+    meter_.StartDecayTimer(100);
+    meter_.SetPeakDisplay(false);
+    meter_.SetGrid(true);
+    meter_.SetZoneLimits(30, 44, 48);
+    const int silence = 0;
+    meter_.SetLevels(std::span<const int>(&silence, 1), 0, 1);
+
+    AttachControl(volume_, IDC_REC_VOLUME);
+    volume_.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    volume_.Send(TBM_SETTICFREQ, 1);
+    volume_.SetSkin(IDB_SLIDER_RECORDER, IDB_SLIDER_THUMB);
+    volume_.SetTipFlags(0x30);
+    volume_.InitHoverTooltip(L"Recording volume");
+}
+
+std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_RECORDINGS_CHANGED: RefreshList(); return 0;
+    case WM_RENAME_DONE: RenameSelected(); return 0;
+    case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
+    case WM_CLOSE: Show(SW_HIDE); return 0;
+    case WM_RECORDING_WRITER_EXHAUSTED:
+        if (session_.IsRecording()) {
+            session_.StopAll();
+            ShowError(kWriterExhaustedMessage);
+        }
+        return 0;
+    case WM_CTLCOLORDLG: {
+        static const HBRUSH brush = CreateSolidBrush(kBackground);
+        return reinterpret_cast<LRESULT>(brush);
+    }
+    case WM_HSCROLL:
+        if (reinterpret_cast<HWND>(lParam) == volume_.Hwnd())
+            source_.OnVolumeScroll(static_cast<int>(volume_.Send(TBM_GETPOS)));
+        return 0;
+    case MM_MIXM_CONTROL_CHANGE:
+        if (auto position = source_.OnMixerControlChange(static_cast<std::uint32_t>(lParam),
+                                                         IsVisible()))
+            volume_.SetPosition(*position);
+        return 0;
+    case WM_NOTIFY: {
+        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+        if (header.idFrom == IDC_REC_LIST && header.code == NM_CLICK) OnListClick();
+        if (header.idFrom == IDC_REC_LIST && header.code == NM_RCLICK && !SelectionMark())
+            renameField_.SetText(L"");
+        if (header.idFrom == IDC_REC_LIST && header.code == LVN_COLUMNCLICK) {
+            const int column = reinterpret_cast<const NMLISTVIEW*>(lParam)->iSubItem;
+            if (column >= 0 && column < 3) Sort(kColumnKeys[column]);
+        }
+        break;
+    }
+    default: break;
+    }
+    return CBitmapDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CDlgPlayFiles::PreTranslateMessage(MSG& message) {
+    // Enter in the rename field renames at once, before the dialog takes the key.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN &&
+        message.hwnd == renameField_.Hwnd()) {
+        RenameSelected();
+        return true;
+    }
+    return CBitmapDialog::PreTranslateMessage(message);
+}
+
+bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
+    switch (id) {
+    case IDC_REC_CLOSE: CloseToMainWindow(); return true;
+    case IDC_REC_RECORD:
+    case IDC_REC_RECORD_LINK: session_.StartRecording(); return true;
+    case IDC_REC_STOP:
+    case IDC_REC_STOP_LINK: session_.StopAll(); return true;
+    case IDC_REC_PLAY:
+    case IDC_REC_PLAY_LINK: PlaySelected(); return true;
+    case IDC_REC_FOLDER:
+    case IDC_REC_FOLDER_LINK: OpenFolder(); return true;
+    case IDC_REC_RENAME: RenameSelected(); return true;
+    case IDC_REC_DELETE: DeleteSelected(); return true;
+    case IDC_REC_SELECT_ALL: SelectAll(); return true;
+    case IDC_REC_SORT: ShowSortMenu(); return true;
+    case ID_SORT_BY_NAME: Sort(RecordingSortKey::Name); return true;
+    case ID_SORT_BY_SIZE: Sort(RecordingSortKey::Size); return true;
+    case ID_SORT_BY_DATE: Sort(RecordingSortKey::Date); return true;
+    case IDOK:
+    case IDCANCEL: return true;  // Enter and Escape do nothing here
+    case IDC_REC_DEVICE:
+        if (notifyCode == CBN_SELCHANGE) OnDeviceChosen();
+        return true;
+    case IDC_REC_FILE_FORMAT:
+        if (notifyCode == CBN_SELCHANGE)
+            OnFileFormatChosen(static_cast<RecordingFileFormat>(ComboSelection(fileFormat_)));
+        return true;
+    case IDC_REC_CHANNEL:
+        if (notifyCode == CBN_SELCHANGE)
+            source_.OnChannelChosen(ComboSelection(channel_),
+                                    static_cast<int>(volume_.Send(TBM_GETPOS)));
+        return true;
+    default: return false;
+    }
+}
+
+void CDlgPlayFiles::OnTimer(UINT_PTR id) {
+    if (id == kRecordBlinkTimer) {
+        recordLit_ = !recordLit_;
+        record_.SetImages(recordLit_ ? IDB_RECORD_LIT : IDB_RECORD, kKeyColour);
+        record_.Invalidate();
+    } else if (id == kPlayBlinkTimer) {
+        playLit_ = !playLit_;
+        play_.SetImages(playLit_ ? IDB_RECORDER_PLAY_LIT : IDB_RECORDER_PLAY, kPlayKeyColour);
+        play_.Invalidate();
+    }
+}
+
+void CDlgPlayFiles::ShowRecorder(int command) {
+    if (command == SW_SHOW) source_.SelectRecordingSource();
+    Show(command);
+}
+
+void CDlgPlayFiles::FollowMainWindow(bool visible) {
+    if (!visible) {
+        visibleBeforeCompact_ = IsVisible();
+        Show(SW_HIDE);
+    } else if (visibleBeforeCompact_) {
+        ShowRecorder(SW_SHOW);
+    }
+}
+
+void CDlgPlayFiles::StopPlayIndicator() {
+    StopTimer(kPlayBlinkTimer);
+    playLit_ = false;
+    play_.SetImages(IDB_RECORDER_PLAY, kPlayKeyColour);
+    play_.Invalidate();
+}
+
+void CDlgPlayFiles::CloseToMainWindow() {
+    PostMessageW(GetParent(hwnd_), WM_RECORDER_PANE_MOVED, 0, 0);
+    Show(SW_HIDE);
+}
+
+// The list
+
+void CDlgPlayFiles::RefreshList() {
+    RefreshRecordingRows(rows_, ListFolderEntries(RecordingsFolder()));
+    ShowRows();
+}
+
+void CDlgPlayFiles::ShowRows() {
+    ListView_DeleteAllItems(list_);
+    for (int index = 0; index < static_cast<int>(rows_.size()); ++index) {
+        const RecordingRow& row = rows_[index];
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = index;
+        item.lParam = index;
+        item.pszText = const_cast<wchar_t*>(row.date.c_str());
+        ListView_InsertItem(list_, &item);
+        ListView_SetItemText(list_, index, 1, const_cast<wchar_t*>(row.name.c_str()));
+        ListView_SetItemText(list_, index, 2, const_cast<wchar_t*>(row.size.c_str()));
+    }
+    if (rows_.empty()) return;
+    ListView_SetSelectionMark(list_, 0);
+    ListView_SetItemState(list_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void CDlgPlayFiles::Sort(RecordingSortKey key) {
+    RefreshRecordingRows(rows_, ListFolderEntries(RecordingsFolder()));
+    const bool ascending = sortState_.NextIsAscending(key);
+    SortRecordingRows(rows_, key, ascending);
+    sortState_.Sorted(key, ascending);
+    ShowRows();
+}
+
+void CDlgPlayFiles::ShowSortMenu() {
+    const HMENU menu = LoadMenuW(Instance(), MAKEINTRESOURCEW(IDR_SORT_MENU));
+    if (!menu) return;
+    const HMENU popup = GetSubMenu(menu, 0);
+    const UINT items[] = {ID_SORT_BY_NAME, ID_SORT_BY_SIZE, ID_SORT_BY_DATE};
+    const int checked = sortState_.CheckedKey();
+    if (checked >= 0) CheckMenuItem(popup, items[checked], MF_BYCOMMAND | MF_CHECKED);
+    RECT button;
+    GetWindowRect(sort_, &button);
+    TrackPopupMenu(popup, TPM_LEFTALIGN, button.right, button.top, 0, hwnd_, nullptr);
+    DestroyMenu(menu);
+}
+
+std::optional<int> CDlgPlayFiles::SelectionMark() const {
+    const int mark = ListView_GetSelectionMark(list_);
+    if (mark < 0 || mark >= static_cast<int>(rows_.size())) return std::nullopt;
+    if (!(ListView_GetItemState(list_, mark, LVIS_SELECTED) & LVIS_SELECTED)) return std::nullopt;
+    return mark;
+}
+
+void CDlgPlayFiles::OnListClick() {
+    const std::optional<int> mark = SelectionMark();
+    renameField_.SetText(mark ? rows_[*mark].name.c_str() : L"");
+}
+
+void CDlgPlayFiles::SelectAll() {
+    for (int index = 0; index < static_cast<int>(rows_.size()); ++index)
+        ListView_SetItemState(list_, index, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
+    SetFocus(list_);
+}
+
+void CDlgPlayFiles::DeleteSelected() {
+    const UINT selected = ListView_GetSelectedCount(list_);
+    if (selected == 0) return;
+    const wchar_t* question = selected > 1 ? L"Are you sure you want to delete files?"
+                                           : L"Are you sure you want to delete file?";
+    if (MessageBoxW(hwnd_, question, L"", MB_OKCANCEL) != IDOK) return;
+    const std::wstring folder = RecordingsFolder();
+    // Every selected row goes, the focused one too.
+    for (int index = 0; index < static_cast<int>(rows_.size()); ++index) {
+        if (!(ListView_GetItemState(list_, index, LVIS_SELECTED) & LVIS_SELECTED)) continue;
+        const std::wstring path = folder + rows_[index].name;
+        host_.ReleaseRecordingFile(path);
+        DeleteFileW(path.c_str());
+    }
+    renameField_.SetText(L"");
+}
+
+void CDlgPlayFiles::RenameSelected() {
+    const int mark = ListView_GetSelectionMark(list_);
+    if (mark < 0 || mark >= static_cast<int>(rows_.size())) return;
+    const std::wstring folder = RecordingsFolder();
+    const std::wstring& oldName = rows_[mark].name;
+    if (!FileExists(folder + oldName)) return;
+    const std::wstring newName = RenamedRecordingName(oldName, renameField_.Text());
+    MoveFileW((folder + oldName).c_str(), (folder + newName).c_str());
+    renameField_.SetText(newName.c_str());
+}
+
+void CDlgPlayFiles::PlaySelected() {
+    const std::optional<int> mark = SelectionMark();
+    if (!mark) return;
+    const std::wstring path = RecordingsFolder() + rows_[*mark].name;
+    session_.StopAll();
+    StartTimer(kPlayBlinkTimer, kBlinkMs);
+    host_.PlayRecordingFile(path);
+}
+
+void CDlgPlayFiles::OpenFolder() {
+    ShellExecuteW(hwnd_, L"open", RecordingsFolder().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+// Capture set-up
+
+void CDlgPlayFiles::InitCapture() {
+    devices_ = EnumerateCaptureDevices();
+    SendMessageW(device_, CB_RESETCONTENT, 0, 0);
+    std::vector<std::wstring> names;
+    for (const CaptureDeviceEntry& entry : devices_) {
+        names.push_back(entry.description);
+        AddComboEntry(device_, entry.description);
+    }
+    if (devices_.empty()) {
+        ShowError(CaptureSetupMessage(CaptureSetupStep::Device, true));
+        return;
+    }
+    const std::size_t device = StoredDeviceEntry(registry_, names);
+    SendMessageW(device_, CB_SETCURSEL, device, 0);
+    const RecordingFileFormat format = StoredFileFormat(registry_);
+    SendMessageW(fileFormat_, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
+    if (!SetUpCaptureFor(static_cast<int>(device), format)) return;
+
+    if (auto position = source_.OpenRecordingMixer(WinmmRecordingMixer::Open(hwnd_)))
+        volume_.SetPosition(*position);
+    source_.SelectRecordingSource();
+    SendMessageW(channel_, CB_RESETCONTENT, 0, 0);
+    for (const std::wstring& entry : source_.ChannelEntries()) AddComboEntry(channel_, entry);
+    SendMessageW(channel_, CB_SETCURSEL, source_.ChannelSelection(), 0);
+}
+
+bool CDlgPlayFiles::SetUpCaptureFor(int deviceEntry, RecordingFileFormat format) {
+    session_.StopAll();
+    std::unique_ptr<DirectSoundCaptureDevice> device;
+    if (deviceEntry >= 0 && deviceEntry < static_cast<int>(devices_.size()))
+        device = DirectSoundCaptureDevice::Open(devices_[deviceEntry].guid);
+    const CaptureSetup setup = SetUpCapture(engine_, std::move(device), format);
+    session_.SetFileFormat(format);
+    if (setup.failed != CaptureSetupStep::Done) {
+        ShowError(CaptureSetupMessage(setup.failed, false));
+        return false;
+    }
+    SaveCaptureSettings(registry_, {devices_[deviceEntry].description,
+                                    setup.formats[*setup.formatEntry].text, format});
+    return true;
+}
+
+void CDlgPlayFiles::OnDeviceChosen() {
+    const int entry = ComboSelection(device_);
+    if (entry >= 0) SetUpCaptureFor(entry, session_.FileFormat());
+}
+
+void CDlgPlayFiles::OnFileFormatChosen(RecordingFileFormat format) {
+    std::vector<std::wstring> names;
+    for (const CaptureDeviceEntry& entry : devices_) names.push_back(entry.description);
+    const std::size_t device = StoredDeviceEntry(registry_, names);
+    SendMessageW(device_, CB_SETCURSEL, device, 0);
+    SetUpCaptureFor(static_cast<int>(device), format);
+}
+
+void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
+    session_.StopAll();
+    const auto* entry = reinterpret_cast<const QueuedRecording*>(item);
+    if (action != 0 || !entry) return;
+    // The combo keeps showing the user's choice; the set-up follows the entry.
+    OnFileFormatChosen(static_cast<RecordingFileFormat>(entry->format));
+    session_.StartScheduledRecording(entry->name);
+}
+
+void CDlgPlayFiles::ChooseRecordingsFolder() {
+    BROWSEINFOW info{};
+    info.hwndOwner = hwnd_;
+    info.lpszTitle = L"Select location of \"My Recordings\"";
+    info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    if (!chosen) return;
+    wchar_t path[MAX_PATH] = {};
+    SHGetPathFromIDListW(chosen, path);
+    CoTaskMemFree(chosen);
+    if (path[0] == L'\0') return;
+    std::wstring parent = path;
+    while (!parent.empty() && parent.back() == L'\\') parent.pop_back();
+    auto key = registry_.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, true);
+    if (key) key->WriteString(kRecordFolderValue, parent + L"\\");
+}
+
+// RecorderActions
+
+std::wstring CDlgPlayFiles::RecordingsFolder() { return GetRecordingsFolder(registry_); }
+
+bool CDlgPlayFiles::FolderExists(const std::wstring& folder) {
+    const DWORD attributes = GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CDlgPlayFiles::CreateFolder(const std::wstring& folder) {
+    return CreateDirectoryW(folder.c_str(), nullptr) != FALSE;
+}
+
+bool CDlgPlayFiles::FileExists(const std::wstring& path) { return RecordingFileExists(path); }
+
+void CDlgPlayFiles::ChooseFolderAndWatch() {
+    ChooseRecordingsFolder();
+    const std::wstring folder = RecordingsFolder();
+    CreateFolder(folder);
+    if (FolderExists(folder) && watcher_.Start(hwnd_, folder)) RefreshList();
+}
+
+std::unique_ptr<SampleWriter> CDlgPlayFiles::OpenWriter(const std::wstring& path,
+                                                        RecordingFileFormat format) {
+    const auto& captureFormat = engine_.Format();
+    if (!captureFormat) return nullptr;
+    if (format == RecordingFileFormat::Wav) {
+        auto writer = std::make_unique<WaveFileWriter>();
+        if (writer->Open(path, *captureFormat) != WaveResult::Ok) return nullptr;
+        return writer;
+    }
+    auto encoder = std::make_unique<Mp3FileEncoder>(LameEncLoader());
+    if (!encoder->Open(path, captureFormat->sampleRate, captureFormat->channels))
+        return nullptr;
+    return encoder;
+}
+
+void CDlgPlayFiles::ShowError(std::wstring_view text) {
+    MessageBoxW(hwnd_, std::wstring(text).c_str(), L"", MB_ICONERROR);
+}
+
+void CDlgPlayFiles::ShowWarning(std::wstring_view text) {
+    MessageBoxW(hwnd_, std::wstring(text).c_str(), kCaption, MB_ICONWARNING);
+}
+
+void CDlgPlayFiles::StopPlayback() {
+    StopPlayIndicator();
+    host_.StopRecordingPlayback();
+}
+
+void CDlgPlayFiles::RecordingStarted(bool scheduled) {
+    host_.NotifyRecordingState(true, scheduled);
+    StartTimer(kRecordBlinkTimer, kBlinkMs);
+}
+
+void CDlgPlayFiles::RecordingStopped(bool scheduled) {
+    host_.NotifyRecordingState(false, scheduled);
+    StopTimer(kRecordBlinkTimer);
+    recordLit_ = false;
+    record_.SetImages(IDB_RECORD, kKeyColour);
+    record_.Invalidate();
+}

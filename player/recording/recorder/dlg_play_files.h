@@ -1,0 +1,113 @@
+#pragma once
+// CDlgPlayFiles: the recorder pane. Lists the recordings folder, records the
+// sound card into a new WAV or MP3 file, plays, renames and deletes
+// recordings, and carries out the scheduler's start and stop requests.
+
+#include "bitmap_dialog.h"
+#include "button_st.h"
+#include "capture_engine.h"
+#include "directsound_capture.h"
+#include "docked_pane.h"
+#include "hyperlink_static.h"
+#include "peak_meter_ctrl.h"
+#include "pf_list_ctrl.h"
+#include "recorder_host.h"
+#include "recorder_session.h"
+#include "recording_source.h"
+#include "recordings_list.h"
+#include "recordings_watcher.h"
+#include "registry_win32.h"
+#include "rename_edit.h"
+#include "tt_combo_box.h"
+#include "zip_slider_ctl.h"
+
+#include <memory>
+#include <vector>
+
+class CDlgPlayFiles : public CBitmapDialog, public DockedPane, private RecorderActions {
+public:
+    CDlgPlayFiles(HWND owner, RecorderHost& host);
+    ~CDlgPlayFiles() override;
+
+    // DockedPane
+    HWND PaneWindow() const override { return hwnd_; }
+    PaneSize Size() const override;
+    void OnRecordingPlaybackStopped() override { StopPlayIndicator(); }
+
+    void ShowRecorder(int command);
+    void FollowMainWindow(bool visible);
+    void StopPlayIndicator();
+
+    bool PreTranslateMessage(MSG& message) override;
+
+protected:
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode) override;
+    void OnTimer(UINT_PTR id) override;
+
+private:
+    // RecorderActions
+    std::wstring RecordingsFolder() override;
+    bool FolderExists(const std::wstring& folder) override;
+    bool CreateFolder(const std::wstring& folder) override;
+    bool FileExists(const std::wstring& path) override;
+    void ChooseFolderAndWatch() override;
+    std::unique_ptr<SampleWriter> OpenWriter(const std::wstring& path,
+                                             RecordingFileFormat format) override;
+    void ShowError(std::wstring_view text) override;
+    void ShowWarning(std::wstring_view text) override;
+    void StopPlayback() override;
+    void RecordingStarted(bool scheduled) override;
+    void RecordingStopped(bool scheduled) override;
+
+    void SetUpControls();
+    void SetUpButton(CButtonST& button, int id, UINT image, COLORREF key);
+    void SetUpLink(CHyperlinkStatic& link, int id);
+    void SetUpList();
+    void SetUpMeterAndVolume();
+
+    void RefreshList();
+    void ShowRows();
+    void Sort(RecordingSortKey key);
+    void ShowSortMenu();
+    void OnListClick();
+    void SelectAll();
+    void DeleteSelected();
+    void RenameSelected();
+    void PlaySelected();
+    void OpenFolder();
+    void CloseToMainWindow();
+    std::optional<int> SelectionMark() const;
+
+    void InitCapture();
+    void OnDeviceChosen();
+    void OnFileFormatChosen(RecordingFileFormat format);
+    bool SetUpCaptureFor(int deviceEntry, RecordingFileFormat format);
+    void ChooseRecordingsFolder();
+    void OnScheduledRecording(WPARAM item, LPARAM action);
+
+    RecorderHost& host_;
+    Win32Registry registry_;
+
+    CButtonST close_, rename_, delete_, selectAll_, sort_, help_, record_, play_, stop_, folder_;
+    CHyperlinkStatic recordLink_, playLink_, stopLink_, folderLink_;
+    CPFListCtrl list_;
+    CRenameEdit renameField_;
+    CZipSliderCtl volume_;
+    CPeakMeterCtrl meter_;
+    CTTComboBox device_, fileFormat_, channel_;
+
+    std::vector<RecordingRow> rows_;
+    RecordingSortState sortState_;
+    RecordingsWatcher watcher_;
+    std::vector<CaptureDeviceEntry> devices_;
+    CaptureEngine engine_;
+    RecorderSession session_{*this, engine_};
+    RecordingSource source_{registry_};
+    bool recordLit_ = false;
+    bool playLit_ = false;
+    bool visibleBeforeCompact_ = false;
+};
+
+std::unique_ptr<DockedPane> CreateRecorderPane(HWND owner, RecorderHost& host);

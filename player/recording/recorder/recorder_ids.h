@@ -1,0 +1,31 @@
+#pragma once
+// Resource identifiers of the recordings window (recorder.rc).
+
+#define IDD_RECORDER 256
+#define IDR_SORT_MENU 258
+#define ID_SORT_BY_NAME 1298
+#define ID_SORT_BY_SIZE 260
+#define ID_SORT_BY_DATE 261
+
+#define IDC_REC_CLOSE 1071
+#define IDC_REC_LIST 1052
+#define IDC_REC_RENAME_FIELD 1101
+#define IDC_REC_RENAME 12
+#define IDC_REC_DELETE 9
+#define IDC_REC_SELECT_ALL 10
+#define IDC_REC_SORT 5
+#define IDC_REC_HELP 6
+#define IDC_REC_RECORD 1088
+#define IDC_REC_PLAY 1090
+#define IDC_REC_STOP 1089
+#define IDC_REC_FOLDER 13
+#define IDC_REC_RECORD_LINK 1093
+#define IDC_REC_PLAY_LINK 1457
+#define IDC_REC_STOP_LINK 1158
+#define IDC_REC_FOLDER_LINK 1170
+#define IDC_REC_VOLUME 1100
+#define IDC_REC_METER 1302
+#define IDC_REC_DEVICE 1046
+#define IDC_REC_FILE_FORMAT 1047
+#define IDC_REC_CHANNEL 1098
+#define IDC_REC_CAPTURE_FORMATS 1048

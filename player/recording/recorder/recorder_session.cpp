@@ -1,0 +1,61 @@
+#include "recorder_session.h"
+
+#include "recording_names.h"
+
+bool RecorderSession::StartRecording() {
+    if (IsRecording()) return false;
+    return Start();
+}
+
+bool RecorderSession::StartScheduledRecording(const std::wstring& fileName) {
+    if (IsRecording()) return false;
+    scheduled_ = true;
+    scheduledName_ = fileName;
+    if (Start()) return true;
+    scheduled_ = false;
+    scheduledName_.clear();
+    return false;
+}
+
+bool RecorderSession::Start() {
+    const std::wstring folder = actions_.RecordingsFolder();
+    if (!actions_.FolderExists(folder) && !actions_.CreateFolder(folder)) {
+        actions_.ShowWarning(kNoFolderMessage);
+        actions_.ChooseFolderAndWatch();
+        return false;
+    }
+    const std::wstring path = ChooseOutputPath(folder);
+    if (actions_.FileExists(path)) {
+        Complain(kFileExistsMessage);
+        return false;
+    }
+    std::unique_ptr<SampleWriter> writer = actions_.OpenWriter(path, fileFormat_);
+    if (!writer) {
+        Complain(kCannotCreateFileMessage);
+        return false;
+    }
+    if (!engine_.StartRecording(std::move(writer))) return false;
+    outputPath_ = path;
+    actions_.RecordingStarted(scheduled_);
+    return true;
+}
+
+std::wstring RecorderSession::ChooseOutputPath(const std::wstring& folder) {
+    const auto exists = [this](const std::wstring& path) { return actions_.FileExists(path); };
+    const std::wstring name = scheduled_ ? scheduledName_ : NextFreeRecordingName(folder, exists);
+    return WithRecordingExtension(folder + name, fileFormat_);
+}
+
+// The scheduler's starts fail silently: nobody may be at the screen.
+void RecorderSession::Complain(std::wstring_view text) {
+    if (!scheduled_) actions_.ShowError(text);
+}
+
+void RecorderSession::StopAll() {
+    actions_.StopPlayback();
+    if (!IsRecording()) return;
+    engine_.StopRecording();
+    actions_.RecordingStopped(scheduled_);
+    scheduled_ = false;
+    scheduledName_.clear();
+}

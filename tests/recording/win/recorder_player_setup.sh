@@ -1,0 +1,41 @@
+# Sourced by the recorder's Wine scripts: a display and a null sink of their
+# own, the player copied into a scratch folder with its recordings under it
+# ("$recordings"), recording WAV from "Monitor of Null Output", and probe, the
+# recorder_probe runner. Expects wine_run, prefix, player_exe and
+# recorder_probe to be set; the caller's EXIT trap is set here.
+scripts=$(dirname "$wine_run")
+root=$(cd "$scripts/.." && pwd)
+
+. "$scripts/start-xvfb"
+. "$scripts/start-pulse"
+unset DISPLAY PULSE_SERVER
+start_xvfb || { echo "no X display" >&2; exit 1; }
+start_pulse || { echo "no PulseAudio null sink: nothing to record" >&2; exit 1; }
+folder=$(mktemp -d)
+cp "$player_exe" "$folder/VelmoraRadio.exe"
+mkdir -p "$folder/rec"
+recordings="$folder/rec/My Recordings"
+
+key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
+"$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
+"$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
+    /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
+"$wine_run" "$prefix" reg add "$key" /v RecordFolder /t REG_SZ \
+    /d "$(WINEPREFIX=$prefix winepath -w "$folder/rec")\\" /f >/dev/null 2>&1
+"$wine_run" "$prefix" reg add "$key" /v Device /t REG_SZ /d "Monitor of Null Output" /f >/dev/null 2>&1
+"$wine_run" "$prefix" reg add "$key" /v "File format" /t REG_SZ /d WAV /f >/dev/null 2>&1
+export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+finish() {
+    [ -n "${tone_pid:-}" ] && kill "$tone_pid" 2>/dev/null
+    wineserver -k >/dev/null 2>&1
+    stop_pulse
+    stop_xvfb
+    rm -rf "$folder"
+}
+trap finish EXIT
+
+. "$root/tests/support/screen_checks.sh"
+probe() {  # through a file: see main_window_test.sh
+    timeout 60 wine "$recorder_probe" "$@" >"$folder/probe.out" 2>/dev/null
+    tr -d '\r' <"$folder/probe.out"
+}

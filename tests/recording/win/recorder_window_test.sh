@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# One start of the real player with the null sink: the recordings window
+# opens from the main window's recorder button, records ten seconds of what
+# the sink plays from "Monitor of Null Output" to WAV, and the new file shows
+# in its list by itself, is not silent, renames keeping its extension, plays
+# from the list, and goes after the confirmation.
+# Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
+# recorder_probe.exe.
+set -uo pipefail
+wine_run=$1 prefix=$2 player_exe=$3 player_probe=$4 recorder_probe=$5
+. "$(dirname "$0")/recorder_player_setup.sh"
+
+eventually() {  # eventually COMMAND...: true once COMMAND is, within 20 seconds
+    for _ in $(seq 40); do
+        "$@" && return 0
+        sleep 0.5
+    done
+    return 1
+}
+rows() { probe rows; }
+has_row() { rows | cut -d'|' -f2 | grep -qx "$1"; }
+lacks_row() { ! has_row "$1"; }
+
+timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
+
+# The recorder button opens the window; the missing encoder library says so first.
+probe click-main 1203
+check "without lame_enc.dll the window says the encoder is missing" \
+    same "$(probe answer-box)" "Can't initialize MP3 enocder."
+shown() { same "$(probe visible)" 1; }
+check "the recorder button shows the recordings window" eventually shown
+check "the recordings folder was made" test -d "$recordings"
+check "the list starts empty" test -z "$(rows)"
+
+# Ten seconds of a tone played into the sink.
+sox -n -r 44100 -c 2 "$folder/tone.wav" synth 30 sine 440 vol 0.5
+paplay "$folder/tone.wav" & tone_pid=$!
+probe click 1088
+sleep 10
+probe click 1089
+kill "$tone_pid" 2>/dev/null; tone_pid=
+check "the recording shows in the list by itself" eventually has_row Recording001.wav
+check "the recording is a WAV file with sound in it" \
+    "$root/tests/recording/check_loopback_wav.sh" "$recordings/Recording001.wav"
+seconds=$(soxi -D "$recordings/Recording001.wav")
+check "about ten seconds were recorded ($seconds)" \
+    awk -v s="$seconds" 'BEGIN { exit !(s >= 8 && s <= 12) }'
+
+# Play from the list, then stop.
+probe select 0
+probe click 1090
+sleep 2
+probe click 1089
+
+# Rename: the typed name keeps the old extension.
+probe select 0
+probe set-text 1101 take
+probe click 12
+check "the rename keeps the extension" eventually has_row take.wav
+check "the old name is gone" eventually lacks_row Recording001.wav
+check "the file was renamed on disk" test -f "$recordings/take.wav"
+
+# Delete after the confirmation.
+probe select 0
+probe click 9
+check "the delete asks first" same "$(probe answer-box)" "Are you sure you want to delete file?"
+check "the file is deleted" eventually test ! -e "$recordings/take.wav"
+check "and leaves the list" eventually lacks_row take.wav
+
+timeout 60 wine "$player_probe" close >/dev/null 2>&1
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
