@@ -3,9 +3,9 @@
 
 #include "fuzz_input.h"
 #include "url_unescape.h"
-#include "web_link.h"
+#include "web_url.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    IsWebLink(UnescapeUrl(BytesOf(data, size)));
+    IsWebUrl(UnescapeUrl(BytesOf(data, size)));
     return 0;
 }
