@@ -7,6 +7,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 namespace {
 
@@ -115,6 +116,10 @@ TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnc
     written.exhausted = true;
     ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
     recorder.device->CompleteBlocks(1, 5);
+    // The worker's pass meets the full writer; give it the time a busy
+    // machine may take before the stop.
+    for (int i = 0; i < 500 && told == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     recorder.engine.StopRecording();
     EXPECT_EQ(told, 1);
     EXPECT_EQ(written.closeCount, 1);
