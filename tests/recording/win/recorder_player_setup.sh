@@ -16,15 +16,14 @@ cp "$player_exe" "$folder/VelmoraRadio.exe"
 mkdir -p "$folder/rec"
 recordings="$folder/rec/My Recordings"
 
+. "$root/tests/support/player_scenario.sh"
+probe_exe=$recorder_probe
+point_player_at_site
 key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
-"$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
-"$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
-    /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
 "$wine_run" "$prefix" reg add "$key" /v RecordFolder /t REG_SZ \
     /d "$(WINEPREFIX=$prefix winepath -w "$folder/rec")\\" /f >/dev/null 2>&1
 "$wine_run" "$prefix" reg add "$key" /v Device /t REG_SZ /d "Monitor of Null Output" /f >/dev/null 2>&1
 "$wine_run" "$prefix" reg add "$key" /v "File format" /t REG_SZ /d WAV /f >/dev/null 2>&1
-export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 finish() {
     [ -n "${tone_pid:-}" ] && kill "$tone_pid" 2>/dev/null
     wineserver -k >/dev/null 2>&1
@@ -35,7 +34,3 @@ finish() {
 trap finish EXIT
 
 . "$root/tests/support/screen_checks.sh"
-probe() {  # through a file: see main_window_test.sh
-    timeout 60 wine "$recorder_probe" "$@" >"$folder/probe.out" 2>/dev/null
-    tr -d '\r' <"$folder/probe.out"
-}
