@@ -99,7 +99,8 @@ bool COrvaneDlg::OnInitDialog() {
 // of their own; the window shows without waiting for them.
 void COrvaneDlg::FinishStart() {
     if (speakerMute_.Open(hwnd_)) ShowMuteState();
-    if (control_.Create(Item(IDC_MEDIA_PLAYER), playback_)) {
+    const bool haveControl = control_.Create(Item(IDC_MEDIA_PLAYER), playback_);
+    if (haveControl) {
         // The radio engine takes the control's volume, so both play alike.
         const int volume = player_.Volume();
         player_.SetVolume(volume);
@@ -107,6 +108,9 @@ void COrvaneDlg::FinishStart() {
     }
     tray_.Add(hwnd_);
     CreateBanner();
+    // Creating the control is the test of the media player. The player goes
+    // on without it: MP3 radio plays through its own engine.
+    if (!haveControl) CDlgWMPErr(hwnd_).DoModal();
 }
 
 void COrvaneDlg::CreateBanner() {

@@ -7,6 +7,27 @@
 namespace {
 constexpr UINT_PTR kToolId = 1;
 constexpr int kMaxTipWidth = 400;
+
+bool IsInside(HWND owner, HWND window) {
+    return window && (window == owner || IsChild(owner, window));
+}
+
+// The tooltip asks which window is under the pointer before it shows; the
+// windows inside the owner (an embedded control's own) count as the owner.
+LRESULT CALLBACK OnTooltipMessage(HWND tooltip, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR, DWORD_PTR ownerData) {
+    if (message == TTM_WINDOWFROMPOINT) {
+        const auto owner = reinterpret_cast<HWND>(ownerData);
+        const HWND under = WindowFromPoint(*reinterpret_cast<const POINT*>(lParam));
+        return reinterpret_cast<LRESULT>(IsInside(owner, under) ? owner : under);
+    }
+    return DefSubclassProc(tooltip, message, wParam, lParam);
+}
+
+bool IsClientMouseMessage(UINT message) {
+    return message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK;
+}
+
 }  // namespace
 
 HFONT CreateTipFont() {
@@ -25,6 +46,7 @@ void HoverTooltip::Create(HWND owner, DWORD style) {
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     if (!tooltip_) return;
+    SetWindowSubclass(tooltip_, OnTooltipMessage, 0, reinterpret_cast<DWORD_PTR>(owner));
     font_.Reset(CreateTipFont());
     SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     SendMessageW(tooltip_, TTM_SETTIPTEXTCOLOR, kTipTextColour, 0);
@@ -72,5 +94,14 @@ void HoverTooltip::SetDelays(int initialMs, int autoPopMs) const {
 void HoverTooltip::Relay(const MSG& message) const {
     if (!tooltip_) return;
     MSG copy = message;
+    // The one tool lies over the owner: a message for a window inside it is
+    // passed on as the owner's, at the same place.
+    if (IsClientMouseMessage(copy.message) && copy.hwnd != owner_ && IsInside(owner_, copy.hwnd)) {
+        POINT place{static_cast<short>(LOWORD(copy.lParam)),
+                    static_cast<short>(HIWORD(copy.lParam))};
+        MapWindowPoints(copy.hwnd, owner_, &place, 1);
+        copy.hwnd = owner_;
+        copy.lParam = MAKELPARAM(place.x, place.y);
+    }
     SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&copy));
 }

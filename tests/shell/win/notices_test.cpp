@@ -1,4 +1,6 @@
 #include "download_notice_dlg.h"
+#include "important_dlg.h"
+#include "web_pane_ids.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +56,56 @@ TEST(Notices, TheMediaPlayerNoticeShowsItsCaptionTextLinkAndOk) {
     EXPECT_TRUE(Shows(L"VelmoraRadio need Windows Media Player 10.0 to be installed!"));
     EXPECT_TRUE(Shows(L"Download Windows Media Player 10.0"));
     EXPECT_TRUE(Shows(L"Ok"));
+}
+
+RECT ClientPlace(HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+// The height the static control needs for its text, wrapped as it wraps it.
+int WrappedTextHeight(HWND control) {
+    wchar_t text[1024]{};
+    GetWindowTextW(control, text, 1024);
+    RECT place = ClientPlace(control);
+    OffsetRect(&place, -place.left, -place.top);
+    HDC dc = GetDC(control);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text, -1, &place, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return place.bottom;
+}
+
+void Pump() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+TEST(Notices, TheRecordingInstructionsFitTheirPanelAndTheCloseButtonHidesThem) {
+    CDlgImportant instructions(nullptr);
+    instructions.ShowCentred();
+    Pump();
+    const HWND window = FindWindowW(nullptr, L"How to record");
+    ASSERT_NE(window, nullptr);
+    const HWND text = GetDlgItem(window, IDC_IMPORTANT_TEXT);
+    wchar_t words[1024]{};
+    GetWindowTextW(text, words, 1024);
+    EXPECT_NE(std::wstring(words).find(L"Press Rec to record"), std::wstring::npos);
+    const RECT textPlace = ClientPlace(text);
+    // The picture's light panel ends at row 108; below it the text would
+    // run into the frame and out of the window.
+    EXPECT_LE(textPlace.top + WrappedTextHeight(text), 108);
+
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_IMPORTANT_CLOSE, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, IDC_IMPORTANT_CLOSE)));
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(window));
+    instructions.ShowCentred();
+    EXPECT_TRUE(IsWindowVisible(window)) << "the help button shows the same window again";
 }
 
 }  // namespace

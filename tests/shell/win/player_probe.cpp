@@ -11,7 +11,14 @@
 //   player_probe close           close the player
 //   player_probe windows         the player's other visible windows, one a
 //                                line: "NAME|X Y W H|TEXT OF CONTROL 203"
-//                                (203 is the ticker's channel field)
+//                                (203 is the ticker's channel field; a
+//                                tooltip's NAME is the tip it shows)
+//   player_probe texts NAME      the texts of the controls of the player's
+//                                window NAME, one a line
+//   player_probe press NAME ID   press button ID of the player's window NAME
+//   player_probe enter NAME X Y  the Enter key, as the innermost window at
+//                                client X Y of window NAME gets it when it
+//                                has the focus
 
 #include <windows.h>
 
@@ -32,11 +39,16 @@ HWND WaitForPlayer() {
     return window;
 }
 
-std::wstring ControlText(HWND window, int id) {
+// Asked of the window itself: a tooltip answers with the tip it shows.
+std::wstring WindowText(HWND window) {
     wchar_t text[512]{};
-    SendDlgItemMessageW(window, id, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text));
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, &length);
     return text;
 }
+
+std::wstring ControlText(HWND window, int id) { return WindowText(GetDlgItem(window, id)); }
 
 void PrintButton(HWND window) {
     std::wprintf(L"%ls|%d\n", ControlText(window, kStationButton).c_str(),
@@ -77,16 +89,59 @@ void PrintOtherWindows(HWND player) {
             GetWindowThreadProcessId(window, &process);
             if (window == search.player || process != search.process || !IsWindowVisible(window))
                 return TRUE;
-            wchar_t name[256]{};
-            GetWindowTextW(window, name, std::size(name));
             RECT place{};
             GetWindowRect(window, &place);
-            std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", name, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top,
+            std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", WindowText(window).c_str(), place.left,
+                         place.top, place.right - place.left, place.bottom - place.top,
                          ControlText(window, kTickerChannel).c_str());
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
+}
+
+// The top-level window NAME of the player's process.
+HWND PlayerWindowNamed(HWND player, const wchar_t* name) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(player, &process);
+    for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, name); window;
+         window = FindWindowExW(nullptr, window, nullptr, name)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == process) return window;
+    }
+    return nullptr;
+}
+
+int PrintTexts(HWND window) {
+    if (!window) return 1;
+    for (HWND control = GetWindow(window, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT))
+        std::wprintf(L"%ls\n", WindowText(control).c_str());
+    return 0;
+}
+
+int Press(HWND window, int id) {
+    if (!window) return 1;
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    return 0;
+}
+
+HWND InnermostAt(HWND window, POINT client) {
+    for (;;) {
+        const HWND child = ChildWindowFromPointEx(window, client, CWP_SKIPINVISIBLE);
+        if (!child || child == window) return window;
+        MapWindowPoints(window, child, &client, 1);
+        window = child;
+    }
+}
+
+int PressEnter(HWND window, POINT client) {
+    if (!window) return 1;
+    const HWND target = InnermostAt(window, client);
+    PostMessageW(target, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(target, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    return 0;
 }
 
 }  // namespace
@@ -107,6 +162,12 @@ int wmain(int argc, wchar_t** argv) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (command == L"windows") {
         PrintOtherWindows(window);
+    } else if (command == L"texts" && argc == 3) {
+        return PrintTexts(PlayerWindowNamed(window, argv[2]));
+    } else if (command == L"press" && argc == 4) {
+        return Press(PlayerWindowNamed(window, argv[2]), _wtoi(argv[3]));
+    } else if (command == L"enter" && argc == 5) {
+        return PressEnter(PlayerWindowNamed(window, argv[2]), {_wtoi(argv[3]), _wtoi(argv[4])});
     } else if (command == L"close") {
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else {

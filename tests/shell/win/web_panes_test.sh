@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# One start of the real player against the demo site: the ticker from the
-# links field, and the info pane under the main window. Wine runs here with
-# its HTML engine switched off, so the pane's page stays blank; the pane and
-# its close button must work all the same.
+# One start of the real player against the demo site, without the media
+# player control: its notice, the ticker from the links field, the info and
+# search panes under the main window, and the banner's tip and right button.
+# Wine runs here with its HTML engine switched off, so the pages stay blank;
+# the panes, their buttons and the keys must work all the same, and the site
+# server's log tells which pages the browsers asked for.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, Marquel.dll,
 # player_probe.exe.
 set -uo pipefail
@@ -40,9 +42,31 @@ windows_matching() {
     echo "$lines"
 }
 count() { [ -z "$1" ] && echo 0 || echo "$1" | wc -l; }
+# Waits up to 5 s for no `probe windows` line to match PATTERN; prints how
+# many still do.
+windows_gone() {
+    local left
+    for _ in $(seq 10); do
+        left=$(count "$(probe windows | grep -E "$1")")
+        [ "$left" -eq 0 ] && break
+        sleep 0.5
+    done
+    echo "$left"
+}
 read -r screen_width _ < <(xdotool getdisplaygeometry)
 
+# Without the media player control, as on a system that lacks it: the
+# player says so once it shows, and goes on without it.
+export WINEDLLOVERRIDES="mscoree,mshtml,wmp="
 probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
+windows_matching '^VelmoraRadio Error\|' >/dev/null
+notice=$(probe texts "VelmoraRadio Error")
+check "the media player notice says what is missing" same "$(echo "$notice" | head -1)" \
+    "VelmoraRadio need Windows Media Player 10.0 to be installed!"
+check "and links to its download" same "$(echo "$notice" | sed -n 2p)" \
+    "Download Windows Media Player 10.0"
+probe press "VelmoraRadio Error" 1 >/dev/null
+check "its Ok closes it" same "$(windows_gone '^VelmoraRadio Error\|')" 0
 x=$((screen_width - 150 - 2)) y=2
 links=($((x + 8 + 50)) $((y + 120 + 8)))
 spin_down=($((x + 126 + 8)) $((y + 119 + 15)))
@@ -74,6 +98,52 @@ click $((300 + 8 + 50)) $((300 + 120 + 8))
 info=$(windows_matching '^Station info\|')
 check "it opens again at the main window's current place" \
     same "$(echo "$info" | cut -d'|' -f2)" "300 $((300 + 215 + 2)) 151 195"
+
+
+# Enter on a pane's page: the info pane closes as a dialog does, the search
+# pane hands it to its page, where a search form may be waiting for it.
+page=(75 110)  # inside the browser at (3,28) 145x164
+probe enter "Station info" "${page[@]}" >/dev/null
+check "Enter on the info page closes the info pane" same "$(windows_gone '^Station info\|')" 0
+
+# The banner at the window's new place: its tip, and no menu of its own.
+banner=($((300 + 3 + 72)) $((300 + 26 + 31)))
+xdotool mousemove "${banner[@]}"
+sleep 0.3
+xdotool mousemove $((banner[0] + 2)) $((banner[1] + 1))
+check "the banner's tip says what a click does" \
+    same "$(count "$(windows_matching '^Klik hier\|')")" 1
+xdotool mousemove 5 1000
+sleep 1
+shown() { probe windows | grep -vc '^Klik hier|'; }  # a menu would be one more
+before=$(shown)
+xdotool mousemove "${banner[@]}"
+sleep 0.3
+xdotool click 3
+sleep 1
+check "a right click on the banner opens no menu" same "$(shown)" "$before"
+xdotool mousemove 5 1000
+
+click $((300 + 126 + 8)) $((300 + 119 + 15))
+for _ in $(seq 20); do
+    [ "$(probe text 1103)" = "Search the web" ] && break
+    sleep 0.25
+done
+check "the spin reaches the search link" same "$(probe text 1103)" "Search the web"
+click $((300 + 8 + 50)) $((300 + 120 + 8))
+search=$(windows_matching '^Search the web\|')
+check "the search pane opens below the main window" \
+    same "$(echo "$search" | cut -d'|' -f2)" "300 $((300 + 215 + 2)) 151 195"
+asked() { grep -q "\"GET /$1 " "$VELMORA_TEST_SITE_LOG"; }
+for _ in $(seq 20); do
+    asked info/zoeken.html && break
+    sleep 0.25
+done
+check "its browser asks the site for the search page" asked info/zoeken.html
+probe enter "Search the web" "${page[@]}" >/dev/null
+sleep 1
+check "Enter on the search page leaves the pane open" \
+    same "$(count "$(probe windows | grep '^Search the web|')")" 1
 
 probe close
 echo "$failures failed"
