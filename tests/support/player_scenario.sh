@@ -28,3 +28,11 @@ click() {  # as a hand does it: the pointer rests on the place, then presses
     sleep 0.5
     xdotool mousemove 5 1000
 }
+
+gone() {  # the player's window has left within a few seconds
+    for _ in $(seq 40); do
+        xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1 || return 0
+        sleep 0.25
+    done
+    return 1
+}

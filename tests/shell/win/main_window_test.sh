@@ -40,25 +40,6 @@ pixel() {  # pixel SHOT X Y -> r,g,b
 region() {  # region SHOT X Y W H -> a checksum of those pixels
     convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage rgb:- | md5sum | cut -d' ' -f1
 }
-window_at() {  # window_at X Y -> "WIDTH HEIGHT" of the visible window whose corner is there
-    local id
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        [ "$X $Y" = "$1 $2" ] && { echo "$WIDTH $HEIGHT"; return; }
-    done
-}
-# The player answers a click in its own time, slower on a busy machine: a
-# check of where windows stand waits a few seconds for them to get there.
-settles() {  # settles EXPECTED COMMAND...
-    local seen
-    for _ in $(seq 40); do
-        seen=$("${@:2}")
-        [ -n "$1" ] && [ "$seen" = "$1" ] && return 0
-        sleep 0.25
-    done
-    echo "saw '$seen'"
-    return 1
-}
 player_window() { xdotool search --onlyvisible --name '^VelmoraRadio$' 2>/dev/null | head -1; }
 geometry() {  # geometry -> "X Y WIDTH HEIGHT" of the visible main window
     local id
@@ -178,13 +159,6 @@ sleep 0.5
 check "the window can be dragged away" settles "300 302 150 215" geometry
 
 probe close
-gone() {
-    for _ in $(seq 40); do
-        xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1 || return 0
-        sleep 0.25
-    done
-    return 1
-}
 check "the player ends when its window closes" gone
 check "the favourite added is in favorites.xml" \
     grep -q "name=\"$first_station\"" "$folder/favorites.xml"
