@@ -10,9 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <algorithm>
 #include <bit>
+#include <filesystem>
 #include <iterator>
 
 namespace {

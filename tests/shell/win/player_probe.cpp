@@ -100,13 +100,13 @@ void ForOtherWindows(HWND player, Visit visit) {
 
 void PrintOtherWindows(HWND player) {
     ForOtherWindows(player, [](HWND window) {
-            wchar_t name[256]{};
-            GetWindowTextW(window, name, std::size(name));
-            RECT place{};
-            GetWindowRect(window, &place);
-            std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", name, place.left, place.top,
-                         place.right - place.left, place.bottom - place.top,
-                         ControlText(window, kTickerChannel).c_str());
+        wchar_t name[256]{};
+        GetWindowTextW(window, name, std::size(name));
+        RECT place{};
+        GetWindowRect(window, &place);
+        std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", name, place.left, place.top,
+                     place.right - place.left, place.bottom - place.top,
+                     ControlText(window, kTickerChannel).c_str());
     });
 }
 

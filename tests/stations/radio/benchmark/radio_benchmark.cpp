@@ -58,10 +58,12 @@ double OutputAloneSeconds() {
     if (!output.Open(kStreamRate, 1)) return -1;
     std::vector<std::int16_t> tone(kStreamRate / 10);
     for (std::size_t i = 0; i < tone.size(); ++i)
-        tone[i] = static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / kStreamRate));
+        tone[i] =
+            static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / kStreamRate));
     const HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const double before = ProcessorSeconds();
-    for (DWORD chunk = 0; chunk < kPlaySeconds * 10; ++chunk) output.Write(tone.data(), tone.size(), never);
+    for (DWORD chunk = 0; chunk < kPlaySeconds * 10; ++chunk)
+        output.Write(tone.data(), tone.size(), never);
     const double used = ProcessorSeconds() - before;
     CloseHandle(never);
     return used;
@@ -123,8 +125,9 @@ int wmain() {
         perSecond(playing), perSecond(idle), perSecond(playing - idle) / 10,
         unsigned(kPlaySeconds));
     const double output = OutputAloneSeconds();
-    std::printf("of which the sound output alone (a tone, no network, no decoding): "
-                "%.2f ms per second, %.2f%% of one core\n",
-                perSecond(output - idle), perSecond(output - idle) / 10);
+    std::printf(
+        "of which the sound output alone (a tone, no network, no decoding): "
+        "%.2f ms per second, %.2f%% of one core\n",
+        perSecond(output - idle), perSecond(output - idle) / 10);
     return 0;
 }
