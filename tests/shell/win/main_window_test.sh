@@ -11,25 +11,9 @@ root=$(cd "$scripts/.." && pwd)
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-# A display and a sound server of its own: the checks rely on the window
-# standing where the player put it, with no window manager in the way.
-. "$scripts/start-xvfb"
-. "$scripts/start-pulse"
-unset DISPLAY PULSE_SERVER
-start_xvfb || { echo "no X display" >&2; exit 1; }
-start_pulse || echo "no PulseAudio: the player runs without a mixer"
-folder=$(mktemp -d)
-cp "$player_exe" "$folder/VelmoraRadio.exe"
-
 . "$root/tests/support/player_scenario.sh"
-point_player_at_site
-finish() {
-    wineserver -k >/dev/null 2>&1
-    stop_pulse
-    stop_xvfb
-    rm -rf "$folder"
-}
-trap finish EXIT
+trap finish_scenario EXIT
+start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
 
 . "$root/tests/support/screen_checks.sh"
 shot() { sleep 0.7; import -window root "$shots/$1.png"; }

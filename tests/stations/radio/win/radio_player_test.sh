@@ -11,23 +11,9 @@ wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4
 scripts=$(dirname "$wine_run")
 root=$(cd "$scripts/.." && pwd)
 
-. "$scripts/start-xvfb"
-. "$scripts/start-pulse"
-unset DISPLAY PULSE_SERVER
-start_xvfb || { echo "no X display" >&2; exit 1; }
-start_pulse || { echo "no PulseAudio null sink: nothing to hear" >&2; exit 1; }
-folder=$(mktemp -d)
-cp "$player_exe" "$folder/VelmoraRadio.exe"
-
 . "$root/tests/support/player_scenario.sh"
-point_player_at_site
-finish() {
-    wineserver -k >/dev/null 2>&1
-    stop_pulse
-    stop_xvfb
-    rm -rf "$folder"
-}
-trap finish EXIT
+trap finish_scenario EXIT
+start_scenario "$player_exe" || { echo "no PulseAudio null sink: nothing to hear" >&2; exit 1; }
 . "$root/tests/support/screen_checks.sh"
 
 site="http://127.0.0.1:$VELMORA_TEST_SITE_PORT/"
