@@ -39,7 +39,7 @@ speech news "Velmora news. Heavy rain in the north tonight, sunshine tomorrow. \
 And now, the weather for shipping."
 speech talk "You are listening to Velmora talk radio. Stay with us for the morning show."
 
-for name in harbour lounge pulse news; do
+for name in harbour lounge pulse news talk; do
     lame --quiet -b 32 -m m --resample 22.05 "$work/$name.wav" "$out/$name.mp3"
 done
 cp "$work/lounge.wav" "$out/lounge.wav"

@@ -1,9 +1,10 @@
-"""An endless internet-radio stream made from the demo site's MP3 files.
+"""Endless internet-radio streams made from the demo site's MP3 files.
 
-The MP3 frames of the site's tunes are played in a loop at their own pace,
-with a title that changes every few seconds. A client that asks for metadata
-("Icy-MetaData: 1") gets the ICY metadata blocks woven into the audio every
-METAINT bytes, as radio servers do it.
+Each programme plays MP3 frames of the site's tunes in a loop at their own
+pace, with a title that changes every few seconds: one programme per tune,
+named after its file, and "live", all the tunes one after the other. A
+client that asks for metadata ("Icy-MetaData: 1") gets the ICY metadata
+blocks woven into the audio every METAINT bytes, as radio servers do it.
 """
 
 import itertools
@@ -15,13 +16,18 @@ TITLE_SECONDS = 4.0
 # Sent at once so that a player starts quickly, then the stream keeps pace.
 HEAD_START_SECONDS = 1.5
 
-SOURCES = ["harbour.mp3", "lounge.mp3", "pulse.mp3", "news.mp3"]
-TITLES = [
-    "Harbour Tunes - Morning Tide",
-    "Lounge Trio - Caf\u00e9 Nocturne",
-    "Pulse - Square Waves",
-    "Velmora News - The Weather",
-]
+# Each tune of public/streams with the titles its programme announces in turn.
+TUNES = {
+    "harbour": ["Harbour Tunes - Morning Tide", "Harbour Tunes - High Water",
+                "Harbour Tunes - Evening Swell"],
+    "lounge": ["Lounge Trio - Caf\u00e9 Nocturne", "Lounge Trio - Velvet Chairs",
+               "Lounge Trio - Last Call"],
+    "pulse": ["Pulse - Square Waves", "Pulse - Low Battery", "Pulse - Eight Bits"],
+    "news": ["Velmora News - The Weather", "Velmora News - Shipping Forecast"],
+    "talk": ["Velmora Talk - The Morning Show", "Velmora Talk - Letters from Listeners"],
+}
+# "live" plays these tunes one after the other, each announced by its first title.
+LIVE = ["harbour", "lounge", "pulse", "news"]
 
 # MPEG audio header fields: bit rates (kbit/s) by version group and index,
 # sample rates by version.
@@ -53,11 +59,23 @@ def _frames(data):
         at += length
 
 
-def load_frames(streams_folder):
-    frames = []
-    for name in SOURCES:
-        frames.extend(_frames((pathlib.Path(streams_folder) / name).read_bytes()))
-    return frames
+class Programme:
+    """What one radio address plays: MP3 frames to loop and the titles."""
+
+    def __init__(self, name, frames, titles):
+        self.name = name
+        self.frames = frames
+        self.titles = titles
+
+
+def load_programmes(streams_folder):
+    """Every programme by name: one per tune, and "live"."""
+    frames = {name: list(_frames((pathlib.Path(streams_folder) / (name + ".mp3")).read_bytes()))
+              for name in TUNES}
+    programmes = {name: Programme(name, frames[name], TUNES[name]) for name in TUNES}
+    programmes["live"] = Programme("live", [f for name in LIVE for f in frames[name]],
+                                   [TUNES[name][0] for name in LIVE])
+    return programmes
 
 
 def metadata_block(title):
@@ -71,8 +89,8 @@ class RadioStream:
     """Writes the stream to a socket file until the client leaves or the
     time limit (None: none) has passed."""
 
-    def __init__(self, frames, with_metadata):
-        self.frames = frames
+    def __init__(self, programme, with_metadata):
+        self.programme = programme
         self.with_metadata = with_metadata
         self.until_metadata = METAINT
         self.last_title = None
@@ -80,12 +98,13 @@ class RadioStream:
     def write(self, out, limit_seconds, stopping):
         started = time.monotonic()
         played = 0.0
-        for frame, seconds in itertools.cycle(self.frames):
+        titles = self.programme.titles
+        for frame, seconds in itertools.cycle(self.programme.frames):
             if stopping.is_set():
                 return
             if limit_seconds is not None and time.monotonic() - started >= limit_seconds:
                 return
-            title = TITLES[int(played // TITLE_SECONDS) % len(TITLES)]
+            title = titles[int(played // TITLE_SECONDS) % len(titles)]
             out.write(self._woven(frame, title))
             played += seconds
             ahead = played - HEAD_START_SECONDS - (time.monotonic() - started)

@@ -21,11 +21,13 @@ For failure tests, a path prefix changes how the files under it are answered:
 A stalled connection is held until the client gives up or --stall-limit
 seconds have passed.
 
-Radio streams, endless MP3 with ICY metadata (see radio_stream.py), end after
---stream-limit seconds at the latest:
+Radio streams, endless MP3 with ICY metadata (see radio_stream.py), end
+after --stream-limit seconds when one is given:
 
-    /radio/live.mp3     an HTTP/1.0 answer with the icy- headers
-    /radio/icy.mp3      the same stream after an "ICY 200 OK" status line
+    /radio/TUNE.mp3     the tune public/streams/TUNE.mp3 in a loop, as an
+                        HTTP/1.0 answer with the icy- headers
+    /radio/live.mp3     all the tunes in turn
+    /radio/icy.mp3      /radio/live.mp3 after an "ICY 200 OK" status line
     /drop/N/radio/...   the stream, dropped after N seconds
     /freeze/N/radio/... the stream, which stops after N seconds but keeps its
                         connection open (until --stall-limit)
@@ -46,7 +48,9 @@ import radio_stream
 
 ROOT = pathlib.Path(__file__).resolve().parent / "public"
 TEMPLATED = {".xml", ".html", ".php", ".pls", ".m3u"}
-RADIO_STATUS_LINES = {"radio/live.mp3": None, "radio/icy.mp3": b"ICY 200 OK"}
+# The address of the "live" programme that old radio servers' status line
+# answers, as some directories still list such servers.
+ICY_PROGRAMME = "icy"
 
 
 def content_type(path, body):
@@ -72,9 +76,10 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return self.send_error_page(int(fault[1]), send_body)
         if fault and fault[0] == "stall":
             return self.stall()
-        if path in RADIO_STATUS_LINES:
+        programme, icy_status_line = self.radio_programme(path)
+        if programme:
             end_after = float(fault[1]) if fault and fault[0] in ("drop", "freeze") else None
-            self.send_radio(RADIO_STATUS_LINES[path], end_after, send_body)
+            self.send_radio(programme, icy_status_line, end_after, send_body)
             if fault and fault[0] == "freeze":
                 self.stall()
             return
@@ -113,6 +118,17 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return (parts[0],), "/".join(parts[1:])
         return None, "/".join(parts)
 
+    def radio_programme(self, path):
+        """The programme a path names ("radio/NAME.mp3"), if any, and the
+        status line it is answered with (None: HTTP's)."""
+        folder, _, file = path.partition("/")
+        name, dot, extension = file.partition(".")
+        if folder != "radio" or dot != "." or extension != "mp3":
+            return None, None
+        if name == ICY_PROGRAMME:
+            return self.server.radio_programmes["live"], b"ICY 200 OK"
+        return self.server.radio_programmes.get(name), None
+
     @staticmethod
     def resolve(path):
         """The file for a URL path, never outside the site's folder."""
@@ -127,9 +143,10 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return None
         return candidate
 
-    def send_radio(self, icy_status_line, end_after, send_body):
+    def send_radio(self, programme, icy_status_line, end_after, send_body):
         with_metadata = self.headers.get("Icy-MetaData", "").strip() == "1"
-        headers = [("Content-Type", "audio/mpeg"), ("icy-name", "Velmora Live"),
+        headers = [("Content-Type", "audio/mpeg"),
+                   ("icy-name", "Velmora " + programme.name.capitalize()),
                    ("Cache-Control", "no-cache")]
         if with_metadata:
             headers.append(("icy-metaint", str(radio_stream.METAINT)))
@@ -146,7 +163,7 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         if not send_body:
             return
         limit = self.server.stream_limit if end_after is None else end_after
-        stream = radio_stream.RadioStream(self.server.radio_frames, with_metadata)
+        stream = radio_stream.RadioStream(programme, with_metadata)
         try:
             stream.write(self.wfile, limit, self.server.stopping)
             self.wfile.flush()
@@ -192,7 +209,7 @@ class SiteServer(http.server.ThreadingHTTPServer):
         super().__init__(("127.0.0.1", port), SiteHandler)
         self.stall_limit = stall_limit
         self.stream_limit = stream_limit
-        self.radio_frames = radio_stream.load_frames(ROOT / "streams")
+        self.radio_programmes = radio_stream.load_programmes(ROOT / "streams")
         self.verbose = verbose
         self.stopping = threading.Event()
 
@@ -202,7 +219,7 @@ def main():
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
     parser.add_argument("--stall-limit", type=float, default=120.0)
-    parser.add_argument("--stream-limit", type=float, default=900.0)
+    parser.add_argument("--stream-limit", type=float, default=None)
     parser.add_argument("--verbose", action="store_true")
     options = parser.parse_args()
 

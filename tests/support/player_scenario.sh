@@ -1,6 +1,32 @@
 # Sourced by the scripts that drive the real player under Wine: its settings
 # pointed at the demo site, its probe, and a click as a hand makes it. The
-# script sets wine_run, prefix and folder (the player's own folder) first.
+# script sets wine_run, prefix, scripts (the folder of wine-run) and folder
+# (the player's own folder; start_scenario makes one) first.
+
+# A display and a sound server of the scenario's own (the checks rely on the
+# window standing where the player put it, with no window manager in the
+# way), and the player copied into a scratch folder, "$folder", pointed at
+# the demo site. False when there is no sound server: the player then runs
+# without a mixer. The caller's EXIT trap runs finish_scenario.
+start_scenario() {  # start_scenario VelmoraRadio.exe
+    . "$scripts/start-xvfb"
+    . "$scripts/start-pulse"
+    unset DISPLAY PULSE_SERVER
+    start_xvfb || { echo "no X display" >&2; exit 1; }
+    start_pulse
+    local sound=$?
+    folder=$(mktemp -d)
+    cp "$1" "$folder/VelmoraRadio.exe"
+    point_player_at_site
+    return $sound
+}
+
+finish_scenario() {
+    wineserver -k >/dev/null 2>&1
+    stop_pulse
+    stop_xvfb
+    [ -z "${folder:-}" ] || rm -rf "$folder"
+}
 
 # A fresh player key whose "Site URL" is the loopback demo site; creates the
 # prefix when needed. Then the Wine environment the rest of the run uses.
@@ -27,4 +53,12 @@ click() {  # as a hand does it: the pointer rests on the place, then presses
     xdotool mouseup 1
     sleep 0.5
     xdotool mousemove 5 1000
+}
+
+gone() {  # the player's window has left within a few seconds
+    for _ in $(seq 40); do
+        xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1 || return 0
+        sleep 0.25
+    done
+    return 1
 }

@@ -11,25 +11,9 @@ root=$(cd "$scripts/.." && pwd)
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-# A display and a sound server of its own: the checks rely on the window
-# standing where the player put it, with no window manager in the way.
-. "$scripts/start-xvfb"
-. "$scripts/start-pulse"
-unset DISPLAY PULSE_SERVER
-start_xvfb || { echo "no X display" >&2; exit 1; }
-start_pulse || echo "no PulseAudio: the player runs without a mixer"
-folder=$(mktemp -d)
-cp "$player_exe" "$folder/VelmoraRadio.exe"
-
 . "$root/tests/support/player_scenario.sh"
-point_player_at_site
-finish() {
-    wineserver -k >/dev/null 2>&1
-    stop_pulse
-    stop_xvfb
-    rm -rf "$folder"
-}
-trap finish EXIT
+trap finish_scenario EXIT
+start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
 
 . "$root/tests/support/screen_checks.sh"
 shot() { sleep 0.7; import -window root "$shots/$1.png"; }
@@ -39,25 +23,6 @@ pixel() {  # pixel SHOT X Y -> r,g,b
 }
 region() {  # region SHOT X Y W H -> a checksum of those pixels
     convert "$shots/$1.png" -crop "$4x$5+$2+$3" +repage rgb:- | md5sum | cut -d' ' -f1
-}
-window_at() {  # window_at X Y -> "WIDTH HEIGHT" of the visible window whose corner is there
-    local id
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        [ "$X $Y" = "$1 $2" ] && { echo "$WIDTH $HEIGHT"; return; }
-    done
-}
-# The player answers a click in its own time, slower on a busy machine: a
-# check of where windows stand waits a few seconds for them to get there.
-settles() {  # settles EXPECTED COMMAND...
-    local seen
-    for _ in $(seq 40); do
-        seen=$("${@:2}")
-        [ -n "$1" ] && [ "$seen" = "$1" ] && return 0
-        sleep 0.25
-    done
-    echo "saw '$seen'"
-    return 1
 }
 player_window() { xdotool search --onlyvisible --name '^VelmoraRadio$' 2>/dev/null | head -1; }
 geometry() {  # geometry -> "X Y WIDTH HEIGHT" of the visible main window
@@ -178,13 +143,6 @@ sleep 0.5
 check "the window can be dragged away" settles "300 302 150 215" geometry
 
 probe close
-gone() {
-    for _ in $(seq 40); do
-        xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1 || return 0
-        sleep 0.25
-    done
-    return 1
-}
 check "the player ends when its window closes" gone
 check "the favourite added is in favorites.xml" \
     grep -q "name=\"$first_station\"" "$folder/favorites.xml"

@@ -19,8 +19,19 @@
 //   player_probe enter NAME X Y  the Enter key, as the innermost window at
 //                                client X Y of window NAME gets it when it
 //                                has the focus
+//   player_probe row ID N        scroll row N of list control ID (in any of
+//                                the player's windows) into view and print
+//                                the middle of its second cell on the
+//                                screen, "X Y", for the script to click
+//   player_probe watch ID S [T B]  for S seconds, each text control ID
+//                                shows, as it changes: "MS|TEXT" with the
+//                                milliseconds since the start; with T and B,
+//                                button B is pressed the first time the text
+//                                is T, which shows as the line "MS|<pressed>"
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -31,6 +42,7 @@ constexpr wchar_t kTitle[] = L"VelmoraRadio";
 constexpr int kStationButton = 1204;
 constexpr int kTickerChannel = 203;
 constexpr DWORD kLimitMs = 30000;
+constexpr DWORD kWatchStepMs = 10;
 
 HWND WaitForPlayer() {
     const ULONGLONG deadline = GetTickCount64() + kLimitMs;
@@ -75,25 +87,24 @@ int Start(const wchar_t* program) {
     return 0;
 }
 
-void PrintOtherWindows(HWND player) {
+// Calls `visit` with each visible top-level window of the player's process
+// but its main window.
+template <typename Visit>
+void ForOtherWindows(HWND player, Visit visit) {
     DWORD process = 0;
     GetWindowThreadProcessId(player, &process);
     struct Search {
         HWND player;
         DWORD process;
-    } search{player, process};
+        Visit& visit;
+    } search{player, process, visit};
     EnumWindows(
         [](HWND window, LPARAM context) -> BOOL {
             const auto& search = *reinterpret_cast<const Search*>(context);
             DWORD process = 0;
             GetWindowThreadProcessId(window, &process);
-            if (window == search.player || process != search.process || !IsWindowVisible(window))
-                return TRUE;
-            RECT place{};
-            GetWindowRect(window, &place);
-            std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", WindowText(window).c_str(), place.left,
-                         place.top, place.right - place.left, place.bottom - place.top,
-                         ControlText(window, kTickerChannel).c_str());
+            if (window != search.player && process == search.process && IsWindowVisible(window))
+                search.visit(window);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -144,6 +155,65 @@ int PressEnter(HWND window, POINT client) {
     return 0;
 }
 
+void PrintOtherWindows(HWND player) {
+    ForOtherWindows(player, [](HWND window) {
+        RECT place{};
+        GetWindowRect(window, &place);
+        std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", WindowText(window).c_str(), place.left,
+                     place.top, place.right - place.left, place.bottom - place.top,
+                     ControlText(window, kTickerChannel).c_str());
+    });
+}
+
+// The list's rectangle of a cell lives in the player's memory: the message
+// that fills it carries an address, which must be one of the player's own.
+bool PrintRow(HWND player, int listId, int row) {
+    HWND list = GetDlgItem(player, listId);
+    ForOtherWindows(player, [&](HWND window) {
+        if (!list) list = GetDlgItem(window, listId);
+    });
+    if (!list) return false;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    RECT cell{LVIR_BOUNDS, 1, 0, 0};  // left: which part, top: which column
+    const bool found =
+        remote && SendMessageW(list, LVM_ENSUREVISIBLE, row, FALSE) &&
+        WriteProcessMemory(process, remote, &cell, sizeof(cell), nullptr) &&
+        SendMessageW(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(remote)) &&
+        ReadProcessMemory(process, remote, &cell, sizeof(cell), nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    if (!found) return false;
+    POINT middle{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+    ClientToScreen(list, &middle);
+    std::wprintf(L"%ld %ld\n", middle.x, middle.y);
+    return true;
+}
+
+void Watch(HWND player, int id, DWORD seconds, const wchar_t* pressWhen, int button) {
+    const ULONGLONG start = GetTickCount64();
+    std::wstring shown;
+    bool pressed = false;
+    for (ULONGLONG now = start; now - start < seconds * 1000ULL; now = GetTickCount64()) {
+        const std::wstring text = ControlText(player, id);
+        if (text != shown) {
+            shown = text;
+            std::wprintf(L"%llu|%ls\n", now - start, shown.c_str());
+            std::fflush(stdout);  // the script reads the file while this runs
+        }
+        if (pressWhen && !pressed && shown == pressWhen) {
+            pressed = true;
+            std::wprintf(L"%llu|<pressed>\n", GetTickCount64() - start);
+            SendDlgItemMessageW(player, button, BM_CLICK, 0, 0);
+        }
+        Sleep(kWatchStepMs);
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -168,6 +238,11 @@ int wmain(int argc, wchar_t** argv) {
         return Press(PlayerWindowNamed(window, argv[2]), _wtoi(argv[3]));
     } else if (command == L"enter" && argc == 5) {
         return PressEnter(PlayerWindowNamed(window, argv[2]), {_wtoi(argv[3]), _wtoi(argv[4])});
+    } else if (command == L"row" && argc == 4) {
+        return PrintRow(window, _wtoi(argv[2]), _wtoi(argv[3])) ? 0 : 1;
+    } else if (command == L"watch" && (argc == 4 || argc == 6)) {
+        Watch(window, _wtoi(argv[2]), _wtoi(argv[3]), argc == 6 ? argv[4] : nullptr,
+              argc == 6 ? _wtoi(argv[5]) : 0);
     } else if (command == L"close") {
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else {

@@ -49,7 +49,7 @@ TEST_F(DirectoryRefreshWine, TheFirstRefreshDownloadsBothFilesAndTheFlags) {
     ASSERT_TRUE(Refresh(SiteUrl()));
     ASSERT_EQ(stations_.size(), 27u);
     EXPECT_EQ(stations_[0].name, L"Harbour FM");
-    EXPECT_EQ(stations_[0].streamlink, SiteUrl() + L"streams/harbour.mp3");
+    EXPECT_EQ(stations_[0].streamlink, SiteUrl() + L"radio/harbour.mp3");
     EXPECT_EQ(stations_[0].flagPath, folder_.Path() + L"Flags\\nl.bmp");
     // The directory's bytes are ANSI text; character references work too.
     EXPECT_EQ(stations_[6].name, L"Caf\u00e9 Paris Oldies");

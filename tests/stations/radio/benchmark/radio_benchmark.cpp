@@ -1,21 +1,28 @@
 // Prints what the radio engine costs: the time from handing it a station's
 // address to its first sound, and the processor time it takes per second of
-// audio (reading, decoding and output together). Run by hand under Wine,
+// audio (reading, decoding and output together), then what the sound output
+// alone costs, fed a tone in the stream's format. Run by hand under Wine,
 // with the demo site served on loopback (from the top of the tree):
 //
 //   scripts/with-site-server scripts/wine-run $PWD/build/win64/wineprefix
 //       build/win64/bin/radio_benchmark.exe
 
 #include "radio_engine.h"
+#include "wave_output.h"
 
 #include <windows.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr DWORD kPlaySeconds = 20;
+// The demo site's streams: 22.05 kHz mono.
+constexpr unsigned kStreamRate = 22050;
 constexpr int kStarts = 5;
 
 class PlayingWatch : public MediaPlayerEvents {
@@ -42,6 +49,24 @@ double ProcessorSeconds() {
         return (ULONGLONG(time.dwHighDateTime) << 32 | time.dwLowDateTime) / 1e7;
     };
     return seconds(kernel) + seconds(user);
+}
+
+// Processor seconds of the whole process for kPlaySeconds of a tone played
+// through the engine's output, as the engine's thread feeds it.
+double OutputAloneSeconds() {
+    WaveOutput output;
+    if (!output.Open(kStreamRate, 1)) return -1;
+    std::vector<std::int16_t> tone(kStreamRate / 10);
+    for (std::size_t i = 0; i < tone.size(); ++i)
+        tone[i] =
+            static_cast<std::int16_t>(8000 * std::sin(i * 2 * 3.14159265 * 440 / kStreamRate));
+    const HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    const double before = ProcessorSeconds();
+    for (DWORD chunk = 0; chunk < kPlaySeconds * 10; ++chunk)
+        output.Write(tone.data(), tone.size(), never);
+    const double used = ProcessorSeconds() - before;
+    CloseHandle(never);
+    return used;
 }
 
 }  // namespace
@@ -99,5 +124,10 @@ int wmain() {
         "%.2f%% of one core (%u s each)\n",
         perSecond(playing), perSecond(idle), perSecond(playing - idle) / 10,
         unsigned(kPlaySeconds));
+    const double output = OutputAloneSeconds();
+    std::printf(
+        "of which the sound output alone (a tone, no network, no decoding): "
+        "%.2f ms per second, %.2f%% of one core\n",
+        perSecond(output - idle), perSecond(output - idle) / 10);
     return 0;
 }

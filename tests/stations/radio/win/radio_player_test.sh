@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# One start of the real player with the PulseAudio null sink, playing the demo
+# site's radio streams through its own radio engine: a station chosen in the
+# station browser plays aloud and scrolls the titles its stream announces; a
+# favourite whose stream drops comes back by itself, and a stop while it
+# reconnects ends it for good. The status line is read through player_probe,
+# the sound on the null sink's monitor with parec.
+# Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe.
+set -uo pipefail
+wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4
+scripts=$(dirname "$wine_run")
+root=$(cd "$scripts/.." && pwd)
+
+. "$root/tests/support/player_scenario.sh"
+trap finish_scenario EXIT
+start_scenario "$player_exe" || { echo "no PulseAudio null sink: nothing to hear" >&2; exit 1; }
+. "$root/tests/support/screen_checks.sh"
+
+site="http://127.0.0.1:$VELMORA_TEST_SITE_PORT/"
+status_line=1012 stop_button=1006 station_button=1204
+station_list=1133 favorites_list=1231
+
+# A favourite the directory does not list, so it has no now-playing page; its
+# stream drops after three seconds each time it is played.
+cat >"$folder/favorites.xml" <<EOF
+<?xml version="1.0"?>
+<root><station name="Velmora Dropout"><homepage>${site}info/main.html</homepage><streamlink>${site}drop/3/radio/harbour.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
+EOF
+
+# The loudness (RMS of 16-bit samples) of what the null sink plays, heard on
+# its monitor for a second and a half.
+loudness() {
+    timeout 1.5 parec -d @DEFAULT_MONITOR@ --raw --format=s16le --rate=22050 --channels=1 \
+        >"$folder/heard.raw" 2>/dev/null
+    python3 -c 'import array, math, sys
+samples = array.array("h", open(sys.argv[1], "rb").read())
+print(int(math.sqrt(sum(s * s for s in samples) / len(samples))) if samples else 0)' \
+        "$folder/heard.raw"
+}
+loud() { [ "$(loudness)" -gt 300 ]; }
+silent() { [ "$(loudness)" -lt 50 ]; }
+
+# Clicks at X Y while the status line is watched for SECONDS into FILE, from
+# before the click on, so that no text it shows is missed.
+click_watching() {  # click_watching X Y SECONDS FILE
+    timeout 60 wine "$probe_exe" watch $status_line "$3" >"$4.raw" 2>/dev/null &
+    local watcher=$!
+    for _ in $(seq 100); do
+        [ -s "$4.raw" ] && break
+        sleep 0.1
+    done
+    click "$1" "$2"
+    wait "$watcher"
+    tr -d '\r' <"$4.raw" >"$4"
+}
+# What the status line showed: "MS|TEXT" lines from `probe watch`.
+showed() { cut -d'|' -f2- "$1" | grep -qxF "$2"; }
+# The scrolling title is the title and its gap turned round: the text twice
+# over holds the whole title somewhere.
+titles_seen() {
+    local title
+    for title in "Harbour Tunes - Morning Tide" "Lounge Trio - Caf" "Pulse - Square Waves" \
+        "Velmora News - The Weather"; do
+        cut -d'|' -f2- "$1" | while IFS= read -r text; do
+            [[ "$text$text" == *"$title"* ]] && { echo "$title"; break; }
+        done
+    done | sort -u | wc -l
+}
+# Milliseconds from the first "Reconnecting..." to "Playing" after it.
+comeback_ms() {
+    awk -F'|' '$2 == "Reconnecting..." && !gone { gone = $1 }
+               gone && $2 == "Playing" { print $1 - gone; exit }' "$1"
+}
+# Nothing but "Ready" after the stop was pressed.
+only_ready_after_press() {
+    [ "$(awk -F'|' 'pressed { print $2 } $2 == "<pressed>" { pressed = 1 }' "$1")" = "Ready" ]
+}
+row_of() {  # row_of NAME: its row in the station browser's "All stations"
+    LC_ALL=C grep -ao '<station name="[^"]*"' "$root/site/public/stations.xml" |
+        cut -d'"' -f2 | grep -nxF "$1" | cut -d: -f1 | awk '{ print $1 - 1 }'
+}
+
+probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
+read -r screen_width _ < <(xdotool getdisplaygeometry)
+full_x=$((screen_width - 150 - 2))
+check "the status line says Ready" settles "Ready" probe text $status_line
+
+# A station without a now-playing page, on an "ICY 200 OK" stream, chosen in
+# the station browser.
+browser_y=$((2 + 215))
+click $((full_x + 75)) $((2 + 142 + 10))
+check "the station button opens the station browser" \
+    settles "150 324" window_at "$full_x" "$browser_y"
+station="Velmora Live Direct"
+read -r x y < <(probe row $station_list "$(row_of "$station")")
+check "the station browser shows \"$station\"" test -n "${y:-}"
+click_watching "${x:-0}" "${y:-0}" 14 "$folder/direct.txt"
+check "a click on \"$station\" makes it current" same "$(probe text $station_button)" "$station"
+check "its status line says Playing" showed "$folder/direct.txt" "Playing"
+check "it never needs to reconnect" eval '! showed "$folder/direct.txt" "Reconnecting..."'
+check "its marquee shows the stream's changing titles" \
+    eval '[ "$(titles_seen "$folder/direct.txt")" -ge 2 ]'
+check "it is heard on the null sink's monitor" loud
+
+# A favourite whose stream drops: the engine says so and is back by itself.
+click $((full_x + 27)) $((2 + 165 + 7))
+check "the star button opens the favourites pane below the browser" \
+    settles "150 169" window_at "$full_x" $((browser_y + 324 + 2))
+read -r x y < <(probe row $favorites_list 0)
+check "the favourites pane shows the favourite" test -n "${y:-}"
+click_watching "${x:-0}" "${y:-0}" 12 "$folder/dropout.txt"
+check "the favourite is current" same "$(probe text $station_button)" "Velmora Dropout"
+check "its dropped stream says Reconnecting..." showed "$folder/dropout.txt" "Reconnecting..."
+back=$(comeback_ms "$folder/dropout.txt")
+check "and plays again by itself within 5 s (${back:-never} ms)" \
+    eval '[ -n "$back" ] && [ "$back" -le 5000 ]'
+
+# The stop button pressed while it reconnects: "Ready", and it stays so.
+probe watch $status_line 6 "Reconnecting..." $stop_button >"$folder/stopped.txt"
+check "the stop was pressed while it reconnected" showed "$folder/stopped.txt" "<pressed>"
+check "after the stop the status line says Ready and nothing else" \
+    only_ready_after_press "$folder/stopped.txt"
+check "and nothing is heard" silent
+
+probe close
+check "the player ends when its window closes" gone
+if [ "$failures" -ne 0 ]; then
+    for file in direct dropout stopped; do
+        echo "--- status line, $file:"
+        cat "$folder/$file.txt"
+    done
+fi
+echo "$failures failed"
+[ "$failures" -eq 0 ]
