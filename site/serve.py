@@ -11,6 +11,9 @@ Text files (.xml, .html, .php) may contain {{BASE}}, which is replaced by the
 base URL the server is reached at ("http://127.0.0.1:N/"), so the same files
 work on any port. A query string is ignored ("banner.php?bid=12").
 
+With --changing-now-playing the title of each now-playing page changes every
+minute, as a radio's does (for long runs of the player).
+
 For failure tests, a path prefix changes how the files under it are answered:
 
     /status/NNN/...     the HTTP status NNN with a small error page
@@ -89,6 +92,9 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         body = file.read_bytes()
         if file.suffix in TEMPLATED:
             body = body.replace(b"{{BASE}}", self.base_url().encode("ascii"))
+        if self.server.changing_now_playing and path.startswith("nowplaying/"):
+            minute = int(time.monotonic() - self.server.started) // 60
+            body = body.replace(b"</b>", b" (minute %d)</b>" % minute, 1)
         self.send_response(200)
         self.send_header("Content-Type", content_type(file, body))
         self.send_header("Content-Length", str(len(body)))
@@ -205,8 +211,10 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
 class SiteServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, stall_limit, stream_limit, verbose):
+    def __init__(self, port, stall_limit, stream_limit, verbose, changing_now_playing):
         super().__init__(("127.0.0.1", port), SiteHandler)
+        self.started = time.monotonic()
+        self.changing_now_playing = changing_now_playing
         self.stall_limit = stall_limit
         self.stream_limit = stream_limit
         self.radio_programmes = radio_stream.load_programmes(ROOT / "streams")
@@ -221,10 +229,11 @@ def main():
     parser.add_argument("--stall-limit", type=float, default=120.0)
     parser.add_argument("--stream-limit", type=float, default=None)
     parser.add_argument("--verbose", action="store_true")
+    parser.add_argument("--changing-now-playing", action="store_true")
     options = parser.parse_args()
 
     server = SiteServer(options.port, options.stall_limit, options.stream_limit,
-                        options.verbose)
+                        options.verbose, options.changing_now_playing)
     port = server.server_address[1]
     if options.port_file:
         # Written whole under another name first: a reader never sees half.
