@@ -6,7 +6,7 @@
 #include "mp3_file_encoder.h"
 #include "player_messages.h"
 #include "player_settings.h"
-#include "queued_recording.h"
+#include "scheduled_recording_message.h"
 #include "recorder_ids.h"
 #include "recording_files_win32.h"
 #include "recording_names.h"
@@ -482,12 +482,13 @@ void CDlgPlayFiles::OnFileFormatChosen(RecordingFileFormat format) {
 }
 
 void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
+    const std::unique_ptr<QueuedRecording> entry = TakeScheduledRecording(item);
     session_.StopAll();
-    const auto* entry = reinterpret_cast<const QueuedRecording*>(item);
-    if (action != 0 || !entry) return;
+    if (static_cast<ScheduledAction>(action) != ScheduledAction::Start || !entry) return;
     // The combo keeps showing the user's choice; the set-up follows the entry.
     OnFileFormatChosen(static_cast<RecordingFileFormat>(entry->format));
-    session_.StartScheduledRecording(entry->name);
+    // Nothing else would end an entry that never recorded.
+    if (!session_.StartScheduledRecording(entry->name)) host_.ScheduledRecordingFailed(entry->id);
 }
 
 void CDlgPlayFiles::ChooseRecordingsFolder() {
