@@ -10,7 +10,16 @@
 
 inline constexpr wchar_t kPlayerTitle[] = L"VelmoraRadio";
 
-inline HWND Player() { return FindWindowW(nullptr, kPlayerTitle); }
+// The main window; the player's message boxes bear its title too, so it is
+// told apart by its station button.
+inline HWND Player() {
+    constexpr int kStationButton = 1204;
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, nullptr, kPlayerTitle))) {
+        if (GetDlgItem(window, kStationButton)) return window;
+    }
+    return nullptr;
+}
 
 // The window owned by the main window that holds a control of this id.
 inline HWND OwnedWindowWith(int controlId) {
@@ -105,6 +114,14 @@ inline std::wstring ControlText(HWND window, int id) {
 inline void Press(HWND window, int id, int notifyCode = BN_CLICKED) {
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(id, notifyCode),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+}
+
+// Presses the box's button and waits up to `limitMs` for the box to go.
+inline bool CloseMessageBox(HWND box, int button, DWORD limitMs) {
+    Press(box, button);
+    const ULONGLONG deadline = GetTickCount64() + limitMs;
+    while (IsWindow(box) && IsWindowVisible(box) && GetTickCount64() < deadline) Sleep(50);
+    return !IsWindowVisible(box);
 }
 
 // A message box of the player's thread (a dialog with the static 0xFFFF),

@@ -53,8 +53,7 @@ int wmain(int argc, wchar_t** argv) {
         HWND box = WaitForMessageBox(kLimitMs);
         if (!box) return 1;
         std::wprintf(L"%ls\n", ControlText(box, 0xFFFF).c_str());
-        Press(box, IDOK);
-        return 0;
+        return CloseMessageBox(box, IDOK, kLimitMs) ? 0 : 1;
     }
     HWND recorder = Recorder();
     if (command == L"visible") {

@@ -64,8 +64,7 @@ int AnswerBox(bool cancel) {
     wchar_t caption[256]{};
     GetWindowTextW(box, caption, static_cast<int>(std::size(caption)));
     std::wprintf(L"%ls|%ls\n", caption, ControlText(box, 0xFFFF).c_str());
-    Press(box, cancel ? IDCANCEL : IDOK);
-    return 0;
+    return CloseMessageBox(box, cancel ? IDCANCEL : IDOK, kLimitMs) ? 0 : 1;
 }
 
 }  // namespace
