@@ -2,9 +2,9 @@
 # One start of the real player with the null sink, and one more: a recording
 # queued in the scheduler pane for the current minute starts at the next
 # tick (the station plays, the recorder records), stops after its end and
-# reads "Done"; queued.xml holds it as soon as it is added and brings it back
-# at the next start, where the Delete key removes it. Each of the pane's four
-# refusals shows its warning.
+# reads "Done"; the one after it, whose file appeared meanwhile, is "Done" at
+# once; queued.xml holds the queue as soon as it changes and brings it back at
+# the next start. Each of the pane's four refusals shows its warning.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # scheduler_probe.exe.
 set -uo pipefail
@@ -21,7 +21,9 @@ eventually() {  # eventually SECONDS COMMAND...: true once COMMAND is, within SE
     done
     return 1
 }
-status_is() { same "$(probe rows | cut -d'|' -f5 | head -1)" "$1"; }
+status_is() {  # status_is NAME STATUS
+    same "$(probe rows | awk -F'|' -v name="$1" '$4 == name { print $5 }')" "$2"
+}
 shown() { same "$(probe visible)" 1; }
 link_reads() { same "$(probe text 1114)" "$1"; }
 warning_for_add() { probe click 1112; probe answer-box; }
@@ -99,7 +101,7 @@ check "the recording is queued at the top" \
 check "queued.xml holds it at once" grep -q '<name>evening.wav</name>' "$queue"
 
 # Within one tick the station plays and the recorder records into the file.
-check "the entry is recording within 5 seconds" eventually 5 status_is Recording
+check "the entry is recording within 5 seconds" eventually 5 status_is evening.wav Recording
 check "the station plays" eventually 8 sink_plays
 check "the recorder writes the entry's file" eventually 5 test -s "$recordings/evening.wav"
 
@@ -110,8 +112,31 @@ set_time 1119 1120 $((end + 86400))
 check "the same name another day is taken" \
     same "$(warning_for_add)" "VelmoraRadio|Selected filename already exist."
 
+# The next recording begins where this one ends, but its file appears in
+# the meantime: the recorder leaves the file alone, and the entry ends at
+# once instead of waiting for its end as "Recording".
+set_time 1117 1118 "$end"
+set_time 1119 1120 $((end + 60))
+probe set-text 1115 clash
+probe click 1112
+check "a recording right after it is queued" eventually 3 status_is clash.wav Waiting
+echo "not a recording" >"$recordings/clash.wav"
+
 wait_seconds=$((end - $(date +%s) + 15))
-check "after its end the entry is done" eventually "$wait_seconds" status_is Done
+check "after its end the entry is done" eventually "$wait_seconds" status_is evening.wav Done
+check "the next one, which could not record, is done at its start" \
+    eventually 10 status_is clash.wav Done
+check "well before its end" test "$(date +%s)" -lt $((end + 45))
+check "and its file is left as it was" grep -qx "not a recording" "$recordings/clash.wav"
+
+# The Delete key removes the selected entry after the question, and
+# queued.xml follows.
+probe select 0
+probe key-delete
+check "the Delete key asks first" same "$(probe answer-box)" "|Are you sure you want to delete file?"
+only_evening() { same "$(probe rows | cut -d'|' -f4 | tr '\n' ' ')" "evening.wav "; }
+check "the selected entry leaves the list" eventually 5 only_evening
+check "and queued.xml" eventually 5 eval '! grep -q "<name>clash.wav</name>" "$queue"'
 seconds=$(soxi -D "$recordings/evening.wav" 2>/dev/null)
 check "the recording lasted until the end ($seconds s)" \
     awk -v s="${seconds:-0}" -v least=$((end - now - 10)) 'BEGIN { exit !(s >= least) }'
@@ -122,17 +147,11 @@ check "the recording is not silent (peak ${peak:-none})" \
 check "the player ends" ended
 check "queued.xml keeps the entry" grep -q '<name>evening.wav</name>' "$queue"
 
-# The next start reads the queue back; the Delete key removes the entry
-# after the question, and the file follows.
+# The next start reads the queue back, as it was saved.
 timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
 probe click-main 1208
 check "the queue comes back, done" \
     eventually 10 eval 'probe rows | grep -qx "$first_station|$start_text|$end_text|evening.wav|Done"'
-probe select 0
-probe key-delete
-check "the Delete key asks first" same "$(probe answer-box)" "|Are you sure you want to delete file?"
-check "the entry leaves the list" eventually 5 test -z "$(probe rows)"
-check "and queued.xml" eventually 5 eval 'grep -q "<root" "$queue" && ! grep -q "<queued>" "$queue"'
 check "the player ends again" ended
 
 echo "$failures failed"
