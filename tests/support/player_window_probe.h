@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 
 inline constexpr wchar_t kPlayerTitle[] = L"VelmoraRadio";
@@ -88,6 +89,21 @@ inline std::wstring ListCellText(HWND list, const RemoteBuffer& remote, int row,
     wchar_t text[kCellChars]{};
     remote.Get(sizeof(LVITEMW), text, sizeof(text) - sizeof(wchar_t));
     return text;
+}
+
+// Prints the first `columns` cells of every row of a list view, one row a
+// line, the cells apart by "|". False when the player's memory is out of reach.
+inline bool PrintListRows(HWND list, int columns) {
+    RemoteBuffer remote(list, CellBufferSize());
+    if (!remote.Ok()) return false;
+    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        std::wstring line;
+        for (int column = 0; column < columns; ++column)
+            line += (column ? L"|" : L"") + ListCellText(list, remote, row, column);
+        std::wprintf(L"%ls\n", line.c_str());
+    }
+    return true;
 }
 
 // Makes `row` the only selected row and the selection mark.

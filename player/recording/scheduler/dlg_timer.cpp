@@ -1,6 +1,7 @@
 #include "dlg_timer.h"
 
 #include "app_folder.h"
+#include "place_control.h"
 #include "player_messages.h"
 #include "queued_recording_file.h"
 #include "recordings_folder.h"
@@ -22,10 +23,6 @@ constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 constexpr UINT_PTR kSchedulerTimer = 1366;
 constexpr UINT kTickMs = 5000;
 constexpr int kStatusColumn = 4;
-
-struct ControlPlace {
-    int id, x, y, width, height;
-};
 
 constexpr ControlPlace kPlaces[] = {
     {IDC_SCHED_CLOSE, 444, 3, 12, 11},        {IDC_SCHED_ADD, 376, 167, 76, 20},
@@ -94,8 +91,7 @@ void CDlgTimer::SetUpControls() {
     Resize(kWidth, kHeight);
     SetBackground(IDB_SCHEDULER);
     SetDragRegion(IDB_SCHEDULER_DRAG);
-    for (const ControlPlace& place : kPlaces)
-        Window(Item(place.id)).Place(place.x, place.y, place.width, place.height);
+    PlaceControls(hwnd_, kPlaces);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
 

@@ -26,19 +26,6 @@ constexpr DWORD kLimitMs = 20000;
 // The recordings window: owned by the main window, with the recordings list.
 HWND Recorder() { return OwnedWindowWith(kRecordingsList); }
 
-int Rows(HWND recorder) {
-    HWND list = GetDlgItem(recorder, kRecordingsList);
-    RemoteBuffer remote(list, CellBufferSize());
-    if (!remote.Ok()) return 1;
-    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        std::wprintf(L"%ls|%ls|%ls\n", ListCellText(list, remote, row, 0).c_str(),
-                     ListCellText(list, remote, row, 1).c_str(),
-                     ListCellText(list, remote, row, 2).c_str());
-    }
-    return 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -65,7 +52,7 @@ int wmain(int argc, wchar_t** argv) {
         Press(recorder, _wtoi(argv[2]));
         return 0;
     }
-    if (command == L"rows") return Rows(recorder);
+    if (command == L"rows") return PrintListRows(GetDlgItem(recorder, kRecordingsList), 3) ? 0 : 1;
     if (command == L"select" && argc == 3)
         return SelectListRow(GetDlgItem(recorder, kRecordingsList), _wtoi(argv[2])) ? 0 : 1;
     if (command == L"set-text" && argc == 4) {

@@ -32,20 +32,6 @@ constexpr DWORD kLimitMs = 20000;
 
 HWND Scheduler() { return OwnedWindowWith(kQueueList); }
 
-int Rows(HWND scheduler) {
-    HWND list = GetDlgItem(scheduler, kQueueList);
-    RemoteBuffer remote(list, CellBufferSize());
-    if (!remote.Ok()) return 1;
-    const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        std::wstring line;
-        for (int column = 0; column < kColumns; ++column)
-            line += (column ? L"|" : L"") + ListCellText(list, remote, row, column);
-        std::wprintf(L"%ls\n", line.c_str());
-    }
-    return 0;
-}
-
 int SetTime(HWND picker, wchar_t** fields) {
     SYSTEMTIME time{};
     time.wYear = static_cast<WORD>(_wtoi(fields[0]));
@@ -87,7 +73,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND list = GetDlgItem(scheduler, kQueueList);
     if (command == L"click" && argc == 3) Press(scheduler, _wtoi(argv[2]));
     else if (command == L"click-link") Press(scheduler, kStationLink, STN_CLICKED);
-    else if (command == L"rows") return Rows(scheduler);
+    else if (command == L"rows") return PrintListRows(list, kColumns) ? 0 : 1;
     else if (command == L"select" && argc == 3) return SelectListRow(list, _wtoi(argv[2])) ? 0 : 1;
     else if (command == L"key-delete") PostMessageW(list, WM_KEYUP, VK_DELETE, 0xC0000001);
     else if (command == L"set-text" && argc == 4) SetDlgItemTextW(scheduler, _wtoi(argv[2]), argv[3]);
