@@ -23,6 +23,8 @@ constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 constexpr UINT_PTR kSchedulerTimer = 1366;
 constexpr UINT kTickMs = 5000;
 constexpr int kStatusColumn = 4;
+// Posted to itself at creation: the queue loads once the main window shows.
+constexpr UINT kLoadQueue = WM_APP + 1;
 
 constexpr ControlPlace kPlaces[] = {
     {IDC_SCHED_CLOSE, 444, 3, 12, 11},        {IDC_SCHED_ADD, 376, 167, 76, 20},
@@ -80,11 +82,18 @@ PaneSize CDlgTimer::Size() const { return {kWidth, kHeight}; }
 bool CDlgTimer::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
     SetUpControls();
+    // The main window makes this pane while it starts; the first reading of
+    // queued.xml loads the XML component, which the main window's first
+    // look need not wait for.
+    Post(kLoadQueue);
+    return true;
+}
+
+void CDlgTimer::LoadQueue() {
     queue_.Load(queueFile_);
     ShowRows();
     StartTimer(kSchedulerTimer, kTickMs);
     Tick();
-    return true;
 }
 
 void CDlgTimer::SetUpControls() {
@@ -145,10 +154,8 @@ void CDlgTimer::SetUpList() {
 std::optional<LRESULT> CDlgTimer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE: Show(SW_HIDE); return 0;
-    case WM_DESTROY:
-        StopTimer(kSchedulerTimer);
-        queue_.Save(queueFile_);
-        break;
+    case kLoadQueue: LoadQueue(); return 0;
+    case WM_DESTROY: StopTimer(kSchedulerTimer); break;
     default: break;
     }
     return CBitmapDialog::OnMessage(message, wParam, lParam);
@@ -207,10 +214,10 @@ void CDlgTimer::Tick() {
     const std::vector<SchedulerRequest> requests = queue_.Tick();
     if (requests.empty()) return;
     QueueChanged(false);
-    Post(requests);
+    PostRequests(requests);
 }
 
-void CDlgTimer::Post(const std::vector<SchedulerRequest>& requests) const {
+void CDlgTimer::PostRequests(const std::vector<SchedulerRequest>& requests) const {
     for (const SchedulerRequest& request : requests) PostScheduledRecording(Parent(), request);
 }
 
@@ -241,7 +248,7 @@ void CDlgTimer::DeleteSelected() {
     if (ids.empty()) return;
     if (MessageBoxW(hwnd_, DeleteQuestion(ids.size()), L"", MB_OKCANCEL) != IDOK) return;
     // A recording that runs stops before its row goes.
-    Post(queue_.Remove(ids));
+    PostRequests(queue_.Remove(ids));
     QueueChanged(true);
 }
 

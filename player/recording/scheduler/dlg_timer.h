@@ -47,11 +47,12 @@ private:
     void SetUpList();
     void SetUpPickers();
 
+    void LoadQueue();
     void Tick();
     void Add();
     void DeleteSelected();
     void OpenFolder();
-    void Post(const std::vector<SchedulerRequest>& requests) const;
+    void PostRequests(const std::vector<SchedulerRequest>& requests) const;
     RecordingChoice Choice() const;
     std::vector<unsigned> SelectedIds() const;
     void SelectRow(std::size_t row) const;
