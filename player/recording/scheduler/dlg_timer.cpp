@@ -304,7 +304,9 @@ void CDlgTimer::ShowStatuses() const {
 }
 
 // The queue is saved at every change, so a crash loses no recording the
-// user scheduled.
+// user scheduled, and nothing is left to save when the pane goes. (Saving
+// while the main window is destroyed also kept Wine's process alive for
+// seconds after its window had gone.)
 void CDlgTimer::QueueChanged(bool rowsChanged) {
     if (rowsChanged) {
         ShowRows();
