@@ -25,6 +25,10 @@ public:
     virtual void OnStationChanged(const StationInfo& /*station*/) {}
     // A recording played through the main window's player stopped playing.
     virtual void OnRecordingPlaybackStopped() {}
+    // The recorder ended a scheduled recording.
+    virtual void MarkRunningDone() {}
+    // The recorder could not start the scheduled recording with this id.
+    virtual void MarkStartFailed(unsigned /*id*/) {}
 };
 
 class StationPlayer;

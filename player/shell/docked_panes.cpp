@@ -2,6 +2,7 @@
 
 #include "dlg_favorites.h"
 #include "dlg_small.h"
+#include "dlg_timer.h"
 #include "web_pane_dlg.h"
 
 // The panes not built yet show nothing: their buttons do nothing.
@@ -11,6 +12,7 @@ std::unique_ptr<DockedPane> CreateDockedPane(PaneKind pane, HWND owner, StationP
     case PaneKind::Favorites: return CreateFavoritesPane(owner, player);
     case PaneKind::Info: return CreateInfoPane(owner);
     case PaneKind::Search: return CreateSearchPane(owner);
+    case PaneKind::Scheduler: return CreateSchedulerPane(owner);
     default: return nullptr;
     }
 }

@@ -8,7 +8,7 @@
 #include "orvane_app.h"
 #include "player_messages.h"
 #include "player_settings.h"
-#include "queued_recording.h"
+#include "scheduled_recording_message.h"
 #include "resource.h"
 #include "shell_open.h"
 #include "site_urls.h"
@@ -370,7 +370,7 @@ void COrvaneDlg::OnTimer(UINT_PTR id) {
     }
 }
 
-void COrvaneDlg::NotifyRecordingState(bool recording, bool /*scheduled*/) {
+void COrvaneDlg::NotifyRecordingState(bool recording, bool scheduled) {
     if (recording) {
         StartTimer(kRecordingBlinkTimer, kRecordingBlinkMs);
         return;
@@ -379,6 +379,8 @@ void COrvaneDlg::NotifyRecordingState(bool recording, bool /*scheduled*/) {
     iconLit_ = false;
     SetBigIcon(hwnd_, IDI_PLAYER);
     recorder_.SetImages(IDB_RECORDER_BUTTON, kKeyColour);
+    if (DockedPane* scheduler = Pane(PaneKind::Scheduler); scheduler && scheduled)
+        scheduler->MarkRunningDone();
 }
 
 void COrvaneDlg::ShowStatus(const std::wstring& text, bool wide) {
@@ -495,9 +497,9 @@ void COrvaneDlg::ShowMuteState() {
 }
 
 // The scheduler's item: the station of a recording that starts, or a stop.
-// Then the recorder, which does the recording, hears of it too.
+// Then the recorder, which does the recording, takes the item on.
 void COrvaneDlg::OnScheduledRecording(WPARAM item, LPARAM action) {
-    const auto* recording = reinterpret_cast<const QueuedRecording*>(item);
+    std::unique_ptr<QueuedRecording> recording = TakeScheduledRecording(item);
     if (!recording) return;
     DockedPane* recorder = EnsurePane(PaneKind::Recorder);
     StationInfo station;
@@ -505,8 +507,17 @@ void COrvaneDlg::OnScheduledRecording(WPARAM item, LPARAM action) {
     station.homepage = recording->homepage;
     station.banner = recording->banner;
     station.streamlink = recording->streamlink;
-    playback_.OnScheduledRecording(station, action == 1);
-    if (recorder) PostMessageW(recorder->PaneWindow(), WM_SCHEDULED_RECORDING, item, action);
+    const auto request = static_cast<ScheduledAction>(action);
+    const unsigned id = recording->id;
+    playback_.OnScheduledRecording(station, request == ScheduledAction::Stop);
+    const bool forwarded =
+        recorder && PostScheduledRecording(recorder->PaneWindow(), std::move(recording), request);
+    // Without a recorder nothing records: the entry must not wait for an end.
+    if (!forwarded && request == ScheduledAction::Start) ScheduledRecordingFailed(id);
+}
+
+void COrvaneDlg::ScheduledRecordingFailed(unsigned id) {
+    if (DockedPane* scheduler = Pane(PaneKind::Scheduler)) scheduler->MarkStartFailed(id);
 }
 
 DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
@@ -548,6 +559,8 @@ void COrvaneDlg::ShowPane(PaneKind kind) {
     // The favourites pane names the station now playing whenever it shows.
     if (kind == PaneKind::Favorites && playback_.HasStation())
         pane->OnStationChanged(GetCurrentStation());
+    // The scheduler takes the current station, or forgets its own when none plays.
+    if (kind == PaneKind::Scheduler) pane->OnStationChanged(GetCurrentStation());
 }
 
 std::optional<PixelRect> COrvaneDlg::VisiblePaneRect(PaneKind kind) const {

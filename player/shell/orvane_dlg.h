@@ -70,6 +70,7 @@ private:
     void ReleaseRecordingFile(const std::wstring& path) override {
         playback_.ReleaseRecordingFile(path);
     }
+    void ScheduledRecordingFailed(unsigned id) override;
 
     void FinishStart();
     void CreateBanner();

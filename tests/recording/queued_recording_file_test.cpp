@@ -97,6 +97,19 @@ TEST(QueuedRecordingFile, EachEntryHoldsItsEightChildrenInOrder) {
                 saved.document_element().children().end());
 }
 
+TEST(QueuedRecordingFile, ASaveThatCannotFinishKeepsTheOldQueue) {
+    const std::wstring path = ScratchFile(L"queued-kept.xml");
+    ASSERT_TRUE(SaveQueuedRecordings(path, QueuedSample()));
+    const std::string saved = ReadBytes(path);
+    EXPECT_FALSE(std::filesystem::exists(path + L".new")) << "the new version took its place";
+
+    // A folder where the new version would be written: the save cannot write it.
+    std::filesystem::create_directory(path + L".new");
+    EXPECT_FALSE(SaveQueuedRecordings(path, {}));
+    EXPECT_EQ(ReadBytes(path), saved);
+    ExpectQueuedSample(LoadQueuedRecordings(path, kBetweenSampleEnds));
+}
+
 TEST(QueuedRecordingFile, FormatIsMp3OnlyForExactlyMp3) {
     const auto queue = LoadText("<root>" + Queued("a.mp3", "08:00 24-12-2026", "MP3") +
                                     Queued("b.mp3", "09:00 24-12-2026", "mp3") +

@@ -4,9 +4,10 @@
 #include "capture_setup.h"
 #include "lame_enc_library.h"
 #include "mp3_file_encoder.h"
+#include "place_control.h"
 #include "player_messages.h"
 #include "player_settings.h"
-#include "queued_recording.h"
+#include "scheduled_recording_message.h"
 #include "recorder_ids.h"
 #include "recording_files_win32.h"
 #include "recording_names.h"
@@ -37,10 +38,6 @@ constexpr wchar_t kWriterExhaustedMessage[] =
     L"failing, or the WAV file reached its largest size).";
 // From the capture worker: the writer of the current recording gave up.
 constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
-
-struct ControlPlace {
-    int id, x, y, width, height;
-};
 
 constexpr ControlPlace kPlaces[] = {
     {IDC_REC_CLOSE, 444, 3, 12, 11},          {IDC_REC_LIST, 5, 27, 311, 154},
@@ -115,8 +112,7 @@ void CDlgPlayFiles::SetUpControls() {
     Resize(kWidth, kHeight);
     SetBackground(IDB_RECORDER);
     SetDragRegion(IDB_RECORDER_DRAG);
-    for (const ControlPlace& place : kPlaces)
-        Window(Item(place.id)).Place(place.x, place.y, place.width, place.height);
+    PlaceControls(hwnd_, kPlaces);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
 
@@ -482,12 +478,13 @@ void CDlgPlayFiles::OnFileFormatChosen(RecordingFileFormat format) {
 }
 
 void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
+    const std::unique_ptr<QueuedRecording> entry = TakeScheduledRecording(item);
     session_.StopAll();
-    const auto* entry = reinterpret_cast<const QueuedRecording*>(item);
-    if (action != 0 || !entry) return;
+    if (static_cast<ScheduledAction>(action) != ScheduledAction::Start || !entry) return;
     // The combo keeps showing the user's choice; the set-up follows the entry.
     OnFileFormatChosen(static_cast<RecordingFileFormat>(entry->format));
-    session_.StartScheduledRecording(entry->name);
+    // Nothing else would end an entry that never recorded.
+    if (!session_.StartScheduledRecording(entry->name)) host_.ScheduledRecordingFailed(entry->id);
 }
 
 void CDlgPlayFiles::ChooseRecordingsFolder() {

@@ -13,4 +13,7 @@ public:
     virtual void StopRecordingPlayback() = 0;
     // The file is about to be deleted: the player must let go of it.
     virtual void ReleaseRecordingFile(const std::wstring& path) = 0;
+    // A scheduled recording (the scheduler's entry id) recorded nothing: its
+    // file appeared meanwhile, no writer opened, or capture would not start.
+    virtual void ScheduledRecordingFailed(unsigned id) = 0;
 };

@@ -1,5 +1,6 @@
 #include "queued_recording_file.h"
 
+#include "file_replace.h"
 #include "plain_file_name.h"
 #include "scheduler_time.h"
 #include "xml_document.h"
@@ -85,5 +86,8 @@ bool SaveQueuedRecordings(const std::wstring& path, const std::vector<QueuedReco
     for (const auto& entry : queue) {
         if (!AppendEntry(*document, *root, entry)) return false;
     }
-    return document->Save(path);
+    // The queue is saved at every change, also while recordings run: a crash
+    // or a full disk during the save must leave the last good queue behind.
+    const std::wstring replacement = ReplacementName(path);
+    return document->Save(replacement) && ReplaceFileWith(replacement, path);
 }

@@ -24,5 +24,7 @@ inline constexpr wchar_t kQueueFileName[] = L"queued.xml";
 // outside its folder). A missing or unreadable file gives an empty queue.
 std::vector<QueuedRecording> LoadQueuedRecordings(const std::wstring& path, const LocalTime& now);
 
-// Every entry, whatever its status; an empty queue gives an empty root.
+// Every entry, whatever its status; an empty queue gives an empty root. The
+// file is written beside the old one and then takes its place, so a failed
+// save keeps the old queue.
 bool SaveQueuedRecordings(const std::wstring& path, const std::vector<QueuedRecording>& queue);
