@@ -259,6 +259,7 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
     case IDC_REC_DELETE: DeleteSelected(); return true;
     case IDC_REC_SELECT_ALL: SelectAll(); return true;
     case IDC_REC_SORT: ShowSortMenu(); return true;
+    case IDC_REC_HELP: ShowInstructions(); return true;
     case ID_SORT_BY_NAME: Sort(RecordingSortKey::Name); return true;
     case ID_SORT_BY_SIZE: Sort(RecordingSortKey::Size); return true;
     case ID_SORT_BY_DATE: Sort(RecordingSortKey::Date); return true;
@@ -422,6 +423,11 @@ void CDlgPlayFiles::PlaySelected() {
 
 void CDlgPlayFiles::OpenFolder() {
     ShellExecuteW(hwnd_, L"open", RecordingsFolder().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CDlgPlayFiles::ShowInstructions() {
+    if (!instructions_) instructions_ = std::make_unique<CDlgImportant>(hwnd_);
+    instructions_->ShowCentred();
 }
 
 // Capture set-up
