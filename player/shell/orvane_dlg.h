@@ -9,6 +9,7 @@
 #include "bitmap_dialog.h"
 #include "button_st.h"
 #include "directory_refresh_runner.h"
+#include "dlg_play_files.h"
 #include "docked_pane.h"
 #include "fs_edit.h"
 #include "hyperlink_static.h"
@@ -101,6 +102,8 @@ private:
     std::optional<PixelRect> VisiblePaneRect(PaneKind kind) const;
     void TogglePane(PaneKind kind);
     void ShowPane(PaneKind kind);
+    void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
+    CDlgPlayFiles* Recorder() const { return static_cast<CDlgPlayFiles*>(Pane(PaneKind::Recorder)); }
     void HidePane(PaneKind kind) const;
     void FollowMainWindow();
 

@@ -6,6 +6,11 @@
 //   recorder_probe click-main ID     press button ID of the main window
 //   recorder_probe click ID          press button ID of the recordings window
 //   recorder_probe visible           1 when the recordings window shows, else 0
+//   recorder_probe place             the recordings window's screen rectangle,
+//                                    "LEFT TOP RIGHT BOTTOM"
+//   recorder_probe place-main        the same for the main window
+//   recorder_probe owned-shows ID    1 when a window of the recordings window's
+//                                    own shows, holding control ID, else 0
 //   recorder_probe rows              the list's rows: "DATE|NAME|SIZE"
 //   recorder_probe select ROW        make ROW the only selected row and the mark
 //   recorder_probe set-text ID TEXT  give control ID of the recordings window TEXT
@@ -45,6 +50,33 @@ HWND Recorder() {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+int PrintPlace(HWND window) {
+    RECT place{};
+    if (!GetWindowRect(window, &place)) return 1;
+    std::wprintf(L"%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
+    return 0;
+}
+
+// A window that the recordings window owns (not a child), shown, with control ID.
+bool OwnedWindowShows(HWND recorder, int id) {
+    struct Owned {
+        HWND owner;
+        int id;
+        bool shows = false;
+    } owned{recorder, id};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& owned = *reinterpret_cast<Owned*>(data);
+            if (GetWindow(window, GW_OWNER) != owned.owner || !IsWindowVisible(window) ||
+                !GetDlgItem(window, owned.id))
+                return TRUE;
+            owned.shows = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&owned));
+    return owned.shows;
 }
 
 // Memory in the player's process for list-view messages that carry pointers.
@@ -164,6 +196,7 @@ int wmain(int argc, wchar_t** argv) {
         Press(box, IDOK);
         return 0;
     }
+    if (command == L"place-main") return PrintPlace(Player());
     HWND recorder = Recorder();
     if (command == L"visible") {
         std::wprintf(L"%d\n", recorder && IsWindowVisible(recorder) ? 1 : 0);
@@ -175,6 +208,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (command == L"rows") return Rows(recorder);
+    if (command == L"place") return PrintPlace(recorder);
+    if (command == L"owned-shows" && argc == 3) {
+        std::wprintf(L"%d\n", OwnedWindowShows(recorder, _wtoi(argv[2])) ? 1 : 0);
+        return 0;
+    }
     if (command == L"select" && argc == 3) return Select(recorder, _wtoi(argv[2]));
     if (command == L"set-text" && argc == 4) {
         SetDlgItemTextW(recorder, _wtoi(argv[2]), argv[3]);

@@ -32,6 +32,26 @@ check "the recorder button shows the recordings window" eventually shown
 check "the recordings folder was made" test -d "$recordings"
 check "the list starts empty" test -z "$(rows)"
 
+# The window docks left of the main window, top-aligned, 2 pixels apart, and
+# goes and comes back with the main window's compact bar.
+beside_main() {
+    local left top right bottom main_left main_top main_right main_bottom
+    read -r left top right bottom <<<"$(probe place)"
+    read -r main_left main_top main_right main_bottom <<<"$(probe place-main)"
+    [ "$right" -eq $((main_left - 2)) ] && [ "$top" -eq "$main_top" ]
+}
+hidden() { same "$(probe visible)" 0; }
+check "the recordings window stands beside the main window" beside_main
+probe click-main 1002
+check "the compact bar hides the recordings window" eventually hidden
+probe click-main 1002
+check "the full window brings it back" eventually shown
+check "beside the main window again" beside_main
+
+instructions_shown() { same "$(probe owned-shows 1094)" 1; }
+probe click 6
+check "the help button shows the instructions" eventually instructions_shown
+
 # Ten seconds of a tone played into the sink.
 sox -n -r 44100 -c 2 "$folder/tone.wav" synth 30 sine 440 vol 0.5
 paplay "$folder/tone.wav" & tone_pid=$!
