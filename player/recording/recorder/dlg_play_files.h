@@ -70,6 +70,7 @@ private:
 
     void RefreshList();
     void ShowRows();
+    void RebuildList();
     void Sort(RecordingSortKey key);
     void ShowSortMenu();
     void OnListClick();
@@ -102,6 +103,7 @@ private:
     std::unique_ptr<CDlgImportant> instructions_;  // made on the first press of help
 
     std::vector<RecordingRow> rows_;
+    std::vector<RecordingRow> shownRows_;  // what the list control holds now
     RecordingSortState sortState_;
     RecordingsWatcher watcher_;
     std::vector<CaptureDeviceEntry> devices_;
