@@ -15,6 +15,8 @@
 //   recorder_probe select ROW        make ROW the only selected row and the mark
 //   recorder_probe set-text ID TEXT  give control ID of the recordings window TEXT
 //   recorder_probe text ID           the text of control ID of the recordings window
+//   recorder_probe choose ID ENTRY   pick ENTRY of combo box ID of the recordings
+//                                    window, as a user's choice does
 //   recorder_probe answer-box        wait for a message box of the player, print
 //                                    its text and press its OK button
 
@@ -216,6 +218,13 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"select" && argc == 3) return Select(recorder, _wtoi(argv[2]));
     if (command == L"set-text" && argc == 4) {
         SetDlgItemTextW(recorder, _wtoi(argv[2]), argv[3]);
+        return 0;
+    }
+    if (command == L"choose" && argc == 4) {
+        const int id = _wtoi(argv[2]);
+        SendDlgItemMessageW(recorder, id, CB_SETCURSEL, _wtoi(argv[3]), 0);
+        PostMessageW(recorder, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(recorder, id)));
         return 0;
     }
     if (command == L"text" && argc == 3) {
