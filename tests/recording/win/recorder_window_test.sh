@@ -53,13 +53,15 @@ instructions_shown() { same "$(probe owned-shows 1094)" 1; }
 probe click 6
 check "the help button shows the instructions" eventually instructions_shown
 
-# Ten seconds of a tone played into the sink.
+record_tone() {  # record_tone SECONDS: record a tone played into the sink
+    paplay "$folder/tone.wav" & tone_pid=$!
+    probe click 1088
+    sleep "$1"
+    probe click 1089
+    kill "$tone_pid" 2>/dev/null; tone_pid=
+}
 sox -n -r 44100 -c 2 "$folder/tone.wav" synth 30 sine 440 vol 0.5
-paplay "$folder/tone.wav" & tone_pid=$!
-probe click 1088
-sleep 10
-probe click 1089
-kill "$tone_pid" 2>/dev/null; tone_pid=
+record_tone 10
 check "the recording shows in the list by itself" eventually has_row Recording001.wav
 check "the recording is a WAV file with sound in it" \
     "$root/tests/recording/check_loopback_wav.sh" "$recordings/Recording001.wav"
@@ -92,11 +94,7 @@ check "and leaves the list" eventually lacks_row take.wav
 cp "$lame_enc" "$folder/lame_enc.dll"
 probe choose 1047 0
 check "the format list shows MP3" same "$(probe text 1047)" MP3
-paplay "$folder/tone.wav" & tone_pid=$!
-probe click 1088
-sleep 6
-probe click 1089
-kill "$tone_pid" 2>/dev/null; tone_pid=
+record_tone 6
 check "the MP3 recording shows in the list" eventually has_row Recording001.mp3
 mp3_decodes_to_tone() {  # once the stop has closed the file
     lame --decode --quiet "$recordings/Recording001.mp3" "$folder/decoded.wav" >/dev/null 2>&1 &&
