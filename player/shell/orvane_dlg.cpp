@@ -3,6 +3,7 @@
 #include "app_folder.h"
 #include "download_notice_dlg.h"
 #include "get_directx_version.h"
+#include "dlg_play_files.h"
 #include "link_command.h"
 #include "orvane_app.h"
 #include "player_messages.h"
@@ -558,6 +559,11 @@ void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT show
     const RECT place = ToRect(PlacePane(kind, pane.Size(), around));
     SetWindowPos(pane.PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | showFlag);
+}
+
+// The recorder's place holds the recordings window whenever it holds a pane.
+CDlgPlayFiles* COrvaneDlg::Recorder() const {
+    return static_cast<CDlgPlayFiles*>(Pane(PaneKind::Recorder));
 }
 
 std::optional<PixelRect> COrvaneDlg::VisiblePaneRect(PaneKind kind) const {

@@ -9,7 +9,6 @@
 #include "bitmap_dialog.h"
 #include "button_st.h"
 #include "directory_refresh_runner.h"
-#include "dlg_play_files.h"
 #include "docked_pane.h"
 #include "fs_edit.h"
 #include "hyperlink_static.h"
@@ -32,6 +31,8 @@
 #include <array>
 #include <memory>
 #include <vector>
+
+class CDlgPlayFiles;
 
 class COrvaneDlg : public CBitmapDialog,
                    public StationPlayer,
@@ -103,7 +104,7 @@ private:
     void TogglePane(PaneKind kind);
     void ShowPane(PaneKind kind);
     void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
-    CDlgPlayFiles* Recorder() const { return static_cast<CDlgPlayFiles*>(Pane(PaneKind::Recorder)); }
+    CDlgPlayFiles* Recorder() const;
     void HidePane(PaneKind kind) const;
     void FollowMainWindow();
 
