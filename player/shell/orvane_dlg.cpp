@@ -210,6 +210,8 @@ void COrvaneDlg::ApplyLayout() {
 void COrvaneDlg::SwitchLayout() {
     if (layout_ == MainLayout::Full) {
         hiddenByCompact_.clear();
+        // The recorder remembers for itself whether it was open.
+        if (Recorder()) Recorder()->FollowMainWindow(false);
         for (size_t kind = 0; kind < panes_.size(); ++kind) {
             if (!IsPaneVisible(static_cast<PaneKind>(kind))) continue;
             hiddenByCompact_.push_back(static_cast<PaneKind>(kind));
@@ -228,6 +230,13 @@ void COrvaneDlg::SwitchLayout() {
     }
     ApplyLayout();
     if (layout_ == MainLayout::Full) {
+        // The recorder comes back beside the window's new place, before the
+        // scheduler, which hangs below it.
+        if (CDlgPlayFiles* recorder = Recorder()) {
+            MovePaneBeside(PaneKind::Recorder, *recorder, 0);
+            recorder->FollowMainWindow(true);
+            if (recorder->IsVisible()) Post(WM_RECORDER_PANE_MOVED, 1);
+        }
         for (PaneKind kind : std::exchange(hiddenByCompact_, {})) ShowPane(kind);
     }
     // Once the layout has changed, the whole window is a handle to drag by.
@@ -548,12 +557,9 @@ void COrvaneDlg::TogglePane(PaneKind kind) {
 void COrvaneDlg::ShowPane(PaneKind kind) {
     DockedPane* pane = EnsurePane(kind);
     if (!pane) return;
-    const PaneSurroundings around{ToPixelRect(RectInParent()),
-                                  VisiblePaneRect(PaneKind::StationBrowser),
-                                  VisiblePaneRect(PaneKind::Recorder)};
-    const RECT place = ToRect(PlacePane(kind, pane->Size(), around));
-    SetWindowPos(pane->PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // The recorder shows itself, as it selects its recording line again then.
+    MovePaneBeside(kind, *pane, kind == PaneKind::Recorder ? 0 : SWP_SHOWWINDOW);
+    if (kind == PaneKind::Recorder) Recorder()->ShowRecorder(SW_SHOW);
     if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
     if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
     // The favourites pane names the station now playing whenever it shows.
@@ -561,6 +567,20 @@ void COrvaneDlg::ShowPane(PaneKind kind) {
         pane->OnStationChanged(GetCurrentStation());
     // The scheduler takes the current station, or forgets its own when none plays.
     if (kind == PaneKind::Scheduler) pane->OnStationChanged(GetCurrentStation());
+}
+
+void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const {
+    const PaneSurroundings around{ToPixelRect(RectInParent()),
+                                  VisiblePaneRect(PaneKind::StationBrowser),
+                                  VisiblePaneRect(PaneKind::Recorder)};
+    const RECT place = ToRect(PlacePane(kind, pane.Size(), around));
+    SetWindowPos(pane.PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | showFlag);
+}
+
+// The recorder's place holds the recordings window whenever it holds a pane.
+CDlgPlayFiles* COrvaneDlg::Recorder() const {
+    return static_cast<CDlgPlayFiles*>(Pane(PaneKind::Recorder));
 }
 
 std::optional<PixelRect> COrvaneDlg::VisiblePaneRect(PaneKind kind) const {

@@ -32,6 +32,8 @@
 #include <memory>
 #include <vector>
 
+class CDlgPlayFiles;
+
 class COrvaneDlg : public CBitmapDialog,
                    public StationPlayer,
                    private PlaybackView,
@@ -102,6 +104,8 @@ private:
     std::optional<PixelRect> VisiblePaneRect(PaneKind kind) const;
     void TogglePane(PaneKind kind);
     void ShowPane(PaneKind kind);
+    void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
+    CDlgPlayFiles* Recorder() const;
     void HidePane(PaneKind kind) const;
     void FollowMainWindow();
 

@@ -63,17 +63,24 @@ TEST(PeakMeterModel, SetLevelsTouchesOnlyExistingBandsAndLiftsThePeak) {
 TEST(PeakMeterModel, TheRecordersBarEmptiesWithinSeventeenTicksThenTheTimerMayStop) {
     RecorderMeter meter;
     SetLevel(meter, 51);
+    EXPECT_EQ(meter.Picture(false), std::vector<int>{13});
+    EXPECT_EQ(meter.Picture(true), (std::vector<int>{13, 13}));
     int ticks = 0;
     while (meter.Bands()[0].value > 0) {
+        ASSERT_FALSE(meter.AtRest());
         ASSERT_TRUE(meter.DecayTick());
         ++ticks;
     }
     EXPECT_EQ(ticks, 17);
+    EXPECT_EQ(meter.Picture(false), std::vector<int>{0});
     // The peak still sinks after its hold; only then does nothing change.
     int more = 0;
     while (meter.DecayTick()) ++more;
     EXPECT_EQ(meter.Bands()[0], (PeakBand{0, 0, 0}));
     EXPECT_GT(more, 0);
+    EXPECT_TRUE(meter.AtRest());
+    SetLevel(meter, 0);
+    EXPECT_TRUE(meter.AtRest()) << "silence leaves a resting bar at rest";
 }
 
 TEST(PeakMeterModel, PaintPlanPlacesCellsFromTheLeftWithZoneColours) {

@@ -65,4 +65,28 @@ TEST(RecordingsList, SortsByNameOrdinallyBySizeNumberAndByTime) {
     EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"a", L"B", L"b"}));
 }
 
+TEST(RecordingsList, AGrowingFileRewritesOnlyItsCellsAndOtherChangesRebuild) {
+    std::vector<RecordingRow> shown;
+    RefreshRecordingRows(shown, {Entry(L"a.wav", 1024), Entry(L"b.wav", 2048)});
+    std::vector<RecordingRow> rows = shown;
+    RefreshRecordingRows(rows, {Entry(L"a.wav", 1024), Entry(L"b.wav", 9216, {2024, 3, 5, 9, 8, 0})});
+    const auto changes = RecordingCellChanges(shown, rows);
+    ASSERT_TRUE(changes);
+    ASSERT_EQ(changes->size(), 2u);
+    EXPECT_EQ((*changes)[0].row, 0);  // b.wav, listed last, went on top
+    EXPECT_EQ((*changes)[0].column, 0);
+    EXPECT_EQ((*changes)[0].text, L"2024:3:5 9:8");
+    EXPECT_EQ((*changes)[1].column, 2);
+    EXPECT_EQ((*changes)[1].text, L"9 Kb.");
+    EXPECT_TRUE(RecordingCellChanges(rows, rows)->empty());
+
+    std::vector<RecordingRow> renamed = rows;
+    renamed[1].name = L"take.wav";
+    EXPECT_FALSE(RecordingCellChanges(rows, renamed));
+    EXPECT_FALSE(RecordingCellChanges(rows, {rows[0]}));
+    std::vector<RecordingRow> sorted = rows;
+    SortRecordingRows(sorted, RecordingSortKey::Name, true);
+    EXPECT_FALSE(RecordingCellChanges(rows, sorted));
+}
+
 }  // namespace

@@ -101,13 +101,17 @@ void CPeakMeterCtrl::SetPeakDisplay(bool on) {
     Repaint();
 }
 
+// The capture worker hands a level over several times a second. Silence
+// leaves the meter at rest, so it neither starts the timer (which would stop
+// again at its first tick) nor repaints a bar that looks the same.
 bool CPeakMeterCtrl::SetLevels(std::span<const int> values, int offset, int count) {
     std::lock_guard lock(timerMutex_);
+    const std::vector<int> before = model_.Picture(look_.peaks);
     if (!model_.SetLevels(values, offset, count)) return false;
     // The timer stops itself once the bar is empty; a new level has to get
     // it going again or the bar would stay lit.
-    if (alive_ && delayMs_ && timerId_ == 0) StartTimerLocked();
-    Repaint();
+    if (alive_ && delayMs_ && timerId_ == 0 && !model_.AtRest()) StartTimerLocked();
+    if (model_.Picture(look_.peaks) != before) Repaint();
     return true;
 }
 
@@ -143,9 +147,11 @@ void CALLBACK CPeakMeterCtrl::OnTimer(UINT timerId, UINT, DWORD_PTR user, DWORD_
 void CPeakMeterCtrl::DecayTick(UINT timerId) {
     std::lock_guard lock(timerMutex_);
     if (timerId_ != timerId) return;  // a timer this meter has already let go
-    Repaint();
+    const std::vector<int> before = model_.Picture(look_.peaks);
+    const bool changed = model_.DecayTick();
+    if (model_.Picture(look_.peaks) != before) Repaint();
     // Killing its own timer from the timer thread is allowed and never waits.
-    if (!model_.DecayTick()) timeKillEvent(timerId_.exchange(0));
+    if (!changed) timeKillEvent(timerId_.exchange(0));
 }
 
 void CPeakMeterCtrl::Repaint() const {

@@ -2,7 +2,8 @@
 // CPeakMeterCtrl: the recorder's LED level meter, a small child window over
 // PeakMeterModel. Levels may be set from any thread; a periodic multimedia
 // timer lets them sink and stops itself when everything is down to 0, and
-// the next level starts it again.
+// the next level above 0 starts it again. The window repaints only when the
+// bar's picture changes.
 //
 // The timer callback runs on winmm's timer thread. It reaches a meter only
 // through the table of live meters, under that table's lock, and a meter

@@ -71,6 +71,22 @@ std::vector<PeakBand> PeakMeterModel::Bands() const {
     return bands_;
 }
 
+bool PeakMeterModel::AtRest() const {
+    std::lock_guard lock(mutex_);
+    return std::all_of(bands_.begin(), bands_.end(),
+                       [](const PeakBand& band) { return band == PeakBand{}; });
+}
+
+std::vector<int> PeakMeterModel::Picture(bool peaks) const {
+    std::lock_guard lock(mutex_);
+    std::vector<int> picture;
+    for (const PeakBand& band : bands_) {
+        picture.push_back(LitCountLocked(band.value));
+        if (peaks) picture.push_back(LitCountLocked(band.peak));
+    }
+    return picture;
+}
+
 int PeakMeterModel::LedCount() const {
     std::lock_guard lock(mutex_);
     return LedCountLocked();

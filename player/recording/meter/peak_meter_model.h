@@ -70,6 +70,11 @@ public:
     bool DecayTick();
 
     std::vector<PeakBand> Bands() const;
+    // Every value, hold and peak at 0: a decay tick would change nothing.
+    bool AtRest() const;
+    // What the bar shows: per band, its lit LEDs and, with peaks shown, its
+    // peak's; equal pictures paint alike.
+    std::vector<int> Picture(bool peaks) const;
     int LedCount() const;
     int LitCount(std::int32_t value) const;
     LedZone ZoneOf(int led) const;

@@ -255,6 +255,7 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
     case IDC_REC_DELETE: DeleteSelected(); return true;
     case IDC_REC_SELECT_ALL: SelectAll(); return true;
     case IDC_REC_SORT: ShowSortMenu(); return true;
+    case IDC_REC_HELP: ShowInstructions(); return true;
     case ID_SORT_BY_NAME: Sort(RecordingSortKey::Name); return true;
     case ID_SORT_BY_SIZE: Sort(RecordingSortKey::Size); return true;
     case ID_SORT_BY_DATE: Sort(RecordingSortKey::Date); return true;
@@ -321,7 +322,24 @@ void CDlgPlayFiles::RefreshList() {
     ShowRows();
 }
 
+// A recording in progress changes its file's size several times a second;
+// rewriting just the cells that changed keeps that from costing more than
+// the recording itself, as building the whole list anew each time did.
 void CDlgPlayFiles::ShowRows() {
+    if (auto changes = RecordingCellChanges(shownRows_, rows_)) {
+        for (const RecordingCellChange& change : *changes)
+            ListView_SetItemText(list_, change.row, change.column,
+                                 const_cast<wchar_t*>(change.text.c_str()));
+    } else {
+        RebuildList();
+    }
+    shownRows_ = rows_;
+    if (rows_.empty()) return;
+    ListView_SetSelectionMark(list_, 0);
+    ListView_SetItemState(list_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+void CDlgPlayFiles::RebuildList() {
     ListView_DeleteAllItems(list_);
     for (int index = 0; index < static_cast<int>(rows_.size()); ++index) {
         const RecordingRow& row = rows_[index];
@@ -334,9 +352,6 @@ void CDlgPlayFiles::ShowRows() {
         ListView_SetItemText(list_, index, 1, const_cast<wchar_t*>(row.name.c_str()));
         ListView_SetItemText(list_, index, 2, const_cast<wchar_t*>(row.size.c_str()));
     }
-    if (rows_.empty()) return;
-    ListView_SetSelectionMark(list_, 0);
-    ListView_SetItemState(list_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void CDlgPlayFiles::Sort(RecordingSortKey key) {
@@ -418,6 +433,11 @@ void CDlgPlayFiles::PlaySelected() {
 
 void CDlgPlayFiles::OpenFolder() {
     ShellExecuteW(hwnd_, L"open", RecordingsFolder().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CDlgPlayFiles::ShowInstructions() {
+    if (!instructions_) instructions_ = std::make_unique<CDlgImportant>(hwnd_);
+    instructions_->ShowCentred();
 }
 
 // Capture set-up

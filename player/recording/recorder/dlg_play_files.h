@@ -9,6 +9,7 @@
 #include "directsound_capture.h"
 #include "docked_pane.h"
 #include "hyperlink_static.h"
+#include "important_dlg.h"
 #include "peak_meter_ctrl.h"
 #include "pf_list_ctrl.h"
 #include "recorder_host.h"
@@ -69,6 +70,7 @@ private:
 
     void RefreshList();
     void ShowRows();
+    void RebuildList();
     void Sort(RecordingSortKey key);
     void ShowSortMenu();
     void OnListClick();
@@ -77,6 +79,7 @@ private:
     void RenameSelected();
     void PlaySelected();
     void OpenFolder();
+    void ShowInstructions();
     void CloseToMainWindow();
     std::optional<int> SelectionMark() const;
 
@@ -97,8 +100,10 @@ private:
     CZipSliderCtl volume_;
     CPeakMeterCtrl meter_;
     CTTComboBox device_, fileFormat_, channel_;
+    std::unique_ptr<CDlgImportant> instructions_;  // made on the first press of help
 
     std::vector<RecordingRow> rows_;
+    std::vector<RecordingRow> shownRows_;  // what the list control holds now
     RecordingSortState sortState_;
     RecordingsWatcher watcher_;
     std::vector<CaptureDeviceEntry> devices_;

@@ -7,6 +7,7 @@
 #include "clock.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,19 @@ std::wstring RecordingDateText(const LocalTime& time);
 std::wstring RecordingSizeText(std::uint64_t bytes);
 
 void RefreshRecordingRows(std::vector<RecordingRow>& rows, const std::vector<FolderEntry>& entries);
+
+// A cell of the list whose text must change: column 0 the date, 2 the size.
+struct RecordingCellChange {
+    int row = 0;
+    int column = 0;
+    std::wstring text;
+};
+
+// The cells to rewrite so that a list showing `shown` shows `rows`, when both
+// hold the same names in the same order; none (nullopt) when the rows
+// themselves differ and the list must be built anew.
+std::optional<std::vector<RecordingCellChange>> RecordingCellChanges(
+    const std::vector<RecordingRow>& shown, const std::vector<RecordingRow>& rows);
 
 enum class RecordingSortKey { Name = 0, Size = 1, Date = 2 };
 

@@ -2,9 +2,14 @@
 
 #include "player_messages.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD kStopCheckMs = 1000;
+// A file being recorded is written several times a second; its size in the
+// list need not follow more often than this.
+constexpr ULONGLONG kWritePostGapMs = 1000;
 
 void CloseNotification(HANDLE& handle) {
     if (handle != INVALID_HANDLE_VALUE) FindCloseChangeNotification(handle);
@@ -33,12 +38,30 @@ void RecordingsWatcher::Stop() {
     CloseNotification(writes_);
 }
 
+// Names that come and go are posted at once. Writes are posted at most once
+// per kWritePostGapMs: one that comes sooner waits for the gap to end, and
+// meanwhile the watch covers the names only, so that further writes do not
+// wake it.
 void RecordingsWatcher::Watch(HWND window) {
     const HANDLE handles[] = {names_, writes_};
+    ULONGLONG lastPost = 0;
+    bool writePending = false;
+    const auto post = [&] {
+        PostMessageW(window, WM_RECORDINGS_CHANGED, 0, 0);
+        lastPost = GetTickCount64();
+        writePending = false;
+    };
     while (!stop_) {
-        const DWORD woken = WaitForMultipleObjects(2, handles, FALSE, kStopCheckMs);
-        if (woken != WAIT_OBJECT_0 && woken != WAIT_OBJECT_0 + 1) continue;
-        if (FindNextChangeNotification(handles[woken - WAIT_OBJECT_0]))
-            PostMessageW(window, WM_RECORDINGS_CHANGED, 0, 0);
+        const ULONGLONG sincePost = GetTickCount64() - lastPost;
+        if (writePending && sincePost >= kWritePostGapMs) post();
+        const DWORD wait =
+            writePending ? static_cast<DWORD>(kWritePostGapMs - sincePost) : kStopCheckMs;
+        const DWORD woken = WaitForMultipleObjects(writePending ? 1 : 2, handles, FALSE,
+                                                   std::min<DWORD>(wait, kStopCheckMs));
+        if (woken == WAIT_OBJECT_0) {
+            if (FindNextChangeNotification(names_)) post();
+        } else if (woken == WAIT_OBJECT_0 + 1) {
+            writePending = FindNextChangeNotification(writes_) != FALSE;
+        }
     }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // Watches the recordings folder (not its subfolders) for files that come,
-// go, are renamed or written, and posts WM_RECORDINGS_CHANGED to the window
-// each time. The thread only waits and posts; it wakes at least once a
-// second to see whether it must end.
+// go, are renamed or written, and posts WM_RECORDINGS_CHANGED to the window:
+// at once for names, at most once a second for writes. The thread only waits
+// and posts; it wakes at least once a second to see whether it must end.
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The meter window with its multimedia timer: levels from another thread,
-// the decay to empty, the restart by a new level, and meters destroyed while
-// their timers run.
+// the decay to empty, the restart by a new level, silence and steady levels
+// that change nothing on screen, and meters destroyed while their timers run.
 
 #include "peak_meter_ctrl.h"
 
@@ -69,6 +69,28 @@ TEST_F(MeterWindow, ALevelFromTheWorkerSinksToEmptyAndANewOneRestartsTheTimer) {
     meter.StopDecayTimer();
     meter.SetLevels(level, 0, 1);
     EXPECT_FALSE(meter.DecayTimerRunning());
+}
+
+TEST_F(MeterWindow, SilenceNeitherStartsTheTimerNorRepaintsAndASteadyBarIsNotRepainted) {
+    CPeakMeterCtrl meter;
+    SetUpRecorderMeter(meter, 10);
+    const std::array<int, 1> silence = {0};
+    meter.SetLevels(silence, 0, 1);
+    for (int i = 0; i < 300 && meter.DecayTimerRunning(); ++i) PumpMessagesFor(10);
+    ASSERT_FALSE(meter.DecayTimerRunning());
+    UpdateWindow(meter.Hwnd());
+    meter.SetLevels(silence, 0, 1);
+    EXPECT_FALSE(meter.DecayTimerRunning());
+    EXPECT_FALSE(GetUpdateRect(meter.Hwnd(), nullptr, FALSE));
+
+    meter.StopDecayTimer();  // the bar holds still from here
+    const std::array<int, 1> level = {40};
+    meter.SetLevels(level, 0, 1);
+    EXPECT_TRUE(GetUpdateRect(meter.Hwnd(), nullptr, FALSE));
+    UpdateWindow(meter.Hwnd());
+    const std::array<int, 1> sameLeds = {39};  // still 10 LEDs lit
+    meter.SetLevels(sameLeds, 0, 1);
+    EXPECT_FALSE(GetUpdateRect(meter.Hwnd(), nullptr, FALSE));
 }
 
 TEST_F(MeterWindow, PaintsLitLedsInTheirZoneColours) {

@@ -6,10 +6,17 @@
 //   recorder_probe click-main ID     press button ID of the main window
 //   recorder_probe click ID          press button ID of the recordings window
 //   recorder_probe visible           1 when the recordings window shows, else 0
+//   recorder_probe place             the recordings window's screen rectangle,
+//                                    "LEFT TOP RIGHT BOTTOM"
+//   recorder_probe place-main        the same for the main window
+//   recorder_probe owned-shows ID    1 when a window of the recordings window's
+//                                    own shows, holding control ID, else 0
 //   recorder_probe rows              the list's rows: "DATE|NAME|SIZE"
 //   recorder_probe select ROW        make ROW the only selected row and the mark
 //   recorder_probe set-text ID TEXT  give control ID of the recordings window TEXT
 //   recorder_probe text ID           the text of control ID of the recordings window
+//   recorder_probe choose ID ENTRY   pick ENTRY of combo box ID of the recordings
+//                                    window, as a user's choice does
 //   recorder_probe answer-box        wait for a message box of the player, print
 //                                    its text and press its OK button
 
@@ -25,6 +32,33 @@ constexpr DWORD kLimitMs = 20000;
 
 // The recordings window: owned by the main window, with the recordings list.
 HWND Recorder() { return OwnedWindowWith(kRecordingsList); }
+
+int PrintPlace(HWND window) {
+    RECT place{};
+    if (!GetWindowRect(window, &place)) return 1;
+    std::wprintf(L"%ld %ld %ld %ld\n", place.left, place.top, place.right, place.bottom);
+    return 0;
+}
+
+// A window that the recordings window owns (not a child), shown, with control ID.
+bool OwnedWindowShows(HWND recorder, int id) {
+    struct Owned {
+        HWND owner;
+        int id;
+        bool shows = false;
+    } owned{recorder, id};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& owned = *reinterpret_cast<Owned*>(data);
+            if (GetWindow(window, GW_OWNER) != owned.owner || !IsWindowVisible(window) ||
+                !GetDlgItem(window, owned.id))
+                return TRUE;
+            owned.shows = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&owned));
+    return owned.shows;
+}
 
 }  // namespace
 
@@ -42,6 +76,7 @@ int wmain(int argc, wchar_t** argv) {
         std::wprintf(L"%ls\n", ControlText(box, 0xFFFF).c_str());
         return CloseMessageBox(box, IDOK, kLimitMs) ? 0 : 1;
     }
+    if (command == L"place-main") return PrintPlace(Player());
     HWND recorder = Recorder();
     if (command == L"visible") {
         std::wprintf(L"%d\n", recorder && IsWindowVisible(recorder) ? 1 : 0);
@@ -55,8 +90,20 @@ int wmain(int argc, wchar_t** argv) {
     if (command == L"rows") return PrintListRows(GetDlgItem(recorder, kRecordingsList), 3) ? 0 : 1;
     if (command == L"select" && argc == 3)
         return SelectListRow(GetDlgItem(recorder, kRecordingsList), _wtoi(argv[2])) ? 0 : 1;
+    if (command == L"place") return PrintPlace(recorder);
+    if (command == L"owned-shows" && argc == 3) {
+        std::wprintf(L"%d\n", OwnedWindowShows(recorder, _wtoi(argv[2])) ? 1 : 0);
+        return 0;
+    }
     if (command == L"set-text" && argc == 4) {
         SetDlgItemTextW(recorder, _wtoi(argv[2]), argv[3]);
+        return 0;
+    }
+    if (command == L"choose" && argc == 4) {
+        const int id = _wtoi(argv[2]);
+        SendDlgItemMessageW(recorder, id, CB_SETCURSEL, _wtoi(argv[3]), 0);
+        PostMessageW(recorder, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(GetDlgItem(recorder, id)));
         return 0;
     }
     if (command == L"text" && argc == 3) {

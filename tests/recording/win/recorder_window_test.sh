@@ -3,11 +3,12 @@
 # opens from the main window's recorder button, records ten seconds of what
 # the sink plays from "Monitor of Null Output" to WAV, and the new file shows
 # in its list by itself, is not silent, renames keeping its extension, plays
-# from the list, and goes after the confirmation.
+# from the list, and goes after the confirmation. Then, with a real
+# lame_enc.dll beside the player, it records MP3 that decodes to the tone.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
-# recorder_probe.exe.
+# recorder_probe.exe, lame_enc.dll (the Wine builtin over libmp3lame).
 set -uo pipefail
-wine_run=$1 prefix=$2 player_exe=$3 player_probe=$4 recorder_probe=$5
+wine_run=$1 prefix=$2 player_exe=$3 player_probe=$4 recorder_probe=$5 lame_enc=$6
 . "$(dirname "$0")/recorder_player_setup.sh"
 
 eventually() {  # eventually COMMAND...: true once COMMAND is, within 20 seconds
@@ -32,13 +33,35 @@ check "the recorder button shows the recordings window" eventually shown
 check "the recordings folder was made" test -d "$recordings"
 check "the list starts empty" test -z "$(rows)"
 
-# Ten seconds of a tone played into the sink.
+# The window docks left of the main window, top-aligned, 2 pixels apart, and
+# goes and comes back with the main window's compact bar.
+beside_main() {
+    local left top right bottom main_left main_top main_right main_bottom
+    read -r left top right bottom <<<"$(probe place)"
+    read -r main_left main_top main_right main_bottom <<<"$(probe place-main)"
+    [ "$right" -eq $((main_left - 2)) ] && [ "$top" -eq "$main_top" ]
+}
+hidden() { same "$(probe visible)" 0; }
+check "the recordings window stands beside the main window" beside_main
+probe click-main 1002
+check "the compact bar hides the recordings window" eventually hidden
+probe click-main 1002
+check "the full window brings it back" eventually shown
+check "beside the main window again" beside_main
+
+instructions_shown() { same "$(probe owned-shows 1094)" 1; }
+probe click 6
+check "the help button shows the instructions" eventually instructions_shown
+
+record_tone() {  # record_tone SECONDS: record a tone played into the sink
+    paplay "$folder/tone.wav" & tone_pid=$!
+    probe click 1088
+    sleep "$1"
+    probe click 1089
+    kill "$tone_pid" 2>/dev/null; tone_pid=
+}
 sox -n -r 44100 -c 2 "$folder/tone.wav" synth 30 sine 440 vol 0.5
-paplay "$folder/tone.wav" & tone_pid=$!
-probe click 1088
-sleep 10
-probe click 1089
-kill "$tone_pid" 2>/dev/null; tone_pid=
+record_tone 10
 check "the recording shows in the list by itself" eventually has_row Recording001.wav
 check "the recording is a WAV file with sound in it" \
     "$root/tests/recording/check_loopback_wav.sh" "$recordings/Recording001.wav"
@@ -66,6 +89,18 @@ probe click 9
 check "the delete asks first" same "$(probe answer-box)" "Are you sure you want to delete file?"
 check "the file is deleted" eventually test ! -e "$recordings/take.wav"
 check "and leaves the list" eventually lacks_row take.wav
+
+# MP3: the encoder library is loaded at each recording's start.
+cp "$lame_enc" "$folder/lame_enc.dll"
+probe choose 1047 0
+check "the format list shows MP3" same "$(probe text 1047)" MP3
+record_tone 6
+check "the MP3 recording shows in the list" eventually has_row Recording001.mp3
+mp3_decodes_to_tone() {  # once the stop has closed the file
+    lame --decode --quiet "$recordings/Recording001.mp3" "$folder/decoded.wav" >/dev/null 2>&1 &&
+        "$root/tests/recording/check_loopback_wav.sh" "$folder/decoded.wav"
+}
+check "the MP3 file decodes to the recorded tone" eventually mp3_decodes_to_tone
 
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 

@@ -1,8 +1,10 @@
-// The recordings folder on a real file system: what the list refresh sees
-// and the next free name.
+// The recordings folder on a real file system: what the list refresh sees,
+// the next free name, and what the folder watcher posts.
 
 #include "recording_files_win32.h"
+#include "player_messages.h"
 #include "recording_names.h"
+#include "recordings_watcher.h"
 #include "scratch_file.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,47 @@ TEST_F(RecordingsFolder, TheNextFreeNameSkipsBothFormats) {
     WriteBytes(folder_ + L"Recording001.mp3", "");
     WriteBytes(folder_ + L"Recording002.wav", "");
     EXPECT_EQ(NextFreeRecordingName(folder_, RecordingFileExists), L"Recording003");
+}
+
+// The watcher's posts to `window`, a window of this thread, within `ms`.
+int PostsWithin(HWND window, DWORD ms) {
+    int posts = 0;
+    const ULONGLONG end = GetTickCount64() + ms;
+    while (GetTickCount64() < end) {
+        MSG message;
+        while (PeekMessageW(&message, window, WM_RECORDINGS_CHANGED, WM_RECORDINGS_CHANGED,
+                            PM_REMOVE))
+            ++posts;
+        Sleep(10);
+    }
+    return posts;
+}
+
+TEST_F(RecordingsFolder, TheWatcherPostsNewNamesAtOnceAndWritesAtMostOnceASecond) {
+    const HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        nullptr, nullptr);
+    ASSERT_TRUE(window);
+    RecordingsWatcher watcher;
+    ASSERT_TRUE(watcher.Start(window, folder_));
+    const HANDLE file = CreateFileW((folder_ + L"Recording001.wav").c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    EXPECT_GE(PostsWithin(window, 500), 1) << "a new file shows at once";
+
+    // Three seconds of a recording's writes, eight blocks a second.
+    const std::string block(22048, 'x');
+    int posts = 0;
+    for (int write = 0; write < 24; ++write) {
+        DWORD written = 0;
+        WriteFile(file, block.data(), static_cast<DWORD>(block.size()), &written, nullptr);
+        posts += PostsWithin(window, 125);
+    }
+    posts += PostsWithin(window, 1200);
+    CloseHandle(file);
+    watcher.Stop();
+    DestroyWindow(window);
+    EXPECT_GE(posts, 2) << "the growing size still shows";
+    EXPECT_LE(posts, 5) << "each write was posted";
 }
 
 }  // namespace
