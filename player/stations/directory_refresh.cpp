@@ -47,7 +47,11 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
     const std::wstring stationsPath = place.appFolder + kLocalStationsFile;
     bool downloadsMissed = false;
     std::optional<std::vector<StationInfo>> downloaded;
-    if (RefreshIsDue(services.registry, services.clock, forced)) {
+    // "Last Launch" is the user's, the files are the folder's: a player in a
+    // new folder, or one whose copy went, would otherwise show no stations
+    // for the rest of the day.
+    if (RefreshIsDue(services.registry, services.clock, forced) ||
+        !services.files.Exists(stationsPath)) {
         // A page that is no directory (a captive portal's sign-in page) must
         // not replace the copy that worked; what passes is read once, here.
         const auto isDirectory = [&](std::string_view bytes) {
@@ -66,8 +70,9 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
             downloadsMissed = true;
     }
     DirectoryRefreshResult result;
-    result.stations = downloaded ? std::move(downloaded)
-                                 : ReadDirectory(services.files.Read(stationsPath), place.appFolder);
+    result.stations = downloaded
+                          ? std::move(downloaded)
+                          : ReadDirectory(services.files.Read(stationsPath), place.appFolder);
     if (!result.stations) return result;
     if (!FetchMissingFlags(*result.stations, place, services.downloads, services.files))
         return result;

@@ -95,6 +95,13 @@ TEST_F(RefreshDirectoryTest, ASecondRefreshTheSameDayReadsTheLocalCopyOnly) {
     EXPECT_EQ(stations_[0].name, L"Local");
 }
 
+TEST_F(RefreshDirectoryTest, AMissingLocalCopyIsDownloadedEvenWhenTheDayIsDone) {
+    WriteLastLaunch(registry_, kToday);
+    ASSERT_TRUE(Refresh());
+    EXPECT_EQ(stations_.size(), 3u);
+    EXPECT_TRUE(files_.Exists(kLocalStations));
+}
+
 TEST_F(RefreshDirectoryTest, AForcedRefreshOrANewDayDownloadsAgain) {
     ASSERT_TRUE(Refresh());
     http_.ClearRequests();
