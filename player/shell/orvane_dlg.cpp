@@ -33,6 +33,7 @@ constexpr UINT kRecordingBlinkMs = 500;
 
 // Posted to itself when the window first shows.
 constexpr UINT kFinishStart = WM_APP + 1;
+constexpr int kFullVolume = 100;
 
 // The controls that the layouts show and hide. The banner's place stays
 // empty until the banner control is there.
@@ -100,12 +101,11 @@ bool COrvaneDlg::OnInitDialog() {
 void COrvaneDlg::FinishStart() {
     if (speakerMute_.Open(hwnd_)) ShowMuteState();
     const bool haveControl = control_.Create(Item(IDC_MEDIA_PLAYER), playback_);
-    if (haveControl) {
-        // The radio engine takes the control's volume, so both play alike.
-        const int volume = player_.Volume();
-        player_.SetVolume(volume);
-        volume_.SetPosition(volume);
-    }
+    // The radio engine takes the control's volume, so both play alike; with
+    // no control it plays at full volume rather than silently.
+    const int volume = haveControl ? player_.Volume() : kFullVolume;
+    player_.SetVolume(volume);
+    volume_.SetPosition(volume);
     tray_.Add(hwnd_);
     CreateBanner();
     // Creating the control is the test of the media player. The player goes
