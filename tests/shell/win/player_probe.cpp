@@ -62,8 +62,16 @@ std::wstring WindowText(HWND window) {
 
 std::wstring ControlText(HWND window, int id) { return WindowText(GetDlgItem(window, id)); }
 
+// Read without a message: the player's thread is busy at its start and
+// would answer only after the directory may already have arrived.
+std::wstring StationButtonText(HWND window) {
+    wchar_t text[512]{};
+    InternalGetWindowText(GetDlgItem(window, kStationButton), text, std::size(text));
+    return text;
+}
+
 void PrintButton(HWND window) {
-    std::wprintf(L"%ls|%d\n", ControlText(window, kStationButton).c_str(),
+    std::wprintf(L"%ls|%d\n", StationButtonText(window).c_str(),
                  IsWindowEnabled(GetDlgItem(window, kStationButton)) ? 1 : 0);
 }
 
@@ -79,10 +87,10 @@ int Start(const wchar_t* program) {
     CloseHandle(process.hProcess);
     HWND window = WaitForPlayer();
     if (!window) return 1;
-    const std::wstring first = ControlText(window, kStationButton);
+    const std::wstring first = StationButtonText(window);
     PrintButton(window);
     const ULONGLONG deadline = GetTickCount64() + kLimitMs;
-    while (ControlText(window, kStationButton) == first && GetTickCount64() < deadline) Sleep(20);
+    while (StationButtonText(window) == first && GetTickCount64() < deadline) Sleep(20);
     PrintButton(window);
     return 0;
 }
