@@ -28,10 +28,7 @@ bool CDlgImportant::OnInitDialog() {
     Resize(kWidth, kHeight);
     SetBackground(IDB_INSTRUCTIONS);
     SetDragRegion(IDB_INSTRUCTIONS_DRAG);
-    AttachControl(close_, IDC_IMPORTANT_CLOSE);
-    close_.SetImages(IDB_CLOSE, kKeyColour);
-    close_.SetDrawBorder(false);
-    close_.SetTransparentDrawing();
+    AttachSkinnedButton(close_, Item(IDC_IMPORTANT_CLOSE), IDB_CLOSE, kKeyColour);
     MoveWindow(Item(IDC_IMPORTANT_CLOSE), 401, 2, 12, 11, TRUE);
     const HWND text = Item(IDC_IMPORTANT_TEXT);
     MoveWindow(text, 32, 28, 368, 177, TRUE);

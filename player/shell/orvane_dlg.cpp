@@ -135,16 +135,16 @@ void COrvaneDlg::SetUpControls() {
     SetBackground(IDB_MAIN_FULL);
     SetDragRegion(IDB_MAIN_DRAG);
 
-    SetUpButton(compact_, IDC_COMPACT, IDB_COMPACT);
-    SetUpButton(hide_, IDC_HIDE, IDB_HIDE);
-    SetUpButton(switchOff_, IDC_SWITCH_OFF, IDB_SWITCH_OFF);
-    SetUpButton(stop_, IDC_STOP, IDB_STOP);
-    SetUpButton(play_, IDC_PLAY, IDB_PLAY);
-    SetUpButton(mute_, IDC_MUTE, IDB_MUTE_OFF);
-    SetUpButton(recorder_, IDC_RECORDER, IDB_RECORDER_BUTTON);
-    SetUpButton(favorites_, IDC_FAVORITES, IDB_FAVORITES_BUTTON);
-    SetUpButton(scheduler_, IDC_SCHEDULER, IDB_SCHEDULER_BUTTON);
-    SetUpButton(station_, IDC_STATION, IDB_STATION);
+    AttachSkinnedButton(compact_, Item(IDC_COMPACT), IDB_COMPACT, kKeyColour);
+    AttachSkinnedButton(hide_, Item(IDC_HIDE), IDB_HIDE, kKeyColour);
+    AttachSkinnedButton(switchOff_, Item(IDC_SWITCH_OFF), IDB_SWITCH_OFF, kKeyColour);
+    AttachSkinnedButton(stop_, Item(IDC_STOP), IDB_STOP, kKeyColour);
+    AttachSkinnedButton(play_, Item(IDC_PLAY), IDB_PLAY, kKeyColour);
+    AttachSkinnedButton(mute_, Item(IDC_MUTE), IDB_MUTE_OFF, kKeyColour);
+    AttachSkinnedButton(recorder_, Item(IDC_RECORDER), IDB_RECORDER_BUTTON, kKeyColour);
+    AttachSkinnedButton(favorites_, Item(IDC_FAVORITES), IDB_FAVORITES_BUTTON, kKeyColour);
+    AttachSkinnedButton(scheduler_, Item(IDC_SCHEDULER), IDB_SCHEDULER_BUTTON, kKeyColour);
+    AttachSkinnedButton(station_, Item(IDC_STATION), IDB_STATION, kKeyColour);
     mute_.SetTooltipText(L"Mute");
     stationFont_.Reset(MakeArial(14, 5));
     station_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(stationFont_.Get()), TRUE);
@@ -171,13 +171,6 @@ void COrvaneDlg::SetUpControls() {
     AttachControl(links_, IDC_LINKS);
     PlaceControl(IDC_BANNER);
     ApplyLayout();
-}
-
-void COrvaneDlg::SetUpButton(CButtonST& button, int id, UINT image) {
-    AttachControl(button, id);
-    button.SetImages(image, kKeyColour);
-    button.SetDrawBorder(false);
-    button.SetTransparentDrawing();
 }
 
 void COrvaneDlg::PlaceControl(int id) const {

@@ -77,7 +77,6 @@ private:
     void FinishStart();
     void CreateBanner();
     void SetUpControls();
-    void SetUpButton(CButtonST& button, int id, UINT image);
     void ApplyLayout();
     void PlaceControl(int id) const;
     void SwitchLayout();

@@ -44,10 +44,7 @@ bool CWebPaneDlg::OnInitDialog() {
     Resize(kPaneWidth, kPaneHeight);
     SetBackground(IDB_WEB_PANE);
     SetDragRegion(IDB_WEB_PANE_DRAG);
-    AttachControl(close_, parts_.closeId);
-    close_.SetImages(IDB_CLOSE, kKeyColour);
-    close_.SetDrawBorder(false);
-    close_.SetTransparentDrawing();
+    AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
     MoveWindow(Item(parts_.closeId), kCloseLeft, kCloseTop, kCloseWidth, kCloseHeight, TRUE);
     if (browser_.Create(hwnd_, kBrowserPlace)) browser_.Navigate(siteBaseUrl_ + parts_.page);
     return false;

@@ -234,3 +234,11 @@ void CButtonST::DropBackground() {
     background_.Reset();
     backgroundDC_.reset();
 }
+
+bool AttachSkinnedButton(CButtonST& button, HWND item, UINT image, COLORREF keyColour) {
+    if (!button.Attach(item)) return false;
+    button.SetImages(image, keyColour);
+    button.SetDrawBorder(false);
+    button.SetTransparentDrawing();
+    return true;
+}

@@ -67,3 +67,8 @@ private:
     DWORD tooltipStyle_ = 0;
     HoverTooltip tooltip_;
 };
+
+// Attaches `button` to the dialog control `item`, drawn as the picture
+// `image` over its parent and without a border: how the skinned windows
+// set up their buttons.
+bool AttachSkinnedButton(CButtonST& button, HWND item, UINT image, COLORREF keyColour);

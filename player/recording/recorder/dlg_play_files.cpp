@@ -116,16 +116,16 @@ void CDlgPlayFiles::SetUpControls() {
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
 
-    SetUpButton(close_, IDC_REC_CLOSE, IDB_CLOSE, kKeyColour);
-    SetUpButton(rename_, IDC_REC_RENAME, IDB_RENAME, kKeyColour);
-    SetUpButton(delete_, IDC_REC_DELETE, IDB_DELETE, kKeyColour);
-    SetUpButton(selectAll_, IDC_REC_SELECT_ALL, IDB_SELECT_ALL, kKeyColour);
-    SetUpButton(sort_, IDC_REC_SORT, IDB_SORT, kKeyColour);
-    SetUpButton(help_, IDC_REC_HELP, IDB_HELP, kKeyColour);
-    SetUpButton(record_, IDC_REC_RECORD, IDB_RECORD, kKeyColour);
-    SetUpButton(play_, IDC_REC_PLAY, IDB_RECORDER_PLAY, kPlayKeyColour);
-    SetUpButton(stop_, IDC_REC_STOP, IDB_RECORDER_STOP, kKeyColour);
-    SetUpButton(folder_, IDC_REC_FOLDER, IDB_RECORDER_FOLDER, kKeyColour);
+    AttachSkinnedButton(close_, Item(IDC_REC_CLOSE), IDB_CLOSE, kKeyColour);
+    AttachSkinnedButton(rename_, Item(IDC_REC_RENAME), IDB_RENAME, kKeyColour);
+    AttachSkinnedButton(delete_, Item(IDC_REC_DELETE), IDB_DELETE, kKeyColour);
+    AttachSkinnedButton(selectAll_, Item(IDC_REC_SELECT_ALL), IDB_SELECT_ALL, kKeyColour);
+    AttachSkinnedButton(sort_, Item(IDC_REC_SORT), IDB_SORT, kKeyColour);
+    AttachSkinnedButton(help_, Item(IDC_REC_HELP), IDB_HELP, kKeyColour);
+    AttachSkinnedButton(record_, Item(IDC_REC_RECORD), IDB_RECORD, kKeyColour);
+    AttachSkinnedButton(play_, Item(IDC_REC_PLAY), IDB_RECORDER_PLAY, kPlayKeyColour);
+    AttachSkinnedButton(stop_, Item(IDC_REC_STOP), IDB_RECORDER_STOP, kKeyColour);
+    AttachSkinnedButton(folder_, Item(IDC_REC_FOLDER), IDB_RECORDER_FOLDER, kKeyColour);
     SetUpLink(recordLink_, IDC_REC_RECORD_LINK);
     SetUpLink(playLink_, IDC_REC_PLAY_LINK);
     SetUpLink(stopLink_, IDC_REC_STOP_LINK);
@@ -140,13 +140,6 @@ void CDlgPlayFiles::SetUpControls() {
     channel_.SetTooltip(L"Recording channel");
     SetUpList();
     SetUpMeterAndVolume();
-}
-
-void CDlgPlayFiles::SetUpButton(CButtonST& button, int id, UINT image, COLORREF key) {
-    AttachControl(button, id);
-    button.SetImages(image, key);
-    button.SetDrawBorder(false);
-    button.SetTransparentDrawing();
 }
 
 void CDlgPlayFiles::SetUpLink(CHyperlinkStatic& link, int id) {

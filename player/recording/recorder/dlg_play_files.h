@@ -63,7 +63,6 @@ private:
     void RecordingStopped(bool scheduled) override;
 
     void SetUpControls();
-    void SetUpButton(CButtonST& button, int id, UINT image, COLORREF key);
     void SetUpLink(CHyperlinkStatic& link, int id);
     void SetUpList();
     void SetUpMeterAndVolume();

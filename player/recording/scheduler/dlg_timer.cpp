@@ -104,10 +104,10 @@ void CDlgTimer::SetUpControls() {
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
 
-    SetUpButton(close_, IDC_SCHED_CLOSE, IDB_CLOSE);
-    SetUpButton(add_, IDC_SCHED_ADD, IDB_SCHEDULER_ADD);
-    SetUpButton(delete_, IDC_SCHED_DELETE, IDB_SCHEDULER_DELETE);
-    SetUpButton(folder_, IDC_SCHED_FOLDER, IDB_SCHEDULER_FOLDER);
+    AttachSkinnedButton(close_, Item(IDC_SCHED_CLOSE), IDB_CLOSE, kKeyColour);
+    AttachSkinnedButton(add_, Item(IDC_SCHED_ADD), IDB_SCHEDULER_ADD, kKeyColour);
+    AttachSkinnedButton(delete_, Item(IDC_SCHED_DELETE), IDB_SCHEDULER_DELETE, kKeyColour);
+    AttachSkinnedButton(folder_, Item(IDC_SCHED_FOLDER), IDB_SCHEDULER_FOLDER, kKeyColour);
     AttachControl(stationLink_, IDC_SCHED_STATION);
     stationLink_.SetUnderline(false);
     stationLink_.SetLinkText(station_.Current().name.c_str());
@@ -119,13 +119,6 @@ void CDlgTimer::SetUpControls() {
     SendDlgItemMessageW(hwnd_, IDC_SCHED_FORMAT, CB_SETCURSEL, 0, 0);
     SetUpPickers();
     SetUpList();
-}
-
-void CDlgTimer::SetUpButton(CButtonST& button, int id, UINT image) {
-    AttachControl(button, id);
-    button.SetImages(image, kKeyColour);
-    button.SetDrawBorder(false);
-    button.SetTransparentDrawing();
 }
 
 void CDlgTimer::SetUpPickers() {

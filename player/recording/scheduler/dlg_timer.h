@@ -43,7 +43,6 @@ protected:
 
 private:
     void SetUpControls();
-    void SetUpButton(CButtonST& button, int id, UINT image);
     void SetUpList();
     void SetUpPickers();
 
