@@ -85,20 +85,26 @@ bool COrvaneDlg::OnInitDialog() {
     CheckDlgButton(hwnd_, IDC_PLAY_ON_START,
                    ReadPlaySetting(registry_) ? BST_UNCHECKED : BST_CHECKED);
     refresh_.Start(hwnd_, false);
-    SetBigIcon(hwnd_, IDI_PLAYER);
     StartTimer(kNowPlayingTimer, kNowPlayingPeriodMs);
     StartTimer(kRepaintTimer, 1);
     MoveToTopRight();
-    WriteRadioDirectoryAndTickerUrl(registry_, GetAppFolder(), SiteBaseUrl(registry_));
     search_.Send(EM_SETSEL, 0, -1);
     search_.Send(EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(L"Type in search word"));
-    EnsurePane(PaneKind::Scheduler);  // scheduled recordings run while it is hidden
+    // A dialog box shows itself only once its queue is empty, and paints
+    // after whatever is posted: shown and drawn now, the window is up before
+    // a directory that is already waiting is read, and before the slower
+    // steps of FinishStart.
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
     return true;
 }
 
 // The mixer, the media player control and the tray icon each load libraries
-// of their own; the window shows without waiting for them.
+// of their own, the scheduler pane reads its queue, and under Wine each
+// registry write waits on its server: the window shows without waiting for
+// any of them.
 void COrvaneDlg::FinishStart() {
+    EnsurePane(PaneKind::Scheduler);  // scheduled recordings run while it is hidden
     if (speakerMute_.Open(hwnd_)) ShowMuteState();
     const bool haveControl = control_.Create(Item(IDC_MEDIA_PLAYER), playback_);
     // The radio engine takes the control's volume, so both play alike; with
@@ -106,7 +112,10 @@ void COrvaneDlg::FinishStart() {
     const int volume = haveControl ? player_.Volume() : kFullVolume;
     player_.SetVolume(volume);
     volume_.SetPosition(volume);
+    SetBigIcon(hwnd_, IDI_PLAYER);
+    mute_.SetTooltipText(L"Mute");  // a tooltip is a window of its own
     tray_.Add(hwnd_);
+    WriteRadioDirectoryAndTickerUrl(registry_, GetAppFolder(), SiteBaseUrl(registry_));
     CreateBanner();
     // Creating the control is the test of the media player. The player goes
     // on without it: MP3 radio plays through its own engine.
@@ -145,13 +154,11 @@ void COrvaneDlg::SetUpControls() {
     AttachSkinnedButton(favorites_, Item(IDC_FAVORITES), IDB_FAVORITES_BUTTON, kKeyColour);
     AttachSkinnedButton(scheduler_, Item(IDC_SCHEDULER), IDB_SCHEDULER_BUTTON, kKeyColour);
     AttachSkinnedButton(station_, Item(IDC_STATION), IDB_STATION, kKeyColour);
-    mute_.SetTooltipText(L"Mute");
     stationFont_.Reset(MakeArial(14, 5));
     station_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(stationFont_.Get()), TRUE);
 
     AttachControl(volume_, IDC_VOLUME);
     volume_.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
-    volume_.SetSkin(IDB_SLIDER_FULL, IDB_SLIDER_THUMB);
     volume_.SetTipFlags(kTipShowValue | kTipFollowThumb);
 
     AttachControl(status_, IDC_STATUS);
@@ -179,7 +186,9 @@ void COrvaneDlg::PlaceControl(int id) const {
         ShowWindow(Item(id), SW_HIDE);
         return;
     }
-    MoveWindow(Item(id), place->left, place->top, place->Width(), place->Height(), TRUE);
+    // While the window is hidden nothing needs drawing: its first show paints
+    // it all, and each redraw here would cost a round trip under Wine.
+    MoveWindow(Item(id), place->left, place->top, place->Width(), place->Height(), IsVisible());
 }
 
 void COrvaneDlg::ApplyLayout() {

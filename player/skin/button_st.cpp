@@ -89,8 +89,9 @@ std::optional<LRESULT> CButtonST::OnReflected(UINT message, WPARAM wParam, LPARA
     return std::nullopt;
 }
 
+// Only a button given a tip has a tooltip window: each one is a top-level
+// window, which under Wine costs a few milliseconds of the start.
 void CButtonST::PreTranslateMessage(const MSG& message) {
-    if (!tooltip_.Exists()) tooltip_.Create(hwnd_, tooltipStyle_);
     tooltip_.Relay(message);
 }
 
@@ -238,7 +239,7 @@ void CButtonST::DropBackground() {
 bool AttachSkinnedButton(CButtonST& button, HWND item, UINT image, COLORREF keyColour) {
     if (!button.Attach(item)) return false;
     button.SetImages(image, keyColour);
-    button.SetDrawBorder(false);
-    button.SetTransparentDrawing();
+    button.SetDrawBorder(false, false);
+    button.SetTransparentDrawing(false);
     return true;
 }

@@ -25,7 +25,7 @@ public:
     // Draws over the parent's picture, captured afresh at the next paint.
     void SetTransparentDrawing(bool repaint = true);
     Result RecaptureBackground(HDC parentDC);
-    // The tooltip is made at the button's first message; the balloon applies
+    // The tooltip is made when the first text is given; the balloon applies
     // whether it exists yet or not.
     void SetBalloonTooltip();
     void SetTooltipText(const wchar_t* text, bool activate = true);
