@@ -66,8 +66,10 @@ check "the recording shows in the list by itself" eventually has_row Recording00
 check "the recording is a WAV file with sound in it" \
     "$root/tests/recording/check_loopback_wav.sh" "$recordings/Recording001.wav"
 seconds=$(soxi -D "$recordings/Recording001.wav")
+# Wine's capture delivers its first block about two seconds after the start,
+# a little later on a busy machine.
 check "about ten seconds were recorded ($seconds)" \
-    awk -v s="$seconds" 'BEGIN { exit !(s >= 8 && s <= 12) }'
+    awk -v s="$seconds" 'BEGIN { exit !(s >= 7 && s <= 12) }'
 
 # Play from the list, then stop.
 probe select 0
