@@ -2,6 +2,7 @@
 
 #include <objbase.h>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -11,6 +12,7 @@ struct Job {
     UINT message;
     LPARAM tag;
     std::function<bool()> work;
+    std::shared_ptr<std::atomic<bool>> reported;
 };
 
 DWORD WINAPI RunJob(void* parameter) {
@@ -25,6 +27,9 @@ DWORD WINAPI RunJob(void* parameter) {
     }
     job->work = nullptr;  // what the job holds goes before COM does
     if (SUCCEEDED(com)) CoUninitialize();
+    // Set before the report goes: the window may start the next job as soon
+    // as the report arrives, while this thread is still ending.
+    job->reported->store(true);
     PostMessageW(job->window, job->message, succeeded ? 1 : 0, job->tag);
     return 0;
 }
@@ -33,17 +38,20 @@ DWORD WINAPI RunJob(void* parameter) {
 
 bool ReportingWorker::Start(HWND window, UINT message, std::function<bool()> job, LPARAM tag) {
     if (IsRunning()) return false;
-    auto owned = std::make_unique<Job>(Job{window, message, tag, std::move(job)});
+    auto reported = std::make_shared<std::atomic<bool>>(false);
+    auto owned = std::make_unique<Job>(Job{window, message, tag, std::move(job), reported});
     ScopedHandle thread(CreateThread(nullptr, 0, RunJob, owned.get(), 0, nullptr));
     if (!thread) return false;
     owned.release();  // the thread frees it
     thread_ = std::move(thread);
+    reported_ = std::move(reported);
     return true;
 }
 
 bool ReportingWorker::IsRunning() const {
-    // The player's own test: a wait of 1 ms that times out.
-    return thread_ && WaitForSingleObject(thread_.Get(), 1) == WAIT_TIMEOUT;
+    // A job that has reported is done. Otherwise the player's own test: a
+    // wait of 1 ms that times out.
+    return thread_ && !reported_->load() && WaitForSingleObject(thread_.Get(), 1) == WAIT_TIMEOUT;
 }
 
 bool ReportingWorker::Wait(DWORD timeoutMs) const {

@@ -7,7 +7,9 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 class ReportingWorker {
 public:
@@ -16,8 +18,8 @@ public:
     ReportingWorker& operator=(const ReportingWorker&) = delete;
 
     // Starts the job with COM initialised on its thread; its report carries
-    // `tag` as lParam. False when the previous job is still running or no
-    // thread could be started.
+    // `tag` as lParam. False when the previous job is still running (has not
+    // reported yet) or no thread could be started.
     bool Start(HWND window, UINT message, std::function<bool()> job, LPARAM tag = 0);
     bool IsRunning() const;
     // True when no job runs any more (or none was started) within the time.
@@ -27,4 +29,5 @@ private:
     // The thread owns what it works on, so dropping the worker while a job
     // runs leaves the job nothing dangling; only its report goes unanswered.
     ScopedHandle thread_;
+    std::shared_ptr<std::atomic<bool>> reported_;
 };
