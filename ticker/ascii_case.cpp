@@ -1,4 +1,4 @@
-#include "ascii_case.h"
+#include "ticker/ascii_case.h"
 
 namespace {
 

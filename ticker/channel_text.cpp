@@ -1,9 +1,9 @@
-#include "channel_text.h"
+#include "ticker/channel_text.h"
 
-#include "ansi_text.h"
-#include "ascii_case.h"
-#include "feed_reader.h"
-#include "url_unescape.h"
+#include "common/ports/ansi_text.h"
+#include "ticker/ascii_case.h"
+#include "ticker/feed_reader.h"
+#include "ticker/url_unescape.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 // Both builds load the feed file afresh, so the line always shows what the
 // cache file holds. On Windows the calling thread must have initialised COM.
 
-#include "text_measure.h"
-#include "ticker_item.h"
+#include "ticker/text_measure.h"
+#include "ticker/ticker_item.h"
 
 #include <optional>
 #include <string>

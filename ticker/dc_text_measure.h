@@ -2,8 +2,8 @@
 // Measures texts in the default font of a memory device context, the font the
 // text image is drawn in.
 
-#include "device_context.h"
-#include "text_measure.h"
+#include "common/window/device_context.h"
+#include "ticker/text_measure.h"
 
 class DcTextMeasure : public TextMeasure {
 public:

@@ -1,12 +1,12 @@
 // The exported entry points of Marquel.dll and its one class.
 
-#include "class_factory.h"
-#include "com_module.h"
-#include "com_registration.h"
-#include "marquel_resource.h"
-#include "scoped_handle.h"
-#include "ticker_ctrl.h"
-#include "ticker_paths.h"
+#include "common/com/class_factory.h"
+#include "common/com/com_module.h"
+#include "common/com/com_registration.h"
+#include "common/helpers/scoped_handle.h"
+#include "ticker/marquel_resource.h"
+#include "ticker/ticker_ctrl.h"
+#include "ticker/ticker_paths.h"
 
 #include <windows.h>
 

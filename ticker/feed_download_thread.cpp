@@ -1,7 +1,7 @@
-#include "feed_download_thread.h"
+#include "ticker/feed_download_thread.h"
 
-#include "feed_downloader.h"
-#include "ticker_messages.h"
+#include "ticker/feed_downloader.h"
+#include "ticker/ticker_messages.h"
 
 namespace {
 

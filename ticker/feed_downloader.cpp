@@ -1,8 +1,8 @@
-#include "feed_downloader.h"
+#include "ticker/feed_downloader.h"
 
-#include "feed_response.h"
-#include "internet_session.h"
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
+#include "ticker/feed_response.h"
+#include "ticker/internet_session.h"
 
 namespace {
 

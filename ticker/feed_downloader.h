@@ -2,7 +2,7 @@
 // One HTTP GET of the ticker feed through WinInet, and the cache file it may
 // replace. A new downloader is made for each download.
 
-#include "internet_session.h"
+#include "ticker/internet_session.h"
 
 #include <cstddef>
 #include <string>

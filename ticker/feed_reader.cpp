@@ -1,4 +1,4 @@
-#include "feed_reader.h"
+#include "ticker/feed_reader.h"
 
 FeedReader::FeedReader(std::unique_ptr<XmlDocument> document) : document_(std::move(document)) {}
 

@@ -3,7 +3,7 @@
 // starts at the document, steps down to the index-th element of a name below
 // it and back up again.
 
-#include "xml_document.h"
+#include "common/ports/xml_document.h"
 
 #include <memory>
 #include <optional>

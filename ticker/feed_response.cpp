@@ -1,6 +1,6 @@
-#include "feed_response.h"
+#include "ticker/feed_response.h"
 
-#include "ascii_case.h"
+#include "ticker/ascii_case.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "internet_session.h"
+#include "ticker/internet_session.h"
 
 #include <mutex>
 

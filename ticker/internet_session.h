@@ -3,7 +3,7 @@
 // process ends; every feed download connects through it with handles of its
 // own.
 
-#include "internet_handle.h"
+#include "common/helpers/internet_handle.h"
 
 // Null when WinInet cannot be opened; a later call tries again.
 HINTERNET ProcessInternetSession();

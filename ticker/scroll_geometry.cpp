@@ -1,4 +1,4 @@
-#include "scroll_geometry.h"
+#include "ticker/scroll_geometry.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "scroller.h"
+#include "ticker/scroller.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // current delay, until it is stopped. Stop() waits for the thread, so after
 // it returns no step runs any more and the window may free what steps use.
 
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
 
 #include <windows.h>
 

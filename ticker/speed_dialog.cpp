@@ -1,9 +1,9 @@
-#include "speed_dialog.h"
+#include "ticker/speed_dialog.h"
 
-#include "com_module.h"
-#include "marquel_resource.h"
-#include "ticker_speed.h"
-#include "ticker_window.h"
+#include "common/com/com_module.h"
+#include "ticker/marquel_resource.h"
+#include "ticker/ticker_speed.h"
+#include "ticker/ticker_window.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "text_image.h"
+#include "ticker/text_image.h"
 
 TextImage::TextImage(HDC reference, SIZE size)
     : size_(size),

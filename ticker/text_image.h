@@ -2,8 +2,8 @@
 // The whole ticker line drawn once into an off-screen bitmap of exactly the
 // text's size; each scroll step copies the visible part of it to the window.
 
-#include "device_context.h"
-#include "gdi_object.h"
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

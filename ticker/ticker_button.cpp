@@ -1,7 +1,7 @@
-#include "ticker_button.h"
+#include "ticker/ticker_button.h"
 
-#include "com_module.h"
-#include "device_context.h"
+#include "common/com/com_module.h"
+#include "common/window/device_context.h"
 
 #include <commctrl.h>
 

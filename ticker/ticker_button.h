@@ -4,7 +4,7 @@
 // focus rectangle, pressed one pixel down and lifted one pixel while the
 // pointer is over it. A click sends WM_COMMAND with its id to the ticker.
 
-#include "gdi_object.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
-#include "ticker_ctrl.h"
+#include "ticker/ticker_ctrl.h"
 
-#include "ansi_text.h"
-#include "registry_win32.h"
-#include "shell_open.h"
-#include "ticker_settings.h"
+#include "common/helpers/shell_open.h"
+#include "common/ports/ansi_text.h"
+#include "common/ports/registry_win32.h"
+#include "ticker/ticker_settings.h"
 
 TickerCtrl::TickerCtrl(IUnknown* outer) : ComObject(outer) {
     // A window that cannot be made leaves an object whose methods act on no

@@ -4,13 +4,13 @@
 // it a hall object for opening links. Releasing it destroys the window and
 // stores the speed and channel.
 
-#include "com_object.h"
-#include "com_ptr.h"
-#include "dravik_hall.h"
-#include "link_opener.h"
+#include "common/com/com_object.h"
+#include "common/com/type_library_dispatch.h"
+#include "common/helpers/com_ptr.h"
 #include "marquel.h"
-#include "ticker_window.h"
-#include "type_library_dispatch.h"
+#include "ticker/dravik_hall.h"
+#include "ticker/link_opener.h"
+#include "ticker/ticker_window.h"
 
 #include <span>
 

@@ -1,4 +1,4 @@
-#include "ticker_item.h"
+#include "ticker/ticker_item.h"
 
 const TickerItem* ItemAtLeftEdge(const std::vector<TickerItem>& items, std::int32_t sourceOffset) {
     for (const auto& item : items) {

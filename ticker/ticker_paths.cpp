@@ -1,4 +1,4 @@
-#include "ticker_paths.h"
+#include "ticker/ticker_paths.h"
 
 std::wstring WithExtension(std::wstring_view path, std::wstring_view extension) {
     const std::size_t nameStart = path.find_last_of(L"\\/");

@@ -1,6 +1,6 @@
-#include "ticker_settings.h"
+#include "ticker/ticker_settings.h"
 
-#include "ansi_text.h"
+#include "common/ports/ansi_text.h"
 
 TickerSettings LoadTickerSettings(Registry& registry) {
     TickerSettings settings;

@@ -3,8 +3,8 @@
 // its speed and last channel, which it keeps, and the feed URL, which the
 // player writes at every start.
 
-#include "registry.h"
-#include "ticker_speed.h"
+#include "common/ports/registry.h"
+#include "ticker/ticker_speed.h"
 
 #include <cstdint>
 #include <string>

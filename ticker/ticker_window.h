@@ -11,13 +11,13 @@
 // step outlives what it draws with. Download threads touch nothing here but
 // the shared downloading flag; they report by WM_FEED_READY.
 
-#include "channel_text.h"
-#include "gdi_object.h"
-#include "link_opener.h"
-#include "scroll_geometry.h"
-#include "scroller.h"
-#include "text_image.h"
-#include "ticker_button.h"
+#include "common/window/gdi_object.h"
+#include "ticker/channel_text.h"
+#include "ticker/link_opener.h"
+#include "ticker/scroll_geometry.h"
+#include "ticker/scroller.h"
+#include "ticker/text_image.h"
+#include "ticker/ticker_button.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "url_unescape.h"
+#include "ticker/url_unescape.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Plinden.dll's module plumbing: its one class and the four exports.
 
-#include "class_factory.h"
-#include "com_module.h"
-#include "com_registration.h"
-#include "plinden_resource.h"
-#include "player_settings.h"
-#include "radio_se_helper.h"
-#include "registry_win32.h"
+#include "common/com/class_factory.h"
+#include "common/com/com_module.h"
+#include "common/com/com_registration.h"
+#include "common/ports/registry_win32.h"
+#include "host/player_settings.h"
+#include "toolbar/plinden_resource.h"
+#include "toolbar/radio_se_helper.h"
 
 #include <olectl.h>
 

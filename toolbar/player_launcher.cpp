@@ -1,6 +1,6 @@
-#include "player_launcher.h"
+#include "toolbar/player_launcher.h"
 
-#include "player_settings.h"
+#include "host/player_settings.h"
 
 std::wstring PlayerProgramPath(Registry& registry) {
     auto key = registry.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false);

@@ -3,7 +3,7 @@
 // records under its own key as "Radio directory", followed by the program's
 // file name.
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "player_launcher_win32.h"
+#include "toolbar/player_launcher_win32.h"
 
-#include "player_launcher.h"
-#include "registry_win32.h"
+#include "common/ports/registry_win32.h"
+#include "toolbar/player_launcher.h"
 
 #include <windows.h>
 #include <shellapi.h>

@@ -1,6 +1,6 @@
-#include "radio_se_helper.h"
+#include "toolbar/radio_se_helper.h"
 
-#include "player_launcher_win32.h"
+#include "toolbar/player_launcher_win32.h"
 
 std::span<const InterfaceEntry<RadioSEHelper>> RadioSEHelper::Interfaces() {
     static const InterfaceEntry<RadioSEHelper> table[] = {

@@ -3,10 +3,10 @@
 // The browser gives it a site and calls Exec on every click, which starts
 // the player. It keeps nothing between clicks.
 
-#include "com_object.h"
-#include "com_ptr.h"
+#include "common/com/com_object.h"
+#include "common/com/type_library_dispatch.h"
+#include "common/helpers/com_ptr.h"
 #include "plinden.h"
-#include "type_library_dispatch.h"
 
 #include <windows.h>
 #include <docobj.h>

@@ -1,6 +1,6 @@
-#include "class_factory.h"
+#include "common/com/class_factory.h"
 
-#include "com_module.h"
+#include "common/com/com_module.h"
 
 #include <new>
 

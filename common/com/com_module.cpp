@@ -1,6 +1,6 @@
-#include "com_module.h"
+#include "common/com/com_module.h"
 
-#include "app_folder.h"
+#include "common/ports/app_folder.h"
 
 namespace {
 

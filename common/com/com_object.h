@@ -10,7 +10,7 @@
 // count and answers for the inner object's interfaces. Otherwise the inner
 // unknown is the object's identity and the interfaces go to it.
 
-#include "com_module.h"
+#include "common/com/com_module.h"
 
 #include <windows.h>
 #include <unknwn.h>

@@ -1,9 +1,9 @@
-#include "com_registration.h"
+#include "common/com/com_registration.h"
 
-#include "com_module.h"
-#include "module_type_library.h"
-#include "registrar.h"
-#include "registry_win32.h"
+#include "common/com/com_module.h"
+#include "common/com/module_type_library.h"
+#include "common/com/registrar.h"
+#include "common/ports/registry_win32.h"
 
 #include <olectl.h>
 

@@ -1,4 +1,4 @@
-#include "dispatch_event_sink.h"
+#include "common/com/dispatch_event_sink.h"
 
 #include <oleauto.h>
 

@@ -1,8 +1,8 @@
-#include "module_type_library.h"
+#include "common/com/module_type_library.h"
 
-#include "com_module.h"
-#include "com_ptr.h"
-#include "registry_win32.h"
+#include "common/com/com_module.h"
+#include "common/helpers/com_ptr.h"
+#include "common/ports/registry_win32.h"
 
 #include <cwchar>
 

@@ -1,4 +1,4 @@
-#include "ole_control.h"
+#include "common/com/ole_control.h"
 
 HRESULT OleControl::Create(const CLSID& classId, HWND window, const RECT& place,
                            bool activateInPlace) {

@@ -4,9 +4,9 @@
 // with its events delivered through its connection point. Closing cuts the
 // events first, then the site, then the control.
 
-#include "com_ptr.h"
-#include "dispatch_event_sink.h"
-#include "ole_control_site.h"
+#include "common/com/dispatch_event_sink.h"
+#include "common/com/ole_control_site.h"
+#include "common/helpers/com_ptr.h"
 
 #include <ocidl.h>
 

@@ -1,4 +1,4 @@
-#include "ole_control_site.h"
+#include "common/com/ole_control_site.h"
 
 #include <new>
 

@@ -1,4 +1,4 @@
-#include "registrar.h"
+#include "common/com/registrar.h"
 
 namespace {
 

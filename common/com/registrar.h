@@ -3,7 +3,7 @@
 // port. Parse the whole script first (registration_script.h): a malformed
 // script then writes nothing at all.
 
-#include "registration_script.h"
+#include "common/com/registration_script.h"
 
 // Writes every key and value. When a write fails, what was written is removed
 // again as far as it can be, and the result is false.

@@ -1,6 +1,6 @@
-#include "registration_script.h"
+#include "common/com/registration_script.h"
 
-#include "text_case.h"
+#include "common/helpers/text_case.h"
 
 #include <cwctype>
 #include <utility>

@@ -28,7 +28,7 @@
 // a text is replaced by the caller's value for NAME, and `%%` by one percent
 // sign. Tokens are separated by white space; `=` needs none around it.
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 #include <cstddef>
 #include <cstdint>

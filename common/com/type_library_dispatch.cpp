@@ -1,6 +1,6 @@
-#include "type_library_dispatch.h"
+#include "common/com/type_library_dispatch.h"
 
-#include "module_type_library.h"
+#include "common/com/module_type_library.h"
 
 HRESULT LoadModuleTypeInfo(REFIID iid, ITypeInfo** result) noexcept {
     *result = nullptr;

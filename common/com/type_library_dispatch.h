@@ -6,7 +6,7 @@
 //     class Thing : public ComObject<Thing,
 //                                    TypeLibraryDispatch<IThing, IID_IThing>> { ... };
 
-#include "com_ptr.h"
+#include "common/helpers/com_ptr.h"
 
 #include <windows.h>
 #include <oaidl.h>

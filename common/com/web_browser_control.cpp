@@ -1,4 +1,4 @@
-#include "web_browser_control.h"
+#include "common/com/web_browser_control.h"
 
 #include <exdisp.h>
 

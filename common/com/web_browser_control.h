@@ -4,8 +4,8 @@
 // right button never reaches its windows). Where the system cannot render
 // HTML, the control still exists and simply shows nothing.
 
-#include "ole_control.h"
-#include "right_button_filter.h"
+#include "common/com/ole_control.h"
+#include "common/window/right_button_filter.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "plain_file_name.h"
+#include "common/helpers/plain_file_name.h"
 
-#include "text_case.h"
+#include "common/helpers/text_case.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "shell_open.h"
+#include "common/helpers/shell_open.h"
 
-#include "web_url.h"
+#include "common/helpers/web_url.h"
 
 #include <shellapi.h>
 

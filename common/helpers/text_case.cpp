@@ -1,4 +1,4 @@
-#include "text_case.h"
+#include "common/helpers/text_case.h"
 
 #include <cwctype>
 

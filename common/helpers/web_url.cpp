@@ -1,4 +1,4 @@
-#include "web_url.h"
+#include "common/helpers/web_url.h"
 
 #include <type_traits>
 

@@ -1,4 +1,4 @@
-#include "windows_1252.h"
+#include "common/helpers/windows_1252.h"
 
 #include <array>
 

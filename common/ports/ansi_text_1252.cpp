@@ -1,6 +1,6 @@
-#include "ansi_text.h"
+#include "common/ports/ansi_text.h"
 
-#include "windows_1252.h"
+#include "common/helpers/windows_1252.h"
 
 std::wstring AnsiToWide(std::string_view bytes) {
     return Windows1252ToWide(bytes);

@@ -1,4 +1,4 @@
-#include "ansi_text.h"
+#include "common/ports/ansi_text.h"
 
 #include <windows.h>
 

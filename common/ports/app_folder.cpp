@@ -1,4 +1,4 @@
-#include "app_folder.h"
+#include "common/ports/app_folder.h"
 
 std::wstring FolderOfPath(std::wstring_view path) {
     const auto lastSlash = path.rfind(L'\\');

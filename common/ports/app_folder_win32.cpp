@@ -1,4 +1,4 @@
-#include "app_folder.h"
+#include "common/ports/app_folder.h"
 
 std::wstring ModulePath(HMODULE module) {
     // GetModuleFileNameW truncates silently; grow the buffer until the whole

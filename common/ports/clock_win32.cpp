@@ -1,4 +1,4 @@
-#include "clock_win32.h"
+#include "common/ports/clock_win32.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clock.h"
+#include "common/ports/clock.h"
 
 // The system's local time (GetLocalTime).
 class SystemClock : public Clock {

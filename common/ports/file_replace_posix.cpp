@@ -1,4 +1,4 @@
-#include "file_replace.h"
+#include "common/ports/file_replace.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,6 +1,6 @@
-#include "registry_memory.h"
+#include "common/ports/registry_memory.h"
 
-#include "text_case.h"
+#include "common/helpers/text_case.h"
 
 #include <algorithm>
 #include <utility>

@@ -5,7 +5,7 @@
 // refused when writes are denied. Values keep the order in which they were
 // first written, so tests can check the order of writes.
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 #include <map>
 #include <variant>

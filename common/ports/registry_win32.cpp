@@ -1,4 +1,4 @@
-#include "registry_win32.h"
+#include "common/ports/registry_win32.h"
 
 #include <windows.h>
 

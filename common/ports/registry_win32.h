@@ -1,7 +1,7 @@
 #pragma once
 // The registry port over advapi32.
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 class Win32Registry : public Registry {
 public:

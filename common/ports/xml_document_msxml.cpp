@@ -1,8 +1,8 @@
 // The XML document over the system's MSXML DOMDocument.
 
-#include "xml_document.h"
+#include "common/ports/xml_document.h"
 
-#include "com_ptr.h"
+#include "common/helpers/com_ptr.h"
 
 #include <msxml.h>
 

@@ -6,8 +6,8 @@
 // leaves that element out. Attributes wait as a name and value until they are
 // attached.
 
-#include "xml_document.h"
-#include "xml_input_check.h"
+#include "common/ports/xml_document.h"
+#include "common/ports/xml_input_check.h"
 
 #include <pugixml.hpp>
 

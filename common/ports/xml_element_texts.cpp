@@ -1,4 +1,4 @@
-#include "xml_element_texts.h"
+#include "common/ports/xml_element_texts.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 // Reading an entry of a data file: the texts of several attributes and child
 // elements of one element.
 
-#include "xml_document.h"
+#include "common/ports/xml_document.h"
 
 #include <optional>
 #include <span>

@@ -1,4 +1,4 @@
-#include "xml_input_check.h"
+#include "common/ports/xml_input_check.h"
 
 #include <cctype>
 #include <string>

@@ -1,4 +1,4 @@
-#include "control.h"
+#include "common/window/control.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

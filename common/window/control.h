@@ -7,7 +7,7 @@
 // notify and command messages back to the child's object (OnReflected), so a
 // control class paints and answers for itself.
 
-#include "window.h"
+#include "common/window/window.h"
 
 #include <optional>
 

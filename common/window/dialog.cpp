@@ -1,6 +1,6 @@
-#include "dialog.h"
+#include "common/window/dialog.h"
 
-#include "modeless_dialogs.h"
+#include "common/window/modeless_dialogs.h"
 
 #include <commctrl.h>
 

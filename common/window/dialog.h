@@ -7,8 +7,8 @@
 // with the message's result, and passes everything else on to its base class;
 // messages nobody answers get the system's default dialog handling.
 
-#include "control.h"
-#include "window.h"
+#include "common/window/control.h"
+#include "common/window/window.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "mem_dc.h"
+#include "common/window/mem_dc.h"
 
 CMemDC::CMemDC(HDC target, const RECT& rect)
     : target_(target),

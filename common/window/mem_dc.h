@@ -3,8 +3,8 @@
 // it with the target's coordinates; when it goes, the rectangle is copied back
 // to the target in one block, so a painted control never flickers.
 
-#include "device_context.h"
-#include "gdi_object.h"
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

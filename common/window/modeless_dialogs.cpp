@@ -1,6 +1,6 @@
-#include "modeless_dialogs.h"
+#include "common/window/modeless_dialogs.h"
 
-#include "dialog.h"
+#include "common/window/dialog.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "right_button_filter.h"
+#include "common/window/right_button_filter.h"
 
 #include <vector>
 

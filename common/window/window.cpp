@@ -1,4 +1,4 @@
-#include "window.h"
+#include "common/window/window.h"
 
 RECT Window::ClientRect() const {
     RECT rect{};

@@ -1,10 +1,10 @@
-#include "dlg_favorites.h"
+#include "favorites/dlg_favorites.h"
 
-#include "favorite_station.h"
-#include "favorites_pane_layout.h"
-#include "panes_ids.h"
-#include "place_control.h"
-#include "skin_ids.h"
+#include "favorites/favorite_station.h"
+#include "favorites/favorites_pane_layout.h"
+#include "res/panes_ids.h"
+#include "res/skin_ids.h"
+#include "skin/place_control.h"
 
 namespace {
 

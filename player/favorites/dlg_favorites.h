@@ -4,12 +4,12 @@
 // playing and plays with the now-playing source of the directory station of
 // the same name.
 
-#include "button_st.h"
-#include "docked_pane.h"
-#include "fav_list_ctrl.h"
-#include "hyperlink_static.h"
-#include "resizing_dialog.h"
-#include "station_player.h"
+#include "favorites/fav_list_ctrl.h"
+#include "host/docked_pane.h"
+#include "host/station_player.h"
+#include "skin/button_st.h"
+#include "skin/hyperlink_static.h"
+#include "skin/resizing_dialog.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
-#include "fav_list_ctrl.h"
+#include "favorites/fav_list_ctrl.h"
 
-#include "app_folder.h"
-#include "favorites_file.h"
-#include "skin_ids.h"
+#include "common/ports/app_folder.h"
+#include "favorites/favorites_file.h"
+#include "res/skin_ids.h"
 
 #include <commctrl.h>
 

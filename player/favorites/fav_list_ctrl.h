@@ -4,9 +4,9 @@
 // box ticks it for deletion. The list reads favorites.xml when it is set up
 // and writes it when its window goes, normally at the program's end.
 
-#include "favorites_list.h"
-#include "gdi_object.h"
-#include "owner_drawn_list.h"
+#include "common/window/gdi_object.h"
+#include "favorites/favorites_list.h"
+#include "skin/owner_drawn_list.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "favorite_station.h"
+#include "favorites/favorite_station.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Playing a favourite: the station handed to the main window's SelectStation.
 
-#include "favorite_entry.h"
-#include "station_info.h"
+#include "favorites/favorite_entry.h"
+#include "host/station_info.h"
 
 #include <vector>
 

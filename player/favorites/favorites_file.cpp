@@ -1,7 +1,7 @@
-#include "favorites_file.h"
+#include "favorites/favorites_file.h"
 
-#include "xml_document.h"
-#include "xml_element_texts.h"
+#include "common/ports/xml_document.h"
+#include "common/ports/xml_element_texts.h"
 
 #include <array>
 #include <optional>

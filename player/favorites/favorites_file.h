@@ -7,7 +7,7 @@
 //     </station>
 //   </root>
 
-#include "favorites_list.h"
+#include "favorites/favorites_list.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "favorites_list.h"
+#include "favorites/favorites_list.h"
 
 #include <algorithm>
 

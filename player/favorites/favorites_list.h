@@ -2,7 +2,7 @@
 // The favourites as the list shows them, top row first. The list control
 // draws these entries; its list-view items only give it the row count.
 
-#include "favorite_entry.h"
+#include "favorites/favorite_entry.h"
 
 #include <cstddef>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "data_cleanup.h"
+#include "shell/data_cleanup.h"
 
-#include "data_files_win32.h"
-#include "player_settings.h"
+#include "directory/data_files_win32.h"
+#include "host/player_settings.h"
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@
 // recordings. Every step is independent and failures are ignored, so running
 // it twice is harmless.
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 #include <string>
 

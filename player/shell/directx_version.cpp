@@ -1,4 +1,4 @@
-#include "directx_version.h"
+#include "shell/directx_version.h"
 
 namespace {
 

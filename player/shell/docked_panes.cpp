@@ -1,9 +1,9 @@
-#include "docked_pane.h"
+#include "shell/docked_panes.h"
 
-#include "dlg_favorites.h"
-#include "dlg_small.h"
-#include "dlg_timer.h"
-#include "web_pane_dlg.h"
+#include "browser/dlg_small.h"
+#include "favorites/dlg_favorites.h"
+#include "recording/scheduler/dlg_timer.h"
+#include "web/web_pane_dlg.h"
 
 // The panes not built yet show nothing: their buttons do nothing.
 std::unique_ptr<DockedPane> CreateDockedPane(PaneKind pane, HWND owner, StationPlayer& player) {

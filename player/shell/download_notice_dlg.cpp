@@ -1,6 +1,6 @@
-#include "download_notice_dlg.h"
+#include "shell/download_notice_dlg.h"
 
-#include "web_pane_ids.h"
+#include "res/web_pane_ids.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // text, a link to the vendor's download page and a button that closes. The
 // links open only their own fixed web addresses.
 
-#include "dialog.h"
-#include "hyperlink_static.h"
+#include "common/window/dialog.h"
+#include "skin/hyperlink_static.h"
 
 struct DownloadNoticeParts {
     UINT templateId;

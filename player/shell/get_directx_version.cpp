@@ -1,6 +1,6 @@
-#include "get_directx_version.h"
+#include "shell/get_directx_version.h"
 
-#include "com_ptr.h"
+#include "common/helpers/com_ptr.h"
 
 #include <dxdiag.h>
 #include <windows.h>

@@ -1,6 +1,6 @@
-#include "main_window_layout.h"
+#include "shell/main_window_layout.h"
 
-#include "resource.h"
+#include "res/resource.h"
 
 namespace {
 

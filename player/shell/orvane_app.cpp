@@ -1,13 +1,13 @@
-#include "orvane_app.h"
+#include "shell/orvane_app.h"
 
-#include "app_folder.h"
-#include "data_cleanup.h"
-#include "data_files_win32.h"
-#include "orvane_dlg.h"
-#include "player_settings.h"
-#include "registry_win32.h"
-#include "scoped_handle.h"
-#include "startup_action.h"
+#include "common/helpers/scoped_handle.h"
+#include "common/ports/app_folder.h"
+#include "common/ports/registry_win32.h"
+#include "directory/data_files_win32.h"
+#include "host/player_settings.h"
+#include "shell/data_cleanup.h"
+#include "shell/orvane_dlg.h"
+#include "shell/startup_action.h"
 
 #include <commctrl.h>
 #include <ole2.h>

@@ -4,27 +4,29 @@
 // the volume and mute, and the panes around it. Playback itself is the
 // playback controller's; this window wires it to the controls.
 
-#include "adv_edit.h"
-#include "banner.h"
-#include "bitmap_dialog.h"
-#include "button_st.h"
-#include "directory_refresh_runner.h"
-#include "docked_pane.h"
-#include "fs_edit.h"
-#include "hyperlink_static.h"
-#include "links_list.h"
-#include "main_window_layout.h"
-#include "now_playing_fetcher.h"
-#include "playback_controller.h"
-#include "recorder_host.h"
-#include "registry_win32.h"
-#include "routing_media_player.h"
-#include "speaker_mute.h"
-#include "station_player.h"
-#include "ticker_host.h"
-#include "tray_icon.h"
-#include "wmp_player.h"
-#include "zip_slider_ctl.h"
+#include "common/ports/registry_win32.h"
+#include "directory/directory_refresh_runner.h"
+#include "directory/links_list.h"
+#include "directory/now_playing_fetcher.h"
+#include "host/docked_pane.h"
+#include "host/player_messages.h"
+#include "host/station_player.h"
+#include "playback/playback_controller.h"
+#include "playback/radio/routing_media_player.h"
+#include "playback/wmp_player.h"
+#include "recording/recorder/recorder_host.h"
+#include "shell/main_window_layout.h"
+#include "shell/pane_placement.h"
+#include "shell/speaker_mute.h"
+#include "shell/tray_icon.h"
+#include "skin/adv_edit.h"
+#include "skin/bitmap_dialog.h"
+#include "skin/button_st.h"
+#include "skin/fs_edit.h"
+#include "skin/hyperlink_static.h"
+#include "skin/zip_slider_ctl.h"
+#include "web/banner.h"
+#include "web/ticker_host.h"
 
 #include <windows.h>
 
@@ -115,7 +117,7 @@ private:
     CZipSliderCtl volume_;
     CHyperlinkStatic status_, go_;
     CAdvEdit search_;
-    CFSEdit links_;
+    CFSEdit links_{WM_RUN_LINK};
     ScopedFont stationFont_;
 
     // Everything plays through player_: MP3 radio in its own engine, the

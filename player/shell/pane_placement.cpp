@@ -1,4 +1,4 @@
-#include "pane_placement.h"
+#include "shell/pane_placement.h"
 
 namespace {
 

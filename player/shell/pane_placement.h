@@ -4,7 +4,8 @@
 // window), the info and search pages below the window, and the recorder and
 // scheduler to its left, the scheduler under the recorder while that shows.
 
-#include "pixel_rect.h"
+#include "host/pane_size.h"
+#include "skin/pixel_rect.h"
 
 #include <optional>
 
@@ -19,11 +20,6 @@ struct PaneSurroundings {
     PixelRect mainWindow;
     std::optional<PixelRect> stationBrowser = std::nullopt;  // while visible
     std::optional<PixelRect> recorder = std::nullopt;        // while visible
-};
-
-struct PaneSize {
-    int width = 0;
-    int height = 0;
 };
 
 // The station browser's own height: its skin's height plus both frame edges.

@@ -1,4 +1,4 @@
-#include "speaker_mute.h"
+#include "shell/speaker_mute.h"
 
 SpeakerMute::~SpeakerMute() { Close(); }
 

@@ -1,4 +1,4 @@
-#include "startup_action.h"
+#include "shell/startup_action.h"
 
 StartupAction ResolveStartupAction(std::wstring_view commandLine) {
     if (commandLine.find(L"-pc") != std::wstring_view::npos)

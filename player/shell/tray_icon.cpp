@@ -1,8 +1,8 @@
-#include "tray_icon.h"
+#include "shell/tray_icon.h"
 
-#include "orvane_app.h"
-#include "player_messages.h"
-#include "resource.h"
+#include "host/player_messages.h"
+#include "res/resource.h"
+#include "shell/orvane_app.h"
 
 #include <shellapi.h>
 

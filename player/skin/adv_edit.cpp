@@ -1,4 +1,4 @@
-#include "adv_edit.h"
+#include "skin/adv_edit.h"
 
 void CAdvEdit::SetTooltip(const wchar_t* text) { tooltip_.CreateBalloon(hwnd_, text); }
 

@@ -2,8 +2,8 @@
 // The main window's search-or-address field: a hover tip says what to type,
 // every click starts a new entry, and releasing Enter runs the search.
 
-#include "control.h"
-#include "hover_tooltip.h"
+#include "common/window/control.h"
+#include "skin/hover_tooltip.h"
 
 #include <functional>
 

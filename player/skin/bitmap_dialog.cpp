@@ -1,7 +1,7 @@
-#include "bitmap_dialog.h"
+#include "skin/bitmap_dialog.h"
 
-#include "device_context.h"
-#include "shape_region.h"
+#include "common/window/device_context.h"
+#include "skin/shape_region.h"
 
 #include <commctrl.h>
 

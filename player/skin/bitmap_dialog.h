@@ -4,9 +4,9 @@
 // and lets the user drag it by the opaque pixels of a strip picture, or from
 // anywhere. Static texts sit transparently on the picture.
 
-#include "dialog.h"
-#include "gdi_object.h"
-#include "zip_bitmap.h"
+#include "common/window/dialog.h"
+#include "common/window/gdi_object.h"
+#include "skin/zip_bitmap.h"
 
 class CBitmapDialog : public Dialog {
 public:

@@ -1,7 +1,7 @@
-#include "button_st.h"
+#include "skin/button_st.h"
 
-#include "keyed_picture.h"
-#include "zip_bitmap.h"
+#include "skin/keyed_picture.h"
+#include "skin/zip_bitmap.h"
 
 #include <commctrl.h>
 

@@ -5,10 +5,10 @@
 // image's opaque pixels show, an optional caption and balloon tooltip. The
 // parent gets the usual click notification; a double-click counts as two.
 
-#include "control.h"
-#include "device_context.h"
-#include "gdi_object.h"
-#include "hover_tooltip.h"
+#include "common/window/control.h"
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
+#include "skin/hover_tooltip.h"
 
 #include <commctrl.h>
 

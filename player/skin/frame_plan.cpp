@@ -1,4 +1,4 @@
-#include "frame_plan.h"
+#include "skin/frame_plan.h"
 
 FramePlan PlanFrame(int clientWidth, int clientHeight, const FrameMetrics& frame) {
     const int c = frame.cornerSize;

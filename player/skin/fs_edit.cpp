@@ -1,6 +1,4 @@
-#include "fs_edit.h"
-
-#include "player_messages.h"
+#include "skin/fs_edit.h"
 
 std::optional<LRESULT> CFSEdit::OnReflected(UINT message, WPARAM wParam, LPARAM) {
     // A read-only edit asks with the static colour message.
@@ -15,7 +13,7 @@ LRESULT CFSEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
     case WM_LBUTTONDOWN:
-        PostMessageW(Parent(), WM_RUN_LINK, 0, 0);
+        PostMessageW(Parent(), clickMessage_, 0, 0);
         break;
     case WM_SETFOCUS:
         return 0;  // no caret: the field is a label that can be clicked

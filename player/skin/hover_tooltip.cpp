@@ -1,6 +1,6 @@
-#include "hover_tooltip.h"
+#include "skin/hover_tooltip.h"
 
-#include "window.h"
+#include "common/window/window.h"
 
 #include <commctrl.h>
 

@@ -3,7 +3,7 @@
 // blue-grey text, at most 400 pixels wide, with one tool over its owner's
 // client area. Owners relay their messages to it (PreTranslateMessage).
 
-#include "gdi_object.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

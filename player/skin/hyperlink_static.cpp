@@ -1,8 +1,8 @@
-#include "hyperlink_static.h"
+#include "skin/hyperlink_static.h"
 
-#include "device_context.h"
-#include "mem_dc.h"
-#include "shell_open.h"
+#include "common/helpers/shell_open.h"
+#include "common/window/device_context.h"
+#include "common/window/mem_dc.h"
 
 namespace {
 constexpr int kDefaultFontHeight = 10;

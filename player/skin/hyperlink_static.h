@@ -4,8 +4,8 @@
 // a web address, in the user's browser. The status lines and small labels of
 // the skin use it.
 
-#include "control.h"
-#include "gdi_object.h"
+#include "common/window/control.h"
+#include "common/window/gdi_object.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "keyed_picture.h"
+#include "skin/keyed_picture.h"
 
-#include "device_context.h"
+#include "common/window/device_context.h"
 
 ScopedBitmap MakeKeyMask(HBITMAP picture, SIZE size, COLORREF keyColour) {
     ScopedBitmap mask(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));

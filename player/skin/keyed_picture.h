@@ -4,7 +4,7 @@
 // ANDing the mask and then ORing the picture leaves the destination as it
 // was wherever the key colour stood.
 
-#include "gdi_object.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

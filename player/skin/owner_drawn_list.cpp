@@ -1,8 +1,8 @@
-#include "owner_drawn_list.h"
+#include "skin/owner_drawn_list.h"
 
-#include "device_context.h"
-#include "mem_dc.h"
-#include "resizing_dialog.h"
+#include "common/window/device_context.h"
+#include "common/window/mem_dc.h"
+#include "skin/resizing_dialog.h"
 
 #include <commctrl.h>
 

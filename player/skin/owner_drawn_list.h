@@ -7,10 +7,10 @@
 // high on the pane colour. The pointer counts in each column's zone only
 // (list_cell_zone.h); over a zone it is the hand.
 
-#include "control.h"
-#include "gdi_object.h"
-#include "hover_tooltip.h"
-#include "list_cell_zone.h"
+#include "common/window/control.h"
+#include "common/window/gdi_object.h"
+#include "skin/hover_tooltip.h"
+#include "skin/list_cell_zone.h"
 
 #include <cstddef>
 #include <string_view>

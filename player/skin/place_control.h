@@ -1,7 +1,7 @@
 #pragma once
 // Puts a child window on a rectangle of its parent's client area.
 
-#include "pixel_rect.h"
+#include "skin/pixel_rect.h"
 
 #include <windows.h>
 

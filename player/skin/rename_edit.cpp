@@ -1,8 +1,6 @@
-#include "rename_edit.h"
-
-#include "player_messages.h"
+#include "skin/rename_edit.h"
 
 LRESULT CRenameEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYUP && wParam == VK_RETURN) PostMessageW(Parent(), WM_RENAME_DONE, 0, 0);
+    if (message == WM_KEYUP && wParam == VK_RETURN) PostMessageW(Parent(), doneMessage_, 0, 0);
     return DefaultProc(message, wParam, lParam);
 }

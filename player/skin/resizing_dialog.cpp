@@ -1,9 +1,9 @@
-#include "resizing_dialog.h"
+#include "skin/resizing_dialog.h"
 
-#include "bitmap_dialog.h"
-#include "device_context.h"
-#include "gdi_object.h"
-#include "resize_limits.h"
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
+#include "skin/bitmap_dialog.h"
+#include "skin/resize_limits.h"
 
 void CResizingDialog::SetMinSize(std::uint16_t width, std::uint16_t height) {
     minWidth_ = width;

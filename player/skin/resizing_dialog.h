@@ -3,9 +3,9 @@
 // edges repeated, a flat centre), dragged from anywhere, with a fixed height
 // and a width that can grow by a fifth.
 
-#include "dialog.h"
-#include "frame_plan.h"
-#include "zip_bitmap.h"
+#include "common/window/dialog.h"
+#include "skin/frame_plan.h"
+#include "skin/zip_bitmap.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
-#include "shape_region.h"
+#include "skin/shape_region.h"
 
-#include "device_context.h"
-#include "shape_runs.h"
-#include "window.h"
+#include "common/window/device_context.h"
+#include "common/window/window.h"
+#include "skin/shape_runs.h"
 
 #include <optional>
 #include <vector>

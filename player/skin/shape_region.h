@@ -1,7 +1,7 @@
 #pragma once
 // Window regions cut from skin pictures.
 
-#include "gdi_object.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "shape_runs.h"
+#include "skin/shape_runs.h"
 
 #include <algorithm>
 

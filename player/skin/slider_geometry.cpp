@@ -1,4 +1,4 @@
-#include "slider_geometry.h"
+#include "skin/slider_geometry.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where the skinned slider draws its thumb, and what its tip flags mean.
 
-#include "pixel_rect.h"
+#include "skin/pixel_rect.h"
 
 struct SliderRange {
     int minimum = 0;

@@ -1,8 +1,8 @@
 #pragma once
 // A combo box with the skin's hover tip.
 
-#include "control.h"
-#include "hover_tooltip.h"
+#include "common/window/control.h"
+#include "skin/hover_tooltip.h"
 
 class CTTComboBox : public Control {
 public:

@@ -1,4 +1,4 @@
-#include "zip_background_bitmap.h"
+#include "skin/zip_background_bitmap.h"
 
 bool CZipBackGroundBitmap::ComposeBackground(const RECT& clientRect, UINT resourceId) {
     selection_.reset();

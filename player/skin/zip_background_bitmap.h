@@ -2,8 +2,8 @@
 // An off-screen picture of a control's whole client area, composed once so
 // that painting only copies from it.
 
-#include "device_context.h"
-#include "zip_bitmap.h"
+#include "common/window/device_context.h"
+#include "skin/zip_bitmap.h"
 
 #include <optional>
 

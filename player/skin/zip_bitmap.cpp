@@ -1,4 +1,4 @@
-#include "zip_bitmap.h"
+#include "skin/zip_bitmap.h"
 
 HBITMAP LoadSkinBitmap(UINT resourceId) {
     return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),

@@ -1,7 +1,7 @@
 #pragma once
 // A skin bitmap: an owned GDI bitmap that knows its size.
 
-#include "gdi_object.h"
+#include "common/window/gdi_object.h"
 
 #include <windows.h>
 

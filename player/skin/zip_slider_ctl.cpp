@@ -1,6 +1,6 @@
-#include "zip_slider_ctl.h"
+#include "skin/zip_slider_ctl.h"
 
-#include "device_context.h"
+#include "common/window/device_context.h"
 
 #include <commctrl.h>
 

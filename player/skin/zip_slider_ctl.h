@@ -4,11 +4,11 @@
 // a thumb picture. While the thumb is dragged a value tip can show the
 // position; a hover tooltip can name the slider.
 
-#include "control.h"
-#include "hover_tooltip.h"
-#include "slider_geometry.h"
-#include "zip_background_bitmap.h"
-#include "zip_trans_bitmap.h"
+#include "common/window/control.h"
+#include "skin/hover_tooltip.h"
+#include "skin/slider_geometry.h"
+#include "skin/zip_background_bitmap.h"
+#include "skin/zip_trans_bitmap.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "zip_trans_bitmap.h"
+#include "skin/zip_trans_bitmap.h"
 
 bool CZipTransBitmap::LoadWithKey(UINT resourceId, COLORREF keyColour) {
     mask_.Reset();

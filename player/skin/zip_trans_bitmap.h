@@ -2,8 +2,8 @@
 // A skin bitmap drawn with one colour left out: the key colour's pixels let
 // the destination show through.
 
-#include "keyed_picture.h"
-#include "zip_bitmap.h"
+#include "skin/keyed_picture.h"
+#include "skin/zip_bitmap.h"
 
 class CZipTransBitmap : public CZipBitmap {
 public:

@@ -1,4 +1,4 @@
-#include "app_folder.h"
+#include "common/ports/app_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The off-screen paint buffer reaches its target only when it goes, and only
 // inside its rectangle.
 
-#include "device_context.h"
-#include "gdi_object.h"
-#include "mem_dc.h"
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
+#include "common/window/mem_dc.h"
 
 #include <gtest/gtest.h>
 

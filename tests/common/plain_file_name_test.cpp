@@ -1,4 +1,4 @@
-#include "plain_file_name.h"
+#include "common/helpers/plain_file_name.h"
 
 #include <gtest/gtest.h>
 

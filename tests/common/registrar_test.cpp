@@ -1,8 +1,8 @@
 // Registering and unregistering a COM server's script against the in-memory
 // registry: what is written, what is replaced, what is left alone.
 
-#include "registrar.h"
-#include "registry_memory.h"
+#include "common/com/registrar.h"
+#include "common/ports/registry_memory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The registration-script reader: what a well-formed script turns into, and
 // that a malformed one is refused with the line where it went wrong.
 
-#include "registration_script.h"
+#include "common/com/registration_script.h"
 
 #include <gtest/gtest.h>
 

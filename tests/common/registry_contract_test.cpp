@@ -1,7 +1,7 @@
 // What callers rely on from the registry; run against the in-memory registry
 // and against advapi32, so the unit tests' registry behaves like the real one.
 
-#include "registry_under_test.h"
+#include "tests/common/registry_under_test.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // The registry that the contract suite runs against: the in-memory one on the
 // host, the real one under Wine.
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
-#include "registry_under_test.h"
+#include "tests/common/registry_under_test.h"
 
-#include "registry_memory.h"
+#include "common/ports/registry_memory.h"
 
 std::unique_ptr<Registry> MakeRegistryUnderTest() {
     return std::make_unique<MemoryRegistry>();

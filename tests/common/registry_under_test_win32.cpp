@@ -1,6 +1,6 @@
-#include "registry_under_test.h"
+#include "tests/common/registry_under_test.h"
 
-#include "registry_win32.h"
+#include "common/ports/registry_win32.h"
 
 std::unique_ptr<Registry> MakeRegistryUnderTest() {
     return std::make_unique<Win32Registry>();

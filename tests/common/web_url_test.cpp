@@ -1,6 +1,6 @@
 // The one rule for addresses from the network that may reach the shell.
 
-#include "web_url.h"
+#include "common/helpers/web_url.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // What the data files' readers and writers rely on from the XML document; run
 // against pugixml on the host and against MSXML under Wine.
 
-#include "scratch_file.h"
-#include "xml_document.h"
-#include "xml_element_texts.h"
+#include "common/ports/xml_document.h"
+#include "common/ports/xml_element_texts.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "xml_interop_sample.h"
+#include "tests/common/xml_interop_sample.h"
 
-#include "xml_document.h"
+#include "common/ports/xml_document.h"
 
 #include <iterator>
 

@@ -1,7 +1,7 @@
 // xml_interop_tool write|check FILE: writes the interchange sample with this
 // build's XML adapter, or checks a sample that the other adapter wrote.
 
-#include "xml_interop_sample.h"
+#include "tests/common/xml_interop_sample.h"
 
 #include <cstdio>
 #include <cstring>

@@ -3,7 +3,7 @@
 // for the first process with the given image name, or nothing (exit 1) when
 // none runs.
 
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 // Exec. Prints each result; exits with 0 only when every call succeeded.
 // scripts/e2e then watches for the player that the click starts.
 
-#include "com_ptr.h"
+#include "common/helpers/com_ptr.h"
 
 #include <windows.h>
 

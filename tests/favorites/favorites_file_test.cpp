@@ -1,6 +1,6 @@
-#include "favorites_file.h"
-#include "favorites_sample.h"
-#include "scratch_file.h"
+#include "favorites/favorites_file.h"
+#include "tests/favorites/favorites_sample.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

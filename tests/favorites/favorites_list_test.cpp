@@ -1,6 +1,6 @@
-#include "favorite_station.h"
-#include "favorites_list.h"
-#include "favorites_sample.h"
+#include "favorites/favorite_station.h"
+#include "favorites/favorites_list.h"
+#include "tests/favorites/favorites_sample.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "favorites_pane_layout.h"
+#include "favorites/favorites_pane_layout.h"
 
 #include <gtest/gtest.h>
 

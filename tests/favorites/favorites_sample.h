@@ -3,7 +3,7 @@
 // same: texts outside ASCII and with characters XML escapes, empty values.
 // fixtures/ holds the sample as saved by each adapter.
 
-#include "favorites_list.h"
+#include "favorites/favorites_list.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A station's now-playing page and the two markers from the directory, all
 // three from the network.
 
-#include "fuzz_input.h"
-#include "now_playing.h"
+#include "directory/now_playing.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

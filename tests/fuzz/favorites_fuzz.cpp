@@ -1,7 +1,7 @@
 // favorites.xml, which the user may have edited by hand.
 
-#include "favorites_file.h"
-#include "fuzz_input.h"
+#include "favorites/favorites_file.h"
+#include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const InputFile file("favorites.xml");

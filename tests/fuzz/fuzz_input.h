@@ -2,7 +2,7 @@
 // What the fuzz targets share: the readers of the data files take a path, so
 // each input is written to a file of its own process first.
 
-#include "ansi_text.h"
+#include "common/ports/ansi_text.h"
 
 #include <cstddef>
 #include <cstdint>

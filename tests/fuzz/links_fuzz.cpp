@@ -1,7 +1,7 @@
 // links.xml as downloaded from the site.
 
-#include "fuzz_input.h"
-#include "links_list.h"
+#include "directory/links_list.h"
+#include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const InputFile file("links.xml");

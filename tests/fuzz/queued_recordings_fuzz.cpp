@@ -1,7 +1,7 @@
 // queued.xml, which the user may have edited by hand or brought from elsewhere.
 
-#include "fuzz_input.h"
-#include "queued_recording_file.h"
+#include "recording/scheduler/queued_recording_file.h"
+#include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const InputFile file("queued.xml");

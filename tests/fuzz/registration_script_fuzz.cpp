@@ -2,9 +2,9 @@
 // the reader must stay sound on any text: what parses is written to a
 // registry in memory and removed again.
 
-#include "fuzz_input.h"
-#include "registrar.h"
-#include "registry_memory.h"
+#include "common/com/registrar.h"
+#include "common/ports/registry_memory.h"
+#include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const ScriptReplacements replacements{{L"MODULE", L"C:\\Velmora\\Plinden.dll"}};

@@ -1,8 +1,8 @@
 // The "hh:mm dd-mm-yyyy" texts of queued.xml. Whatever reads as a real time
 // must read back the same after it is written out again.
 
-#include "fuzz_input.h"
-#include "scheduler_time.h"
+#include "recording/scheduler/scheduler_time.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // The station directory as downloaded: bytes in the ANSI code page.
 
-#include "fuzz_input.h"
-#include "station_directory.h"
+#include "directory/station_directory.h"
+#include "tests/fuzz/fuzz_input.h"
 
 #include <vector>
 

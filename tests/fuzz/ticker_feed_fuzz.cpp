@@ -1,8 +1,8 @@
 // The ticker's cached feed, as downloaded: every channel's line is built the
 // way the ticker shows it, by index and by name.
 
-#include "channel_text.h"
-#include "fuzz_input.h"
+#include "tests/fuzz/fuzz_input.h"
+#include "ticker/channel_text.h"
 
 namespace {
 

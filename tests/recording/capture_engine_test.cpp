@@ -1,5 +1,5 @@
-#include "capture_engine.h"
-#include "fake_capture.h"
+#include "recording/capture/capture_engine.h"
+#include "tests/recording/fake_capture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "capture_format.h"
-#include "capture_format_list.h"
-#include "fake_capture.h"
+#include "recording/capture/capture_format.h"
+#include "recording/capture/capture_format_list.h"
+#include "tests/recording/fake_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +51,7 @@ TEST(CaptureFormatList, Mp3OnALowRateDeviceHasNoFormat) {
 
 }  // namespace
 
-#include "capture_device_list.h"
+#include "recording/capture/capture_device_list.h"
 
 namespace {
 

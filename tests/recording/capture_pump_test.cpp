@@ -1,6 +1,6 @@
-#include "capture_level.h"
-#include "capture_pump.h"
-#include "fake_capture.h"
+#include "recording/capture/capture_level.h"
+#include "recording/capture/capture_pump.h"
+#include "tests/recording/fake_capture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "capture_settings.h"
-#include "player_settings.h"
-#include "registry_memory.h"
+#include "common/ports/registry_memory.h"
+#include "host/player_settings.h"
+#include "recording/capture/capture_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "capture_setup.h"
-#include "fake_capture.h"
+#include "recording/capture/capture_setup.h"
+#include "tests/recording/fake_capture.h"
 
 #include <gtest/gtest.h>
 

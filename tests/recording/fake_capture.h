@@ -2,8 +2,8 @@
 // A scripted capture device for the engine's tests: the test fills the ring
 // and moves the device's read position by hand, and signals blocks.
 
-#include "capture_buffer.h"
-#include "sample_writer.h"
+#include "recording/capture/capture_buffer.h"
+#include "recording/capture/sample_writer.h"
 
 #include <memory>
 #include <cstdint>

@@ -6,7 +6,7 @@
 // through this struct, so a slipped offset shows as a wrong field. The
 // record is little-endian, like every machine the tests run on.
 
-#include "bladeenc.h"
+#include "recording/files/bladeenc.h"
 
 #include <cstddef>
 #include <cstdint>

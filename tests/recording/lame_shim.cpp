@@ -1,6 +1,6 @@
-#include "lame_shim.h"
+#include "tests/recording/lame_shim.h"
 
-#include "lame_be_config.h"
+#include "tests/recording/lame_be_config.h"
 
 #include <lame/lame.h>
 

@@ -3,6 +3,6 @@
 // tests and the benchmark can run Mp3FileEncoder end to end. Test code only:
 // the product loads the user's lame_enc.dll.
 
-#include "bladeenc.h"
+#include "recording/files/bladeenc.h"
 
 BladeEncTable LameShimTable();

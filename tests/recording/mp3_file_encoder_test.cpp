@@ -1,6 +1,6 @@
-#include "mp3_file_encoder.h"
-#include "lame_be_config.h"
-#include "scratch_file.h"
+#include "recording/files/mp3_file_encoder.h"
+#include "tests/recording/lame_be_config.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // A real MP3 through Mp3FileEncoder: libmp3lame behind the BladeEnc table,
 // checked frame by frame and decoded again with libmpg123.
 
-#include "scratch_file.h"
-#include "lame_shim.h"
-#include "mp3_file_encoder.h"
+#include "recording/files/mp3_file_encoder.h"
+#include "tests/recording/lame_shim.h"
+#include "tests/support/scratch_file.h"
 
 #include <mpg123.h>
 

@@ -1,4 +1,4 @@
-#include "peak_meter_model.h"
+#include "recording/meter/peak_meter_model.h"
 
 #include <gtest/gtest.h>
 

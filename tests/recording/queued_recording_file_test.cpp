@@ -1,7 +1,7 @@
-#include "queued_recording_file.h"
-#include "queued_sample.h"
-#include "scratch_file.h"
-#include "scheduler_time.h"
+#include "recording/scheduler/queued_recording_file.h"
+#include "recording/scheduler/scheduler_time.h"
+#include "tests/recording/queued_sample.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>

@@ -3,7 +3,7 @@
 // texts outside ASCII and with characters XML escapes, an empty address, both
 // formats. fixtures/ holds the sample as saved by each adapter.
 
-#include "queued_recording.h"
+#include "recording/scheduler/queued_recording.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "recorder_session.h"
-#include "fake_capture.h"
+#include "recording/recorder/recorder_session.h"
+#include "tests/recording/fake_capture.h"
 
 #include <gtest/gtest.h>
 

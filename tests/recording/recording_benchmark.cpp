@@ -5,11 +5,11 @@
 // encoder finds a pure sine about half as costly as music, so it encodes
 // both: a sine, and a music-like mix of several tones and noise.
 
-#include "capture_pump.h"
-#include "fake_capture.h"
-#include "lame_shim.h"
-#include "mp3_file_encoder.h"
-#include "wave_file_writer.h"
+#include "recording/capture/capture_pump.h"
+#include "recording/files/mp3_file_encoder.h"
+#include "recording/files/wave_file_writer.h"
+#include "tests/recording/fake_capture.h"
+#include "tests/recording/lame_shim.h"
 
 #include <algorithm>
 #include <cmath>

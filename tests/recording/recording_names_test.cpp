@@ -1,4 +1,4 @@
-#include "recording_names.h"
+#include "recording/recorder/recording_names.h"
 
 #include <gtest/gtest.h>
 

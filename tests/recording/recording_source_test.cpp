@@ -1,6 +1,6 @@
-#include "player_settings.h"
-#include "recording_source.h"
-#include "registry_memory.h"
+#include "common/ports/registry_memory.h"
+#include "host/player_settings.h"
+#include "recording/source/recording_source.h"
 
 #include <gtest/gtest.h>
 

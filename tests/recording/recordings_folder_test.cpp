@@ -1,6 +1,6 @@
-#include "player_settings.h"
-#include "recordings_folder.h"
-#include "registry_memory.h"
+#include "common/ports/registry_memory.h"
+#include "host/player_settings.h"
+#include "recording/recorder/recordings_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "scheduler_messages.h"
-#include "scheduler_queue.h"
-#include "scheduler_recording_name.h"
-#include "scheduler_station.h"
-#include "scratch_file.h"
-#include "text_case.h"
+#include "common/helpers/text_case.h"
+#include "recording/scheduler/scheduler_messages.h"
+#include "recording/scheduler/scheduler_queue.h"
+#include "recording/scheduler/scheduler_recording_name.h"
+#include "recording/scheduler/scheduler_station.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "scratch_file.h"
-#include "wave_file_writer.h"
+#include "recording/files/wave_file_writer.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

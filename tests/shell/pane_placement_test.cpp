@@ -1,6 +1,6 @@
 // Where the panes stand around the main window, in both layouts' situations.
 
-#include "pane_placement.h"
+#include "shell/pane_placement.h"
 
 #include <gtest/gtest.h>
 

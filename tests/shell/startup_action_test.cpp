@@ -1,4 +1,4 @@
-#include "startup_action.h"
+#include "shell/startup_action.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // A resizing pane paints its frame from corners and repeated edge lines, and
 // keeps its height while its width may grow by a fifth.
 
-#include "frame_plan.h"
-#include "resize_limits.h"
+#include "skin/frame_plan.h"
+#include "skin/resize_limits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "list_cell_zone.h"
+#include "skin/list_cell_zone.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Skinned windows are cut to the runs of non-key pixels of their picture.
 
-#include "shape_runs.h"
+#include "skin/shape_runs.h"
 
 #include <gtest/gtest.h>
 

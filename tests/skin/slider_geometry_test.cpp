@@ -1,6 +1,6 @@
 // The skinned slider's thumb position and tip flags.
 
-#include "slider_geometry.h"
+#include "skin/slider_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "console_command.h"
+#include "tests/support/console_command.h"
 
-#include "player_process.h"
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
+#include "tests/support/player_process.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "player_process.h"
+#include "tests/support/player_process.h"
 
-#include "app_folder.h"
+#include "common/ports/app_folder.h"
 
 #include <cstdio>
 #include <filesystem>

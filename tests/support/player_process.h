@@ -2,7 +2,7 @@
 // Runs copies of the built player for the Windows tests. Each test works on a
 // copy in a folder of its own, since the player keeps its data beside itself.
 
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
 
 #include <windows.h>
 

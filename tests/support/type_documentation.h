@@ -2,7 +2,7 @@
 // The name and help string that a type library gives a type or itself, for
 // the tests of our COM servers' type libraries.
 
-#include "com_ptr.h"
+#include "common/helpers/com_ptr.h"
 
 #include <oaidl.h>
 

@@ -1,8 +1,8 @@
 // The ticker line of a channel, built from the cache file by name (the host's
 // SetChannel, the end of each pass) and by index (first feed, channel spin).
 
-#include "channel_text.h"
-#include "scratch_file.h"
+#include "tests/support/scratch_file.h"
+#include "ticker/channel_text.h"
 
 #include <gtest/gtest.h>
 

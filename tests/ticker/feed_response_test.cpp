@@ -1,6 +1,6 @@
 // Only a complete, successful download may replace the ticker's cache file.
 
-#include "feed_response.h"
+#include "ticker/feed_response.h"
 
 #include <gtest/gtest.h>
 

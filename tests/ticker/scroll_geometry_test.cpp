@@ -1,7 +1,7 @@
 // The ticker line's path through the scroll area, and the speed slider.
 
-#include "scroll_geometry.h"
-#include "ticker_speed.h"
+#include "ticker/scroll_geometry.h"
+#include "ticker/ticker_speed.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The ticker's registry values, and the files it keeps beside its modules.
 
-#include "registry_memory.h"
-#include "ticker_paths.h"
-#include "ticker_settings.h"
+#include "common/ports/registry_memory.h"
+#include "ticker/ticker_paths.h"
+#include "ticker/ticker_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Feed links arrive percent-escaped.
 
-#include "url_unescape.h"
+#include "ticker/url_unescape.h"
 
 #include <gtest/gtest.h>
 

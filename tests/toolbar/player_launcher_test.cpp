@@ -1,8 +1,8 @@
 // Where a toolbar click looks for the player.
 
-#include "player_launcher.h"
-#include "player_settings.h"
-#include "registry_memory.h"
+#include "common/ports/registry_memory.h"
+#include "host/player_settings.h"
+#include "toolbar/player_launcher.h"
 
 #include <gtest/gtest.h>
 

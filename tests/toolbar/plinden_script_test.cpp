@@ -1,8 +1,8 @@
 // Plinden's own registration script, applied to the in-memory registry:
 // exactly the keys its class needs, and all of them gone again but CLSID.
 
-#include "registrar.h"
-#include "registry_memory.h"
+#include "common/com/registrar.h"
+#include "common/ports/registry_memory.h"
 
 #include <gtest/gtest.h>
 

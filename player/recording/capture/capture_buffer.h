@@ -4,7 +4,7 @@
 // a block is complete. The product drives DirectSound capture
 // (directsound_capture.h); unit tests drive a scripted ring buffer.
 
-#include "capture_format.h"
+#include "recording/capture/capture_format.h"
 
 #include <cstdint>
 #include <memory>

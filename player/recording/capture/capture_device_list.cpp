@@ -1,4 +1,4 @@
-#include "capture_device_list.h"
+#include "recording/capture/capture_device_list.h"
 
 std::vector<std::size_t> ListedCaptureDevices(const std::vector<bool>& hasGuid) {
     std::vector<std::size_t> listed;

@@ -1,4 +1,4 @@
-#include "capture_engine.h"
+#include "recording/capture/capture_engine.h"
 
 #include <system_error>
 #include <utility>

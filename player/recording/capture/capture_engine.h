@@ -8,9 +8,9 @@
 // the level callback belong to the worker; the owner touches them again only
 // after it has cleared the recording flag and joined the worker.
 
-#include "capture_buffer.h"
-#include "capture_pump.h"
-#include "sample_writer.h"
+#include "recording/capture/capture_buffer.h"
+#include "recording/capture/capture_pump.h"
+#include "recording/capture/sample_writer.h"
 
 #include <atomic>
 #include <functional>

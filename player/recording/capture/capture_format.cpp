@@ -1,4 +1,4 @@
-#include "capture_format.h"
+#include "recording/capture/capture_format.h"
 
 #include <array>
 #include <cwchar>

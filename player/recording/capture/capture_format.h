@@ -2,7 +2,7 @@
 // The PCM formats the recorder may capture in, and the block sizes the
 // capture ring buffer is cut into.
 
-#include "recording_file_format.h"
+#include "recording/files/recording_file_format.h"
 
 #include <cstdint>
 #include <string>

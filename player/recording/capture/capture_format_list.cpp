@@ -1,6 +1,6 @@
-#include "capture_format_list.h"
+#include "recording/capture/capture_format_list.h"
 
-#include "capture_settings.h"
+#include "recording/capture/capture_settings.h"
 
 std::vector<FormatEntry> BuildFormatList(CaptureDevice& device, RecordingFileFormat fileFormat) {
     std::vector<FormatEntry> list;

@@ -2,9 +2,9 @@
 // The capture formats a device offers for a file format, in candidate order
 // (the recorder's hidden format list).
 
-#include "capture_buffer.h"
-#include "capture_format.h"
-#include "recording_file_format.h"
+#include "recording/capture/capture_buffer.h"
+#include "recording/capture/capture_format.h"
+#include "recording/files/recording_file_format.h"
 
 #include <optional>
 #include <string>

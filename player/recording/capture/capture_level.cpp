@@ -1,4 +1,4 @@
-#include "capture_level.h"
+#include "recording/capture/capture_level.h"
 
 #include <cmath>
 #include <cstdlib>

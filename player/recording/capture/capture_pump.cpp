@@ -1,6 +1,6 @@
-#include "capture_pump.h"
+#include "recording/capture/capture_pump.h"
 
-#include "capture_level.h"
+#include "recording/capture/capture_level.h"
 
 namespace {
 

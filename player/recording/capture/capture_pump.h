@@ -3,8 +3,8 @@
 // the device has filled since the last pass goes to the writer, in ring
 // order; a partly filled block waits for the next pass.
 
-#include "capture_buffer.h"
-#include "sample_writer.h"
+#include "recording/capture/capture_buffer.h"
+#include "recording/capture/sample_writer.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "capture_settings.h"
+#include "recording/capture/capture_settings.h"
 
-#include "player_settings.h"
-#include "text_case.h"
+#include "common/helpers/text_case.h"
+#include "host/player_settings.h"
 
 #include <cwctype>
 

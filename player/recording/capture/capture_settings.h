@@ -4,8 +4,8 @@
 // format's text, kept for the user's information only) and "File format"
 // ("MP3" or "WAV").
 
-#include "recording_file_format.h"
-#include "registry.h"
+#include "common/ports/registry.h"
+#include "recording/files/recording_file_format.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "capture_setup.h"
+#include "recording/capture/capture_setup.h"
 
 CaptureSetup SetUpCapture(CaptureEngine& engine, std::unique_ptr<CaptureDevice> device,
                           RecordingFileFormat fileFormat) {

@@ -5,9 +5,9 @@
 // at start-up and after every device or file-format change, and shows the
 // message of the step that failed.
 
-#include "capture_engine.h"
-#include "capture_format_list.h"
-#include "recording_file_format.h"
+#include "recording/capture/capture_engine.h"
+#include "recording/capture/capture_format_list.h"
+#include "recording/files/recording_file_format.h"
 
 #include <memory>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "directsound_capture.h"
+#include "recording/capture/directsound_capture.h"
 
-#include "capture_device_list.h"
+#include "recording/capture/capture_device_list.h"
 
 namespace {
 

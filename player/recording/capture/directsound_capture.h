@@ -4,9 +4,9 @@
 // buffers with 16 notification positions on the device's one auto-reset
 // event.
 
-#include "capture_buffer.h"
-#include "com_ptr.h"
-#include "scoped_handle.h"
+#include "common/helpers/com_ptr.h"
+#include "common/helpers/scoped_handle.h"
+#include "recording/capture/capture_buffer.h"
 
 #include <windows.h>
 #include <dsound.h>

@@ -1,4 +1,4 @@
-#include "bladeenc.h"
+#include "recording/files/bladeenc.h"
 
 namespace {
 

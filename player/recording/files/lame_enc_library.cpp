@@ -1,4 +1,4 @@
-#include "lame_enc_library.h"
+#include "recording/files/lame_enc_library.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // The user's LAME encoder library, found by the standard DLL search (the
 // player's folder first) and kept loaded for the rest of the run.
 
-#include "mp3_file_encoder.h"
+#include "recording/files/mp3_file_encoder.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "mp3_file_encoder.h"
+#include "recording/files/mp3_file_encoder.h"
 
 #include <algorithm>
 #include <cstring>

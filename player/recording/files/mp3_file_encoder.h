@@ -3,8 +3,8 @@
 // interface of the user's LAME library. Each Encode call encodes all of its
 // sound at once; nothing is held back between calls.
 
-#include "bladeenc.h"
-#include "sample_writer.h"
+#include "recording/capture/sample_writer.h"
+#include "recording/files/bladeenc.h"
 
 #include <cstddef>
 #include <cstdint>

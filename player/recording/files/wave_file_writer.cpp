@@ -1,4 +1,4 @@
-#include "wave_file_writer.h"
+#include "recording/files/wave_file_writer.h"
 
 #include <algorithm>
 #include <array>

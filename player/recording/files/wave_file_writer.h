@@ -4,8 +4,8 @@
 // value is 0xFFFFFFFF, so a file left by a crash is recognisable; Close
 // patches the sizes and sets the fact value to 0.
 
-#include "capture_format.h"
-#include "sample_writer.h"
+#include "recording/capture/capture_format.h"
+#include "recording/capture/sample_writer.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "peak_meter_ctrl.h"
+#include "recording/meter/peak_meter_ctrl.h"
 
-#include "device_context.h"
-#include "gdi_object.h"
-#include "mem_dc.h"
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
+#include "common/window/mem_dc.h"
 
 #include <set>
 #include <utility>

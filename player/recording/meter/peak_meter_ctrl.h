@@ -10,7 +10,7 @@
 // leaves the table before its timer is killed and its window goes away, so
 // no callback ever touches a meter that is gone.
 
-#include "peak_meter_model.h"
+#include "recording/meter/peak_meter_model.h"
 
 #include <windows.h>
 

@@ -3,24 +3,25 @@
 // sound card into a new WAV or MP3 file, plays, renames and deletes
 // recordings, and carries out the scheduler's start and stop requests.
 
-#include "bitmap_dialog.h"
-#include "button_st.h"
-#include "capture_engine.h"
-#include "directsound_capture.h"
-#include "docked_pane.h"
-#include "hyperlink_static.h"
-#include "important_dlg.h"
-#include "peak_meter_ctrl.h"
-#include "pf_list_ctrl.h"
-#include "recorder_host.h"
-#include "recorder_session.h"
-#include "recording_source.h"
-#include "recordings_list.h"
-#include "recordings_watcher.h"
-#include "registry_win32.h"
-#include "rename_edit.h"
-#include "tt_combo_box.h"
-#include "zip_slider_ctl.h"
+#include "common/ports/registry_win32.h"
+#include "host/docked_pane.h"
+#include "host/player_messages.h"
+#include "recording/capture/capture_engine.h"
+#include "recording/capture/directsound_capture.h"
+#include "recording/meter/peak_meter_ctrl.h"
+#include "recording/recorder/important_dlg.h"
+#include "recording/recorder/pf_list_ctrl.h"
+#include "recording/recorder/recorder_host.h"
+#include "recording/recorder/recorder_session.h"
+#include "recording/recorder/recordings_list.h"
+#include "recording/recorder/recordings_watcher.h"
+#include "recording/source/recording_source.h"
+#include "skin/bitmap_dialog.h"
+#include "skin/button_st.h"
+#include "skin/hyperlink_static.h"
+#include "skin/rename_edit.h"
+#include "skin/tt_combo_box.h"
+#include "skin/zip_slider_ctl.h"
 
 #include <memory>
 #include <vector>
@@ -95,7 +96,7 @@ private:
     CButtonST close_, rename_, delete_, selectAll_, sort_, help_, record_, play_, stop_, folder_;
     CHyperlinkStatic recordLink_, playLink_, stopLink_, folderLink_;
     CPFListCtrl list_;
-    CRenameEdit renameField_;
+    CRenameEdit renameField_{WM_RENAME_DONE};
     CZipSliderCtl volume_;
     CPeakMeterCtrl meter_;
     CTTComboBox device_, fileFormat_, channel_;

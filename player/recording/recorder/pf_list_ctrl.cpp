@@ -1,4 +1,4 @@
-#include "pf_list_ctrl.h"
+#include "recording/recorder/pf_list_ctrl.h"
 
 LRESULT CPFListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYUP && wParam == VK_DELETE) {

@@ -4,7 +4,7 @@
 // the confirmations apply) and repaints all of itself after a line or page
 // scroll, which leaves stale grid lines otherwise.
 
-#include "control.h"
+#include "common/window/control.h"
 
 class CPFListCtrl : public Control {
 public:

@@ -1,6 +1,6 @@
-#include "recorder_session.h"
+#include "recording/recorder/recorder_session.h"
 
-#include "recording_names.h"
+#include "recording/recorder/recording_names.h"
 
 bool RecorderSession::StartRecording() {
     if (IsRecording()) return false;

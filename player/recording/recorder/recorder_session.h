@@ -5,8 +5,8 @@
 // and its indicators through RecorderActions; the capture engine records.
 // User-interface thread only.
 
-#include "capture_engine.h"
-#include "recording_file_format.h"
+#include "recording/capture/capture_engine.h"
+#include "recording/files/recording_file_format.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "recording_files_win32.h"
+#include "recording/recorder/recording_files_win32.h"
 
 #include <windows.h>
 

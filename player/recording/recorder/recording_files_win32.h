@@ -2,7 +2,7 @@
 // The recordings folder as the file system has it, for the list refresh and
 // the choice of the next free name.
 
-#include "recordings_list.h"
+#include "recording/recorder/recordings_list.h"
 
 #include <string>
 #include <vector>

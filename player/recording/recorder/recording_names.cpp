@@ -1,6 +1,6 @@
-#include "recording_names.h"
+#include "recording/recorder/recording_names.h"
 
-#include "text_case.h"
+#include "common/helpers/text_case.h"
 
 #include <cwchar>
 #include <cwctype>

@@ -2,7 +2,7 @@
 // How the recorder names its files: the next free "RecordingNNN", the
 // extension of a new recording, and the extension kept on a rename.
 
-#include "recording_file_format.h"
+#include "recording/files/recording_file_format.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "recordings_folder.h"
+#include "recording/recorder/recordings_folder.h"
 
-#include "player_settings.h"
+#include "host/player_settings.h"
 
 std::wstring GetRecordingsFolder(Registry& registry) {
     if (auto key = registry.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "registry.h"
+#include "common/ports/registry.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "recordings_list.h"
+#include "recording/recorder/recordings_list.h"
 
 #include <algorithm>
 #include <array>

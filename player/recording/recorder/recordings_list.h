@@ -4,7 +4,7 @@
 // new files at the top and drops the rows of vanished files; a sort orders
 // them by name, size or date, and asking for the same order twice reverses it.
 
-#include "clock.h"
+#include "common/ports/clock.h"
 
 #include <cstdint>
 #include <optional>

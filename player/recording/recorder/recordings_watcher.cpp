@@ -1,6 +1,6 @@
-#include "recordings_watcher.h"
+#include "recording/recorder/recordings_watcher.h"
 
-#include "player_messages.h"
+#include "host/player_messages.h"
 
 #include <algorithm>
 

@@ -1,16 +1,16 @@
-#include "dlg_timer.h"
+#include "recording/scheduler/dlg_timer.h"
 
-#include "app_folder.h"
-#include "place_control.h"
-#include "player_messages.h"
-#include "queued_recording_file.h"
-#include "recordings_folder.h"
-#include "resource.h"
-#include "scheduled_recording_message.h"
-#include "scheduler_ids.h"
-#include "scheduler_messages.h"
-#include "scheduler_time.h"
-#include "skin_ids.h"
+#include "common/ports/app_folder.h"
+#include "host/player_messages.h"
+#include "recording/recorder/recordings_folder.h"
+#include "recording/scheduler/queued_recording_file.h"
+#include "recording/scheduler/scheduled_recording_message.h"
+#include "recording/scheduler/scheduler_ids.h"
+#include "recording/scheduler/scheduler_messages.h"
+#include "recording/scheduler/scheduler_time.h"
+#include "res/resource.h"
+#include "res/skin_ids.h"
+#include "skin/place_control.h"
 
 #include <commctrl.h>
 #include <shellapi.h>

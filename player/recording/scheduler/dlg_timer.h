@@ -5,15 +5,15 @@
 // shown or hidden, as long as the main window, and keeps queued.xml in step
 // with its list.
 
-#include "bitmap_dialog.h"
-#include "button_st.h"
-#include "clock_win32.h"
-#include "docked_pane.h"
-#include "gdi_object.h"
-#include "hyperlink_static.h"
-#include "registry_win32.h"
-#include "scheduler_queue.h"
-#include "scheduler_station.h"
+#include "common/ports/clock_win32.h"
+#include "common/ports/registry_win32.h"
+#include "common/window/gdi_object.h"
+#include "host/docked_pane.h"
+#include "recording/scheduler/scheduler_queue.h"
+#include "recording/scheduler/scheduler_station.h"
+#include "skin/bitmap_dialog.h"
+#include "skin/button_st.h"
+#include "skin/hyperlink_static.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "queued_recording.h"
+#include "recording/scheduler/queued_recording.h"
 
 const wchar_t* StatusText(RecordingStatus status) {
     switch (status) {

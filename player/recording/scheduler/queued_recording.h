@@ -1,7 +1,7 @@
 #pragma once
 // One scheduled recording of the scheduler's queue.
 
-#include "clock.h"
+#include "common/ports/clock.h"
 
 #include <string>
 

@@ -1,10 +1,10 @@
-#include "queued_recording_file.h"
+#include "recording/scheduler/queued_recording_file.h"
 
-#include "file_replace.h"
-#include "plain_file_name.h"
-#include "scheduler_time.h"
-#include "xml_document.h"
-#include "xml_element_texts.h"
+#include "common/helpers/plain_file_name.h"
+#include "common/ports/file_replace.h"
+#include "common/ports/xml_document.h"
+#include "common/ports/xml_element_texts.h"
+#include "recording/scheduler/scheduler_time.h"
 
 #include <array>
 #include <optional>

@@ -10,7 +10,7 @@
 //
 // The status is not stored: loading derives it from the clock.
 
-#include "queued_recording.h"
+#include "recording/scheduler/queued_recording.h"
 
 #include <string>
 #include <vector>

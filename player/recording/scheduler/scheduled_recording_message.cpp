@@ -1,6 +1,6 @@
-#include "scheduled_recording_message.h"
+#include "recording/scheduler/scheduled_recording_message.h"
 
-#include "player_messages.h"
+#include "host/player_messages.h"
 
 bool PostScheduledRecording(HWND target, std::unique_ptr<QueuedRecording> entry,
                             ScheduledAction action) {

@@ -6,8 +6,8 @@
 // read. Whoever takes the copy from a message owns it; a post that fails
 // frees it.
 
-#include "queued_recording.h"
-#include "scheduler_request.h"
+#include "recording/scheduler/queued_recording.h"
+#include "recording/scheduler/scheduler_request.h"
 
 #include <windows.h>
 

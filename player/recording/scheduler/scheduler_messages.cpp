@@ -1,4 +1,4 @@
-#include "scheduler_messages.h"
+#include "recording/scheduler/scheduler_messages.h"
 
 const wchar_t* AddWarning(AddOutcome outcome) {
     switch (outcome) {

@@ -2,7 +2,7 @@
 // The scheduler pane's message texts. Refused additions show a warning box
 // with the caption kSchedulerCaption; the delete question has no caption.
 
-#include "scheduler_queue.h"
+#include "recording/scheduler/scheduler_queue.h"
 
 #include <cstddef>
 

@@ -1,10 +1,10 @@
-#include "scheduler_queue.h"
+#include "recording/scheduler/scheduler_queue.h"
 
-#include "queued_recording_file.h"
-#include "plain_file_name.h"
-#include "scheduler_recording_name.h"
-#include "scheduler_station.h"
-#include "text_case.h"
+#include "common/helpers/plain_file_name.h"
+#include "common/helpers/text_case.h"
+#include "recording/scheduler/queued_recording_file.h"
+#include "recording/scheduler/scheduler_recording_name.h"
+#include "recording/scheduler/scheduler_station.h"
 
 #include <algorithm>
 #include <filesystem>

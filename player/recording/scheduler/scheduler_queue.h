@@ -3,10 +3,10 @@
 // Entries() as its list, passes the user's actions in, and posts the requests
 // that come out. Rows are numbered from the top, as the list shows them.
 
-#include "clock.h"
-#include "queued_recording.h"
-#include "scheduler_request.h"
-#include "station_info.h"
+#include "common/ports/clock.h"
+#include "host/station_info.h"
+#include "recording/scheduler/queued_recording.h"
+#include "recording/scheduler/scheduler_request.h"
 
 #include <cstddef>
 #include <optional>

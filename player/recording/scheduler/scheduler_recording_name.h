@@ -3,7 +3,7 @@
 // recordings folder as it stands, so a name from the name field or from
 // queued.xml must pass IsPlainFileName (plain_file_name.h) before it is used.
 
-#include "queued_recording.h"
+#include "recording/scheduler/queued_recording.h"
 
 #include <string>
 #include <string_view>

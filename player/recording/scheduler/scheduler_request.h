@@ -4,7 +4,7 @@
 // of its entry, so the receiver never holds on to a row the user may delete
 // before the message arrives.
 
-#include "queued_recording.h"
+#include "recording/scheduler/queued_recording.h"
 
 enum class ScheduledAction { Start = 0, Stop = 1 };
 

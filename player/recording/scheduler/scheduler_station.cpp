@@ -1,4 +1,4 @@
-#include "scheduler_station.h"
+#include "recording/scheduler/scheduler_station.h"
 
 void SchedulerStation::SetStation(std::wstring_view name, std::wstring_view homepage,
                                   std::wstring_view banner, std::wstring_view streamlink) {

@@ -2,7 +2,7 @@
 // The station the next scheduled recording will take: the one the main window
 // last started while the scheduler pane existed.
 
-#include "station_info.h"
+#include "host/station_info.h"
 
 #include <string_view>
 

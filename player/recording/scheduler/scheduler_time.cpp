@@ -1,4 +1,4 @@
-#include "scheduler_time.h"
+#include "recording/scheduler/scheduler_time.h"
 
 #include <optional>
 

@@ -4,7 +4,7 @@
 // LocalTime ("time 0"), which lies before every real time, so such an entry
 // counts as long past and never collides with another.
 
-#include "clock.h"
+#include "common/ports/clock.h"
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "recording_source.h"
+#include "recording/source/recording_source.h"
 
-#include "player_settings.h"
+#include "host/player_settings.h"
 
 #include <algorithm>
 #include <array>

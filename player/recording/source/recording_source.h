@@ -7,8 +7,8 @@
 // window shows ChannelEntries in its channel combo and moves its slider to
 // the positions returned here.
 
-#include "recording_mixer.h"
-#include "registry.h"
+#include "common/ports/registry.h"
+#include "recording/source/recording_mixer.h"
 
 #include <cstdint>
 #include <memory>

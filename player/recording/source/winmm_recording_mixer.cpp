@@ -1,4 +1,4 @@
-#include "winmm_recording_mixer.h"
+#include "recording/source/winmm_recording_mixer.h"
 
 namespace {
 

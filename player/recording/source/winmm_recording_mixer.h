@@ -2,7 +2,7 @@
 // The recording mixer over the winmm mixer API, on mixer device 0. Control
 // changes arrive as MM_MIXM_CONTROL_CHANGE at the callback window.
 
-#include "recording_mixer.h"
+#include "recording/source/recording_mixer.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -2,15 +2,15 @@
 // without aggregation, the module count, IDispatch from the embedded type
 // library, and registration from the embedded script into the real registry.
 
-#include "class_factory.h"
-#include "com_object.h"
-#include "com_ptr.h"
-#include "com_registration.h"
+#include "common/com/class_factory.h"
+#include "common/com/com_object.h"
+#include "common/com/com_registration.h"
+#include "common/com/type_library_dispatch.h"
+#include "common/helpers/com_ptr.h"
+#include "common/ports/registry_win32.h"
 #include "kit_sample.h"
-#include "kit_sample_resource.h"
-#include "registry_win32.h"
-#include "type_documentation.h"
-#include "type_library_dispatch.h"
+#include "tests/common/win/kit_sample_resource.h"
+#include "tests/support/type_documentation.h"
 
 #include <gtest/gtest.h>
 #include <olectl.h>

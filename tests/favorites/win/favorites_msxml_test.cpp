@@ -2,10 +2,10 @@
 // saved by the host build (pugixml) load, and the copy the host tests load
 // is what MSXML saves.
 
-#include "app_folder.h"
-#include "favorites_file.h"
-#include "favorites_sample.h"
-#include "scratch_file.h"
+#include "common/ports/app_folder.h"
+#include "favorites/favorites_file.h"
+#include "tests/favorites/favorites_sample.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

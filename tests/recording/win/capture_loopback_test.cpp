@@ -3,11 +3,11 @@
 // through the recorder's DirectSound capture, engine and WAV writer. The WAV
 // file is left beside the test for a check with sox.
 
-#include "app_folder.h"
-#include "capture_engine.h"
-#include "capture_setup.h"
-#include "directsound_capture.h"
-#include "wave_file_writer.h"
+#include "common/ports/app_folder.h"
+#include "recording/capture/capture_engine.h"
+#include "recording/capture/capture_setup.h"
+#include "recording/capture/directsound_capture.h"
+#include "recording/files/wave_file_writer.h"
 
 #include <gtest/gtest.h>
 

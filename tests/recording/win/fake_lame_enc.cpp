@@ -3,8 +3,8 @@
 // count), so a test can see how the encoder cut the sound. The .def file of
 // each build decides which entry points the library exports.
 
-#include "bladeenc.h"
-#include "lame_be_config.h"
+#include "recording/files/bladeenc.h"
+#include "tests/recording/lame_be_config.h"
 
 #include <cstring>
 

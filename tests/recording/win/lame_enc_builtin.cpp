@@ -4,7 +4,7 @@
 // _WIN32, so that the shim's table keeps the host's calling convention and
 // only these entry points take the Windows one.
 
-#include "lame_shim.h"
+#include "tests/recording/lame_shim.h"
 
 #include <windef.h>
 

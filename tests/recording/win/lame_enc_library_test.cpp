@@ -1,9 +1,9 @@
 // Loading the encoder library the way the recorder does, against fake
 // libraries built beside the test with different sets of entry points.
 
-#include "lame_enc_library.h"
-#include "mp3_file_encoder.h"
-#include "scratch_file.h"
+#include "recording/files/lame_enc_library.h"
+#include "recording/files/mp3_file_encoder.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // the decay to empty, the restart by a new level, silence and steady levels
 // that change nothing on screen, and meters destroyed while their timers run.
 
-#include "peak_meter_ctrl.h"
+#include "recording/meter/peak_meter_ctrl.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // by the host build (pugixml) loads, and the copy the host tests load is
 // what MSXML saves.
 
-#include "app_folder.h"
-#include "queued_recording_file.h"
-#include "queued_sample.h"
-#include "scratch_file.h"
+#include "common/ports/app_folder.h"
+#include "recording/scheduler/queued_recording_file.h"
+#include "tests/recording/queued_sample.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -20,7 +20,7 @@
 //   recorder_probe answer-box        wait for a message box of the player, print
 //                                    its text and press its OK button
 
-#include "player_window_probe.h"
+#include "tests/support/player_window_probe.h"
 
 #include <cstdio>
 #include <string>

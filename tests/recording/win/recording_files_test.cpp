@@ -1,11 +1,11 @@
 // The recordings folder on a real file system: what the list refresh sees,
 // the next free name, and what the folder watcher posts.
 
-#include "recording_files_win32.h"
-#include "player_messages.h"
-#include "recording_names.h"
-#include "recordings_watcher.h"
-#include "scratch_file.h"
+#include "host/player_messages.h"
+#include "recording/recorder/recording_files_win32.h"
+#include "recording/recorder/recording_names.h"
+#include "recording/recorder/recordings_watcher.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

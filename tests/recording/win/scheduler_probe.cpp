@@ -17,7 +17,7 @@
 //   scheduler_probe answer-box [cancel]  wait for a message box of the player,
 //                                        print "CAPTION|TEXT", press OK (or Cancel)
 
-#include "player_window_probe.h"
+#include "tests/support/player_window_probe.h"
 
 #include <cstdio>
 #include <string>

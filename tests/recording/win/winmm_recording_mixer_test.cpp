@@ -7,10 +7,10 @@
 // here; the host tests check them, and the choice of a line, over a
 // scripted mixer. Here the winmm calls meet a real mixer.
 
-#include "player_settings.h"
-#include "recording_source.h"
-#include "registry_win32.h"
-#include "winmm_recording_mixer.h"
+#include "common/ports/registry_win32.h"
+#include "host/player_settings.h"
+#include "recording/source/recording_source.h"
+#include "recording/source/winmm_recording_mixer.h"
 
 #include <gtest/gtest.h>
 

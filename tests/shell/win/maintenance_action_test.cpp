@@ -1,10 +1,10 @@
 // The "-pc" and "-cleanup" actions of the real program, against the real
 // registry and file system.
 
-#include "player_process.h"
-#include "player_settings.h"
-#include "scratch_file.h"
-#include "registry_win32.h"
+#include "common/ports/registry_win32.h"
+#include "host/player_settings.h"
+#include "tests/support/player_process.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "download_notice_dlg.h"
-#include "important_dlg.h"
-#include "web_pane_ids.h"
+#include "recording/recorder/important_dlg.h"
+#include "res/web_pane_ids.h"
+#include "shell/download_notice_dlg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Only one player runs: a second start raises the first and ends.
 
-#include "orvane_app.h"
-#include "player_process.h"
-#include "scratch_file.h"
+#include "shell/orvane_app.h"
+#include "tests/support/player_process.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

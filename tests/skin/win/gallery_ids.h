@@ -7,7 +7,7 @@
 #define IDD_GALLERY_PICTURE 4
 
 // The main window's controls keep the player's own ids.
-#include "resource.h"
+#include "res/resource.h"
 
 #define IDC_PANE_CLOSE 1105
 #define IDC_PANE_ADD 1106

@@ -1,6 +1,6 @@
-#include "gallery_windows.h"
+#include "tests/skin/win/gallery_windows.h"
 
-#include "skin_ids.h"
+#include "res/skin_ids.h"
 
 #include <commctrl.h>
 

@@ -3,16 +3,17 @@
 // a resizing pane with the pane frame, and a row of image buttons in each of
 // their states. The Wine tests look at them on screen and drive them.
 
-#include "gallery_ids.h"
-#include "adv_edit.h"
-#include "bitmap_dialog.h"
-#include "button_st.h"
-#include "fs_edit.h"
-#include "hyperlink_static.h"
-#include "rename_edit.h"
-#include "resizing_dialog.h"
-#include "tt_combo_box.h"
-#include "zip_slider_ctl.h"
+#include "skin/adv_edit.h"
+#include "skin/bitmap_dialog.h"
+#include "skin/button_st.h"
+#include "skin/fs_edit.h"
+#include "skin/hyperlink_static.h"
+#include "skin/rename_edit.h"
+#include "skin/resizing_dialog.h"
+#include "skin/tt_combo_box.h"
+#include "skin/zip_slider_ctl.h"
+#include "host/player_messages.h"
+#include "tests/skin/win/gallery_ids.h"
 
 #include <array>
 
@@ -39,7 +40,7 @@ private:
     CHyperlinkStatic status_;
     CHyperlinkStatic go_;
     CAdvEdit search_;
-    CFSEdit links_;
+    CFSEdit links_{WM_RUN_LINK};
     ScopedFont stationFont_;
 };
 
@@ -76,7 +77,7 @@ private:
     CHyperlinkStatic status_;
     CHyperlinkStatic link_;
     CTTComboBox combo_;
-    CRenameEdit rename_;
+    CRenameEdit rename_{WM_RENAME_DONE};
     ScopedBitmap checkOff_;
     ScopedBitmap checkOn_;
 };

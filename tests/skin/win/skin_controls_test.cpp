@@ -2,13 +2,13 @@
 // window and drag regions, the slider's thumb, the button's result codes and
 // clicks, the pane's frame and size limits, and the small edit controls.
 
-#include "device_context.h"
-#include "gallery_windows.h"
-#include "modeless_dialogs.h"
-#include "player_messages.h"
-#include "scratch_file.h"
-#include "shell_open.h"
-#include "skin_ids.h"
+#include "common/helpers/shell_open.h"
+#include "common/window/device_context.h"
+#include "common/window/modeless_dialogs.h"
+#include "host/player_messages.h"
+#include "res/skin_ids.h"
+#include "tests/skin/win/gallery_windows.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

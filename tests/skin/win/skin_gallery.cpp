@@ -4,9 +4,9 @@
 //     skin_gallery [seconds]   ends by itself after that long (default 120),
 //                              or when the buttons window is closed.
 
-#include "gallery_windows.h"
-#include "modeless_dialogs.h"
-#include "skin_ids.h"
+#include "common/window/modeless_dialogs.h"
+#include "res/skin_ids.h"
+#include "tests/skin/win/gallery_windows.h"
 
 #include <commctrl.h>
 

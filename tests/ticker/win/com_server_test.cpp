@@ -2,7 +2,7 @@
 // with reg query, its type library, aggregation and unloading, and a JScript
 // client under cscript.
 
-#include "marquel_fixture.h"
+#include "tests/ticker/win/marquel_fixture.h"
 
 namespace {
 

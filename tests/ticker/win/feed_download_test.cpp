@@ -2,10 +2,10 @@
 // server that never ends its answer, and a cache that is busy being read.
 
 // Winsock (through the fixture) before windows.h, which the others bring.
-#include "marquel_fixture.h"
+#include "tests/ticker/win/marquel_fixture.h"
 
-#include "feed_downloader.h"
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
+#include "ticker/feed_downloader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "loopback_http_server.h"
+#include "tests/ticker/win/loopback_http_server.h"
 
 #include <ws2tcpip.h>
 

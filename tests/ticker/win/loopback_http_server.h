@@ -6,7 +6,7 @@
 
 #include <winsock2.h>
 
-#include "scoped_handle.h"
+#include "common/helpers/scoped_handle.h"
 
 #include <atomic>
 #include <map>

@@ -1,4 +1,4 @@
-#include "marquel_fixture.h"
+#include "tests/ticker/win/marquel_fixture.h"
 
 #include <algorithm>
 

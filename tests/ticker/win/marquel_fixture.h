@@ -5,13 +5,13 @@
 // the ticker's messages and find its window.
 
 // Winsock before windows.h, which the other headers bring.
-#include "loopback_http_server.h"
+#include "tests/ticker/win/loopback_http_server.h"
 
-#include "com_ptr.h"
-#include "console_command.h"
+#include "common/helpers/com_ptr.h"
 #include "marquel.h"
-#include "player_process.h"
-#include "scratch_file.h"
+#include "tests/support/console_command.h"
+#include "tests/support/player_process.h"
+#include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // single block copy, so the CPU time per step should stay in the tens of
 // microseconds.
 
-#include "com_module.h"
-#include "ticker_window.h"
+#include "common/com/com_module.h"
+#include "ticker/ticker_window.h"
 
 #include <objbase.h>
 

@@ -2,9 +2,9 @@
 // server, the cache file, scrolling seen on screen, channels, read-more links
 // and the speed dialog.
 
-#include "marquel_fixture.h"
-#include "dravik_hall.h"
-#include "window_capture.h"
+#include "tests/ticker/win/marquel_fixture.h"
+#include "tests/ticker/win/window_capture.h"
+#include "ticker/dravik_hall.h"
 
 #include <commctrl.h>
 

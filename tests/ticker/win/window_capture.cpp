@@ -1,4 +1,4 @@
-#include "window_capture.h"
+#include "tests/ticker/win/window_capture.h"
 
 #include <algorithm>
 #include <filesystem>

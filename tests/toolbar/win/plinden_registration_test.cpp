@@ -1,10 +1,10 @@
 // Registering Plinden.dll the way an installer does, with regsvr32, and
 // reading the result back with reg.exe and through advapi32.
 
-#include "player_process.h"
-#include "player_settings.h"
-#include "registry_win32.h"
-#include "console_command.h"
+#include "common/ports/registry_win32.h"
+#include "host/player_settings.h"
+#include "tests/support/console_command.h"
+#include "tests/support/player_process.h"
 
 #include <gtest/gtest.h>
 

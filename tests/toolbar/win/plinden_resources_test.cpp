@@ -2,7 +2,7 @@
 // its name string, the type library and script, and the version resource
 // that tells installers it registers itself.
 
-#include "player_process.h"
+#include "tests/support/player_process.h"
 
 #include <gtest/gtest.h>
 

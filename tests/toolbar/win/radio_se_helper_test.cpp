@@ -2,13 +2,13 @@
 // ProgID from the registered library, given a site, asked for its commands'
 // status and clicked, which starts the player from the folder it recorded.
 
-#include "com_ptr.h"
-#include "orvane_app.h"
-#include "player_process.h"
-#include "player_settings.h"
+#include "common/helpers/com_ptr.h"
+#include "common/ports/registry_win32.h"
+#include "host/player_settings.h"
 #include "plinden.h"
-#include "registry_win32.h"
-#include "type_documentation.h"
+#include "shell/orvane_app.h"
+#include "tests/support/player_process.h"
+#include "tests/support/type_documentation.h"
 
 #include <gtest/gtest.h>
 #include <docobj.h>

@@ -1,0 +1,158 @@
+#include "browser/dlg_small.h"
+
+#include "browser/station_browser_layout.h"
+#include "common/helpers/shell_open.h"
+#include "directory/station_categories.h"
+#include "host/player_messages.h"
+#include "res/panes_ids.h"
+#include "res/skin_ids.h"
+#include "skin/place_control.h"
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kLineColour = RGB(83, 118, 141);
+constexpr int kSkinHeight = 316;
+
+// The masks of the labels 1111-1120, in that order.
+constexpr std::array<unsigned, 10> kLinkMasks{
+    0,
+    kCategoryClassical,
+    kCategoryCountry,
+    kCategoryDanceTechno,
+    kCategoryJazzBlues,
+    kCategoryMix,
+    kCategoryNewsTalk,
+    kCategoryRapRnb,
+    kCategoryRock,
+    kCategoryTop40,
+};
+constexpr int kLinksTop = 236;
+constexpr int kLinkHeight = 14;
+
+}  // namespace
+
+CDlgSmall::CDlgSmall(HWND owner, StationPlayer& player)
+    : CResizingDialog(IDD_STATION_BROWSER, owner), owner_(owner), player_(player) {}
+
+CDlgSmall::~CDlgSmall() {
+    if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+PaneSize CDlgSmall::Size() const {
+    const SIZE size = WindowSize();
+    return {size.cx, size.cy};
+}
+
+void CDlgSmall::SetStations(const std::vector<StationInfo>& stations) {
+    stations_ = stations;
+    if (!hwnd_) return;
+    stationList_.ForgetFlags();
+    categories_.ClearChoice();
+    Fill(0);
+}
+
+void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(stations_, mask); }
+
+bool CDlgSmall::OnInitDialog() {
+    Dialog::OnInitDialog();
+    const int height = kSkinHeight + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    SetBackground(IDB_PANE_FRAME);
+    SetMinSize(150, static_cast<std::uint16_t>(height));
+    SetWindowPos(hwnd_, nullptr, 0, 0, 150, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    AttachControl(close_, IDC_BROWSER_CLOSE);
+    close_.SetImages(IDB_CLOSE, kRed);
+    close_.SetDrawBorder(false);
+
+    AttachControl(categories_, IDC_BROWSER_CATEGORIES);
+    categories_.onCategoryChosen = [this](unsigned mask) { Fill(mask); };
+    categories_.Fill();
+
+    AttachControl(stationList_, IDC_BROWSER_STATIONS);
+    stationList_.onPlay = [this](std::size_t index) { PlayStation(index); };
+    stationList_.onOpenHomePage = [this](std::size_t index) { OpenHomePage(index); };
+
+    for (std::size_t i = 0; i < links_.size(); ++i) {
+        AttachControl(links_[i], IDC_BROWSER_LINK_FIRST + static_cast<int>(i));
+    }
+    LayOut(ClientRect().right);
+    Fill(0);
+    return false;
+}
+
+std::optional<LRESULT> CDlgSmall::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE: {
+        const std::optional<LRESULT> handled = CResizingDialog::OnMessage(message, wParam, lParam);
+        LayOut(LOWORD(lParam));
+        return handled;
+    }
+    case WM_ERASEBKGND: {
+        const std::optional<LRESULT> handled = CResizingDialog::OnMessage(message, wParam, lParam);
+        PaintLine(reinterpret_cast<HDC>(wParam));
+        return handled;
+    }
+    }
+    return CResizingDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CDlgSmall::OnCommand(int id, int notifyCode) {
+    if (id == IDC_BROWSER_CLOSE && notifyCode == BN_CLICKED) {
+        Close();
+        return true;
+    }
+    if (id >= IDC_BROWSER_LINK_FIRST && id <= IDC_BROWSER_LINK_LAST && notifyCode == STN_CLICKED) {
+        categories_.ClearChoice();
+        Fill(kLinkMasks[id - IDC_BROWSER_LINK_FIRST]);
+        return true;
+    }
+    return false;
+}
+
+void CDlgSmall::LayOut(int clientWidth) const {
+    if (!close_.Hwnd()) return;  // sizes before the controls are attached
+    const StationBrowserLayout layout = LayoutStationBrowser(clientWidth);
+    PlaceControl(close_, layout.close);
+    PlaceControl(categories_, layout.categories);
+    PlaceControl(stationList_, layout.stations);
+    stationList_.SetColumnWidth(1, layout.nameColumnWidth);
+    PlaceLinks(clientWidth);
+}
+
+void CDlgSmall::PlaceLinks(int clientWidth) const {
+    // Two columns of five under the station list.
+    const int columnWidth = (clientWidth - 14) / 2;
+    for (std::size_t i = 0; i < links_.size(); ++i) {
+        const int column = static_cast<int>(i % 2);
+        const int row = static_cast<int>(i / 2);
+        PlaceControl(links_[i], RectAt(5 + column * columnWidth, kLinksTop + row * kLinkHeight,
+                                       columnWidth, kLinkHeight));
+    }
+}
+
+void CDlgSmall::PaintLine(HDC dc) const {
+    const RECT line{0, kBrowserLineY, ClientRect().right, kBrowserLineY + 1};
+    ScopedBrush brush(CreateSolidBrush(kLineColour));
+    FillRect(dc, &line, brush.Get());
+}
+
+void CDlgSmall::PlayStation(std::size_t index) const {
+    if (index < stations_.size()) player_.SelectStation(stations_[index]);
+}
+
+void CDlgSmall::OpenHomePage(std::size_t index) const {
+    // The directory comes from the network: only web pages open.
+    if (index < stations_.size()) OpenWebPage(hwnd_, stations_[index].homepage);
+}
+
+void CDlgSmall::Close() {
+    Show(SW_HIDE);
+    if (owner_) PostMessageW(owner_, WM_BROWSER_PANE_MOVED, 0, 0);
+}
+
+std::unique_ptr<DockedPane> CreateStationBrowser(HWND owner, StationPlayer& player) {
+    auto pane = std::make_unique<CDlgSmall>(owner, player);
+    if (!pane->Create()) return nullptr;
+    return pane;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The flag pictures of the station list, loaded once per file and shared by
+// every row that shows the same flag. A directory of thousands of stations
+// uses a few hundred flags; one bitmap per row would make every category
+// change slow and could use up the process's GDI objects.
+
+#include "common/window/gdi_object.h"
+
+#include <map>
+#include <string>
+
+class FlagImages {
+public:
+    // The picture of the file, loaded at its first use; null when the file
+    // cannot be loaded (asked again only after Forget). Owned by this object.
+    HBITMAP Get(const std::wstring& path);
+
+    // Drops every picture, for a new directory whose flag files may differ.
+    void Forget() { images_.clear(); }
+
+    std::size_t Count() const { return images_.size(); }
+
+private:
+    std::map<std::wstring, ScopedBitmap> images_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "directory/data_files.h"
+
+// The data files on disk. A replacement is written to a temporary file in the
+// target's folder, so that putting it in place is a rename on one volume.
+class Win32DataFiles : public DataFiles {
+public:
+    std::optional<std::string> Read(const std::wstring& path) override;
+    bool Exists(const std::wstring& path) override;
+    bool CreateFolder(const std::wstring& path) override;
+    std::unique_ptr<FileReplacement> Replace(const std::wstring& path) override;
+};
+
+// Deletes the temporary files that killed downloads left in the application
+// folder (with its trailing backslash) and its flags folder; no other file is
+// touched. Call it only while no download runs.
+void RemoveLeftoverDownloads(const std::wstring& appFolder);

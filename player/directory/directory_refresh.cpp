@@ -1,0 +1,82 @@
+#include "directory/directory_refresh.h"
+
+#include "common/ports/ansi_text.h"
+#include "common/ports/xml_document.h"
+#include "directory/links_list.h"
+#include "directory/station_directory.h"
+#include "host/player_settings.h"
+
+bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced) {
+    return forced || ReadLastLaunch(registry) != FormatLastLaunch(clock.Now());
+}
+
+bool FetchMissingFlags(const std::vector<StationInfo>& stations, const DirectoryPlace& place,
+                       Downloader& downloads, DataFiles& files) {
+    files.CreateFolder(place.appFolder + kFlagsFolder);
+    for (const StationInfo& station : stations) {
+        if (station.flagPath.empty() || files.Exists(station.flagPath)) continue;
+        const std::wstring url = place.siteBaseUrl + L"flags/" + station.flagfile;
+        if (!DownloadSucceeded(downloads.DownloadToFile(url, station.flagPath))) return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A directory without stations is still a "root" document; anything else
+// that happens to be well-formed (an XHTML page) is not a directory.
+bool IsEmptyDirectory(std::wstring_view text) {
+    auto document = NewXmlDocument();
+    return document && document->LoadText(text) && document->SelectSingle(L"root");
+}
+
+std::optional<std::vector<StationInfo>> ReadDirectory(const std::optional<std::string>& bytes,
+                                                      const std::wstring& appFolder) {
+    if (!bytes || bytes->empty()) return std::nullopt;
+    const std::wstring text = AnsiToWide(*bytes);
+    std::vector<StationInfo> stations;
+    if (!ParseStations(text, appFolder, stations)) return std::nullopt;
+    if (stations.empty() && !IsEmptyDirectory(text)) return std::nullopt;
+    return stations;
+}
+
+}  // namespace
+
+DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectoryServices services,
+                                        bool forced) {
+    const std::wstring stationsPath = place.appFolder + kLocalStationsFile;
+    bool downloadsMissed = false;
+    std::optional<std::vector<StationInfo>> downloaded;
+    // "Last Launch" is the user's, the files are the folder's: a player in a
+    // new folder, or one whose copy went, would otherwise show no stations
+    // for the rest of the day.
+    if (RefreshIsDue(services.registry, services.clock, forced) ||
+        !services.files.Exists(stationsPath)) {
+        // A page that is no directory (a captive portal's sign-in page) must
+        // not replace the copy that worked; what passes is read once, here.
+        const auto isDirectory = [&](std::string_view bytes) {
+            downloaded = ReadDirectory(std::string(bytes), place.appFolder);
+            return downloaded.has_value();
+        };
+        // A failed download leaves the previous copy, which is read below; it
+        // only keeps "Last Launch" from saying the day is done.
+        if (!DownloadSucceeded(services.downloads.DownloadToFile(
+                place.siteBaseUrl + kSiteStationsFile, stationsPath, isDirectory))) {
+            downloaded.reset();
+            downloadsMissed = true;
+        }
+        if (!DownloadSucceeded(services.downloads.DownloadToFile(place.siteBaseUrl + kLinksFile,
+                                                                 place.appFolder + kLinksFile)))
+            downloadsMissed = true;
+    }
+    DirectoryRefreshResult result;
+    result.stations = downloaded
+                          ? std::move(downloaded)
+                          : ReadDirectory(services.files.Read(stationsPath), place.appFolder);
+    if (!result.stations) return result;
+    if (!FetchMissingFlags(*result.stations, place, services.downloads, services.files))
+        return result;
+    if (!downloadsMissed) WriteLastLaunch(services.registry, services.clock.Now());
+    result.succeeded = true;
+    return result;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Fetches the title now playing on worker threads for the main window: each
+// fetch posts WM_NOWPLAYING_READY with wParam 1 when it stored a new title
+// and 0 otherwise.
+
+#include "directory/now_playing.h"
+#include "directory/worker_thread.h"
+
+#include <memory>
+
+class NowPlayingFetcher {
+public:
+    explicit NowPlayingFetcher(std::shared_ptr<NowPlaying> nowPlaying)
+        : nowPlaying_(std::move(nowPlaying)) {}
+
+    // Starts a fetch of the current source. A station change starts one even
+    // while an older fetch runs; only the newest is kept track of, and the
+    // older one finishes by itself.
+    bool Start(HWND owner);
+    // Waits for the newest fetch; true when none runs any more.
+    bool Wait(DWORD timeoutMs = INFINITE) const;
+
+private:
+    std::shared_ptr<NowPlaying> nowPlaying_;  // shared with the running fetches
+    std::unique_ptr<ReportingWorker> newest_;
+};

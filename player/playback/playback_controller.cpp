@@ -1,0 +1,170 @@
+#include "playback/playback_controller.h"
+
+#include <algorithm>
+
+namespace {
+// The gap between the end of a scrolling title and its start.
+constexpr std::size_t kMarqueeGap = 30;
+}  // namespace
+
+PlaybackController::PlaybackController(MediaPlayer& player, PlaybackView& view,
+                                       std::shared_ptr<NowPlaying> nowPlaying)
+    : player_(player), view_(view), nowPlaying_(std::move(nowPlaying)) {}
+
+void PlaybackController::SelectStation(const StationInfo& station) {
+    station_ = StationInfo{};
+    station_.name = station.name;
+    station_.homepage = station.homepage;
+    station_.streamlink = station.streamlink;
+    station_.banner = station.banner;
+    nowPlaying_->SetSource({station.current, station.tfirst, station.tsecond});
+    nowPlaying_->SetTitle({});
+    if (wide_) {
+        StopMarquee();
+        view_.ShowStatus(status_, false);
+    }
+    view_.StartNowPlayingFetch();
+    SelectCurrentStation();
+}
+
+void PlaybackController::SelectCurrentStation() {
+    player_.SetUrl(station_.streamlink);
+    view_.ShowStation(station_);
+}
+
+StationInfo PlaybackController::GetCurrentStation() const { return station_; }
+
+void PlaybackController::Stop() {
+    player_.Stop();
+    if (playingRecording_) {
+        playingRecording_ = false;
+        view_.StopPlayIndicator();
+    }
+    ShowStatus(L"Ready");
+}
+
+void PlaybackController::PlayAgain() {
+    if (player_.Url().empty()) return;
+    SelectCurrentStation();
+    player_.Play();
+}
+
+void PlaybackController::OnVolumeSlider(int position) {
+    if (position > 0) player_.SetVolume(position);
+}
+
+void PlaybackController::PlayRecordingFile(const std::wstring& path) {
+    player_.SetUrl(path);
+    playingRecording_ = true;
+}
+
+void PlaybackController::StopRecordingPlayback() {
+    if (!playingRecording_) return;
+    playingRecording_ = false;
+    player_.Stop();
+}
+
+void PlaybackController::ReleaseRecordingFile(const std::wstring& path) {
+    if (player_.Url() != path) return;
+    player_.SetUrl({});
+    player_.SetUrl(station_.streamlink);
+    Stop();
+}
+
+void PlaybackController::OnScheduledRecording(const StationInfo& station, bool stop) {
+    if (stop) {
+        Stop();
+        return;
+    }
+    StationInfo withoutTitleSource;
+    withoutTitleSource.name = station.name;
+    withoutTitleSource.homepage = station.homepage;
+    withoutTitleSource.streamlink = station.streamlink;
+    withoutTitleSource.banner = station.banner;
+    SelectStation(withoutTitleSource);
+}
+
+void PlaybackController::OnOpenStateChange(int state) {
+    switch (state) {
+    case MediaOpenState::kLocating: ShowStatus(L"Loading..."); break;
+    case MediaOpenState::kConnecting: ShowStatus(L"Connecting..."); break;
+    case MediaOpenState::kOpening: ShowStatus(L"Opening..."); break;
+    default: break;
+    }
+}
+
+void PlaybackController::OnPlayStateChange(int state) {
+    playState_ = state;
+    StopMarquee();
+    switch (state) {
+    case MediaPlayState::kStopped:
+    case MediaPlayState::kReady: ShowStatus(L"Ready"); break;
+    case MediaPlayState::kPlaying:
+        ShowStatus(L"Playing");
+        if (!nowPlaying_->Title().empty()) StartMarquee(kMarqueeFirstStepMs, false);
+        break;
+    case MediaPlayState::kBuffering: ShowStatus(L"Buffering..."); break;
+    case MediaPlayState::kEnded:
+        if (playingRecording_) EndRecordingPlayback();
+        ShowStatus(L"Ready");
+        break;
+    default: ShowStatus(status_); break;
+    }
+}
+
+// The player reports a finished recording with this and with the ended play
+// state, in an order of its own choosing; whichever comes first ends the
+// recording's playback and brings the station back.
+void PlaybackController::OnEndOfStream() {
+    if (playingRecording_) EndRecordingPlayback();
+}
+
+void PlaybackController::OnStreamTitle(const std::wstring& title) {
+    if (title.empty() || !nowPlaying_->GetSource().current.empty()) return;
+    nowPlaying_->SetTitle(title);
+    OnNowPlayingReady(true);
+}
+
+void PlaybackController::OnReconnecting() {
+    StopMarquee();
+    ShowStatus(L"Reconnecting...");
+}
+
+void PlaybackController::EndRecordingPlayback() {
+    playingRecording_ = false;
+    view_.StopPlayIndicator();
+    SelectCurrentStation();
+}
+
+void PlaybackController::OnMarqueeTimer() {
+    if (playState_ != MediaPlayState::kPlaying || marquee_.empty()) {
+        StopMarquee();
+        view_.ShowStatus(status_, false);
+        return;
+    }
+    std::rotate(marquee_.begin(), marquee_.begin() + 1, marquee_.end());
+    view_.ShowStatus(marquee_, true);
+}
+
+void PlaybackController::OnNowPlayingReady(bool success) {
+    if (success && playState_ == MediaPlayState::kPlaying && !nowPlaying_->Title().empty())
+        StartMarquee(kMarqueeFreshTitleMs, true);
+}
+
+void PlaybackController::ShowStatus(std::wstring text) {
+    status_ = std::move(text);
+    view_.ShowStatus(status_, wide_);
+}
+
+void PlaybackController::StartMarquee(unsigned periodMs, bool showNow) {
+    wide_ = true;
+    marquee_ = nowPlaying_->Title() + std::wstring(kMarqueeGap, L' ');
+    view_.ShowStatus(showNow ? marquee_ : status_, true);
+    view_.StartMarqueeTimer(periodMs);
+}
+
+void PlaybackController::StopMarquee() {
+    view_.StopMarqueeTimer();
+    wide_ = false;
+    marquee_.clear();
+}

@@ -1,0 +1,189 @@
+#include "playback/radio/radio_session.h"
+
+#include "playback/media_player.h"
+#include "playback/radio/icy_demuxer.h"
+#include "playback/radio/mp3_decoder_acm.h"
+#include "playback/radio/playlist.h"
+#include "playback/radio/sample_volume.h"
+#include "playback/radio/stream_connection_wininet.h"
+#include "playback/radio/stream_title.h"
+#include "playback/radio/wave_output.h"
+
+#include <objbase.h>
+
+namespace {
+
+// Enough of the body to tell MP3 from anything else by its bytes.
+constexpr std::size_t kSniffBytes = 4096;
+
+std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTickCount64()); }
+
+}  // namespace
+
+RadioSession::RadioSession(std::wstring url, HWND notify, UINT message,
+                           std::shared_ptr<std::atomic<int>> volume)
+    : url_(std::move(url)),
+      notify_(notify),
+      message_(message),
+      volume_(std::move(volume)),
+      stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+bool RadioSession::Start() {
+    if (!stop_) return false;
+    // The thread keeps the session alive until it ends, so a session the
+    // engine let go of while it waited on the network ends by itself.
+    auto* self = new std::shared_ptr<RadioSession>(shared_from_this());
+    thread_ = ScopedHandle(CreateThread(nullptr, 0, ThreadEntry, self, 0, nullptr));
+    if (!thread_) {
+        delete self;
+        return false;
+    }
+    return true;
+}
+
+void RadioSession::RequestStop() { SetEvent(stop_.Get()); }
+
+bool RadioSession::WaitEnded(DWORD timeoutMs) const {
+    return !thread_ || WaitForSingleObject(thread_.Get(), timeoutMs) == WAIT_OBJECT_0;
+}
+
+std::vector<RadioEvent> RadioSession::TakeEvents() {
+    std::lock_guard lock(eventsLock_);
+    return std::exchange(events_, {});
+}
+
+DWORD WINAPI RadioSession::ThreadEntry(void* parameter) {
+    const std::unique_ptr<std::shared_ptr<RadioSession>> self(
+        static_cast<std::shared_ptr<RadioSession>*>(parameter));
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    // No exception may leave a thread.
+    try {
+        (*self)->Run();
+    } catch (...) {
+    }
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+}
+
+void RadioSession::Report(RadioEvent event) {
+    {
+        std::lock_guard lock(eventsLock_);
+        events_.push_back(std::move(event));
+    }
+    PostMessageW(notify_, message_, 0, 0);
+}
+
+bool RadioSession::Stopping() const { return WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0; }
+
+bool RadioSession::WaitOrStop(std::chrono::milliseconds pause) const {
+    return WaitForSingleObject(stop_.Get(), static_cast<DWORD>(pause.count())) == WAIT_TIMEOUT;
+}
+
+void RadioSession::Run() {
+    Report({RadioEvent::Kind::OpenState, MediaOpenState::kLocating});
+    std::vector<std::wstring> entries{url_};
+    std::size_t next = 0;
+    bool listRead = false;
+    for (;;) {
+        const std::wstring entry = entries[next];
+        std::vector<std::wstring> listed;
+        Outcome outcome = TryEntry(entry, listed);
+        if (outcome == Outcome::Stopped || Stopping()) return;
+        // Playlists do not name playlists; one that does is not followed.
+        if (outcome == Outcome::Playlist && !listRead) {
+            entries = std::move(listed);
+            next = 0;
+            listRead = true;
+            continue;
+        }
+        if (!hasPlayed_) {
+            // Until it has played, the engine only finds out whether the
+            // stream is its own; anything it cannot play goes to the control.
+            if (outcome == Outcome::NotMp3) return Report({RadioEvent::Kind::HandOver, 0, entry});
+            if (++next < entries.size()) continue;
+            return Report({RadioEvent::Kind::HandOver, 0, url_});
+        }
+        Report({RadioEvent::Kind::Reconnecting});
+        const auto pause = schedule_.NextPause(SteadyNow());
+        if (!pause) return Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded});
+        if (!WaitOrStop(*pause)) return;
+        next = (next + 1) % entries.size();
+    }
+}
+
+// Connects to one address and plays it; a playlist's entries are read into
+// `listed`.
+RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
+                                             std::vector<std::wstring>& listed) {
+    if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kConnecting});
+    auto connection = StreamConnection::Open(url);
+    if (Stopping()) return Outcome::Stopped;
+    if (!connection || connection->Answer().status != 200) return Outcome::Failed;
+    if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kOpening});
+
+    std::string first;
+    if (!connection->Read(first, kSniffBytes)) return Outcome::Failed;
+    switch (KindOfStream(connection->Answer(), url, first)) {
+        case StreamKind::Mp3:
+            return Play(*connection, std::move(first));
+        case StreamKind::Other:
+            return Outcome::NotMp3;
+        case StreamKind::Playlist:
+            break;
+    }
+    std::string text = first;
+    std::string more;
+    while (text.size() <= kMaxPlaylistBytes && connection->Read(more)) text += more;
+    listed = ReadPlaylist(PlaylistFormatOf(connection->Answer(), url), text);
+    return listed.empty() ? Outcome::Failed : Outcome::Playlist;
+}
+
+RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::string bytes) {
+    if (!hasPlayed_) Report({RadioEvent::Kind::PlayState, MediaPlayState::kBuffering});
+    IcyDemuxer demuxer(connection.Answer().metaInterval);
+    Mp3FrameSplitter splitter;
+    Mp3Decoder decoder;
+    WaveOutput output;
+    std::vector<std::int16_t> pcm;
+    bool playing = false;
+    const auto onMetadata = [&](std::string_view block) {
+        const auto title = StreamTitleOf(block);
+        if (title && *title != title_) {
+            title_ = *title;
+            Report({RadioEvent::Kind::Title, 0, title_});
+        }
+    };
+    const auto onAudio = [&](std::string_view audio) { splitter.Add(audio); };
+    do {
+        if (Stopping()) return Outcome::Stopped;
+        demuxer.Feed(bytes, onAudio, onMetadata);
+        Mp3FrameHeader header;
+        while (auto frame = splitter.NextFrame(header)) {
+            if (!decoder.IsOpen() || !decoder.Format().DecodesLike(header.format)) {
+                // What was decoded in the old format is played in it.
+                if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
+                if (!decoder.Open(header) ||
+                    !output.Open(header.format.sampleRate, header.format.channels)) {
+                    return Outcome::Failed;
+                }
+            }
+            if (!decoder.Decode(*frame, pcm)) return Outcome::Failed;
+        }
+        if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
+        if (output.Playing() && !playing) {
+            playing = true;
+            hasPlayed_ = true;
+            schedule_.Reset();
+            Report({RadioEvent::Kind::PlayState, MediaPlayState::kPlaying});
+        }
+    } while (connection.Read(bytes));
+    if (Stopping()) return Outcome::Stopped;
+    return playing ? Outcome::Dropped : Outcome::Failed;
+}
+
+bool RadioSession::PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm) {
+    ScaleSamples(pcm.data(), pcm.size(), volume_->load());
+    const bool written = pcm.empty() || output.Write(pcm.data(), pcm.size(), stop_.Get());
+    pcm.clear();
+    return written;
+}

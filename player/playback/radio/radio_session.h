@@ -1,0 +1,69 @@
+#pragma once
+// One run of the radio engine for one address, on a thread of its own: it
+// connects, reads playlists, decodes and plays, follows the title and
+// reconnects when the stream drops, until it is told to stop or gives up.
+// What happens is queued as events and announced to a window by a posted
+// message; the window takes them on its own thread.
+
+#include "common/helpers/scoped_handle.h"
+#include "playback/radio/reconnect_schedule.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+struct RadioEvent {
+    enum class Kind { OpenState, PlayState, Title, Reconnecting, HandOver };
+    RadioEvent(Kind kind, int state = 0, std::wstring text = {})
+        : kind(kind), state(state), text(std::move(text)) {}
+    Kind kind;
+    int state = 0;
+    std::wstring text;  // the title, or the address to hand over
+};
+
+class StreamConnection;
+class WaveOutput;
+
+class RadioSession : public std::enable_shared_from_this<RadioSession> {
+public:
+    RadioSession(std::wstring url, HWND notify, UINT message,
+                 std::shared_ptr<std::atomic<int>> volume);
+
+    bool Start();
+    // Asks the thread to end; it stops its sound at once unless it waits for
+    // the network, which its time-out bounds.
+    void RequestStop();
+    bool WaitEnded(DWORD timeoutMs) const;
+    std::vector<RadioEvent> TakeEvents();
+
+private:
+    enum class Outcome { Stopped, Failed, Dropped, NotMp3, Playlist };
+
+    static DWORD WINAPI ThreadEntry(void* parameter);
+    void Run();
+    Outcome TryEntry(const std::wstring& url, std::vector<std::wstring>& listed);
+    Outcome Play(StreamConnection& connection, std::string firstBytes);
+    // Scales the samples to the volume and queues them; empties `pcm`.
+    bool PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm);
+    bool WaitOrStop(std::chrono::milliseconds pause) const;
+    bool Stopping() const;
+    void Report(RadioEvent event);
+
+    const std::wstring url_;
+    const HWND notify_;
+    const UINT message_;
+    const std::shared_ptr<std::atomic<int>> volume_;
+    ScopedHandle stop_;
+    ScopedHandle thread_;
+    bool hasPlayed_ = false;      // worker thread only
+    std::wstring title_;          // worker thread only
+    ReconnectSchedule schedule_;  // worker thread only
+    std::mutex eventsLock_;
+    std::vector<RadioEvent> events_;
+};

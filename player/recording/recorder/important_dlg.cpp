@@ -1,0 +1,62 @@
+#include "recording/recorder/important_dlg.h"
+
+#include "res/skin_ids.h"
+#include "res/web_pane_ids.h"
+
+namespace {
+
+constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+constexpr COLORREF kTextBackground = RGB(236, 242, 250);
+constexpr int kWidth = 415, kHeight = 112;
+
+}  // namespace
+
+CDlgImportant::CDlgImportant(HWND owner) : CBitmapDialog(IDD_IMPORTANT, owner) {
+    SetKeyColour(kKeyColour);
+    SetShaped(true);
+}
+
+void CDlgImportant::ShowCentred() {
+    if (!hwnd_ && !Create()) return;
+    MoveTo((GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
+           (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2);
+    Show(SW_SHOW);
+}
+
+bool CDlgImportant::OnInitDialog() {
+    CBitmapDialog::OnInitDialog();
+    Resize(kWidth, kHeight);
+    SetBackground(IDB_INSTRUCTIONS);
+    SetDragRegion(IDB_INSTRUCTIONS_DRAG);
+    AttachSkinnedButton(close_, Item(IDC_IMPORTANT_CLOSE), IDB_CLOSE, kKeyColour);
+    MoveWindow(Item(IDC_IMPORTANT_CLOSE), 401, 2, 12, 11, TRUE);
+    const HWND text = Item(IDC_IMPORTANT_TEXT);
+    MoveWindow(text, 32, 28, 368, 177, TRUE);
+    LOGFONTW font{};
+    if (HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)))
+        GetObjectW(dialogFont, sizeof(font), &font);
+    font.lfHeight = 12;
+    font.lfWidth = 5;
+    textFont_.Reset(CreateFontIndirectW(&font));
+    SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
+    textBrush_.Reset(CreateSolidBrush(kTextBackground));
+    return false;
+}
+
+std::optional<LRESULT> CDlgImportant::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT) &&
+        reinterpret_cast<HWND>(lParam) == Item(IDC_IMPORTANT_TEXT)) {
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return reinterpret_cast<LRESULT>(textBrush_.Get());
+    }
+    return CBitmapDialog::OnMessage(message, wParam, lParam);
+}
+
+bool CDlgImportant::OnCommand(int id, int notifyCode) {
+    if (notifyCode != BN_CLICKED) return false;
+    if (id == IDC_IMPORTANT_CLOSE || id == IDOK || id == IDCANCEL) {
+        Show(SW_HIDE);
+        return true;
+    }
+    return false;
+}

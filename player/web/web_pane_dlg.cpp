@@ -1,0 +1,80 @@
+#include "web/web_pane_dlg.h"
+
+#include "common/ports/registry_win32.h"
+#include "host/site_urls.h"
+#include "res/skin_ids.h"
+#include "res/web_pane_ids.h"
+
+namespace {
+
+constexpr COLORREF kKeyColour = RGB(255, 0, 255);
+constexpr int kPaneWidth = 151;
+constexpr int kPaneHeight = 195;
+constexpr RECT kBrowserPlace = {3, 28, 3 + 145, 28 + 164};
+constexpr int kCloseLeft = 132, kCloseTop = 8, kCloseWidth = 12, kCloseHeight = 11;
+
+constexpr WebPaneParts kInfoParts{IDD_INFO, L"Station info", IDC_INFO_CLOSE, L"info/main.html",
+                                  false};
+constexpr WebPaneParts kSearchParts{IDD_SEARCH, L"Search the web", IDC_SEARCH_CLOSE,
+                                    L"info/zoeken.html", true};
+
+template <class Pane>
+std::unique_ptr<DockedPane> CreatePane(HWND owner) {
+    Win32Registry registry;
+    auto pane = std::make_unique<Pane>(owner, SiteBaseUrl(registry));
+    if (!pane->Create()) return nullptr;
+    return pane;
+}
+
+}  // namespace
+
+CWebPaneDlg::CWebPaneDlg(const WebPaneParts& parts, HWND owner, std::wstring siteBaseUrl)
+    : CBitmapDialog(parts.templateId, owner), parts_(parts), siteBaseUrl_(std::move(siteBaseUrl)) {
+    SetKeyColour(kKeyColour);
+    SetShaped(true);
+}
+
+CWebPaneDlg::~CWebPaneDlg() { browser_.Close(); }
+
+PaneSize CWebPaneDlg::Size() const { return {kPaneWidth, kPaneHeight}; }
+
+bool CWebPaneDlg::OnInitDialog() {
+    CBitmapDialog::OnInitDialog();
+    SetText(parts_.name);
+    Resize(kPaneWidth, kPaneHeight);
+    SetBackground(IDB_WEB_PANE);
+    SetDragRegion(IDB_WEB_PANE_DRAG);
+    AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
+    MoveWindow(Item(parts_.closeId), kCloseLeft, kCloseTop, kCloseWidth, kCloseHeight, TRUE);
+    if (browser_.Create(hwnd_, kBrowserPlace)) browser_.Navigate(siteBaseUrl_ + parts_.page);
+    return false;
+}
+
+bool CWebPaneDlg::OnCommand(int id, int notifyCode) {
+    if (notifyCode != BN_CLICKED) return false;
+    if (id == parts_.closeId || id == IDOK || id == IDCANCEL) {
+        // The pane stays, hidden, until the main window ends.
+        Show(SW_HIDE);
+        return true;
+    }
+    return false;
+}
+
+bool CWebPaneDlg::PreTranslateMessage(MSG& message) {
+    const HWND page = browser_.ControlWindow();
+    const bool onPage = page && (message.hwnd == page || IsChild(page, message.hwnd));
+    if (parts_.enterToPage && onPage && message.message == WM_KEYDOWN &&
+        message.wParam == VK_RETURN)
+        return false;
+    return CBitmapDialog::PreTranslateMessage(message);
+}
+
+CDlgInfo::CDlgInfo(HWND owner, std::wstring siteBaseUrl)
+    : CWebPaneDlg(kInfoParts, owner, std::move(siteBaseUrl)) {}
+
+CDlgSearch::CDlgSearch(HWND owner, std::wstring siteBaseUrl)
+    : CWebPaneDlg(kSearchParts, owner, std::move(siteBaseUrl)) {}
+
+std::unique_ptr<DockedPane> CreateInfoPane(HWND owner) { return CreatePane<CDlgInfo>(owner); }
+
+std::unique_ptr<DockedPane> CreateSearchPane(HWND owner) { return CreatePane<CDlgSearch>(owner); }

@@ -1,0 +1,258 @@
+// The radio engine against the demo site's radio streams on loopback, with
+// its sound going to the PulseAudio null sink and heard back on its monitor.
+
+#include "playback/radio/radio_engine.h"
+#include "playback/radio/routing_media_player.h"
+#include "playback/radio/stream_connection_wininet.h"
+#include "tests/support/site_under_test.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+// after windows.h, which it builds on
+#include <mmsystem.h>
+
+#include <cmath>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RecordedEvents : public MediaPlayerEvents {
+public:
+    void OnOpenStateChange(int state) override { openStates.push_back(state); }
+    void OnPlayStateChange(int state) override {
+        playStates.push_back(state);
+        if (state == MediaPlayState::kPlaying) lastPlaying = GetTickCount64();
+    }
+    void OnEndOfStream() override {}
+    void OnStreamTitle(const std::wstring& title) override { titles.insert(title); }
+    void OnReconnecting() override {
+        ++reconnects;
+        lastReconnect = GetTickCount64();
+    }
+
+    // What the engine reported, for a failed check to show.
+    std::string Seen() const {
+        std::ostringstream text;
+        text << "open states:";
+        for (int state : openStates) text << ' ' << state;
+        text << "; play states:";
+        for (int state : playStates) text << ' ' << state;
+        text << "; titles:";
+        for (const std::wstring& title : titles) text << " \"" << Utf8(title) << '"';
+        text << "; reconnects: " << reconnects;
+        return text.str();
+    }
+
+    std::vector<int> openStates;
+    std::vector<int> playStates;
+    std::set<std::wstring> titles;
+    int reconnects = 0;
+    ULONGLONG lastPlaying = 0;
+    ULONGLONG lastReconnect = 0;
+
+private:
+    static std::string Utf8(const std::wstring& text) {
+        std::string bytes(text.size() * 3, '\0');
+        const int size =
+            WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+        bytes.resize(size > 0 ? size : 0);
+        return bytes;
+    }
+};
+
+// Runs the message loop, as the main window does, until `done` or the time.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!done()) {
+        const ULONGLONG now = GetTickCount64();
+        if (now >= deadline) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                  static_cast<DWORD>(std::min<ULONGLONG>(deadline - now, 50)),
+                                  QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    }
+    return true;
+}
+
+// The loudness of what the null sink plays, recorded from its monitor for a
+// while (the message loop keeps running meanwhile).
+double MonitorLoudness(DWORD milliseconds) {
+    UINT device = WAVE_MAPPER;
+    for (UINT i = 0; i < waveInGetNumDevs(); ++i) {
+        WAVEINCAPSW caps{};
+        if (waveInGetDevCapsW(i, &caps, sizeof(caps)) == MMSYSERR_NOERROR &&
+            std::wstring(caps.szPname).find(L"Monitor") != std::wstring::npos) {
+            device = i;
+        }
+    }
+    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 22050, 44100, 2, 16, 0};
+    HWAVEIN input = nullptr;
+    if (waveInOpen(&input, device, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return -1;
+    std::vector<std::int16_t> samples(22050 * milliseconds / 1000);
+    WAVEHDR header{};
+    header.lpData = reinterpret_cast<LPSTR>(samples.data());
+    header.dwBufferLength = static_cast<DWORD>(samples.size() * 2);
+    waveInPrepareHeader(input, &header, sizeof(header));
+    waveInAddBuffer(input, &header, sizeof(header));
+    waveInStart(input);
+    PumpUntil([&] { return (header.dwFlags & WHDR_DONE) != 0; }, milliseconds + 5000);
+    waveInReset(input);
+    waveInUnprepareHeader(input, &header, sizeof(header));
+    waveInClose(input);
+    double sum = 0;
+    const std::size_t count = header.dwBytesRecorded / 2;
+    for (std::size_t i = 0; i < count; ++i) sum += double(samples[i]) * samples[i];
+    return count ? std::sqrt(sum / count) : 0;
+}
+
+class RadioEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_FALSE(SiteUrl().empty()) << "no site server"; }
+    bool WaitForPlaying(DWORD timeoutMs = 10000) {
+        return PumpUntil([&] { return events_.lastPlaying != 0; }, timeoutMs);
+    }
+
+    RecordedEvents events_;
+    std::vector<std::wstring> handedOver_;
+    RadioEngine engine_{events_, [this](const std::wstring& url) { handedOver_.push_back(url); }};
+};
+
+TEST_F(RadioEngineTest, PlaysAnIcyStreamAloudAndFollowsItsTitle) {
+    engine_.SetVolume(100);
+    engine_.SetUrl(SiteUrl() + L"radio/icy.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_EQ(events_.openStates,
+              (std::vector<int>{MediaOpenState::kLocating, MediaOpenState::kConnecting,
+                                MediaOpenState::kOpening}))
+        << events_.Seen();
+    EXPECT_EQ(events_.playStates,
+              (std::vector<int>{MediaPlayState::kBuffering, MediaPlayState::kPlaying}));
+    EXPECT_GT(MonitorLoudness(1500), 300.0) << "nothing is heard on the null sink's monitor";
+
+    EXPECT_TRUE(PumpUntil([&] { return events_.titles.size() >= 2; }, 15000)) << events_.Seen();
+    EXPECT_TRUE(events_.titles.count(L"Harbour Tunes - Morning Tide")) << events_.Seen();
+    EXPECT_TRUE(events_.titles.count(L"Lounge Trio - Caf\u00E9 Nocturne")) << events_.Seen();
+    EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
+
+    engine_.Stop();
+    PumpUntil([&] { return events_.playStates.back() == MediaPlayState::kStopped; }, 2000);
+    EXPECT_EQ(events_.playStates.back(), MediaPlayState::kStopped) << events_.Seen();
+    EXPECT_LT(MonitorLoudness(500), 50.0) << "still playing after the stop";
+}
+
+TEST_F(RadioEngineTest, FollowsAPlaylistPastADeadEntry) {
+    engine_.SetUrl(SiteUrl() + L"radio/live.pls");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+    EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
+}
+
+TEST_F(RadioEngineTest, ADroppedStreamComesBackByItself) {
+    engine_.SetUrl(SiteUrl() + L"drop/3/radio/live.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    ASSERT_TRUE(PumpUntil([&] { return events_.reconnects > 0; }, 10000)) << events_.Seen();
+    const ULONGLONG dropped = events_.lastReconnect;
+    ASSERT_TRUE(PumpUntil([&] { return events_.lastPlaying > dropped; }, 10000)) << events_.Seen();
+    EXPECT_LE(events_.lastPlaying - dropped, 5000u) << events_.Seen();
+    EXPECT_EQ(std::count(events_.openStates.begin(), events_.openStates.end(),
+                         MediaOpenState::kConnecting),
+              1)
+        << "a reconnect shows \"Reconnecting...\", not the open states";
+}
+
+TEST_F(RadioEngineTest, AStreamThatFallsSilentIsReconnectedAfterItsTimeOut) {
+    engine_.SetUrl(SiteUrl() + L"freeze/2/radio/live.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    const ULONGLONG started = events_.lastPlaying;
+    ASSERT_TRUE(PumpUntil([&] { return events_.reconnects > 0; }, 15000)) << events_.Seen();
+    EXPECT_GE(events_.lastReconnect - started, kStreamTimeoutMs);
+    EXPECT_TRUE(PumpUntil([&] { return events_.lastPlaying > events_.lastReconnect; }, 5000))
+        << events_.Seen();
+}
+
+TEST_F(RadioEngineTest, StopEndsAReconnectAndAStalledConnectAtOnce) {
+    engine_.SetUrl(SiteUrl() + L"drop/2/radio/live.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    ASSERT_TRUE(PumpUntil([&] { return events_.reconnects > 0; }, 10000)) << events_.Seen();
+    ULONGLONG before = GetTickCount64();
+    engine_.Stop();
+    EXPECT_LT(GetTickCount64() - before, 1000u);
+    const auto played = events_.lastPlaying;
+    const int reconnects = events_.reconnects;
+    PumpUntil([] { return false; }, 3000);
+    EXPECT_EQ(events_.lastPlaying, played);
+    EXPECT_EQ(events_.reconnects, reconnects);
+
+    engine_.SetUrl(SiteUrl() + L"stall/radio/live.mp3");
+    PumpUntil([&] { return events_.openStates.back() == MediaOpenState::kConnecting; }, 5000);
+    before = GetTickCount64();
+    engine_.Stop();
+    EXPECT_LT(GetTickCount64() - before, 1000u);
+}
+
+TEST_F(RadioEngineTest, HandsWhatIsNotMp3OrUnreachableToTheControl) {
+    const std::wstring wave = SiteUrl() + L"streams/lounge.wav";
+    engine_.SetUrl(wave);
+    ASSERT_TRUE(PumpUntil([&] { return !handedOver_.empty(); }, 10000)) << events_.Seen();
+    EXPECT_EQ(handedOver_, std::vector<std::wstring>{wave});
+
+    engine_.SetUrl(NothingListensUrl());
+    ASSERT_TRUE(PumpUntil([&] { return handedOver_.size() == 2; }, 15000)) << events_.Seen();
+    EXPECT_EQ(handedOver_.back(), NothingListensUrl());
+    EXPECT_EQ(events_.lastPlaying, 0u);
+}
+
+// The media player control as the router sees it.
+class FakeControl : public MediaPlayer {
+public:
+    explicit FakeControl(std::vector<std::wstring>& urls) : urls_(urls) {}
+    void SetUrl(const std::wstring& url) override {
+        url_ = url;
+        urls_.push_back(url);
+    }
+    std::wstring Url() const override { return url_; }
+    void Stop() override {}
+    void Play() override {}
+    int Volume() const override { return volume_; }
+    void SetVolume(int volume) override { volume_ = volume; }
+
+private:
+    std::vector<std::wstring>& urls_;
+    std::wstring url_;
+    int volume_ = 70;
+};
+
+TEST(RoutingMediaPlayer, PlaysMp3RadioItselfAndGivesTheRestToTheControl) {
+    ASSERT_FALSE(SiteUrl().empty()) << "no site server";
+    RecordedEvents events;
+    std::vector<std::wstring> controlUrls;
+    FakeControl control(controlUrls);
+    RoutingMediaPlayer player(control, events);
+    EXPECT_EQ(player.Volume(), 70);
+
+    player.SetUrl(SiteUrl() + L"radio/live.mp3");
+    ASSERT_TRUE(PumpUntil([&] { return events.lastPlaying != 0; }, 10000))
+        << events.Seen();
+    EXPECT_EQ(controlUrls, std::vector<std::wstring>{L""}) << "the control was only silenced";
+
+    const std::wstring recording = L"C:\\My Recordings\\Recording001.mp3";
+    player.SetUrl(recording);
+    EXPECT_EQ(controlUrls.back(), recording);
+    EXPECT_EQ(player.Url(), recording);
+
+    const std::wstring wave = SiteUrl() + L"streams/lounge.wav";
+    player.SetUrl(wave);
+    ASSERT_TRUE(PumpUntil([&] { return controlUrls.back() == wave; }, 10000)) << events.Seen();
+    EXPECT_EQ(player.Url(), wave);
+    player.SetVolume(30);
+    EXPECT_EQ(player.Volume(), 30);
+}
+
+}  // namespace
