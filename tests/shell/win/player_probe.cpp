@@ -97,6 +97,9 @@ int Start(const wchar_t* program) {
     PrintButton(window);
     const ULONGLONG deadline = GetTickCount64() + kLimitMs;
     while (StationButtonText(window) == first && GetTickCount64() < deadline) Sleep(20);
+    // The text changes halfway through the player's handling of the
+    // directory; once its thread answers a message, that handling is done.
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kLimitMs, nullptr);
     PrintButton(window);
     return 0;
 }
