@@ -55,10 +55,26 @@ click() {  # as a hand does it: the pointer rests on the place, then presses
     xdotool mousemove 5 1000
 }
 
-gone() {  # the player's window has left within a few seconds
-    for _ in $(seq 40); do
-        xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1 || return 0
+gone_within() {  # gone_within TRIES FINDS: FINDS fails within TRIES quarter seconds
+    for _ in $(seq "$1"); do
+        "$2" || return 0
         sleep 0.25
     done
     return 1
+}
+
+# leaves FINDS TRIES COMMAND...: FINDS (a command) finds the window before
+# COMMAND, and no more within TRIES quarter seconds after it. A search that
+# never finds anything fails here rather than pass for a window gone; the
+# command runs all the same, so the scenario goes on as it would.
+leaves() {
+    local before=yes
+    "$1" || before=no
+    "${@:3}" >/dev/null
+    gone_within "$2" "$1" && [ "$before" = yes ] || { echo "found before: $before"; return 1; }
+}
+
+player_running() { xdotool search --name '^VelmoraRadio$' >/dev/null 2>&1; }
+ends() {  # ends COMMAND...: the player's window was there and left within a few seconds
+    leaves player_running 40 "$@"
 }

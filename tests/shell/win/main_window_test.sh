@@ -36,13 +36,7 @@ geometry() {  # geometry -> "X Y WIDTH HEIGHT" of the visible main window
     eval "$(xdotool getwindowgeometry --shell "$id")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
-hidden() {  # the window leaves the screen within a few seconds
-    for _ in $(seq 20); do
-        [ -z "$(player_window)" ] && return 0
-        sleep 0.25
-    done
-    return 1
-}
+player_shown() { [ -n "$(player_window)" ]; }
 read -r screen_width _ < <(xdotool getdisplaygeometry)
 
 # The station button waits for the directory, then asks for a station.
@@ -109,12 +103,13 @@ check "the upper arrow goes back, never before the first" same "$(probe text 110
 
 # Compact and back: the bar is centred at the top, the full window returns
 # to its place at its size.
-click $((full_x + 102 + 6)) $((2 + 6 + 5))
+browser_shown() { [ -n "$(window_at "$full_x" "$browser_y")" ]; }
+check "the compact bar hides the panes" \
+    leaves browser_shown 40 click $((full_x + 102 + 6)) $((2 + 6 + 5))
 compact_x=$(((screen_width - 312) / 2))
 check "the compact bar is centred at the top" settles "$compact_x 2 312 26" geometry
 shot compact
 check "the compact bar is drawn" differ "$(pixel compact $((compact_x + 100)) 12)" "$desktop"
-check "the compact bar hides the panes" settles "none" eval 'window_at "$full_x" "$browser_y"; echo none' 
 click $((compact_x + 297 + 6)) $((2 + 2 + 5))
 check "the full window is back at its place" settles "$full_x 2 150 215" geometry
 check "and the panes that were open are back below it" settles "150 324 150 169" \
@@ -122,8 +117,7 @@ check "and the panes that were open are back below it" settles "150 324 150 169"
 
 # Hidden, and moved meanwhile, a second start brings the window back at the
 # top-right place.
-click $((full_x + 117 + 6)) $((2 + 6 + 5))
-check "the hide button hides the window" hidden
+check "the hide button hides the window" leaves player_shown 20 click $((full_x + 117 + 6)) $((2 + 6 + 5))
 probe move 300 300
 timeout 60 wine "$folder/VelmoraRadio.exe" >/dev/null 2>&1
 check "a second start brings it back at the top-right place" \
@@ -142,8 +136,7 @@ xdotool mouseup 1
 sleep 0.5
 check "the window can be dragged away" settles "300 302 150 215" geometry
 
-probe close
-check "the player ends when its window closes" gone
+check "the player ends when its window closes" ends probe close
 check "the favourite added is in favorites.xml" \
     grep -q "name=\"$first_station\"" "$folder/favorites.xml"
 
@@ -154,8 +147,7 @@ probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
 click $((full_x + 27)) $((2 + 165 + 7))
 check "the favourites pane opens again, 2 pixels below the window" \
     settles "150 169" window_at "$full_x" $((2 + 215 + 2))
-probe close
-check "the player ends again" gone
+check "the player ends again" ends probe close
 check "the favourite is still there after a second run" \
     cmp -s "$folder/favorites.xml" "$folder/favorites-first-run.xml"
 

@@ -13,6 +13,11 @@
 //                                line: "NAME|X Y W H|TEXT OF CONTROL 203"
 //                                (203 is the ticker's channel field; a
 //                                tooltip's NAME is the tip it shows)
+//   player_probe ticker          the Marquel ticker's windows that show:
+//                                dialogs (class "#32770") of the player's
+//                                process holding the ticker's channel field
+//                                (203) and its spin (204), one a line:
+//                                "X Y W H|TEXT OF CONTROL 203"
 //   player_probe texts NAME      the texts of the controls of the player's
 //                                window NAME, one a line
 //   player_probe press NAME ID   press button ID of the player's window NAME
@@ -41,6 +46,7 @@ namespace {
 constexpr wchar_t kTitle[] = L"VelmoraRadio";
 constexpr int kStationButton = 1204;
 constexpr int kTickerChannel = 203;
+constexpr int kTickerSpin = 204;
 constexpr DWORD kLimitMs = 30000;
 constexpr DWORD kWatchStepMs = 10;
 
@@ -91,6 +97,9 @@ int Start(const wchar_t* program) {
     PrintButton(window);
     const ULONGLONG deadline = GetTickCount64() + kLimitMs;
     while (StationButtonText(window) == first && GetTickCount64() < deadline) Sleep(20);
+    // The text changes halfway through the player's handling of the
+    // directory; once its thread answers a message, that handling is done.
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kLimitMs, nullptr);
     PrintButton(window);
     return 0;
 }
@@ -163,13 +172,33 @@ int PressEnter(HWND window, POINT client) {
     return 0;
 }
 
+// "X Y W H|TEXT OF CONTROL 203"
+void PrintPlaceAndChannel(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    std::wprintf(L"%ld %ld %ld %ld|%ls\n", place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, ControlText(window, kTickerChannel).c_str());
+}
+
 void PrintOtherWindows(HWND player) {
     ForOtherWindows(player, [](HWND window) {
-        RECT place{};
-        GetWindowRect(window, &place);
-        std::wprintf(L"%ls|%ld %ld %ld %ld|%ls\n", WindowText(window).c_str(), place.left,
-                     place.top, place.right - place.left, place.bottom - place.top,
-                     ControlText(window, kTickerChannel).c_str());
+        std::wprintf(L"%ls|", WindowText(window).c_str());
+        PrintPlaceAndChannel(window);
+    });
+}
+
+// The ticker registers no class of its own: its window is a dialog made from
+// Marquel's template, known by the dialog class and the template's controls.
+bool IsTicker(HWND window) {
+    wchar_t className[64]{};
+    GetClassNameW(window, className, std::size(className));
+    return std::wstring(className) == L"#32770" && GetDlgItem(window, kTickerChannel) &&
+           GetDlgItem(window, kTickerSpin);
+}
+
+void PrintTickers(HWND player) {
+    ForOtherWindows(player, [](HWND window) {
+        if (IsTicker(window)) PrintPlaceAndChannel(window);
     });
 }
 
@@ -240,6 +269,8 @@ int wmain(int argc, wchar_t** argv) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (command == L"windows") {
         PrintOtherWindows(window);
+    } else if (command == L"ticker") {
+        PrintTickers(window);
     } else if (command == L"texts" && argc == 3) {
         return PrintTexts(PlayerWindowNamed(window, argv[2]));
     } else if (command == L"press" && argc == 4) {

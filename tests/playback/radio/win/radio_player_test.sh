@@ -28,17 +28,18 @@ cat >"$folder/favorites.xml" <<EOF
 EOF
 
 # The loudness (RMS of 16-bit samples) of what the null sink plays, heard on
-# its monitor for a second and a half.
+# its monitor for a second and a half; nothing when the monitor gave no
+# samples, so that a recording that failed is neither loud nor silent.
 loudness() {
     timeout 1.5 parec -d @DEFAULT_MONITOR@ --raw --format=s16le --rate=22050 --channels=1 \
         >"$folder/heard.raw" 2>/dev/null
     python3 -c 'import array, math, sys
 samples = array.array("h", open(sys.argv[1], "rb").read())
-print(int(math.sqrt(sum(s * s for s in samples) / len(samples))) if samples else 0)' \
+print(int(math.sqrt(sum(s * s for s in samples) / len(samples))) if samples else "")' \
         "$folder/heard.raw"
 }
-loud() { [ "$(loudness)" -gt 300 ]; }
-silent() { [ "$(loudness)" -lt 50 ]; }
+loud() { local level; level=$(loudness); [ -n "$level" ] && [ "$level" -gt 300 ]; }
+silent() { local level; level=$(loudness); [ -n "$level" ] && [ "$level" -lt 50 ]; }
 
 # Clicks at X Y while the status line is watched for SECONDS into FILE, from
 # before the click on, so that no text it shows is missed.
@@ -122,8 +123,7 @@ check "after the stop the status line says Ready and nothing else" \
     only_ready_after_press "$folder/stopped.txt"
 check "and nothing is heard" silent
 
-probe close
-check "the player ends when its window closes" gone
+check "the player ends when its window closes" ends probe close
 if [ "$failures" -ne 0 ]; then
     for file in direct dropout stopped; do
         echo "--- status line, $file:"
