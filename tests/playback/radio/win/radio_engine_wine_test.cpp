@@ -203,10 +203,11 @@ TEST_F(RadioEngineTest, StopEndsAReconnectAndAStalledConnectAtOnce) {
 // holds it until its connect gives up, then ends and frees it by itself.
 TEST(RadioSession, LetGoWhileConnectingItEndsByItselfLater) {
     ASSERT_FALSE(SiteUrl().empty()) << "no site server";
-    const HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                        nullptr, nullptr, nullptr);
-    auto session = std::make_shared<RadioSession>(SiteUrl() + L"stall/radio/live.mp3", window,
-                                                  WM_APP + 9, std::make_shared<std::atomic<int>>(0));
+    const HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        nullptr, nullptr);
+    auto session =
+        std::make_shared<RadioSession>(SiteUrl() + L"stall/radio/live.mp3", window, WM_APP + 9,
+                                       std::make_shared<std::atomic<int>>(0));
     ASSERT_TRUE(session->Start());
     bool connecting = false;
     PumpUntil(
