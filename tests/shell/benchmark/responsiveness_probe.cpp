@@ -42,8 +42,7 @@ std::vector<double> TimeAnswers(HWND window, DWORD seconds) {
         LARGE_INTEGER sent;
         QueryPerformanceCounter(&sent);
         DWORD_PTR ignored = 0;
-        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kHungMs, &ignored))
-            return {};
+        if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, kHungMs, &ignored)) return {};
         const double took = MillisecondsSince(sent);
         answers.push_back(took);
         if (took > kSlowMs)
