@@ -7,28 +7,31 @@
 #include "host/player_messages.h"
 
 bool DirectoryRefreshRunner::Start(HWND owner, bool forced) {
-    auto result = std::make_shared<DirectoryRefreshResult>();
-    auto job = [place = place_, forced, result] {
+    auto reading = std::make_shared<Reading>();
+    auto job = [place = place_, forced, reading] {
         WinInetHttpClient http;
         Win32DataFiles files;
         Downloader downloads(http, files);
         Win32Registry registry;
         SystemClock clock;
-        *result = RefreshDirectory(place, {downloads, files, registry, clock}, forced);
-        return result->succeeded;
+        reading->directory = RefreshDirectory(place, {downloads, files, registry, clock}, forced);
+        reading->links = ReadLinks(place.appFolder + kLinksFile);
+        return reading->directory.succeeded;
     };
     if (!worker_.Start(owner, WM_DIRECTORY_READY, std::move(job), refreshes_ + 1)) return false;
     ++refreshes_;
-    result_ = std::move(result);
+    reading_ = std::move(reading);
     return true;
 }
 
-DirectoryHandover DirectoryRefreshRunner::TakeStations(LPARAM refresh,
-                                                       std::vector<StationInfo>& stations) {
-    if (!result_ || refresh != refreshes_) return DirectoryHandover::Stale;
+DirectoryHandover DirectoryRefreshRunner::TakeDirectory(LPARAM refresh,
+                                                        std::vector<StationInfo>& stations,
+                                                        LinksList& links) {
+    if (!reading_ || refresh != refreshes_) return DirectoryHandover::Stale;
     worker_.Wait();
-    const std::shared_ptr<DirectoryRefreshResult> result = std::move(result_);
-    if (!result->stations) return DirectoryHandover::Unchanged;
-    stations = std::move(*result->stations);
+    const std::shared_ptr<Reading> reading = std::move(reading_);
+    if (reading->links) ApplyLinks(links, std::move(*reading->links));
+    if (!reading->directory.stations) return DirectoryHandover::Unchanged;
+    stations = std::move(*reading->directory.stations);
     return DirectoryHandover::NewList;
 }

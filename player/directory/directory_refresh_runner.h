@@ -1,16 +1,19 @@
 #pragma once
-// Runs the directory refresh on a worker thread for the main window. The
-// worker fills a list of its own and the window takes it over whole after
-// WM_DIRECTORY_READY, so nothing ever reads a list being filled.
+// Runs the directory refresh on a worker thread for the main window, and reads
+// the links file after it there too. The worker fills a list of its own and
+// the window takes it over whole after WM_DIRECTORY_READY, so nothing ever
+// reads a list being filled.
 //
 // Each refresh tags its WM_DIRECTORY_READY with a number of its own (lParam):
 // a report still queued when the next refresh started belongs to a refresh
 // whose result is gone, and is passed over instead of waiting for the new one.
 
 #include "directory/directory_refresh.h"
+#include "directory/links_list.h"
 #include "directory/worker_thread.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 enum class DirectoryHandover {
@@ -28,12 +31,20 @@ public:
     bool Start(HWND owner, bool forced);
     bool IsRunning() const { return worker_.IsRunning(); }
     // For WM_DIRECTORY_READY with its lParam: waits for the worker of that
-    // refresh and replaces `stations` with the list it read, if it read one.
-    DirectoryHandover TakeStations(LPARAM refresh, std::vector<StationInfo>& stations);
+    // refresh, which has already reported, and replaces `stations` with the
+    // list it read, if it read one, and the links' entries with the ones it
+    // read, if the file loaded. A stale report changes neither.
+    DirectoryHandover TakeDirectory(LPARAM refresh, std::vector<StationInfo>& stations,
+                                    LinksList& links);
 
 private:
+    struct Reading {
+        DirectoryRefreshResult directory;
+        std::optional<LinksReading> links;
+    };
+
     DirectoryPlace place_;
     ReportingWorker worker_;
-    LPARAM refreshes_ = 0;  // tag of the newest refresh
-    std::shared_ptr<DirectoryRefreshResult> result_;  // shared with the running worker
+    LPARAM refreshes_ = 0;              // tag of the newest refresh
+    std::shared_ptr<Reading> reading_;  // shared with the running worker
 };

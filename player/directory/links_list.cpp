@@ -23,14 +23,27 @@ bool AppendLinks(XmlNodeList& elements, std::vector<LinkEntry>& entries) {
 
 LinksList::LinksList() : entries{{L"Ticker", L"::Ticker::"}, {L"Update", L"::Update::"}} {}
 
-bool LoadLinks(LinksList& links, const std::wstring& path) {
+std::optional<LinksReading> ReadLinks(const std::wstring& path) {
     auto document = NewXmlDocument();
-    if (!document || !document->LoadFile(path)) return false;
+    if (!document || !document->LoadFile(path)) return std::nullopt;
     auto elements = document->SelectNodes(L"root/link");
-    if (!elements) return false;
+    if (!elements) return std::nullopt;
+    LinksReading reading;
+    reading.complete = AppendLinks(*elements, reading.entries);
+    return reading;
+}
+
+void ApplyLinks(LinksList& links, LinksReading reading) {
     links.entries.resize(kBuiltInLinks);
-    const bool complete = AppendLinks(*elements, links.entries);
+    for (LinkEntry& entry : reading.entries) links.entries.push_back(std::move(entry));
     // A partial file may leave fewer entries than the field's index counts.
-    if (complete || links.current >= links.entries.size()) links.current = 0;
+    if (reading.complete || links.current >= links.entries.size()) links.current = 0;
+}
+
+bool LoadLinks(LinksList& links, const std::wstring& path) {
+    auto reading = ReadLinks(path);
+    if (!reading) return false;
+    const bool complete = reading->complete;
+    ApplyLinks(links, std::move(*reading));
     return complete;
 }

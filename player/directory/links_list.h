@@ -6,6 +6,7 @@
 #include "host/station_info.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,21 @@ struct LinksList {
     std::size_t current = 0;         // the entry the links field shows
 };
 
-// Reloads the entries after the built-in ones from the file. When the file
-// does not load the list is left as it was. A link without a title or target
-// stops the reading with failure, keeping the entries before it (and the
-// field's entry, when it is still there); after a complete reading the field
-// goes back to the first entry.
+// One reading of the file: its entries up to the first link without a title
+// or target, and whether it had none such.
+struct LinksReading {
+    std::vector<LinkEntry> entries;
+    bool complete = false;
+};
+
+// Nothing when the file does not load. The file may be large, so the main
+// window has it read on a worker and applies the reading.
+std::optional<LinksReading> ReadLinks(const std::wstring& path);
+
+// Puts the reading's entries after the built-in ones. After an incomplete
+// reading the field keeps its entry, when that is still there; after a
+// complete one it goes back to the first entry.
+void ApplyLinks(LinksList& links, LinksReading reading);
+
+// Both in one step: false when the file did not load or was incomplete.
 bool LoadLinks(LinksList& links, const std::wstring& path);

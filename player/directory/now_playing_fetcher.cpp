@@ -17,6 +17,4 @@ bool NowPlayingFetcher::Start(HWND owner) {
     return true;
 }
 
-bool NowPlayingFetcher::Wait(DWORD timeoutMs) const {
-    return !newest_ || newest_->Wait(timeoutMs);
-}
+bool NowPlayingFetcher::StartUnlessRunning(HWND owner) { return !IsRunning() && Start(owner); }

@@ -17,8 +17,11 @@ public:
     // while an older fetch runs; only the newest is kept track of, and the
     // older one finishes by itself.
     bool Start(HWND owner);
-    // Waits for the newest fetch; true when none runs any more.
-    bool Wait(DWORD timeoutMs = INFINITE) const;
+    // For the periodic refresh of the title: starts a fetch only when the
+    // newest one has finished. It never waits for one, as a stalled page can
+    // keep a fetch busy for over a minute.
+    bool StartUnlessRunning(HWND owner);
+    bool IsRunning() const { return newest_ && newest_->IsRunning(); }
 
 private:
     std::shared_ptr<NowPlaying> nowPlaying_;  // shared with the running fetches

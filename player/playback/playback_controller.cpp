@@ -44,7 +44,9 @@ void PlaybackController::Stop() {
 }
 
 void PlaybackController::PlayAgain() {
-    if (player_.Url().empty()) return;
+    // A released recording leaves the player empty, yet Play still brings
+    // the station back.
+    if (player_.Url().empty() && station_.streamlink.empty()) return;
     SelectCurrentStation();
     player_.Play();
 }
@@ -66,8 +68,9 @@ void PlaybackController::StopRecordingPlayback() {
 
 void PlaybackController::ReleaseRecordingFile(const std::wstring& path) {
     if (player_.Url() != path) return;
+    // Pointing the player at the station here would only open a connection
+    // for the stop to close.
     player_.SetUrl({});
-    player_.SetUrl(station_.streamlink);
     Stop();
 }
 

@@ -64,9 +64,10 @@ DirectXVersion DirectXVersionFromFiles(const SystemFileVersion& versionOf) {
     return found;
 }
 
+bool IsWindows9xFamily(std::uint32_t systemVersion) { return (systemVersion & 0x80000000u) != 0; }
+
 bool RecorderNeedsDirectX(const std::optional<DirectXVersion>& version,
                           std::uint32_t systemVersion) {
     if (!version) return true;
-    const bool windows9x = (systemVersion & 0x80000000u) != 0;
-    return windows9x && version->value < kDirectX9;
+    return IsWindows9xFamily(systemVersion) && version->value < kDirectX9;
 }

@@ -26,7 +26,10 @@ using SystemFileVersion = std::function<std::optional<FileVersion>(std::wstring_
 // 0.0 when none of the files tells.
 DirectXVersion DirectXVersionFromFiles(const SystemFileVersion& versionOf);
 
-// The recorder needs DirectX 9 only on the Windows 95/98/Me family (the top
-// bit of the system's version word); an unknown version stops it too.
+// The top bit of the system's version word marks the 95/98/Me family.
+bool IsWindows9xFamily(std::uint32_t systemVersion);
+
+// The recorder needs DirectX 9 only on the Windows 95/98/Me family; an
+// unknown version stops it too.
 bool RecorderNeedsDirectX(const std::optional<DirectXVersion>& version,
                           std::uint32_t systemVersion);

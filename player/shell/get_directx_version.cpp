@@ -91,9 +91,21 @@ std::optional<DirectXVersion> FromSystemFiles() {
     });
 }
 
+std::optional<DirectXVersion> FindDirectXVersion() {
+    // The diagnostics are slow and load the whole 3-D stack into the player
+    // for good. Only the 95/98/Me family, where the version decides whether
+    // the recorder can run, needs their answer; on NT only a failed
+    // detection matters, and the files tell that as well.
+    if (IsWindows9xFamily(GetVersion())) {
+        if (auto version = FromDiagnostics()) return version;
+    }
+    return FromSystemFiles();
+}
+
 }  // namespace
 
 std::optional<DirectXVersion> GetDirectXVersion() {
-    if (auto version = FromDiagnostics()) return version;
-    return FromSystemFiles();
+    // DirectX does not change under a running player.
+    static const std::optional<DirectXVersion> version = FindDirectXVersion();
+    return version;
 }

@@ -29,7 +29,6 @@ constexpr UINT_PTR kRepaintTimer = 1003;
 constexpr UINT_PTR kMarqueeTimer = 1005;
 constexpr UINT_PTR kRecordingBlinkTimer = 3331;
 constexpr UINT kNowPlayingPeriodMs = 50000;
-constexpr DWORD kNowPlayingWaitMs = 10000;
 constexpr UINT kRecordingBlinkMs = 500;
 
 // Posted to itself when the window first shows.
@@ -366,8 +365,7 @@ void COrvaneDlg::OnTimer(UINT_PTR id) {
     switch (id) {
     case kNowPlayingTimer:
         // None runs before the first station was chosen.
-        if (playback_.HasStation() && nowPlayingFetcher_.Wait(kNowPlayingWaitMs))
-            nowPlayingFetcher_.Start(hwnd_);
+        if (playback_.HasStation()) nowPlayingFetcher_.StartUnlessRunning(hwnd_);
         break;
     case kRepaintTimer:
         StopTimer(kRepaintTimer);
@@ -424,10 +422,9 @@ void COrvaneDlg::StopPlayIndicator() {
 }
 
 void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
-    const DirectoryHandover handover = refresh_.TakeStations(refresh, stations_);
+    const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations_, linksList_);
     if (handover == DirectoryHandover::Stale) return;
     if (handover == DirectoryHandover::Unchanged) banner_.NavigateToLocalPage();
-    LoadLinks(linksList_, GetAppFolder() + kLinksFile);
     ShowCurrentLink();
     for (const auto& pane : panes_) {
         if (pane) pane->SetStations(stations_);

@@ -178,11 +178,14 @@ TEST_F(Controller, TheRecorderStopsAndReleasesOnlyItsOwnFile) {
 
     controller.PlayRecordingFile(L"C:\\rec\\a.wav");
     controller.ReleaseRecordingFile(L"C:\\rec\\a.wav");
-    EXPECT_EQ(player.calls, (Lines{L"url C:\\rec\\a.wav", L"url ", L"url http://streams/Alpha",
-                                   L"stop"}));
+    EXPECT_EQ(player.calls, (Lines{L"url C:\\rec\\a.wav", L"url ", L"stop"}))
+        << "the release opens no connection to the station";
     view.Take();
     controller.OnEndOfStream();  // the release ended the recording's playback
     EXPECT_TRUE(view.Take().empty());
+    player.calls.clear();
+    controller.PlayAgain();
+    EXPECT_EQ(player.calls, (Lines{L"url http://streams/Alpha", L"play"}));
 
     controller.PlayRecordingFile(L"C:\\rec\\b.wav");
     player.calls.clear();

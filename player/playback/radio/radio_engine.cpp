@@ -8,8 +8,6 @@ namespace {
 
 constexpr UINT kSessionEvents = WM_APP + 1;
 constexpr UINT_PTR kSubclassId = 1;
-// Stop returns within this time even when a session waits on the network.
-constexpr DWORD kStopWaitMs = 900;
 constexpr int kDefaultVolume = 50;
 
 }  // namespace
@@ -59,10 +57,10 @@ void RadioEngine::StartSession() {
 
 bool RadioEngine::EndSession() {
     if (!session_) return false;
+    // Never waited for: a playing session silences itself at once, and one
+    // still waiting on the network ends by itself at its time-out. What it
+    // reports meanwhile is never read.
     session_->RequestStop();
-    // A session still waiting on the network is let go: it ends by itself
-    // at its time-out, and what it reports then is never read.
-    session_->WaitEnded(kStopWaitMs);
     session_.reset();
     return true;
 }

@@ -39,7 +39,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR engine);
     void StartSession();
-    // Ends the session within a second; true when one was running.
+    // Lets the session go without waiting for it; true when one was running.
     bool EndSession();
     void DeliverEvents();
     void Deliver(const RadioEvent& event);

@@ -43,10 +43,6 @@ bool RadioSession::Start() {
 
 void RadioSession::RequestStop() { SetEvent(stop_.Get()); }
 
-bool RadioSession::WaitEnded(DWORD timeoutMs) const {
-    return !thread_ || WaitForSingleObject(thread_.Get(), timeoutMs) == WAIT_OBJECT_0;
-}
-
 std::vector<RadioEvent> RadioSession::TakeEvents() {
     std::lock_guard lock(eventsLock_);
     return std::exchange(events_, {});

@@ -37,9 +37,9 @@ public:
 
     bool Start();
     // Asks the thread to end; it stops its sound at once unless it waits for
-    // the network, which its time-out bounds.
+    // the network, which its time-out bounds. The thread holds the session
+    // until then, so the caller may drop it at once.
     void RequestStop();
-    bool WaitEnded(DWORD timeoutMs) const;
     std::vector<RadioEvent> TakeEvents();
 
 private:

@@ -2,11 +2,8 @@
 
 #include "host/player_messages.h"
 
-#include <algorithm>
-
 namespace {
 
-constexpr DWORD kStopCheckMs = 1000;
 // A file being recorded is written several times a second; its size in the
 // list need not follow more often than this.
 constexpr ULONGLONG kWritePostGapMs = 1000;
@@ -22,17 +19,17 @@ bool RecordingsWatcher::Start(HWND window, const std::wstring& folder) {
     Stop();
     names_ = FindFirstChangeNotificationW(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
     writes_ = FindFirstChangeNotificationW(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_LAST_WRITE);
-    if (names_ == INVALID_HANDLE_VALUE || writes_ == INVALID_HANDLE_VALUE) {
+    if (!wake_ || names_ == INVALID_HANDLE_VALUE || writes_ == INVALID_HANDLE_VALUE) {
         Stop();
         return false;
     }
-    stop_ = false;
+    ResetEvent(wake_.Get());
     thread_ = std::thread([this, window] { Watch(window); });
     return true;
 }
 
 void RecordingsWatcher::Stop() {
-    stop_ = true;
+    SetEvent(wake_.Get());
     if (thread_.joinable()) thread_.join();
     CloseNotification(names_);
     CloseNotification(writes_);
@@ -43,7 +40,7 @@ void RecordingsWatcher::Stop() {
 // meanwhile the watch covers the names only, so that further writes do not
 // wake it.
 void RecordingsWatcher::Watch(HWND window) {
-    const HANDLE handles[] = {names_, writes_};
+    const HANDLE handles[] = {wake_.Get(), names_, writes_};
     ULONGLONG lastPost = 0;
     bool writePending = false;
     const auto post = [&] {
@@ -51,17 +48,18 @@ void RecordingsWatcher::Watch(HWND window) {
         lastPost = GetTickCount64();
         writePending = false;
     };
-    while (!stop_) {
+    for (;;) {
         const ULONGLONG sincePost = GetTickCount64() - lastPost;
         if (writePending && sincePost >= kWritePostGapMs) post();
         const DWORD wait =
-            writePending ? static_cast<DWORD>(kWritePostGapMs - sincePost) : kStopCheckMs;
-        const DWORD woken = WaitForMultipleObjects(writePending ? 1 : 2, handles, FALSE,
-                                                   std::min<DWORD>(wait, kStopCheckMs));
-        if (woken == WAIT_OBJECT_0) {
+            writePending ? static_cast<DWORD>(kWritePostGapMs - sincePost) : INFINITE;
+        const DWORD woken = WaitForMultipleObjects(writePending ? 2 : 3, handles, FALSE, wait);
+        if (woken == WAIT_OBJECT_0 + 1) {
             if (FindNextChangeNotification(names_)) post();
-        } else if (woken == WAIT_OBJECT_0 + 1) {
+        } else if (woken == WAIT_OBJECT_0 + 2) {
             writePending = FindNextChangeNotification(writes_) != FALSE;
+        } else if (woken != WAIT_TIMEOUT) {
+            return;  // told to stop, or the wait failed
         }
     }
 }

@@ -2,11 +2,12 @@
 // Watches the recordings folder (not its subfolders) for files that come,
 // go, are renamed or written, and posts WM_RECORDINGS_CHANGED to the window:
 // at once for names, at most once a second for writes. The thread only waits
-// and posts; it wakes at least once a second to see whether it must end.
+// and posts; Stop wakes it at once, so the window never waits for it.
+
+#include "common/helpers/scoped_handle.h"
 
 #include <windows.h>
 
-#include <atomic>
 #include <string>
 #include <thread>
 
@@ -24,6 +25,6 @@ private:
     // not CloseHandle, so no ScopedHandle. Closed by Stop.
     HANDLE names_ = INVALID_HANDLE_VALUE;
     HANDLE writes_ = INVALID_HANDLE_VALUE;
-    std::atomic<bool> stop_{false};
+    ScopedHandle wake_{CreateEventW(nullptr, TRUE, FALSE, nullptr)};  // set by Stop
     std::thread thread_;
 };

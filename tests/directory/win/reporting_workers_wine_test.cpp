@@ -90,7 +90,8 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     MessageWindow window;
     DirectoryRefreshRunner runner({folder.Path(), SiteUrl()});
     std::vector<StationInfo> stations(1);  // the list the window holds
-    EXPECT_EQ(runner.TakeStations(0, stations), DirectoryHandover::Stale);
+    LinksList links;
+    EXPECT_EQ(runner.TakeDirectory(0, stations, links), DirectoryHandover::Stale);
 
     ASSERT_TRUE(runner.Start(window.Get(), false));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 1u);
@@ -98,15 +99,18 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     // A second refresh starts while the first one's report is still queued:
     // that report no longer hands anything over, and never waits.
     ASSERT_TRUE(runner.Start(window.Get(), false));
-    EXPECT_EQ(runner.TakeStations(first, stations), DirectoryHandover::Stale);
+    EXPECT_EQ(runner.TakeDirectory(first, stations, links), DirectoryHandover::Stale);
     EXPECT_EQ(stations.size(), 1u);
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 1u);
     EXPECT_NE(window.lastLParam, first);
-    ASSERT_EQ(runner.TakeStations(window.lastLParam, stations), DirectoryHandover::NewList);
+    ASSERT_EQ(runner.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::NewList);
     ASSERT_EQ(stations.size(), 27u);
     EXPECT_EQ(stations.back().name, L"Polder Pop");
+    // The links file came with the directory and was read on the worker.
+    ASSERT_GT(links.entries.size(), 2u);
+    EXPECT_EQ(links.entries[2].target, L"::Favorites::");
     EXPECT_TRUE(Win32DataFiles().Exists(folder.Path() + L"Flags\\pl.bmp"));
-    EXPECT_EQ(runner.TakeStations(window.lastLParam, stations), DirectoryHandover::Stale);
+    EXPECT_EQ(runner.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::Stale);
 
     // A refresh that fails after reading the directory still hands it over.
     DeleteFileW((folder.Path() + L"Flags\\pl.bmp").c_str());
@@ -114,15 +118,17 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     ASSERT_TRUE(broken.Start(window.Get(), true));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
     stations.clear();
-    EXPECT_EQ(broken.TakeStations(window.lastLParam, stations), DirectoryHandover::NewList);
+    EXPECT_EQ(broken.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::NewList);
     EXPECT_EQ(stations.size(), 27u);
 
     // One that cannot read it leaves the list held as it was.
     DeleteFileW((folder.Path() + L"radio_pal_stations.xml").c_str());
     ASSERT_TRUE(broken.Start(window.Get(), true));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
-    EXPECT_EQ(broken.TakeStations(window.lastLParam, stations), DirectoryHandover::Unchanged);
+    EXPECT_EQ(broken.TakeDirectory(window.lastLParam, stations, links),
+              DirectoryHandover::Unchanged);
     EXPECT_EQ(stations.size(), 27u);
+    EXPECT_EQ(links.entries[2].target, L"::Favorites::") << "the links file is still there";
     registry.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey);
 }
 
@@ -131,29 +137,44 @@ TEST(NowPlayingFetcher, ReportsATitleReadFromTheStationsPage) {
     MessageWindow window;
     auto nowPlaying = std::make_shared<NowPlaying>();
     NowPlayingFetcher fetcher(nowPlaying);
-    EXPECT_TRUE(fetcher.Wait(0));
+    EXPECT_FALSE(fetcher.IsRunning());
 
     nowPlaying->SetSource({SiteUrl() + L"nowplaying/klassiek.html", L"On air:", L"<br>"});
     ASSERT_TRUE(fetcher.Start(window.Get()));
     EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 1u);
-    EXPECT_TRUE(fetcher.Wait(10000));
+    EXPECT_FALSE(fetcher.IsRunning());
     EXPECT_EQ(nowPlaying->Title(), L"J.S. Bach - Air");
 
-    nowPlaying->SetSource({SiteUrl() + L"nowplaying/lindeboom.html", L"<td class=\"song\">",
-                           L"</td>"});
+    nowPlaying->SetSource(
+        {SiteUrl() + L"nowplaying/lindeboom.html", L"<td class=\"song\">", L"</td>"});
     ASSERT_TRUE(fetcher.Start(window.Get()));
     EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 1u);
     EXPECT_EQ(nowPlaying->Title(), L"De Kades - Zomeravond");
 
     // A page that fails, and a station without a source, leave the title.
-    nowPlaying->SetSource({SiteUrl() + L"status/500/nowplaying/lindeboom.html",
-                           L"<td class=\"song\">", L"</td>"});
+    nowPlaying->SetSource(
+        {SiteUrl() + L"status/500/nowplaying/lindeboom.html", L"<td class=\"song\">", L"</td>"});
     ASSERT_TRUE(fetcher.Start(window.Get()));
     EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 0u);
     nowPlaying->SetSource({});
     ASSERT_TRUE(fetcher.Start(window.Get()));
     EXPECT_EQ(window.WaitFor(WM_NOWPLAYING_READY), 0u);
     EXPECT_EQ(nowPlaying->Title(), L"De Kades - Zomeravond");
+}
+
+// The page never answers, so a tick that waited for its fetch would not
+// return while that fetch still runs.
+TEST(NowPlayingFetcher, ATickWhileAFetchStallsSkipsWithoutWaiting) {
+    ASSERT_FALSE(SiteUrl().empty());
+    MessageWindow window;
+    auto nowPlaying = std::make_shared<NowPlaying>();
+    NowPlayingFetcher fetcher(nowPlaying);
+    nowPlaying->SetSource({SiteUrl() + L"stall/nowplaying/klassiek.html", L"On air:", L"<br>"});
+    ASSERT_TRUE(fetcher.StartUnlessRunning(window.Get()));
+    EXPECT_TRUE(fetcher.IsRunning());
+    EXPECT_FALSE(fetcher.StartUnlessRunning(window.Get()));
+    EXPECT_TRUE(fetcher.IsRunning());
+    EXPECT_FALSE(window.WaitFor(WM_NOWPLAYING_READY, 0));
 }
 
 }  // namespace

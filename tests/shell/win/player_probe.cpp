@@ -9,6 +9,12 @@
 //   player_probe set-text ID T   give control ID the text T
 //   player_probe move X Y        move the window, as a drag would
 //   player_probe close           close the player
+//   player_probe close-timed     close the player and print how many
+//                                milliseconds its process ran on after the
+//                                close was asked; fails when it still runs
+//                                after 30 s
+//   player_probe place ID        where control ID stands in the window's
+//                                client area: "X Y W H"
 //   player_probe windows         the player's other visible windows, one a
 //                                line: "NAME|X Y W H|TEXT OF CONTROL 203"
 //                                (203 is the ticker's channel field; a
@@ -251,6 +257,32 @@ void Watch(HWND player, int id, DWORD seconds, const wchar_t* pressWhen, int but
     }
 }
 
+int CloseTimed(HWND player) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(player, &processId);
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    const ULONGLONG start = GetTickCount64();
+    PostMessageW(player, WM_CLOSE, 0, 0);
+    if (!process) {
+        std::fwprintf(stderr, L"cannot watch process %lu: error %lu\n", processId, GetLastError());
+        return 1;
+    }
+    const bool ended = WaitForSingleObject(process, kLimitMs) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    if (!ended) return 1;
+    std::wprintf(L"%llu\n", GetTickCount64() - start);
+    return 0;
+}
+
+void PrintPlace(HWND player, int id) {
+    const HWND control = GetDlgItem(player, id);
+    RECT place{};
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, player, reinterpret_cast<POINT*>(&place), 2);
+    std::wprintf(L"%ld %ld %ld %ld\n", place.left, place.top, place.right - place.left,
+                 place.bottom - place.top);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -284,6 +316,10 @@ int wmain(int argc, wchar_t** argv) {
               argc == 6 ? _wtoi(argv[5]) : 0);
     } else if (command == L"close") {
         PostMessageW(window, WM_CLOSE, 0, 0);
+    } else if (command == L"close-timed") {
+        return CloseTimed(window);
+    } else if (command == L"place" && argc == 3) {
+        PrintPlace(window, _wtoi(argv[2]));
     } else {
         return 2;
     }

@@ -2,6 +2,7 @@
 // its sound going to the PulseAudio null sink and heard back on its monitor.
 
 #include "playback/radio/radio_engine.h"
+#include "playback/radio/radio_session.h"
 #include "playback/radio/routing_media_player.h"
 #include "playback/radio/stream_connection_wininet.h"
 #include "tests/support/site_under_test.h"
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -195,6 +197,34 @@ TEST_F(RadioEngineTest, StopEndsAReconnectAndAStalledConnectAtOnce) {
     before = GetTickCount64();
     engine_.Stop();
     EXPECT_LT(GetTickCount64() - before, 1000u);
+}
+
+// The engine drops a session without waiting for it; the session's thread
+// holds it until its connect gives up, then ends and frees it by itself.
+TEST(RadioSession, LetGoWhileConnectingItEndsByItselfLater) {
+    ASSERT_FALSE(SiteUrl().empty()) << "no site server";
+    const HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        nullptr, nullptr);
+    auto session =
+        std::make_shared<RadioSession>(SiteUrl() + L"stall/radio/live.mp3", window, WM_APP + 9,
+                                       std::make_shared<std::atomic<int>>(0));
+    ASSERT_TRUE(session->Start());
+    bool connecting = false;
+    PumpUntil(
+        [&] {
+            for (const RadioEvent& event : session->TakeEvents())
+                connecting |= event.state == MediaOpenState::kConnecting;
+            return connecting;
+        },
+        5000);
+    ASSERT_TRUE(connecting);
+    const std::weak_ptr<RadioSession> watched = session;
+    session->RequestStop();
+    session.reset();
+    EXPECT_FALSE(watched.expired()) << "the connect cannot have given up yet";
+    EXPECT_TRUE(PumpUntil([&] { return watched.expired(); }, kStreamTimeoutMs + 10000))
+        << "the session never ended";
+    DestroyWindow(window);
 }
 
 TEST_F(RadioEngineTest, HandsWhatIsNotMp3OrUnreachableToTheControl) {
