@@ -14,21 +14,30 @@ const CLSID kDomDocumentClass = {
 const IID kDocument2Interface = {
     0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 
-// Documents come from the network: MSXML 3.0's defaults would fetch external
-// entities (local files or other addresses, whose text then ends up in our
-// values) and expand entities without limit. None of our files has a DTD, so
-// none is allowed. False when a setting is refused.
-bool ShutOutDtds(IXMLDOMDocument& document) {
-    if (document.put_async(VARIANT_FALSE) != S_OK) return false;  // loads complete on return
-    if (document.put_resolveExternals(VARIANT_FALSE) != S_OK) return false;
-    if (document.put_validateOnParse(VARIANT_FALSE) != S_OK) return false;
+// Asks MSXML to refuse any document with a DTD while it parses, before an
+// entity is expanded. Wine 8's MSXML refuses the property itself (E_FAIL);
+// the check after each load (MsxmlDocument::Accepted) still refuses such a
+// document there, so this is asked for, not relied on.
+void AskToProhibitDtds(IXMLDOMDocument& document) {
     ComPtr<IXMLDOMDocument2> document2;
-    if (document.QueryInterface(kDocument2Interface, document2.PutVoid()) != S_OK) return false;
+    if (document.QueryInterface(kDocument2Interface, document2.PutVoid()) != S_OK) return;
     VARIANT prohibit;
     VariantInit(&prohibit);
     prohibit.vt = VT_BOOL;
     prohibit.boolVal = VARIANT_TRUE;
-    return document2->setProperty(Bstr(L"ProhibitDTD").Get(), prohibit) == S_OK;
+    document2->setProperty(Bstr(L"ProhibitDTD").Get(), prohibit);
+}
+
+// Documents come from the network: MSXML 3.0's defaults would fetch external
+// entities (local files or other addresses, whose text then ends up in our
+// values) and expand entities without limit. None of our files has a DTD, so
+// none is allowed. False when a setting that must hold is refused.
+bool ShutOutDtds(IXMLDOMDocument& document) {
+    if (document.put_async(VARIANT_FALSE) != S_OK) return false;  // loads complete on return
+    if (document.put_resolveExternals(VARIANT_FALSE) != S_OK) return false;
+    if (document.put_validateOnParse(VARIANT_FALSE) != S_OK) return false;
+    AskToProhibitDtds(document);
+    return true;
 }
 
 // Holds a BSTR in a VARIANT for the calls that take a path that way; the
@@ -180,12 +189,14 @@ public:
     bool LoadFile(const std::wstring& path) override {
         const Bstr pathText(path);
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        return Accepted(document_->load(PathVariant(pathText), &loaded), loaded);
+        const HRESULT result = document_->load(PathVariant(pathText), &loaded);
+        return Accepted(result, loaded);
     }
 
     bool LoadText(std::wstring_view text) override {
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        return Accepted(document_->loadXML(Bstr(text).Get(), &loaded), loaded);
+        const HRESULT result = document_->loadXML(Bstr(text).Get(), &loaded);
+        return Accepted(result, loaded);
     }
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override {
