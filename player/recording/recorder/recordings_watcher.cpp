@@ -1,5 +1,7 @@
 #include "recording/recorder/recordings_watcher.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "host/player_messages.h"
 
 #include <algorithm>
@@ -27,7 +29,7 @@ bool RecordingsWatcher::Start(HWND window, const std::wstring& folder) {
         return false;
     }
     stop_ = false;
-    thread_ = std::thread([this, window] { Watch(window); });
+    thread_ = std::thread([this, window] { RanContained([&] { Watch(window); }); });
     return true;
 }
 
