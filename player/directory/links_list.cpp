@@ -1,5 +1,6 @@
 #include "directory/links_list.h"
 
+#include "common/ports/ansi_text.h"
 #include "common/ports/xml_document.h"
 
 namespace {
@@ -33,4 +34,13 @@ bool LoadLinks(LinksList& links, const std::wstring& path) {
     // A partial file may leave fewer entries than the field's index counts.
     if (complete || links.current >= links.entries.size()) links.current = 0;
     return complete;
+}
+
+bool IsLinksDocument(std::string_view bytes) {
+    auto document = NewXmlDocument();
+    if (!document || !document->LoadText(AnsiToWide(bytes)) || !document->SelectSingle(L"/root"))
+        return false;
+    auto elements = document->SelectNodes(L"root/link");
+    std::vector<LinkEntry> entries;
+    return elements && AppendLinks(*elements, entries);
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr wchar_t kLinksFile[] = L"links.xml";
@@ -24,3 +25,7 @@ struct LinksList {
 // field's entry, when it is still there); after a complete reading the field
 // goes back to the first entry.
 bool LoadLinks(LinksList& links, const std::wstring& path);
+
+// True when downloaded bytes (ANSI text, as the site sends the directory) read
+// as a whole links file: a captive portal's page must not replace the links.
+bool IsLinksDocument(std::string_view bytes);
