@@ -22,13 +22,14 @@ station_list=1133 favorites_list=1231
 
 # A favourite the directory does not list, so it has no now-playing page; its
 # stream drops after three seconds each time it is played. Then two taken
-# from a hostile directory, whose streams are a share and a local file: the
-# media player would open either, so they must play nothing.
+# from a hostile directory, whose streams are a share and a local file (one
+# Wine's media player control would play aloud): they must play nothing.
+local_tune=$(winepath -w "$root/site/public/streams/harbour.mp3" 2>/dev/null)
 cat >"$folder/favorites.xml" <<EOF
 <?xml version="1.0"?>
 <root><station name="Velmora Dropout"><homepage>${site}info/main.html</homepage><streamlink>${site}drop/3/radio/harbour.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
 <station name="Hostile Share"><homepage>${site}info/main.html</homepage><streamlink>\\\\127.0.0.1\\share\\tune.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
-<station name="Hostile File"><homepage>${site}info/main.html</homepage><streamlink>file:///C:/windows/win.ini</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
+<station name="Hostile File"><homepage>${site}info/main.html</homepage><streamlink>${local_tune}</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
 EOF
 
 # The loudness (RMS of 16-bit samples) of what the null sink plays, heard on
