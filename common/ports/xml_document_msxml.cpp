@@ -15,9 +15,10 @@ const IID kDocument2Interface = {
     0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 
 // Asks MSXML to refuse any document with a DTD while it parses, before an
-// entity is expanded. Wine 8's MSXML refuses the property itself (E_FAIL);
-// the check after each load (MsxmlDocument::Accepted) still refuses such a
-// document there, so this is asked for, not relied on.
+// entity is expanded. Wine 8's MSXML takes the property and ignores it (a
+// document with a DTD still loads); the check after each load
+// (MsxmlDocument::Accepted) refuses such a document there, so this is asked
+// for, not relied on.
 void AskToProhibitDtds(IXMLDOMDocument& document) {
     ComPtr<IXMLDOMDocument2> document2;
     if (document.QueryInterface(kDocument2Interface, document2.PutVoid()) != S_OK) return;
