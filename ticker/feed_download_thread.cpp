@@ -1,5 +1,7 @@
 #include "ticker/feed_download_thread.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "ticker/feed_downloader.h"
 #include "ticker/ticker_messages.h"
 
@@ -22,12 +24,8 @@ struct RunningDownload {
 DWORD WINAPI RunDownload(void* parameter) {
     std::unique_ptr<RunningDownload> running(static_cast<RunningDownload*>(parameter));
     const FeedDownloadJob& job = running->job;
-    // A download that fails to allocate is a failed download; no exception
-    // may leave the thread.
-    try {
-        DownloadFeedToCache(job.url, job.cachePath);
-    } catch (...) {
-    }
+    // A download that fails to allocate is a failed download.
+    RanContained([&] { DownloadFeedToCache(job.url, job.cachePath); });
     job.downloading->store(false);
     // Sent: the window's thread picks up the new feed while this one waits.
     // A window destroyed meanwhile makes this a no-op.

@@ -1,5 +1,7 @@
 #include "ticker/scroller.h"
 
+#include "common/helpers/contained_call.h"
+
 #include <algorithm>
 
 bool Scroller::Start(std::function<void()> step, std::function<std::uint32_t()> delayMs) {
@@ -38,17 +40,15 @@ DWORD WINAPI Scroller::Run(void* self) {
     auto& scroller = *static_cast<Scroller*>(self);
     // The pause waits on the stop event, so stopping never waits out a delay;
     // a delay of 0 would spin, so the shortest pause is 1 ms.
-    // No exception may leave the thread: a step that throws ends the
-    // scrolling, and the window stops the thread as usual.
-    try {
+    // A step that throws ends the scrolling, and the window stops the thread
+    // as usual.
+    const bool ran = RanContained([&] {
         do {
             scroller.step_();
             ++scroller.steps_;
         } while (WaitForSingleObject(scroller.stop_.Get(),
                                      std::max<std::uint32_t>(1, scroller.delayMs_())) ==
                  WAIT_TIMEOUT);
-    } catch (...) {
-        return 1;
-    }
-    return 0;
+    });
+    return ran ? 0 : 1;
 }

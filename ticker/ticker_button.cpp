@@ -1,5 +1,7 @@
 #include "ticker/ticker_button.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "common/com/com_module.h"
 #include "common/window/device_context.h"
 
@@ -97,5 +99,6 @@ LRESULT CALLBACK TickerButton::SubclassProc(HWND window, UINT message, WPARAM wP
         button->window_ = nullptr;
         return DefSubclassProc(window, message, wParam, lParam);
     }
-    return button->HandleMessage(message, wParam, lParam);
+    return ContainedCall([&] { return button->HandleMessage(message, wParam, lParam); },
+                         LRESULT{0});
 }

@@ -1,5 +1,7 @@
 #include "ticker/ticker_window.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "common/com/com_module.h"
 #include "common/helpers/web_url.h"
 #include "common/ports/registry_win32.h"
@@ -402,11 +404,7 @@ INT_PTR CALLBACK TickerWindow::DialogProc(HWND window, UINT message, WPARAM wPar
     }
     auto* self = reinterpret_cast<TickerWindow*>(GetWindowLongPtrA(window, DWLP_USER));
     if (!self) return FALSE;
-    // No exception may leave a window procedure; a failed allocation drops
-    // the message.
-    try {
-        return self->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        return FALSE;
-    }
+    // A failed allocation drops the message.
+    return ContainedCall([&] { return self->HandleMessage(message, wParam, lParam); },
+                         INT_PTR{FALSE});
 }

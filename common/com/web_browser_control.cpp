@@ -29,6 +29,15 @@ void WebBrowserControl::Navigate(const std::wstring& url) const {
     SysFreeString(address);
 }
 
+bool WebBrowserControl::IsTopLevel(IDispatch* frame) const {
+    if (!frame) return false;
+    // COM identity: the same object answers the same IUnknown.
+    ComPtr<IUnknown> own = control_.Query<IUnknown>(IID_IUnknown);
+    ComPtr<IUnknown> other;
+    if (!own || frame->QueryInterface(IID_IUnknown, other.PutVoid()) != S_OK) return false;
+    return own.Get() == other.Get();
+}
+
 HWND WebBrowserControl::ControlWindow() const {
     ComPtr<IOleWindow> window = control_.Query<IOleWindow>(IID_IOleWindow);
     HWND handle = nullptr;

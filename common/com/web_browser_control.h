@@ -18,6 +18,9 @@ public:
     bool Create(HWND dialog, const RECT& place, DispatchEventHandler events = nullptr,
                 RightButtonFilter::MouseWatcher mouse = nullptr);
     void Navigate(const std::wstring& url) const;
+    // True when `frame` (an event's browser argument) is the control's
+    // top-level page rather than a frame inside it.
+    bool IsTopLevel(IDispatch* frame) const;
     // The control's own window, null when it has none.
     HWND ControlWindow() const;
     void Show(bool show) const;

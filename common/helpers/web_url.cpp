@@ -1,5 +1,7 @@
 #include "common/helpers/web_url.h"
 
+#include <algorithm>
+#include <array>
 #include <type_traits>
 
 namespace {
@@ -26,25 +28,26 @@ bool IsSafeCharacter(Char c) {
     return code >= 0x20 && code != 0x7F && c != '"';
 }
 
-template <class Char>
-bool IsWebUrlOf(std::basic_string_view<Char> url) {
-    std::size_t schemeLength = 0;
-    if (StartsWithScheme(url, "http://"))
-        schemeLength = 7;
-    else if (StartsWithScheme(url, "https://"))
-        schemeLength = 8;
-    else
-        return false;
+// True when `url` starts with one of `schemes` (each with its "://"), has
+// something after it and holds only safe characters.
+template <class Char, std::size_t N>
+bool HasSchemeOf(std::basic_string_view<Char> url, const std::array<std::string_view, N>& schemes) {
+    const auto scheme = std::find_if(schemes.begin(), schemes.end(), [&](std::string_view s) {
+        return StartsWithScheme(url, s);
+    });
     // A scheme without a host opens nothing useful.
-    if (url.size() == schemeLength) return false;
-    for (Char c : url) {
-        if (!IsSafeCharacter(c)) return false;
-    }
-    return true;
+    if (scheme == schemes.end() || url.size() == scheme->size()) return false;
+    return std::all_of(url.begin(), url.end(), [](Char c) { return IsSafeCharacter(c); });
 }
+
+constexpr std::array<std::string_view, 2> kWebSchemes{"http://", "https://"};
+constexpr std::array<std::string_view, 5> kStreamSchemes{"http://", "https://", "mms://",
+                                                         "mmsh://", "rtsp://"};
 
 }  // namespace
 
-bool IsWebUrl(std::string_view url) { return IsWebUrlOf(url); }
+bool IsWebUrl(std::string_view url) { return HasSchemeOf(url, kWebSchemes); }
 
-bool IsWebUrl(std::wstring_view url) { return IsWebUrlOf(url); }
+bool IsWebUrl(std::wstring_view url) { return HasSchemeOf(url, kWebSchemes); }
+
+bool IsStreamUrl(std::wstring_view url) { return HasSchemeOf(url, kStreamSchemes); }

@@ -10,3 +10,8 @@
 // line a browser is started with.
 bool IsWebUrl(std::string_view url);
 bool IsWebUrl(std::wstring_view url);
+
+// True for a web address (as IsWebUrl) or an mms, mmsh or rtsp address: the
+// schemes a station streams over. A station's stream is never a file or a
+// share, which the media player would open as readily as a stream.
+bool IsStreamUrl(std::wstring_view url);

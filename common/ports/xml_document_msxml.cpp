@@ -4,13 +4,42 @@
 
 #include "common/helpers/com_ptr.h"
 
-#include <msxml.h>
+#include <msxml2.h>
 
 namespace {
 
 // The version-independent DOMDocument class, so any installed MSXML serves.
 const CLSID kDomDocumentClass = {
     0x2933BF90, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+const IID kDocument2Interface = {
+    0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+
+// Asks MSXML to refuse any document with a DTD while it parses, before an
+// entity is expanded. Wine 8's MSXML takes the property and ignores it (a
+// document with a DTD still loads); the check after each load
+// (MsxmlDocument::Accepted) refuses such a document there, so this is asked
+// for, not relied on.
+void AskToProhibitDtds(IXMLDOMDocument& document) {
+    ComPtr<IXMLDOMDocument2> document2;
+    if (document.QueryInterface(kDocument2Interface, document2.PutVoid()) != S_OK) return;
+    VARIANT prohibit;
+    VariantInit(&prohibit);
+    prohibit.vt = VT_BOOL;
+    prohibit.boolVal = VARIANT_TRUE;
+    document2->setProperty(Bstr(L"ProhibitDTD").Get(), prohibit);
+}
+
+// Documents come from the network: MSXML 3.0's defaults would fetch external
+// entities (local files or other addresses, whose text then ends up in our
+// values) and expand entities without limit. None of our files has a DTD, so
+// none is allowed. False when a setting that must hold is refused.
+bool ShutOutDtds(IXMLDOMDocument& document) {
+    if (document.put_async(VARIANT_FALSE) != S_OK) return false;  // loads complete on return
+    if (document.put_resolveExternals(VARIANT_FALSE) != S_OK) return false;
+    if (document.put_validateOnParse(VARIANT_FALSE) != S_OK) return false;
+    AskToProhibitDtds(document);
+    return true;
+}
 
 // Holds a BSTR in a VARIANT for the calls that take a path that way; the
 // VARIANT borrows the Bstr, which must outlive it.
@@ -156,20 +185,19 @@ std::unique_ptr<XmlNode> AsNode(ComPtr<Interface>& created) {
 
 class MsxmlDocument : public XmlDocument {
 public:
-    explicit MsxmlDocument(ComPtr<IXMLDOMDocument> document) : document_(std::move(document)) {
-        // Loads must be complete when load returns.
-        document_->put_async(VARIANT_FALSE);
-    }
+    explicit MsxmlDocument(ComPtr<IXMLDOMDocument> document) : document_(std::move(document)) {}
 
     bool LoadFile(const std::wstring& path) override {
         const Bstr pathText(path);
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        return document_->load(PathVariant(pathText), &loaded) == S_OK && loaded == VARIANT_TRUE;
+        const HRESULT result = document_->load(PathVariant(pathText), &loaded);
+        return Accepted(result, loaded);
     }
 
     bool LoadText(std::wstring_view text) override {
         VARIANT_BOOL loaded = VARIANT_FALSE;
-        return document_->loadXML(Bstr(text).Get(), &loaded) == S_OK && loaded == VARIANT_TRUE;
+        const HRESULT result = document_->loadXML(Bstr(text).Get(), &loaded);
+        return Accepted(result, loaded);
     }
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override {
@@ -203,6 +231,16 @@ public:
     }
 
 private:
+    // A load counts only when it succeeded and the document declares no DTD:
+    // an MSXML that ignores "ProhibitDTD" still loads one, and its
+    // declarations are not ours to trust.
+    bool Accepted(HRESULT result, VARIANT_BOOL loaded) {
+        if (result != S_OK || loaded != VARIANT_TRUE) return false;
+        ComPtr<IXMLDOMDocumentType> doctype;
+        const HRESULT answer = document_->get_doctype(doctype.Put());
+        return answer == S_FALSE || (answer == S_OK && !doctype);
+    }
+
     ComPtr<IXMLDOMDocument> document_;
 };
 
@@ -211,7 +249,8 @@ private:
 std::unique_ptr<XmlDocument> NewXmlDocument() {
     ComPtr<IXMLDOMDocument> document;
     if (FAILED(CoCreateInstance(kDomDocumentClass, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument,
-                                document.PutVoid()))) {
+                                document.PutVoid())) ||
+        !ShutOutDtds(*document.Get())) {
         return nullptr;
     }
     return std::make_unique<MsxmlDocument>(std::move(document));

@@ -176,19 +176,23 @@ std::unique_ptr<XmlNodeList> PugiNode::SelectNodes(std::wstring_view path) {
 
 class PugiDocument : public XmlDocument {
 public:
+    // The document type is kept so that a document declaring one can be
+    // refused, as the Windows side refuses it.
+    static constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_doctype;
+
     bool LoadFile(const std::wstring& path) override {
         std::ifstream file(FilePath(path), std::ios::binary);
         if (!file) return false;
         const std::string bytes{std::istreambuf_iterator<char>(file),
                                 std::istreambuf_iterator<char>()};
         if (file.bad() || !AcceptsXmlBytes(bytes)) return false;
-        return document_.load_buffer(bytes.data(), bytes.size());
+        return Accepted(document_.load_buffer(bytes.data(), bytes.size(), kParseOptions));
     }
 
     bool LoadText(std::wstring_view text) override {
         if (!AcceptsXmlText(text)) return false;
-        return document_.load_buffer(text.data(), text.size() * sizeof(wchar_t),
-                                     pugi::parse_default, pugi::encoding_wchar);
+        return Accepted(document_.load_buffer(text.data(), text.size() * sizeof(wchar_t),
+                                              kParseOptions, pugi::encoding_wchar));
     }
 
     std::unique_ptr<XmlNodeList> SelectNodes(std::wstring_view path) override {
@@ -235,6 +239,17 @@ public:
     }
 
 private:
+    // A document with a DTD reads as broken, and leaves nothing behind.
+    bool Accepted(const pugi::xml_parse_result& result) {
+        for (const pugi::xml_node& node : document_.children()) {
+            if (node.type() == pugi::node_doctype) {
+                document_.reset();
+                return false;
+            }
+        }
+        return static_cast<bool>(result);
+    }
+
     pugi::xml_document document_;
 };
 

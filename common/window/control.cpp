@@ -1,5 +1,7 @@
 #include "common/window/control.h"
 
+#include "common/helpers/contained_call.h"
+
 #include <commctrl.h>
 #include <windowsx.h>
 
@@ -53,7 +55,8 @@ LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam,
     control->PreTranslateMessage(MSG{window, message, wParam, lParam,
                                      static_cast<DWORD>(GetMessageTime()),
                                      {GET_X_LPARAM(where), GET_Y_LPARAM(where)}});
-    const LRESULT result = control->WindowProc(message, wParam, lParam);
+    const LRESULT result =
+        ContainedCall([&] { return control->WindowProc(message, wParam, lParam); }, LRESULT{0});
     if (message == WM_NCDESTROY) control->Detach();
     return result;
 }

@@ -1,5 +1,7 @@
 #include "common/window/dialog.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "common/window/modeless_dialogs.h"
 
 #include <commctrl.h>
@@ -110,7 +112,8 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam,
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!self) return FALSE;
-    const auto answer = self->Dispatch(message, wParam, lParam);
+    const auto answer = ContainedCall([&] { return self->Dispatch(message, wParam, lParam); },
+                                      std::optional<LRESULT>{});
     if (message == WM_NCDESTROY) {
         if (self->modeless_) UnregisterModelessDialog(*self);
         SetWindowLongPtrW(window, DWLP_USER, 0);

@@ -1,5 +1,7 @@
 #include "common/window/right_button_filter.h"
 
+#include "common/helpers/contained_call.h"
+
 #include <vector>
 
 namespace {
@@ -51,7 +53,7 @@ LRESULT CALLBACK RightButtonFilter::OnGetMessage(int code, WPARAM wParam, LPARAM
                 message.message = WM_NULL;
             } else if (filter->watcher_ && message.message >= WM_MOUSEFIRST &&
                        message.message <= WM_MOUSELAST) {
-                filter->watcher_(message);
+                RanContained([&] { filter->watcher_(message); });
             }
             break;
         }

@@ -2,6 +2,7 @@
 
 #include "common/ports/ansi_text.h"
 #include "common/ports/xml_document.h"
+#include "directory/flag_bitmap.h"
 #include "directory/links_list.h"
 #include "directory/station_directory.h"
 #include "host/player_settings.h"
@@ -16,7 +17,8 @@ bool FetchMissingFlags(const std::vector<StationInfo>& stations, const Directory
     for (const StationInfo& station : stations) {
         if (station.flagPath.empty() || files.Exists(station.flagPath)) continue;
         const std::wstring url = place.siteBaseUrl + L"flags/" + station.flagfile;
-        if (!DownloadSucceeded(downloads.DownloadToFile(url, station.flagPath))) return false;
+        if (!DownloadSucceeded(downloads.DownloadToFile(url, station.flagPath, IsFlagBitmap)))
+            return false;
     }
     return true;
 }
@@ -40,6 +42,16 @@ std::optional<std::vector<StationInfo>> ReadDirectory(const std::optional<std::s
     return stations;
 }
 
+// The stations before the first incomplete one, when there are any: for a
+// player that has no directory of its own yet, better than none at all.
+std::optional<std::vector<StationInfo>> ReadDirectoryStart(std::string_view bytes,
+                                                           const std::wstring& appFolder) {
+    std::vector<StationInfo> stations;
+    ParseStations(AnsiToWide(bytes), appFolder, stations);
+    if (stations.empty()) return std::nullopt;
+    return stations;
+}
+
 }  // namespace
 
 DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectoryServices services,
@@ -47,15 +59,19 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
     const std::wstring stationsPath = place.appFolder + kLocalStationsFile;
     bool downloadsMissed = false;
     std::optional<std::vector<StationInfo>> downloaded;
+    std::optional<std::vector<StationInfo>> downloadedStart;
+    const bool haveCopy = services.files.Exists(stationsPath);
     // "Last Launch" is the user's, the files are the folder's: a player in a
     // new folder, or one whose copy went, would otherwise show no stations
     // for the rest of the day.
-    if (RefreshIsDue(services.registry, services.clock, forced) ||
-        !services.files.Exists(stationsPath)) {
+    if (RefreshIsDue(services.registry, services.clock, forced) || !haveCopy) {
         // A page that is no directory (a captive portal's sign-in page) must
         // not replace the copy that worked; what passes is read once, here.
+        // A directory broken off at an incomplete station is not kept either,
+        // but without a copy its stations up to there are shown.
         const auto isDirectory = [&](std::string_view bytes) {
             downloaded = ReadDirectory(std::string(bytes), place.appFolder);
+            if (!downloaded && !haveCopy) downloadedStart = ReadDirectoryStart(bytes, place.appFolder);
             return downloaded.has_value();
         };
         // A failed download leaves the previous copy, which is read below; it
@@ -65,14 +81,15 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
             downloaded.reset();
             downloadsMissed = true;
         }
-        if (!DownloadSucceeded(services.downloads.DownloadToFile(place.siteBaseUrl + kLinksFile,
-                                                                 place.appFolder + kLinksFile)))
+        if (!DownloadSucceeded(services.downloads.DownloadToFile(
+                place.siteBaseUrl + kLinksFile, place.appFolder + kLinksFile, IsLinksDocument)))
             downloadsMissed = true;
     }
     DirectoryRefreshResult result;
     result.stations = downloaded
                           ? std::move(downloaded)
                           : ReadDirectory(services.files.Read(stationsPath), place.appFolder);
+    if (!result.stations) result.stations = std::move(downloadedStart);
     if (!result.stations) return result;
     if (!FetchMissingFlags(*result.stations, place, services.downloads, services.files))
         return result;

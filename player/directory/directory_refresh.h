@@ -32,7 +32,7 @@ struct DirectoryServices {
 bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced);
 
 // Downloads every flag whose file is missing, in list order; the first failed
-// download ends the walk. Stations without a usable flag file name are passed
+// download (or one that is no flag bitmap) ends the walk. Stations without a usable flag file name are passed
 // over: they show no flag.
 bool FetchMissingFlags(const std::vector<StationInfo>& stations, const DirectoryPlace& place,
                        Downloader& downloads, DataFiles& files);
@@ -42,7 +42,9 @@ struct DirectoryRefreshResult {
     // The local directory's stations, when it was read whole. A directory
     // that could not be read or parsed, or a page that is no directory at all
     // (a captive portal's sign-in page), gives no list, so the player keeps
-    // the one it holds instead of an empty or partial one.
+    // the one it holds instead of an empty or partial one. Only a player
+    // without a copy of its own gets the stations of a downloaded directory
+    // up to its first incomplete station.
     std::optional<std::vector<StationInfo>> stations;
 };
 

@@ -1,5 +1,6 @@
 #include "directory/links_list.h"
 
+#include "common/ports/ansi_text.h"
 #include "common/ports/xml_document.h"
 
 namespace {
@@ -46,4 +47,13 @@ bool LoadLinks(LinksList& links, const std::wstring& path) {
     const bool complete = reading->complete;
     ApplyLinks(links, std::move(*reading));
     return complete;
+}
+
+bool IsLinksDocument(std::string_view bytes) {
+    auto document = NewXmlDocument();
+    if (!document || !document->LoadText(AnsiToWide(bytes)) || !document->SelectSingle(L"/root"))
+        return false;
+    auto elements = document->SelectNodes(L"root/link");
+    std::vector<LinkEntry> entries;
+    return elements && AppendLinks(*elements, entries);
 }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 inline constexpr wchar_t kLinksFile[] = L"links.xml";
@@ -37,3 +38,7 @@ void ApplyLinks(LinksList& links, LinksReading reading);
 
 // Both in one step: false when the file did not load or was incomplete.
 bool LoadLinks(LinksList& links, const std::wstring& path);
+
+// True when downloaded bytes (ANSI text, as the site sends the directory) read
+// as a whole links file: a captive portal's page must not replace the links.
+bool IsLinksDocument(std::string_view bytes);

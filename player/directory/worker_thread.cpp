@@ -1,5 +1,7 @@
 #include "directory/worker_thread.h"
 
+#include "common/helpers/contained_call.h"
+
 #include <objbase.h>
 
 #include <atomic>
@@ -18,13 +20,7 @@ struct Job {
 DWORD WINAPI RunJob(void* parameter) {
     const std::unique_ptr<Job> job(static_cast<Job*>(parameter));
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    bool succeeded = false;
-    // No exception may leave a thread.
-    try {
-        succeeded = job->work();
-    } catch (...) {
-        succeeded = false;
-    }
+    const bool succeeded = ContainedCall(job->work, false);
     job->work = nullptr;  // what the job holds goes before COM does
     if (SUCCEEDED(com)) CoUninitialize();
     // Set before the report goes: the window may start the next job as soon

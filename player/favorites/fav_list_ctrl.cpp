@@ -29,22 +29,22 @@ void CFavListCtrl::InitFavoritesList() {
 }
 
 void CFavListCtrl::AddFavorite(const FavoriteEntry& entry) {
-    favorites_.AddFavorite(entry);
+    if (favorites_.AddFavorite(entry)) SaveFavorites();
     ShowRows();
 }
 
 void CFavListCtrl::RemoveCheckedFavorites() {
-    favorites_.RemoveCheckedFavorites();
+    if (favorites_.RemoveCheckedFavorites() > 0) SaveFavorites();
     ShowRows();
 }
 
 bool CFavListCtrl::LoadFavorites() {
-    const bool complete = ::LoadFavorites(file_, favorites_);
+    writable_ = LoadFavoritesSettingAsideBroken(file_, favorites_);
     ShowRows();
-    return complete;
+    return writable_;
 }
 
-bool CFavListCtrl::SaveFavorites() const { return ::SaveFavorites(file_, favorites_); }
+bool CFavListCtrl::SaveFavorites() const { return writable_ && ::SaveFavorites(file_, favorites_); }
 
 std::wstring_view CFavListCtrl::RowName(std::size_t row) const {
     return favorites_.Entries()[row].name;
@@ -73,15 +73,6 @@ void CFavListCtrl::PreTranslateMessage(const MSG& message) {
         tooltip_.SetText(tipText_.c_str());
     }
     tooltip_.Relay(message);
-}
-
-LRESULT CFavListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        const LRESULT result = OwnerDrawnList::WindowProc(message, wParam, lParam);
-        SaveFavorites();
-        return result;
-    }
-    return OwnerDrawnList::WindowProc(message, wParam, lParam);
 }
 
 void CFavListCtrl::ShowRows() {

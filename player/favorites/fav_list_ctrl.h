@@ -2,7 +2,8 @@
 // The favourites list of the favourites pane: per favourite a check box and
 // the name. A click on the name asks to play the favourite, a click on the
 // box ticks it for deletion. The list reads favorites.xml when it is set up
-// and writes it when its window goes, normally at the program's end.
+// and writes it whenever a favourite comes or goes, so that a shutdown or a
+// crash loses none.
 
 #include "common/window/gdi_object.h"
 #include "favorites/favorites_list.h"
@@ -32,12 +33,14 @@ protected:
     HBITMAP RowPicture(std::size_t row) const override;
     void OnCellClicked(std::size_t row, ListCell cell) override;
     void PreTranslateMessage(const MSG& message) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ShowRows();
 
     std::wstring file_;
+    // False when the file could be read neither whole nor moved aside: it is
+    // then left as it is rather than replaced by what was read of it.
+    bool writable_ = true;
     FavoritesList favorites_;
     ScopedBitmap checked_;
     ScopedBitmap unchecked_;

@@ -1,9 +1,11 @@
 #include "favorites/favorites_file.h"
 
+#include "common/ports/file_replace.h"
 #include "common/ports/xml_document.h"
 #include "common/ports/xml_element_texts.h"
 
 #include <array>
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -54,6 +56,13 @@ bool LoadFavorites(const std::wstring& path, FavoritesList& list) {
     return true;
 }
 
+bool LoadFavoritesSettingAsideBroken(const std::wstring& path, FavoritesList& list) {
+    if (LoadFavorites(path, list)) return true;
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::path(path), error) && !error) return true;
+    return ReplaceFileWith(path, SetAsideName(path));
+}
+
 bool SaveFavorites(const std::wstring& path, const FavoritesList& list) {
     auto document = NewXmlDocument();
     if (!document || !document->LoadText(L"<root></root>")) return false;
@@ -62,5 +71,6 @@ bool SaveFavorites(const std::wstring& path, const FavoritesList& list) {
     for (const auto& entry : list.Entries()) {
         if (!AppendStation(*document, *root, entry)) return false;
     }
-    return document->Save(path);
+    const std::wstring replacement = ReplacementName(path);
+    return document->Save(replacement) && ReplaceFileWith(replacement, path);
 }

@@ -1,5 +1,7 @@
 #include "playback/playback_controller.h"
 
+#include "common/helpers/web_url.h"
+
 #include <algorithm>
 
 namespace {
@@ -28,8 +30,15 @@ void PlaybackController::SelectStation(const StationInfo& station) {
 }
 
 void PlaybackController::SelectCurrentStation() {
-    player_.SetUrl(station_.streamlink);
+    AimAtStationStream();
     view_.ShowStation(station_);
+}
+
+// A station's stream comes from the directory (or from a favourite taken from
+// it): a share or a file there would have the media player open it, and a
+// share on an outside host with a logon attempt. Such a station plays nothing.
+void PlaybackController::AimAtStationStream() {
+    player_.SetUrl(IsStreamUrl(station_.streamlink) ? station_.streamlink : std::wstring());
 }
 
 StationInfo PlaybackController::GetCurrentStation() const { return station_; }

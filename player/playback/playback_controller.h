@@ -78,6 +78,7 @@ public:
     int PlayState() const { return playState_; }
 
 private:
+    void AimAtStationStream();
     void ShowStatus(std::wstring text);
     void StartMarquee(unsigned periodMs, bool showNow);
     void StopMarquee();

@@ -1,8 +1,6 @@
 #include "web/banner.h"
 
 #include "common/helpers/shell_open.h"
-#include "common/helpers/text_case.h"
-#include "web/banner_navigation.h"
 
 #include <exdispid.h>
 
@@ -22,6 +20,15 @@ std::wstring TextArgument(const DISPPARAMS& arguments, unsigned index) {
     if (value->vt == (VT_BYREF | VT_BSTR) && value->pbstrVal && *value->pbstrVal)
         return *value->pbstrVal;
     return {};
+}
+
+// The frame argument of an event, null when it has none.
+IDispatch* FrameArgument(const DISPPARAMS& arguments) {
+    if (arguments.cArgs == 0) return nullptr;
+    const VARIANT& frame = Argument(arguments, 0);
+    if (frame.vt == VT_DISPATCH) return frame.pdispVal;
+    if (frame.vt == (VT_BYREF | VT_DISPATCH) && frame.ppdispVal) return *frame.ppdispVal;
+    return nullptr;
 }
 
 // BeforeNavigate2: pDisp, URL, Flags, TargetFrameName, PostData, Headers, Cancel.
@@ -63,9 +70,22 @@ void CBanner::OnEvent(DISPID event, const DISPPARAMS& arguments) {
     }
 }
 
+void CBanner::Navigate(const std::wstring& url) {
+    playerNavigation_ = url;
+    browser_.Navigate(url);
+}
+
+BannerNavigationOrigin CBanner::OriginOf(const DISPPARAMS& arguments, const std::wstring& url) {
+    if (!browser_.IsTopLevel(FrameArgument(arguments))) return BannerNavigationOrigin::SubFrame;
+    if (playerNavigation_.empty() || url != playerNavigation_) return BannerNavigationOrigin::PaneLink;
+    playerNavigation_.clear();
+    return BannerNavigationOrigin::Player;
+}
+
 void CBanner::OnBeforeNavigate(const DISPPARAMS& arguments) {
     const std::wstring url = TextArgument(arguments, kUrlArgument);
-    const BannerNavigation decision = DecideBannerNavigation(url, siteBaseUrl_);
+    const BannerNavigation decision = DecideBannerNavigation(
+        url, BannerPlaces{siteBaseUrl_, localPage_}, OriginOf(arguments, url));
     if (decision == BannerNavigation::Proceed) return;
     Cancel(arguments, kCancelArgument);
     // The address goes on as the banner wrote it: web servers tell case apart.
@@ -76,6 +96,5 @@ void CBanner::OnBeforeNavigate(const DISPPARAMS& arguments) {
 // The local page failing too would send the browser round in a circle; it
 // then shows its own error page.
 void CBanner::OnNavigateError(const DISPPARAMS& arguments) {
-    if (LowerCase(TextArgument(arguments, kUrlArgument)).find(L"banner.html") == std::wstring::npos)
-        NavigateToLocalPage();
+    if (!IsLocalBannerPage(TextArgument(arguments, kUrlArgument), localPage_)) NavigateToLocalPage();
 }

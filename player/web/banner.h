@@ -7,6 +7,7 @@
 
 #include "common/com/web_browser_control.h"
 #include "skin/hover_tooltip.h"
+#include "web/banner_navigation.h"
 
 #include <windows.h>
 
@@ -28,8 +29,8 @@ public:
     // no web browser control; the pane then stays empty.
     bool Create(HWND dialog, const RECT& place, const std::wstring& siteBaseUrl,
                 const std::wstring& localPage, const wchar_t* tooltip, BannerHost& host);
-    void Navigate(const std::wstring& url) const { browser_.Navigate(url); }
-    void NavigateToLocalPage() const { browser_.Navigate(localPage_); }
+    void Navigate(const std::wstring& url);
+    void NavigateToLocalPage() { Navigate(localPage_); }
     void Show(bool show) const { browser_.Show(show); }
     void Close() { browser_.Close(); }
 
@@ -37,10 +38,12 @@ private:
     void OnEvent(DISPID event, const DISPPARAMS& arguments);
     void OnBeforeNavigate(const DISPPARAMS& arguments);
     void OnNavigateError(const DISPPARAMS& arguments);
+    BannerNavigationOrigin OriginOf(const DISPPARAMS& arguments, const std::wstring& url);
 
     WebBrowserControl browser_;
     HoverTooltip tooltip_;
     std::wstring siteBaseUrl_;
     std::wstring localPage_;
+    std::wstring playerNavigation_;  // the page the player last opened, until it starts
     BannerHost* host_ = nullptr;  // the main window, which outlives the banner
 };

@@ -32,4 +32,16 @@ TEST(WebUrl, WideAddressesFollowTheSameRule) {
     EXPECT_FALSE(IsWebUrl(L" http://radio.example/"));
 }
 
+TEST(WebUrl, StreamAddressesAddOnlyTheStreamingSchemes) {
+    for (const wchar_t* stream : {L"http://r.example/a.mp3", L"https://r.example/", L"MMS://r.example/a",
+                                  L"mmsh://r.example/a", L"rtsp://r.example:554/a"})
+        EXPECT_TRUE(IsStreamUrl(stream)) << stream;
+    for (const wchar_t* other : {L"\\\\host\\share\\a.mp3", L"file:///C:/a.mp3", L"C:\\a.mp3",
+                                 L"mms://", L"mmsx://r.example/", L"rtsp:r.example", L"ftp://r.example/a",
+                                 L"mms://r.example/\"x", L"rtsp://r.example/\na"})
+        EXPECT_FALSE(IsStreamUrl(other)) << other;
+    // A streaming scheme is no web address for the shell.
+    EXPECT_FALSE(IsWebUrl(L"mms://r.example/a"));
+}
+
 }  // namespace

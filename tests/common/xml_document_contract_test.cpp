@@ -140,6 +140,47 @@ TEST(XmlDocumentContract, MalformedOrMissingInputFailsToLoad) {
     EXPECT_FALSE(NewXmlDocument()->LoadFile(ScratchFile(L"does-not-exist.xml")));
 }
 
+// The file's address as an external entity names it: "file:///C:/..." on
+// Windows, "file:///tmp/..." here.
+std::wstring FileAddress(std::wstring path) {
+    for (wchar_t& c : path) {
+        if (c == L'\\') c = L'/';
+    }
+    return (path.starts_with(L"/") ? L"file://" : L"file:///") + path;
+}
+
+// What a document with a DTD could do to a reader: pull a local file's text
+// into a value (a station's, sent out again with the now-playing fetch),
+// expand entities until memory runs out. None of our files has a DTD, so any
+// document that declares one is refused as broken, and the file's text never
+// shows.
+TEST(XmlDocumentContract, DocumentsDeclaringADtdAreRefused) {
+    const std::wstring secret = ScratchFile(L"secret.txt");
+    WriteBytes(secret, "local secret");
+    const std::wstring external = L"<?xml version=\"1.0\"?><!DOCTYPE root [<!ENTITY leak SYSTEM \"" +
+                                  FileAddress(secret) + L"\">]><root><s>&leak;</s></root>";
+    const std::wstring nested =
+        L"<!DOCTYPE root [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
+        L"<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+        L"<root><s>&d;</s></root>";
+    const std::wstring plain = L"<!DOCTYPE root><root><s>text</s></root>";
+    const std::wstring declaredOnly = L"<!DOCTYPE root [<!ELEMENT root ANY>]><root><s>text</s></root>";
+
+    const std::wstring path = ScratchFile(L"with-dtd.xml");
+    for (const std::wstring& text : {external, nested, plain, declaredOnly}) {
+        auto document = NewXmlDocument();
+        ASSERT_NE(document, nullptr);
+        EXPECT_FALSE(document->LoadText(text)) << std::string(text.begin(), text.end());
+        auto value = document->SelectSingle(L"/root/s");
+        EXPECT_TRUE(!value || value->Text().value_or(L"").find(L"secret") == std::wstring::npos);
+
+        WriteBytes(path, std::string(text.begin(), text.end()));
+        EXPECT_FALSE(NewXmlDocument()->LoadFile(path)) << std::string(text.begin(), text.end());
+    }
+    // The same document without its DTD still reads.
+    EXPECT_NE(Loaded(L"<root><s>text</s></root>"), nullptr);
+}
+
 // Read as U+0000, an overlong NUL would cut a name short at the next save,
 // merging two favourites; every malformed sequence is refused, and so is a
 // reference to NUL.

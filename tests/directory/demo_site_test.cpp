@@ -2,6 +2,7 @@
 // shown, played and given a title with the files the site has.
 
 #include "common/ports/ansi_text.h"
+#include "directory/flag_bitmap.h"
 #include "directory/links_list.h"
 #include "directory/now_playing.h"
 #include "directory/station_categories.h"
@@ -55,6 +56,7 @@ TEST_F(DemoSite, EveryStationHasItsFlagStreamAndPages) {
         const std::string flag = ReadBytes(kSite / "flags" / station.flagfile);
         ASSERT_EQ(flag.size(), 54u + 72u * 18u);  // 23x18, 24 bits, rows padded to 4 bytes
         EXPECT_EQ(flag.substr(0, 2), "BM");
+        EXPECT_TRUE(IsFlagBitmap(flag));  // the player keeps it
         EXPECT_TRUE(IsRadioStreamOfTheSite(station.streamlink) ||
                     std::filesystem::is_regular_file(SiteFileOf(station.streamlink)))
             << std::string(station.streamlink.begin(), station.streamlink.end());

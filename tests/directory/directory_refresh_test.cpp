@@ -23,6 +23,18 @@ std::string StationXml(const std::string& name, const std::string& flag) {
            flag + "</flagfile></station>";
 }
 
+// A 1x1 24-bit bitmap whose one pixel is `colour`, so that flags tell apart.
+std::string FlagBitmap(char colour) {
+    std::string bitmap("BM\x3A\0\0\0\0\0\0\0\x36\0\0\0", 14);
+    std::string info(40, '\0');
+    info[0] = 40;
+    info[4] = 1;   // width
+    info[8] = 1;   // height
+    info[12] = 1;  // planes
+    info[14] = 24; // bits per pixel
+    return bitmap + info + std::string{colour, colour, colour, '\0'};
+}
+
 std::string DirectoryXml(const std::string& stations) {
     return "<root>" + stations + "</root>";
 }
@@ -36,8 +48,8 @@ protected:
                                         StationXml("Noord", "nl.bmp") +
                                         StationXml("Also Dutch", "nl.bmp")));
         http_.Answer(kSite + L"links.xml", 200, "<root/>");
-        http_.Answer(kSite + L"flags/fr.bmp", 200, "BM-fr");
-        http_.Answer(kSite + L"flags/nl.bmp", 200, "BM-nl");
+        http_.Answer(kSite + L"flags/fr.bmp", 200, FlagBitmap('f'));
+        http_.Answer(kSite + L"flags/nl.bmp", 200, FlagBitmap('n'));
     }
 
     bool Refresh(bool forced = false) {
@@ -80,8 +92,8 @@ TEST_F(RefreshDirectoryTest, AFirstRefreshDownloadsBothFilesAndEachMissingFlagOn
     ASSERT_EQ(stations_.size(), 3u);
     EXPECT_EQ(stations_[0].name, L"Caf\u00e9 Jazz");  // the file's bytes are ANSI text
     EXPECT_EQ(files_.Read(kLocalLinks), "<root/>");
-    EXPECT_EQ(files_.Read(kFolder + L"Flags\\fr.bmp"), "BM-fr");
-    EXPECT_EQ(files_.Read(kFolder + L"Flags\\nl.bmp"), "BM-nl");
+    EXPECT_EQ(files_.Read(kFolder + L"Flags\\fr.bmp"), FlagBitmap('f'));
+    EXPECT_EQ(files_.Read(kFolder + L"Flags\\nl.bmp"), FlagBitmap('n'));
     EXPECT_EQ(LastLaunch(), L"2006:3:7");
 }
 
@@ -176,6 +188,48 @@ TEST_F(RefreshDirectoryTest, AnUpdateThatFetchesAPageThatIsNoDirectoryKeepsTheDi
     EXPECT_TRUE(Refresh(true));
     EXPECT_TRUE(listRead_);
     EXPECT_TRUE(stations_.empty());
+}
+
+// Without a copy of its own, the player shows the stations of a downloaded
+// directory up to its first incomplete one; the broken file is not kept, and
+// the next start tries again. With a copy, the copy serves.
+TEST_F(RefreshDirectoryTest, ADirectoryBrokenOffPartWayShowsItsStartOnlyWithoutACopy) {
+    const std::string broken = DirectoryXml(StationXml("First", "nl.bmp") + StationXml("Second", "fr.bmp") +
+                                            "<station name=\"Cut\"><homepage>h</homepage></station>" +
+                                            StationXml("After", "nl.bmp"));
+    http_.Answer(kSite + L"stations.xml", 200, broken);
+    Refresh();
+    ASSERT_TRUE(listRead_);
+    ASSERT_EQ(stations_.size(), 2u);
+    EXPECT_EQ(stations_[1].name, L"Second");
+    EXPECT_FALSE(files_.Exists(kLocalStations));
+    EXPECT_EQ(LastLaunch(), std::nullopt);
+
+    http_.Answer(kSite + L"stations.xml", 200,
+                 DirectoryXml(StationXml("Whole", "nl.bmp")));
+    ASSERT_TRUE(Refresh());
+    http_.Answer(kSite + L"stations.xml", 200, broken);
+    Refresh(true);
+    ASSERT_EQ(stations_.size(), 1u);
+    EXPECT_EQ(stations_[0].name, L"Whole");
+}
+
+// A flag file, once there, is never fetched again: a page served in its place
+// (a captive portal's) must not be kept as one, nor must a page replace the
+// links.
+TEST_F(RefreshDirectoryTest, OnlyBitmapsAreKeptAsFlagsAndOnlyLinksFilesAsLinks) {
+    const std::string page = "<html><body><form action=\"/login\">Sign in</form></body></html>";
+    http_.Answer(kSite + L"flags/fr.bmp", 200, page);
+    http_.Answer(kSite + L"links.xml", 200, page);
+    EXPECT_FALSE(Refresh());
+    EXPECT_FALSE(files_.Exists(kFolder + L"Flags\\fr.bmp"));
+    EXPECT_FALSE(files_.Exists(kLocalLinks));
+
+    http_.Answer(kSite + L"flags/fr.bmp", 200, FlagBitmap('f'));
+    http_.Answer(kSite + L"links.xml", 200, "<root><link name=\"News\">http://n/</link></root>");
+    EXPECT_TRUE(Refresh(true));
+    EXPECT_EQ(files_.Read(kFolder + L"Flags\\fr.bmp"), FlagBitmap('f'));
+    EXPECT_EQ(files_.Read(kLocalLinks), "<root><link name=\"News\">http://n/</link></root>");
 }
 
 TEST_F(RefreshDirectoryTest, TheFirstFailedFlagEndsTheWalk) {

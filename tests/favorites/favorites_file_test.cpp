@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -111,6 +112,54 @@ TEST(FavoritesFile, MissingOrMalformedFilesGiveAnEmptyList) {
     EXPECT_TRUE(list.Entries().empty());
     EXPECT_TRUE(LoadText("<root>" + Station("Unclosed"), false).Entries().empty());
     EXPECT_TRUE(LoadText("<root></root>", true).Entries().empty());
+}
+
+// A favourites file that cannot be read is kept as it was under another name,
+// never replaced by what could be read of it (nor by an empty list).
+TEST(FavoritesFile, AnUnreadableFileIsSetAsideAndNeverOverwritten) {
+    const std::wstring path = ScratchFile(L"favorites-unreadable.xml");
+    const std::string broken = "<root>" + Station("Kept") + Station("Lost", "http://l/");
+    WriteBytes(path, broken);
+    FavoritesList list;
+    EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, list));
+    EXPECT_EQ(Names(list), (std::vector<std::wstring>{}));
+    EXPECT_EQ(ReadBytes(SetAsideName(path)), broken);
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    // Saving what is left starts a fresh file and leaves the set-aside one be.
+    list.AddFavorite({L"New", L"", L"", L""});
+    ASSERT_TRUE(SaveFavorites(path, list));
+    EXPECT_EQ(ReadBytes(SetAsideName(path)), broken);
+    FavoritesList reloaded;
+    EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, reloaded));
+    EXPECT_EQ(Names(reloaded), (std::vector<std::wstring>{L"New"}));
+    EXPECT_EQ(ReadBytes(SetAsideName(path)), broken);
+}
+
+TEST(FavoritesFile, AMissingFileIsNoBrokenOne) {
+    const std::wstring path = ScratchFile(L"favorites-first-run.xml");
+    FavoritesList list;
+    EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, list));
+    EXPECT_FALSE(std::filesystem::exists(SetAsideName(path)));
+}
+
+// The list is written beside the file and then takes its place: no half
+// file is ever under the favourites' name, and no written copy stays behind.
+TEST(FavoritesFile, ASaveReplacesTheFileInOneStep) {
+    const std::wstring path = ScratchFile(L"favorites-replaced.xml");
+    WriteBytes(path, "<root>" + Station("Old") + "</root>");
+    ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
+    EXPECT_FALSE(std::filesystem::exists(path + L".new"));
+    FavoritesList loaded;
+    EXPECT_TRUE(LoadFavorites(path, loaded));
+    ExpectFavoritesSample(loaded);
+
+    // A save that cannot write its copy leaves the old file whole.
+    std::filesystem::create_directory(path + L".new");
+    EXPECT_FALSE(SaveFavorites(path, FavoritesList{}));
+    FavoritesList kept;
+    EXPECT_TRUE(LoadFavorites(path, kept));
+    ExpectFavoritesSample(kept);
 }
 
 TEST(FavoritesFile, FavoritesSavedByMsxmlLoad) {

@@ -41,3 +41,9 @@ public:
 private:
     std::string path_;
 };
+
+// A property a target exists for: a fault when it does not hold, as a crash
+// is, so that libFuzzer keeps the input.
+inline void Require(bool property) {
+    if (!property) __builtin_trap();
+}

@@ -194,6 +194,30 @@ TEST_F(Controller, TheRecorderStopsAndReleasesOnlyItsOwnFile) {
     EXPECT_EQ(player.calls, (Lines{L"stop"}));
 }
 
+// A directory (or a favourite taken from it) may name a share or a file as a
+// stream; the media player would open either. Such a station plays nothing,
+// and neither does "play again" on it, while a recording still plays its file.
+TEST_F(Controller, StationsPlayOnlyStreamingAddresses) {
+    for (const wchar_t* hostile : {L"\\\\host\\share\\a.mp3", L"file:///C:/Windows/win.ini",
+                                   L"C:\\rec\\a.wav", L"ms-settings:privacy", L"mms:/", L""}) {
+        StationInfo station = Station(L"Hostile");
+        station.streamlink = hostile;
+        controller.SelectStation(station);
+        EXPECT_EQ(player.Url(), L"") << hostile;
+        controller.PlayAgain();
+        EXPECT_EQ(player.Url(), L"") << hostile;
+    }
+    for (const wchar_t* stream : {L"http://s.example/a", L"HTTPS://s.example/a", L"mms://s.example/a",
+                                  L"mmsh://s.example/a", L"rtsp://s.example/a"}) {
+        StationInfo station = Station(L"Fine");
+        station.streamlink = stream;
+        controller.SelectStation(station);
+        EXPECT_EQ(player.Url(), stream);
+    }
+    controller.PlayRecordingFile(L"C:\\rec\\a.wav");
+    EXPECT_EQ(player.Url(), L"C:\\rec\\a.wav");
+}
+
 TEST_F(Controller, AScheduledRecordingMakesItsStationCurrentAndItsStopStops) {
     controller.SelectStation(Station(L"Alpha", L"http://alpha/now"));
     controller.OnScheduledRecording(Station(L"Gamma", L"http://gamma/now"), false);

@@ -50,4 +50,19 @@ TEST(TickerPaths, TheCacheSitsBesideTheLibrary) {
     EXPECT_EQ(WithExtension(L"C:\\Velmora 3.01\\ticker", L".xml"), L"C:\\Velmora 3.01\\ticker.xml");
 }
 
+// The log goes beside the player only: the installer registering the library,
+// or a browser loading it, keeps its own ".log" as it was.
+TEST(TickerPaths, OnlyThePlayerBesideTheLibraryGetsTheLog) {
+    const wchar_t library[] = L"C:\\Program Files\\Velmora\\Marquel.dll";
+    EXPECT_TRUE(IsPlayerBesideLibrary(L"C:\\Program Files\\Velmora\\VelmoraRadio.exe", library));
+    EXPECT_TRUE(IsPlayerBesideLibrary(L"c:\\program files\\velmora\\VELMORARADIO.EXE", library));
+    for (const wchar_t* other :
+         {L"C:\\Users\\me\\Downloads\\VelmoraSetup.exe", L"C:\\Windows\\system32\\regsvr32.exe",
+          L"C:\\Other\\VelmoraRadio.exe", L"C:\\Program Files\\Velmora\\Uninstall.exe",
+          L"C:\\Program Files\\Velmora\\VelmoraRadio.exe.bak", L"VelmoraRadio.exe", L""}) {
+        EXPECT_FALSE(IsPlayerBesideLibrary(other, library)) << other;
+    }
+    EXPECT_FALSE(IsPlayerBesideLibrary(L"C:\\Program Files\\Velmora\\VelmoraRadio.exe", L""));
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include "playback/radio/radio_engine.h"
 
+#include "common/helpers/contained_call.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -68,7 +70,7 @@ bool RadioEngine::EndSession() {
 LRESULT CALLBACK RadioEngine::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR, DWORD_PTR engine) {
     if (message == kSessionEvents) {
-        reinterpret_cast<RadioEngine*>(engine)->DeliverEvents();
+        RanContained([engine] { reinterpret_cast<RadioEngine*>(engine)->DeliverEvents(); });
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);

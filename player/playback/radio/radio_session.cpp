@@ -1,5 +1,7 @@
 #include "playback/radio/radio_session.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "playback/media_player.h"
 #include "playback/radio/icy_demuxer.h"
 #include "playback/radio/mp3_decoder_acm.h"
@@ -52,10 +54,9 @@ DWORD WINAPI RadioSession::ThreadEntry(void* parameter) {
     const std::unique_ptr<std::shared_ptr<RadioSession>> self(
         static_cast<std::shared_ptr<RadioSession>*>(parameter));
     const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
-    // No exception may leave a thread.
-    try {
-        (*self)->Run();
-    } catch (...) {
+    // A session that broke down ends as a stream whose server went away.
+    if (!RanContained([&] { (*self)->Run(); })) {
+        RanContained([&] { (*self)->Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded}); });
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return 0;

@@ -27,7 +27,10 @@ std::string Lower(std::string_view text) {
 std::optional<unsigned> StatusOf(std::string_view line) {
     const std::string lower = Lower(line);
     if (!lower.starts_with("http/") && !lower.starts_with("icy ")) return std::nullopt;
+    // A status line cut short before its code ("HTTP/" and nothing more) is
+    // no answer, as a line without any code is.
     const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) return std::nullopt;
     const std::string_view rest = Trimmed(line.substr(space));
     unsigned status = 0;
     const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), status);

@@ -1,5 +1,7 @@
 #include "recording/capture/capture_engine.h"
 
+#include "common/helpers/contained_call.h"
+
 #include <system_error>
 #include <utility>
 
@@ -34,7 +36,9 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
     recording_ = true;
     StartCapture();
     try {
-        worker_ = std::thread(&CaptureEngine::CaptureThread, this);
+        // A pass that throws ends the worker as a failed wait does: the
+        // recording keeps what it has until the stop drains the rest.
+        worker_ = std::thread([this] { RanContained([this] { CaptureThread(); }); });
     } catch (const std::system_error&) {
         recording_ = false;
         StopCapture();

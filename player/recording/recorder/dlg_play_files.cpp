@@ -1,5 +1,6 @@
 #include "recording/recorder/dlg_play_files.h"
 
+#include "common/helpers/shell_open.h"
 #include "host/player_messages.h"
 #include "host/player_settings.h"
 #include "recording/capture/capture_settings.h"
@@ -425,7 +426,7 @@ void CDlgPlayFiles::PlaySelected() {
 }
 
 void CDlgPlayFiles::OpenFolder() {
-    ShellExecuteW(hwnd_, L"open", RecordingsFolder().c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    OpenOwnLocalPath(hwnd_, RecordingsFolder());
 }
 
 void CDlgPlayFiles::ShowInstructions() {

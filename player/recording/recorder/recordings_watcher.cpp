@@ -1,5 +1,7 @@
 #include "recording/recorder/recordings_watcher.h"
 
+#include "common/helpers/contained_call.h"
+
 #include "host/player_messages.h"
 
 namespace {
@@ -24,7 +26,7 @@ bool RecordingsWatcher::Start(HWND window, const std::wstring& folder) {
         return false;
     }
     ResetEvent(wake_.Get());
-    thread_ = std::thread([this, window] { Watch(window); });
+    thread_ = std::thread([this, window] { RanContained([&] { Watch(window); }); });
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "recording/scheduler/dlg_timer.h"
 
+#include "common/helpers/shell_open.h"
 #include "common/ports/app_folder.h"
 #include "host/player_messages.h"
 #include "recording/recorder/recordings_folder.h"
@@ -13,7 +14,6 @@
 #include "skin/place_control.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 namespace {
 
@@ -266,8 +266,7 @@ void CDlgTimer::SelectRow(std::size_t row) const {
 }
 
 void CDlgTimer::OpenFolder() {
-    ShellExecuteW(hwnd_, L"open", GetRecordingsFolder(registry_).c_str(), nullptr, nullptr,
-                  SW_SHOWNORMAL);
+    OpenOwnLocalPath(hwnd_, GetRecordingsFolder(registry_));
 }
 
 void CDlgTimer::ShowRows() const {

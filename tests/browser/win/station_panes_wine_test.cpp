@@ -252,6 +252,10 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     auto* favoritesPane = dynamic_cast<CDlgFavorites*>(favorites.get());
     ASSERT_EQ(favoritesPane->List().Favorites().Entries().size(), 1u);
     EXPECT_EQ(favoritesPane->List().Favorites().Entries()[0].name, chosen.name);
+    // On disk at once, not only when the pane goes: a crash or a shutdown
+    // loses no favourite.
+    EXPECT_NE(ReadBytes(file).find("name=\"" + std::string(chosen.name.begin(), chosen.name.end())),
+              std::string::npos);
 
     // The tip names the check boxes over their column only.
     const HWND favoritesList = GetDlgItem(favorites->PaneWindow(), IDC_FAVORITES_LIST);

@@ -134,13 +134,26 @@ TEST_F(DirectoryRefreshWine, FlagNamesThatLeaveTheFlagsFolderWriteNothing) {
     WriteBytes(folder_.Path() + L"radio_pal_stations.xml", directory + "</root>");
     WriteLastLaunch(registry_, clock_.Now());
 
-    ASSERT_TRUE(Refresh(answersAll));
+    // Its answer is a small page, not a bitmap: not even the safe name keeps it.
+    EXPECT_FALSE(Refresh(answersAll));
     EXPECT_EQ(stations_.size(), 5u);
     EXPECT_EQ(Local(L"links.xml"), links);
     EXPECT_FALSE(files_.Exists(L"C:\\velmora-evil.bmp"));
     EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"links.xml",
                                                            L"radio_pal_stations.xml"}));
-    EXPECT_TRUE(files_.Exists(folder_.Path() + L"Flags\\nl.bmp"));
+    EXPECT_FALSE(files_.Exists(folder_.Path() + L"Flags\\nl.bmp"));
+}
+
+// A captive portal answers every address with its page: neither the links
+// nor a flag (which is never fetched again once there) are replaced by it.
+TEST_F(DirectoryRefreshWine, APageServedAsLinksOrAFlagIsNotKept) {
+    ASSERT_TRUE(Refresh(SiteUrl()));
+    DeleteFileW((folder_.Path() + L"Flags\\nl.bmp").c_str());
+    EXPECT_FALSE(Refresh(SiteUrl() + L"status/200/", true));
+    EXPECT_EQ(stations_.size(), 27u);
+    EXPECT_EQ(Local(L"radio_pal_stations.xml"), SiteFile(L"stations.xml"));
+    EXPECT_EQ(Local(L"links.xml"), SiteFile(L"links.xml"));
+    EXPECT_FALSE(files_.Exists(folder_.Path() + L"Flags\\nl.bmp"));
 }
 
 TEST_F(DirectoryRefreshWine, AStalledServerIsGivenUpAfterTheTimeOut) {

@@ -32,6 +32,9 @@ TEST(StreamAnswer, ReadsHttpAndIcyHeads) {
 
     EXPECT_FALSE(ReadStreamAnswerHead("Content-Type: audio/mpeg\r\n\r\n"));
     EXPECT_FALSE(ReadStreamAnswerHead("HTTP/1.0 20 OK\r\n\r\n"));
+    // Status lines cut short before their code, as a hostile server may send.
+    for (std::string_view cut : {"HTTP/\r\n\r\n", "HTTP/\n", "http/1.1", "ICY\r\n\r\n", "HTTP/1.0 \r\n"})
+        EXPECT_FALSE(ReadStreamAnswerHead(cut)) << cut;
     EXPECT_EQ(StreamAnswerHeadEnd("ICY 200 OK\r\na: b\r\n\r\n\xFF\xF3"), 20u);
     EXPECT_EQ(StreamAnswerHeadEnd("ICY 200 OK\r\na: b\r\n"), std::nullopt);
 }

@@ -21,10 +21,15 @@ status_line=1012 stop_button=1006 station_button=1204
 station_list=1133 favorites_list=1231
 
 # A favourite the directory does not list, so it has no now-playing page; its
-# stream drops after three seconds each time it is played.
+# stream drops after three seconds each time it is played. Then two taken
+# from a hostile directory, whose streams are a share and a local file (one
+# Wine's media player control would play aloud): they must play nothing.
+local_tune=$(winepath -w "$root/site/public/streams/harbour.mp3" 2>/dev/null)
 cat >"$folder/favorites.xml" <<EOF
 <?xml version="1.0"?>
-<root><station name="Velmora Dropout"><homepage>${site}info/main.html</homepage><streamlink>${site}drop/3/radio/harbour.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
+<root><station name="Velmora Dropout"><homepage>${site}info/main.html</homepage><streamlink>${site}drop/3/radio/harbour.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
+<station name="Hostile Share"><homepage>${site}info/main.html</homepage><streamlink>\\\\127.0.0.1\\share\\tune.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
+<station name="Hostile File"><homepage>${site}info/main.html</homepage><streamlink>${local_tune}</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
 EOF
 
 # The loudness (RMS of 16-bit samples) of what the null sink plays, heard on
@@ -123,9 +128,21 @@ check "after the stop the status line says Ready and nothing else" \
     only_ready_after_press "$folder/stopped.txt"
 check "and nothing is heard" silent
 
+# The hostile favourites become current and play nothing at all: the player
+# never even starts to load them.
+for row in 1 2; do
+    read -r x y < <(probe row $favorites_list $row)
+    click_watching "${x:-0}" "${y:-0}" 4 "$folder/hostile-$row.txt"
+    check "hostile favourite $row is current" \
+        eval '[[ "$(probe text $station_button)" == Hostile* ]]'
+    check "hostile favourite $row never loads, connects or plays" \
+        eval '! grep -qE "\|(Loading|Connecting|Opening)\.\.\.$|\|Playing$" "$folder/hostile-$row.txt"'
+    check "and nothing is heard" silent
+done
+
 check "the player ends when its window closes" ends probe close
 if [ "$failures" -ne 0 ]; then
-    for file in direct dropout stopped; do
+    for file in direct dropout stopped hostile-1 hostile-2; do
         echo "--- status line, $file:"
         cat "$folder/$file.txt"
     done
