@@ -1,7 +1,7 @@
 // The system's media player control behind the media player port, driven by
-// the playback controller: a station whose stream is a WAV file in the
-// player's folder plays, which the PulseAudio null sink's monitor hears, and
-// the control's events move the status line.
+// the playback controller: a WAV recording in the player's folder plays,
+// which the PulseAudio null sink's monitor hears, and the control's events
+// move the status line.
 
 #include "playback/playback_controller.h"
 #include "playback/wmp_player.h"
@@ -68,18 +68,19 @@ void PumpFor(DWORD milliseconds) {
     }
 }
 
-TEST(WmpPlayback, AStationWithALocalWaveFilePlaysAndReportsPlaying) {
+TEST(WmpPlayback, ARecordingFilePlaysAndReportsPlaying) {
     const auto devices = EnumerateCaptureDevices();
     const auto monitor = std::find_if(devices.begin(), devices.end(), [](const auto& device) {
         return device.description.find(kMonitorName) != std::wstring::npos;
     });
     ASSERT_NE(monitor, devices.end()) << "no \"Monitor of Null Output\": is the null sink running?";
 
-    // The station's stream is a file in the program's folder.
+    // A recording in the program's folder: the one kind of local file the
+    // control is given (a station's local address is refused).
     TestFolder folder(L"playback");
-    const std::wstring stream = folder.Path() + L"lounge.wav";
+    const std::wstring recording = folder.Path() + L"lounge.wav";
     ASSERT_TRUE(std::filesystem::copy_file(
-        std::filesystem::path(L"Z:" VELMORA_SITE_DIR L"/public/streams/lounge.wav"), stream));
+        std::filesystem::path(L"Z:" VELMORA_SITE_DIR L"/public/streams/lounge.wav"), recording));
 
     HWND window = CreateWindowExW(0, L"STATIC", L"player host", WS_POPUP, 0, 0, 10, 10, nullptr,
                                   nullptr, nullptr, nullptr);
@@ -105,16 +106,13 @@ TEST(WmpPlayback, AStationWithALocalWaveFilePlaysAndReportsPlaying) {
     const ULONGLONG deadline = GetTickCount64() + kListenLimitMs;
     while (delivered == 0 && GetTickCount64() < deadline) PumpFor(100);
 
-    StationInfo station;
-    station.name = L"Lounge";
-    station.streamlink = stream;
-    playback.SelectStation(station);
-    EXPECT_EQ(player.Url(), stream);
+    playback.PlayRecordingFile(recording);
+    EXPECT_EQ(player.Url(), recording);
     while ((loudest < 1000 || !view.Saw(L"Playing")) && GetTickCount64() < deadline) {
         PumpFor(100);
-        // Played to its end unheard: play the station again.
+        // Played to its end unheard: play it again.
         if (loudest < 1000 && view.Saw(L"Playing") && playback.PlayState() != MediaPlayState::kPlaying)
-            playback.PlayAgain();
+            playback.PlayRecordingFile(recording);
     }
     engine.StopRecording();
 
