@@ -318,18 +318,42 @@ void CDlgPlayFiles::RefreshList() {
 // A recording in progress changes its file's size several times a second;
 // rewriting just the cells that changed keeps that from costing more than
 // the recording itself, as building the whole list anew each time did.
+// The user's choice stays on the same files whatever moves: a rebuild puts
+// the selection, the focus and the mark back on the rows of the same names.
 void CDlgPlayFiles::ShowRows() {
     if (auto changes = RecordingCellChanges(shownRows_, rows_)) {
         for (const RecordingCellChange& change : *changes)
             ListView_SetItemText(list_, change.row, change.column,
                                  const_cast<wchar_t*>(change.text.c_str()));
-    } else {
-        RebuildList();
+        shownRows_ = rows_;
+        return;
     }
+    const RecordingsChoice choice = ShownChoice();
+    RebuildList();
     shownRows_ = rows_;
-    if (rows_.empty()) return;
-    ListView_SetSelectionMark(list_, 0);
-    ListView_SetItemState(list_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowChoice(choice);
+}
+
+RecordingsChoice CDlgPlayFiles::ShownChoice() const {
+    RecordingsChoice choice;
+    const int count = static_cast<int>(shownRows_.size());
+    const auto nameAt = [&](int row) {
+        return row >= 0 && row < count ? shownRows_[row].name : std::wstring();
+    };
+    for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0 && row < count;
+         row = ListView_GetNextItem(list_, row, LVNI_SELECTED))
+        choice.selected.push_back(shownRows_[row].name);
+    choice.focused = nameAt(ListView_GetNextItem(list_, -1, LVNI_FOCUSED));
+    choice.mark = nameAt(ListView_GetSelectionMark(list_));
+    return choice;
+}
+
+void CDlgPlayFiles::ShowChoice(const RecordingsChoice& choice) {
+    const RecordingsChoiceRows rows = FindChosenRows(choice, rows_);
+    for (const int row : rows.selected)
+        ListView_SetItemState(list_, row, LVIS_SELECTED, LVIS_SELECTED);
+    if (rows.focused >= 0) ListView_SetItemState(list_, rows.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_SetSelectionMark(list_, rows.mark);
 }
 
 void CDlgPlayFiles::RebuildList() {
@@ -388,16 +412,16 @@ void CDlgPlayFiles::SelectAll() {
 }
 
 void CDlgPlayFiles::DeleteSelected() {
-    const UINT selected = ListView_GetSelectedCount(list_);
-    if (selected == 0) return;
-    const wchar_t* question = selected > 1 ? L"Are you sure you want to delete files?"
-                                           : L"Are you sure you want to delete file?";
+    // The names are taken before the question: the list may be rebuilt while
+    // the box is up, and what goes is what the user saw selected when asked.
+    const std::vector<std::wstring> names = ShownChoice().selected;
+    if (names.empty()) return;
+    const wchar_t* question = names.size() > 1 ? L"Are you sure you want to delete files?"
+                                               : L"Are you sure you want to delete file?";
     if (MessageBoxW(hwnd_, question, L"", MB_OKCANCEL) != IDOK) return;
     const std::wstring folder = RecordingsFolder();
-    // Every selected row goes, the focused one too.
-    for (int index = 0; index < static_cast<int>(rows_.size()); ++index) {
-        if (!(ListView_GetItemState(list_, index, LVIS_SELECTED) & LVIS_SELECTED)) continue;
-        const std::wstring path = folder + rows_[index].name;
+    for (const std::wstring& name : names) {
+        const std::wstring path = folder + name;
         host_.ReleaseRecordingFile(path);
         DeleteFileW(path.c_str());
     }
@@ -405,10 +429,10 @@ void CDlgPlayFiles::DeleteSelected() {
 }
 
 void CDlgPlayFiles::RenameSelected() {
-    const int mark = ListView_GetSelectionMark(list_);
-    if (mark < 0 || mark >= static_cast<int>(rows_.size())) return;
+    const std::optional<int> mark = SelectionMark();
+    if (!mark) return;
     const std::wstring folder = RecordingsFolder();
-    const std::wstring& oldName = rows_[mark].name;
+    const std::wstring oldName = rows_[*mark].name;
     if (!FileExists(folder + oldName)) return;
     const std::wstring newName = RenamedRecordingName(oldName, renameField_.Text());
     MoveFileW((folder + oldName).c_str(), (folder + newName).c_str());

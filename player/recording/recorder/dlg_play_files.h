@@ -13,6 +13,7 @@
 #include "recording/recorder/pf_list_ctrl.h"
 #include "recording/recorder/recorder_host.h"
 #include "recording/recorder/recorder_session.h"
+#include "recording/recorder/recordings_choice.h"
 #include "recording/recorder/recordings_list.h"
 #include "recording/recorder/recordings_watcher.h"
 #include "recording/source/recording_source.h"
@@ -71,6 +72,8 @@ private:
     void RefreshList();
     void ShowRows();
     void RebuildList();
+    RecordingsChoice ShownChoice() const;
+    void ShowChoice(const RecordingsChoice& choice);
     void Sort(RecordingSortKey key);
     void ShowSortMenu();
     void OnListClick();

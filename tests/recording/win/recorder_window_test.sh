@@ -104,6 +104,28 @@ mp3_decodes_to_tone() {  # once the stop has closed the file
 }
 check "the MP3 file decodes to the recorded tone" eventually mp3_decodes_to_tone
 
+# The list refreshes once a second while a recording grows, and the new file
+# lands on top: the user's choice must stay on the file the user chose, and
+# Delete must remove that file, even with the list changing under its question.
+cp "$folder/tone.wav" "$recordings/keep.wav"
+cp "$folder/tone.wav" "$recordings/pick.wav"
+check "the two files show in the list" eventually has_row pick.wav
+probe select "$(($(rows | cut -d'|' -f2 | grep -nx pick.wav | cut -d: -f1) - 1))"
+paplay "$folder/tone.wav" & tone_pid=$!
+probe click 1088
+check "the recording shows in the list" eventually has_row Recording002.mp3
+sleep 3
+chosen=$(probe chosen | tr '\n' ' ')
+check "refreshes during the recording keep the choice on pick.wav ($chosen)" \
+    same "$chosen" "pick.wav focus pick.wav mark pick.wav "
+probe click 9
+check "the delete asks about one file" same "$(probe answer-box)" "Are you sure you want to delete file?"
+check "the chosen file is deleted" eventually test ! -e "$recordings/pick.wav"
+check "the recording and the other file are left" \
+    test -e "$recordings/Recording002.mp3" -a -e "$recordings/keep.wav"
+probe click 1089
+kill "$tone_pid" 2>/dev/null; tone_pid=
+
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 
 echo "$failures failed"
