@@ -125,10 +125,13 @@ TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnc
     EXPECT_EQ(written.closeCount, 1);
 }
 
+// Without a format there is nothing to capture: the start fails at once
+// rather than leave a worker waiting for blocks that never come.
 TEST(CaptureEngine, StopsWithoutAFormatInsteadOfWaitingForever) {
     Recorder recorder;
     WriterLog written;
-    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    EXPECT_FALSE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    EXPECT_FALSE(recorder.engine.IsRecording());
     recorder.engine.StopRecording();
     EXPECT_TRUE(written.calls.empty());
     EXPECT_EQ(written.closeCount, 1);

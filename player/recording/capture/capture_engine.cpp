@@ -26,13 +26,12 @@ bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
 }
 
 bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
-    if (recording_ || !device_) {
+    if (recording_ || !device_ || !StartCapture()) {
         if (writer) writer->Close();
         return false;
     }
     writer_ = std::move(writer);
     recording_ = true;
-    StartCapture();
     try {
         worker_ = std::thread(&CaptureEngine::CaptureThread, this);
     } catch (const std::system_error&) {
@@ -53,9 +52,11 @@ void CaptureEngine::StopRecording() {
     StopCapture();
 }
 
-void CaptureEngine::StartCapture() {
-    if (!format_ || !BuildCaptureBuffer(*format_)) return;
-    buffer_->Start();
+bool CaptureEngine::StartCapture() {
+    if (!format_ || !BuildCaptureBuffer(*format_)) return false;
+    if (buffer_->Start()) return true;
+    buffer_.reset();
+    return false;
 }
 
 void CaptureEngine::StopCapture() {

@@ -578,6 +578,8 @@ std::unique_ptr<SampleWriter> CDlgPlayFiles::OpenWriter(const std::wstring& path
     return encoder;
 }
 
+void CDlgPlayFiles::DiscardFile(const std::wstring& path) { DeleteFileW(path.c_str()); }
+
 void CDlgPlayFiles::ShowError(std::wstring_view text) {
     MessageBoxW(hwnd_, std::wstring(text).c_str(), L"", MB_ICONERROR);
 }

@@ -58,6 +58,7 @@ private:
     void ChooseFolderAndWatch() override;
     std::unique_ptr<SampleWriter> OpenWriter(const std::wstring& path,
                                              RecordingFileFormat format) override;
+    void DiscardFile(const std::wstring& path) override;
     void ShowError(std::wstring_view text) override;
     void ShowWarning(std::wstring_view text) override;
     void StopPlayback() override;
