@@ -21,6 +21,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int kWidth = 459;
@@ -38,6 +40,9 @@ constexpr wchar_t kWriterExhaustedMessage[] =
     L"failing, or the WAV file reached its largest size).";
 // From the capture worker: the writer of the current recording gave up.
 constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
+// Posted when a person first opens the window, so that the set-up's
+// messages show once the window is up, outside the main window's call.
+constexpr UINT WM_SHOW_HELD_MESSAGES = WM_APP + 2;
 
 constexpr ControlPlace kPlaces[] = {
     {IDC_REC_CLOSE, 444, 3, 12, 11},          {IDC_REC_LIST, 5, 27, 311, 154},
@@ -104,7 +109,6 @@ bool CDlgPlayFiles::OnInitDialog() {
     AddComboEntry(fileFormat_, L"MP3");
     AddComboEntry(fileFormat_, L"WAV");
     InitCapture();
-    if (!IsEncoderAvailable(LameEncLoader())) ShowError(kNoEncoderMessage);
     return true;
 }
 
@@ -187,6 +191,7 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_RECORDINGS_CHANGED: RefreshList(); return 0;
     case WM_RENAME_DONE: RenameSelected(); return 0;
     case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
+    case WM_SHOW_HELD_MESSAGES: ShowHeldMessages(); return 0;
     case WM_CLOSE: Show(SW_HIDE); return 0;
     case WM_RECORDING_WRITER_EXHAUSTED:
         if (session_.IsRecording()) {
@@ -285,6 +290,20 @@ void CDlgPlayFiles::OnTimer(UINT_PTR id) {
 void CDlgPlayFiles::ShowRecorder(int command) {
     if (command == SW_SHOW) source_.SelectRecordingSource();
     Show(command);
+    if (command == SW_SHOW && !openedByPerson_) {
+        openedByPerson_ = true;
+        Post(WM_SHOW_HELD_MESSAGES);
+    }
+}
+
+// The window is made on first use, which may be a scheduled recording with
+// nobody at the screen: a box then would hold up the recording until someone
+// answers it. So the set-up's complaints wait for a person to open the window.
+void CDlgPlayFiles::HoldForPerson(std::wstring_view text) { heldMessages_.emplace_back(text); }
+
+void CDlgPlayFiles::ShowHeldMessages() {
+    for (const std::wstring& text : std::exchange(heldMessages_, {})) ShowError(text);
+    if (!IsEncoderAvailable(LameEncLoader())) ShowError(kNoEncoderMessage);
 }
 
 void CDlgPlayFiles::FollowMainWindow(bool visible) {
@@ -468,14 +487,17 @@ void CDlgPlayFiles::InitCapture() {
         AddComboEntry(device_, entry.description);
     }
     if (devices_.empty()) {
-        ShowError(CaptureSetupMessage(CaptureSetupStep::Device, true));
+        HoldForPerson(CaptureSetupMessage(CaptureSetupStep::Device, true));
         return;
     }
     const std::size_t device = StoredDeviceEntry(registry_, names);
     SendMessageW(device_, CB_SETCURSEL, device, 0);
     const RecordingFileFormat format = StoredFileFormat(registry_);
     SendMessageW(fileFormat_, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
-    if (!SetUpCaptureFor(static_cast<int>(device), format)) return;
+    if (const auto failed = SetUpCaptureFor(static_cast<int>(device), format)) {
+        HoldForPerson(CaptureSetupMessage(*failed, false));
+        return;
+    }
 
     if (auto position = source_.OpenRecordingMixer(WinmmRecordingMixer::Open(hwnd_)))
         volume_.SetPosition(*position);
@@ -485,33 +507,42 @@ void CDlgPlayFiles::InitCapture() {
     SendMessageW(channel_, CB_SETCURSEL, source_.ChannelSelection(), 0);
 }
 
-bool CDlgPlayFiles::SetUpCaptureFor(int deviceEntry, RecordingFileFormat format) {
+std::optional<CaptureSetupStep> CDlgPlayFiles::SetUpCaptureFor(int deviceEntry,
+                                                               RecordingFileFormat format) {
     session_.StopAll();
     std::unique_ptr<DirectSoundCaptureDevice> device;
     if (deviceEntry >= 0 && deviceEntry < static_cast<int>(devices_.size()))
         device = DirectSoundCaptureDevice::Open(devices_[deviceEntry].guid);
     const CaptureSetup setup = SetUpCapture(engine_, std::move(device), format);
     session_.SetFileFormat(format);
-    if (setup.failed != CaptureSetupStep::Done) {
-        ShowError(CaptureSetupMessage(setup.failed, false));
-        return false;
-    }
+    if (setup.failed != CaptureSetupStep::Done) return setup.failed;
     SaveCaptureSettings(registry_, {devices_[deviceEntry].description,
                                     setup.formats[*setup.formatEntry].text, format});
-    return true;
+    return std::nullopt;
 }
 
 void CDlgPlayFiles::OnDeviceChosen() {
     const int entry = ComboSelection(device_);
-    if (entry >= 0) SetUpCaptureFor(entry, session_.FileFormat());
+    if (entry < 0) return;
+    if (const auto failed = SetUpCaptureFor(entry, session_.FileFormat()))
+        ShowError(CaptureSetupMessage(*failed, false));
 }
 
 void CDlgPlayFiles::OnFileFormatChosen(RecordingFileFormat format) {
+    if (const auto failed = SwitchFileFormat(format)) {
+        ShowError(CaptureSetupMessage(*failed, false));
+        return;
+    }
+    if (format == RecordingFileFormat::Mp3 && !IsEncoderAvailable(LameEncLoader()))
+        ShowError(kNoEncoderMessage);
+}
+
+std::optional<CaptureSetupStep> CDlgPlayFiles::SwitchFileFormat(RecordingFileFormat format) {
     std::vector<std::wstring> names;
     for (const CaptureDeviceEntry& entry : devices_) names.push_back(entry.description);
     const std::size_t device = StoredDeviceEntry(registry_, names);
     SendMessageW(device_, CB_SETCURSEL, device, 0);
-    SetUpCaptureFor(static_cast<int>(device), format);
+    return SetUpCaptureFor(static_cast<int>(device), format);
 }
 
 void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
@@ -519,8 +550,9 @@ void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
     session_.StopAll();
     if (static_cast<ScheduledAction>(action) != ScheduledAction::Start || !entry) return;
     // The combo keeps showing the user's choice; the set-up follows the entry.
-    OnFileFormatChosen(static_cast<RecordingFileFormat>(entry->format));
-    // Nothing else would end an entry that never recorded.
+    // A set-up that fails shows nothing: the start below then fails too, and
+    // nothing else would end an entry that never recorded.
+    SwitchFileFormat(static_cast<RecordingFileFormat>(entry->format));
     if (!session_.StartScheduledRecording(entry->name)) host_.ScheduledRecordingFailed(entry->id);
 }
 

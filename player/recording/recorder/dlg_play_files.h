@@ -7,6 +7,7 @@
 #include "host/docked_pane.h"
 #include "host/player_messages.h"
 #include "recording/capture/capture_engine.h"
+#include "recording/capture/capture_setup.h"
 #include "recording/capture/directsound_capture.h"
 #include "recording/meter/peak_meter_ctrl.h"
 #include "recording/recorder/important_dlg.h"
@@ -25,6 +26,8 @@
 #include "skin/zip_slider_ctl.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class CDlgPlayFiles : public CBitmapDialog, public DockedPane, private RecorderActions {
@@ -89,8 +92,13 @@ private:
 
     void InitCapture();
     void OnDeviceChosen();
+    // A person's choice in the combo: failures and a missing encoder say so.
     void OnFileFormatChosen(RecordingFileFormat format);
-    bool SetUpCaptureFor(int deviceEntry, RecordingFileFormat format);
+    // The set-up for the stored device in this format; the failed step, if any.
+    std::optional<CaptureSetupStep> SwitchFileFormat(RecordingFileFormat format);
+    std::optional<CaptureSetupStep> SetUpCaptureFor(int deviceEntry, RecordingFileFormat format);
+    void HoldForPerson(std::wstring_view text);
+    void ShowHeldMessages();
     void ChooseRecordingsFolder();
     void OnScheduledRecording(WPARAM item, LPARAM action);
 
@@ -117,6 +125,8 @@ private:
     bool recordLit_ = false;
     bool playLit_ = false;
     bool visibleBeforeCompact_ = false;
+    bool openedByPerson_ = false;
+    std::vector<std::wstring> heldMessages_;  // set-up complaints nobody has seen yet
 };
 
 std::unique_ptr<DockedPane> CreateRecorderPane(HWND owner, RecorderHost& host);
