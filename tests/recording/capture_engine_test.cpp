@@ -107,6 +107,25 @@ TEST(CaptureEngine, RecordsEveryCompletedBlockAndTheRestAtTheStop) {
     EXPECT_FALSE(recorder.levels.empty());
 }
 
+// Stopping a recording 2.5 blocks in keeps the half block: the file ends
+// where the user pressed Stop, not up to an eighth of a second before it.
+TEST(CaptureEngine, TheStopWritesThePartialBlockInWholeFrames) {
+    Recorder recorder;
+    const CaptureFormat stereo{8000, 16, 2};  // 4-byte frames
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(stereo));
+    WriterLog written;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    recorder.device->CompleteBlocks(2, 5);
+    const std::uint32_t block = CaptureNotifySize(stereo);
+    recorder.device->Current()->Capture(block / 2 + 3, 6);  // a frame and a bit is unfinished
+    recorder.engine.StopRecording();
+
+    std::size_t total = 0;
+    for (const auto& call : written.calls) total += call.size();
+    EXPECT_EQ(total, 2u * block + block / 2);
+    EXPECT_EQ(written.calls.back().back(), 6);
+}
+
 TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnce) {
     Recorder recorder;
     std::atomic<int> told{0};

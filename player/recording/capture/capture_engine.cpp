@@ -62,7 +62,8 @@ bool CaptureEngine::StartCapture() {
 void CaptureEngine::StopCapture() {
     if (buffer_) {
         buffer_->Stop();
-        PumpCapture();
+        // Up to the very sample the device stopped at, not the last whole block.
+        PumpCapture(PumpExtent::Everything);
     }
     if (writer_) std::exchange(writer_, nullptr)->Close();
 }
@@ -81,7 +82,8 @@ void CaptureEngine::CaptureThread() {
     }
 }
 
-PumpResult CaptureEngine::PumpCapture() {
-    if (!buffer_ || !writer_) return PumpResult::NothingToDo;
-    return ::PumpCapture({*buffer_, blockSize_, nextOffset_}, *writer_, showLevel_);
+PumpResult CaptureEngine::PumpCapture(PumpExtent extent) {
+    if (!buffer_ || !writer_ || !format_) return PumpResult::NothingToDo;
+    return ::PumpCapture({*buffer_, blockSize_, nextOffset_, format_->BlockAlign()}, *writer_,
+                         showLevel_, extent);
 }

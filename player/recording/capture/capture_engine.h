@@ -53,7 +53,7 @@ public:
 private:
     // One draining pass into the current writer: on the worker while the
     // flag is set, then once more by the stop, never by both at once.
-    PumpResult PumpCapture();
+    PumpResult PumpCapture(PumpExtent extent = PumpExtent::WholeBlocks);
     bool StartCapture();
     void StopCapture();
     void CaptureThread();
