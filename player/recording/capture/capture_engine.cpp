@@ -73,6 +73,7 @@ void CaptureEngine::CaptureThread() {
     // what it has until the stop drains the rest. The flag is read again
     // after each wait: the stop wakes the worker only to end it, and drains
     // the buffer itself once the buffer has stopped.
+    device_->PrepareWaitingThread();
     while (recording_ && device_->WaitForBlock() && recording_) {
         PumpCapture();
         if (writer_ && writer_->Exhausted()) {
