@@ -52,9 +52,17 @@ void CaptureEngine::StopRecording() {
     StopCapture();
 }
 
+// Building a buffer opens the device's stream, which can take a few tenths
+// of a second, and the sound played meanwhile would be missing from the
+// recording's start. So the buffer the set-up built is reused, going on from
+// where the last recording stopped it; only a missing one is built here.
 bool CaptureEngine::StartCapture() {
-    if (!format_ || !BuildCaptureBuffer(*format_)) return false;
-    if (buffer_->Start()) return true;
+    if (!buffer_ && !(format_ && BuildCaptureBuffer(*format_))) return false;
+    const std::optional<std::uint32_t> position = buffer_->ReadPosition();
+    if (position && buffer_->Start()) {
+        nextOffset_ = *position;
+        return true;
+    }
     buffer_.reset();
     return false;
 }

@@ -40,7 +40,7 @@ public:
     void OnWriterExhausted(std::function<void()> callback) { writerExhausted_ = std::move(callback); }
 
     // Takes the opened writer, sets the recording flag, starts the buffer
-    // (rebuilt for every recording) and the worker. False (writer closed at
+    // (the one built before, else a new one) and the worker. False (writer closed at
     // once, nothing recorded) when there is no device or no format, a
     // recording runs, the buffer cannot be built or started, or the worker
     // cannot be started.

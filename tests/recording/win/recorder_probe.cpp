@@ -5,6 +5,8 @@
 //
 //   recorder_probe click-main ID     press button ID of the main window
 //   recorder_probe click ID          press button ID of the recordings window
+//   recorder_probe click-timed ID    the same, printing when the press was sent
+//                                    (Unix time, seconds to the microsecond)
 //   recorder_probe visible           1 when the recordings window shows, else 0
 //   recorder_probe place             the recordings window's screen rectangle,
 //                                    "LEFT TOP RIGHT BOTTOM"
@@ -49,6 +51,14 @@ int PrintChosen(HWND list) {
     std::wprintf(L"focus %ls\n", name(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_FOCUSED)).c_str());
     std::wprintf(L"mark %ls\n", name(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0)).c_str());
     return 0;
+}
+
+void PrintNow() {
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    constexpr ULONGLONG kUnixEpochIn100ns = 116444736000000000ull;
+    const ULONGLONG ticks = (ULONGLONG(now.dwHighDateTime) << 32 | now.dwLowDateTime) - kUnixEpochIn100ns;
+    std::wprintf(L"%llu.%06llu\n", ticks / 10000000, ticks % 10000000 / 10);
 }
 
 int PrintPlace(HWND window) {
@@ -103,6 +113,11 @@ int wmain(int argc, wchar_t** argv) {
     if (!recorder) return 1;
     if (command == L"click" && argc == 3) {
         Press(recorder, _wtoi(argv[2]));
+        return 0;
+    }
+    if (command == L"click-timed" && argc == 3) {
+        Press(recorder, _wtoi(argv[2]));
+        PrintNow();
         return 0;
     }
     if (command == L"rows") return PrintListRows(GetDlgItem(recorder, kRecordingsList), 3) ? 0 : 1;
