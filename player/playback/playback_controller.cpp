@@ -29,7 +29,14 @@ void PlaybackController::SelectStation(const StationInfo& station) {
     SelectCurrentStation();
 }
 
+// Whatever brings a station back ends the playback of a recording: the
+// recorder's next stop would otherwise take the station for the recording
+// and stop it.
 void PlaybackController::SelectCurrentStation() {
+    if (playingRecording_) {
+        playingRecording_ = false;
+        view_.StopPlayIndicator();
+    }
     AimAtStationStream();
     view_.ShowStation(station_);
 }
@@ -117,7 +124,7 @@ void PlaybackController::OnPlayStateChange(int state) {
         break;
     case MediaPlayState::kBuffering: ShowStatus(L"Buffering..."); break;
     case MediaPlayState::kEnded:
-        if (playingRecording_) EndRecordingPlayback();
+        if (playingRecording_) SelectCurrentStation();
         ShowStatus(L"Ready");
         break;
     default: ShowStatus(status_); break;
@@ -128,7 +135,7 @@ void PlaybackController::OnPlayStateChange(int state) {
 // state, in an order of its own choosing; whichever comes first ends the
 // recording's playback and brings the station back.
 void PlaybackController::OnEndOfStream() {
-    if (playingRecording_) EndRecordingPlayback();
+    if (playingRecording_) SelectCurrentStation();
 }
 
 void PlaybackController::OnStreamTitle(const std::wstring& title) {
@@ -140,12 +147,6 @@ void PlaybackController::OnStreamTitle(const std::wstring& title) {
 void PlaybackController::OnReconnecting() {
     StopMarquee();
     ShowStatus(L"Reconnecting...");
-}
-
-void PlaybackController::EndRecordingPlayback() {
-    playingRecording_ = false;
-    view_.StopPlayIndicator();
-    SelectCurrentStation();
 }
 
 void PlaybackController::OnMarqueeTimer() {

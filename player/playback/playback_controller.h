@@ -44,7 +44,8 @@ public:
     // may be empty) replaces the previous station's, and the previous title
     // is forgotten, so another station's title never scrolls.
     void SelectStation(const StationInfo& station);
-    // Applies the current station again and hands its stream to the player.
+    // Applies the current station again and hands its stream to the player;
+    // a recording playing back ends, and the recorder's play indicator goes out.
     void SelectCurrentStation();
     // Name, homepage, streamlink and banner of the current station.
     StationInfo GetCurrentStation() const;
@@ -82,7 +83,6 @@ private:
     void ShowStatus(std::wstring text);
     void StartMarquee(unsigned periodMs, bool showNow);
     void StopMarquee();
-    void EndRecordingPlayback();
 
     MediaPlayer& player_;
     PlaybackView& view_;

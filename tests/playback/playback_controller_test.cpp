@@ -218,6 +218,26 @@ TEST_F(Controller, StationsPlayOnlyStreamingAddresses) {
     EXPECT_EQ(player.Url(), L"C:\\rec\\a.wav");
 }
 
+// A scheduled start while a recording plays back: the station it starts must
+// survive the recorder's stop that follows, or the recorder records silence.
+TEST_F(Controller, ChoosingAStationEndsThePlaybackOfARecording) {
+    controller.SelectStation(Station(L"Alpha"));
+    controller.PlayRecordingFile(L"C:\\rec\\a.wav");
+    view.Take();
+    controller.OnScheduledRecording(Station(L"Gamma"), false);
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), L"indicator off"), 1);
+    player.calls.clear();
+    controller.StopRecordingPlayback();
+    EXPECT_EQ(player.calls, Lines{});
+    EXPECT_EQ(player.Url(), L"http://streams/Gamma");
+
+    controller.PlayRecordingFile(L"C:\\rec\\a.wav");
+    controller.SelectCurrentStation();
+    player.calls.clear();
+    controller.StopRecordingPlayback();
+    EXPECT_TRUE(player.calls.empty());
+}
+
 TEST_F(Controller, AScheduledRecordingMakesItsStationCurrentAndItsStopStops) {
     controller.SelectStation(Station(L"Alpha", L"http://alpha/now"));
     controller.OnScheduledRecording(Station(L"Gamma", L"http://gamma/now"), false);

@@ -85,7 +85,9 @@ TEST(CaptureEngine, RecordsEveryCompletedBlockAndTheRestAtTheStop) {
     ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
     WriterLog written;
     ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
-    EXPECT_EQ(recorder.device->buffersCreated, 2);  // rebuilt for the recording
+    // The set-up's buffer serves the recording: building one takes the
+    // device long enough to lose the recording's first moments.
+    EXPECT_EQ(recorder.device->buffersCreated, 1);
     EXPECT_TRUE(recorder.device->Current()->started);
 
     recorder.device->CompleteBlocks(2, 5);
@@ -107,6 +109,45 @@ TEST(CaptureEngine, RecordsEveryCompletedBlockAndTheRestAtTheStop) {
     EXPECT_FALSE(recorder.levels.empty());
 }
 
+// Stopping a recording 2.5 blocks in keeps the half block: the file ends
+// where the user pressed Stop, not up to an eighth of a second before it.
+TEST(CaptureEngine, TheStopWritesThePartialBlockInWholeFrames) {
+    Recorder recorder;
+    const CaptureFormat stereo{8000, 16, 2};  // 4-byte frames
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(stereo));
+    WriterLog written;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    recorder.device->CompleteBlocks(2, 5);
+    const std::uint32_t block = CaptureNotifySize(stereo);
+    recorder.device->Current()->Capture(block / 2 + 3, 6);  // a frame and a bit is unfinished
+    recorder.engine.StopRecording();
+
+    std::size_t total = 0;
+    for (const auto& call : written.calls) total += call.size();
+    EXPECT_EQ(total, 2u * block + block / 2);
+    EXPECT_EQ(written.calls.back().back(), 6);
+}
+
+// The next recording goes on in the same buffer from where the last one
+// stopped: none of the earlier recording's sound comes again.
+TEST(CaptureEngine, ASecondRecordingStartsWhereTheFirstStopped) {
+    Recorder recorder;
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
+    WriterLog first;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(first)));
+    recorder.device->CompleteBlocks(3, 5);
+    recorder.engine.StopRecording();
+
+    WriterLog second;
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(second)));
+    recorder.device->CompleteBlocks(1, 8);
+    recorder.engine.StopRecording();
+    EXPECT_EQ(recorder.device->buffersCreated, 1);
+    std::vector<std::uint8_t> bytes;
+    for (const auto& call : second.calls) bytes.insert(bytes.end(), call.begin(), call.end());
+    EXPECT_EQ(bytes, std::vector<std::uint8_t>(1024, 8));
+}
+
 TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnce) {
     Recorder recorder;
     std::atomic<int> told{0};
@@ -125,10 +166,13 @@ TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnc
     EXPECT_EQ(written.closeCount, 1);
 }
 
+// Without a format there is nothing to capture: the start fails at once
+// rather than leave a worker waiting for blocks that never come.
 TEST(CaptureEngine, StopsWithoutAFormatInsteadOfWaitingForever) {
     Recorder recorder;
     WriterLog written;
-    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    EXPECT_FALSE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
+    EXPECT_FALSE(recorder.engine.IsRecording());
     recorder.engine.StopRecording();
     EXPECT_TRUE(written.calls.empty());
     EXPECT_EQ(written.closeCount, 1);

@@ -22,6 +22,7 @@ public:
         if (writerFails) return nullptr;
         return std::make_unique<RecordingWriter>(writerLog);
     }
+    void DiscardFile(const std::wstring& path) override { events.push_back(L"discard " + path); }
     void ShowError(std::wstring_view text) override { events.push_back(L"error " + std::wstring(text)); }
     void ShowWarning(std::wstring_view text) override {
         events.push_back(L"warning " + std::wstring(text));
@@ -107,6 +108,33 @@ TEST_F(RecorderSessionTest, WithoutAFolderTheUserChoosesOneAndNothingRecords) {
               (Events{L"warning Unable to create directory.You should select folder first",
                       L"choose folder"}));
     EXPECT_TRUE(window.opened.empty());
+}
+
+TEST_F(RecorderSessionTest, WithoutAFolderAScheduledStartFailsWithoutAskingAnyone) {
+    window.folderExists = false;
+    window.folderCreatable = false;
+    EXPECT_FALSE(session.StartScheduledRecording(L"news.wav"));
+    EXPECT_TRUE(window.events.empty());
+    EXPECT_TRUE(window.opened.empty());
+}
+
+// A sound card that refuses the recording's buffer: the opened file goes
+// again, nothing blinks, and only a person at the screen gets a message.
+TEST_F(RecorderSessionTest, ACaptureThatCannotStartLeavesNoFileAndNoBlink) {
+    engine.UseDevice(std::make_unique<OfferingDevice>(std::set<std::uint32_t>{44100}, false));
+    engine.BuildCaptureBuffer(CaptureFormat{});
+    session.SetFileFormat(RecordingFileFormat::Wav);
+
+    EXPECT_FALSE(session.StartRecording());
+    EXPECT_FALSE(session.IsRecording());
+    EXPECT_EQ(window.writerLog.closeCount, 1);
+    EXPECT_EQ(window.events,
+              (Events{L"discard C:\\My Recordings\\Recording001.wav",
+                      L"error Can't start recording: the sound card would not start capturing."}));
+
+    window.events.clear();
+    EXPECT_FALSE(session.StartScheduledRecording(L"news"));
+    EXPECT_EQ(window.events, (Events{L"discard C:\\My Recordings\\news.wav"}));
 }
 
 TEST_F(RecorderSessionTest, AScheduledRecordingKeepsItsNameAndItsFormatOutlivesIt) {

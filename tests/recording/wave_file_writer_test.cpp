@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -121,6 +125,38 @@ TEST_F(WaveFile, AFullFileTakesWholeFramesUpToItsLimitAndKeepsItsHeaderRight) {
     EXPECT_EQ(U32At(file, 52), 8u);
     // The largest file still has sizes that fit their 32 bits.
     static_assert(std::uint64_t(kMaxWaveDataBytes) + 48 + 1 <= 0xFFFFFFFFu);
+}
+
+// A disk that fills up, played by a file size limit on this process: the
+// first refused write ends the recording, and the header counts only the
+// sound that reached the file.
+TEST_F(WaveFile, AFullDiskEndsTheRecordingWithATrueHeader) {
+    constexpr rlim_t kDiskRoom = 56 + 10000;
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = before;
+    limited.rlim_cur = kDiskRoom;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+
+    WaveFileWriter writer;
+    ASSERT_EQ(writer.Open(path_.wstring(), {44100, 16, 2}), WaveResult::Ok);
+    const std::string block(4410, 's');  // 1/40 s
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(block.data());
+    int blocksTaken = 0;
+    while (writer.WriteSamples(bytes, block.size()) && blocksTaken < 100) ++blocksTaken;
+    EXPECT_TRUE(writer.Exhausted()) << "blocks taken: " << blocksTaken;
+    writer.Close();
+
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previousHandler);
+    const std::string file = ReadAll(path_);
+    ASSERT_GE(file.size(), 56u);
+    EXPECT_LE(file.size(), kDiskRoom);
+    const std::uint32_t dataBytes = U32At(file, 52);
+    EXPECT_EQ(dataBytes, file.size() - 56 - dataBytes % 2) << "file of " << file.size() << " bytes";
+    EXPECT_EQ(U32At(file, 4), file.size() - 8);
+    EXPECT_EQ(U32At(file, 44), 0u);
 }
 
 TEST_F(WaveFile, RefusesWritesWhenClosedOrEmpty) {

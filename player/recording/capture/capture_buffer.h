@@ -44,5 +44,9 @@ public:
     // Waits until a block is complete or WakeBlockWaiter is called; false
     // when waiting itself failed.
     virtual bool WaitForBlock() = 0;
+    // Called on the capture thread before its first wait. A thread that
+    // wakes late on a busy machine loses what the ring overwrote meanwhile,
+    // so the real device runs it above normal priority.
+    virtual void PrepareWaitingThread() {}
     virtual void WakeBlockWaiter() = 0;
 };

@@ -28,13 +28,12 @@ bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
 }
 
 bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
-    if (recording_ || !device_) {
+    if (recording_ || !device_ || !StartCapture()) {
         if (writer) writer->Close();
         return false;
     }
     writer_ = std::move(writer);
     recording_ = true;
-    StartCapture();
     try {
         // A pass that throws ends the worker as a failed wait does: the
         // recording keeps what it has until the stop drains the rest.
@@ -57,15 +56,26 @@ void CaptureEngine::StopRecording() {
     StopCapture();
 }
 
-void CaptureEngine::StartCapture() {
-    if (!format_ || !BuildCaptureBuffer(*format_)) return;
-    buffer_->Start();
+// Building a buffer opens the device's stream, which can take a few tenths
+// of a second, and the sound played meanwhile would be missing from the
+// recording's start. So the buffer the set-up built is reused, going on from
+// where the last recording stopped it; only a missing one is built here.
+bool CaptureEngine::StartCapture() {
+    if (!buffer_ && !(format_ && BuildCaptureBuffer(*format_))) return false;
+    const std::optional<std::uint32_t> position = buffer_->ReadPosition();
+    if (position && buffer_->Start()) {
+        nextOffset_ = *position;
+        return true;
+    }
+    buffer_.reset();
+    return false;
 }
 
 void CaptureEngine::StopCapture() {
     if (buffer_) {
         buffer_->Stop();
-        PumpCapture();
+        // Up to the very sample the device stopped at, not the last whole block.
+        PumpCapture(PumpExtent::Everything);
     }
     if (writer_) std::exchange(writer_, nullptr)->Close();
 }
@@ -75,6 +85,7 @@ void CaptureEngine::CaptureThread() {
     // what it has until the stop drains the rest. The flag is read again
     // after each wait: the stop wakes the worker only to end it, and drains
     // the buffer itself once the buffer has stopped.
+    device_->PrepareWaitingThread();
     while (recording_ && device_->WaitForBlock() && recording_) {
         PumpCapture();
         if (writer_ && writer_->Exhausted()) {
@@ -84,7 +95,8 @@ void CaptureEngine::CaptureThread() {
     }
 }
 
-PumpResult CaptureEngine::PumpCapture() {
-    if (!buffer_ || !writer_) return PumpResult::NothingToDo;
-    return ::PumpCapture({*buffer_, blockSize_, nextOffset_}, *writer_, showLevel_);
+PumpResult CaptureEngine::PumpCapture(PumpExtent extent) {
+    if (!buffer_ || !writer_ || !format_) return PumpResult::NothingToDo;
+    return ::PumpCapture({*buffer_, blockSize_, nextOffset_, format_->BlockAlign()}, *writer_,
+                         showLevel_, extent);
 }

@@ -40,10 +40,10 @@ public:
     void OnWriterExhausted(std::function<void()> callback) { writerExhausted_ = std::move(callback); }
 
     // Takes the opened writer, sets the recording flag, starts the buffer
-    // (rebuilt for every recording) and the worker. Without a format nothing
-    // is captured until the stop; the writer still gets closed then. False
-    // (writer closed at once) when there is no device, a recording runs or
-    // the worker cannot be started.
+    // (the one built before, else a new one) and the worker. False (writer closed at
+    // once, nothing recorded) when there is no device or no format, a
+    // recording runs, the buffer cannot be built or started, or the worker
+    // cannot be started.
     bool StartRecording(std::unique_ptr<SampleWriter> writer);
     // Clears the flag, waits for the worker, then drains what is left and
     // closes the writer.
@@ -53,8 +53,8 @@ public:
 private:
     // One draining pass into the current writer: on the worker while the
     // flag is set, then once more by the stop, never by both at once.
-    PumpResult PumpCapture();
-    void StartCapture();
+    PumpResult PumpCapture(PumpExtent extent = PumpExtent::WholeBlocks);
+    bool StartCapture();
     void StopCapture();
     void CaptureThread();
 

@@ -2,6 +2,8 @@
 
 #include "recording/capture/capture_level.h"
 
+#include <algorithm>
+
 namespace {
 
 bool WriteRegion(const CaptureRing& ring, SampleWriter& writer, const std::uint8_t* bytes,
@@ -14,15 +16,17 @@ bool WriteRegion(const CaptureRing& ring, SampleWriter& writer, const std::uint8
 }  // namespace
 
 PumpResult PumpCapture(const CaptureRing& ring, SampleWriter& writer,
-                       const std::function<void(int)>& showLevel) {
+                       const std::function<void(int)>& showLevel, PumpExtent extent) {
     const auto readPosition = ring.buffer.ReadPosition();
     if (!readPosition) return PumpResult::Failed;
     std::int64_t available = static_cast<std::int64_t>(*readPosition) - ring.nextOffset;
     if (available < 0) available += ring.buffer.Size();
-    if (available < ring.blockSize) return PumpResult::NothingToDo;
+    const std::uint32_t unit =
+        extent == PumpExtent::Everything ? std::max<std::uint32_t>(ring.frameBytes, 1) : ring.blockSize;
+    const auto length = static_cast<std::uint32_t>(available - available % unit);
+    if (length == 0) return PumpResult::NothingToDo;
 
-    const auto wholeBlocks = static_cast<std::uint32_t>(available - available % ring.blockSize);
-    const auto regions = ring.buffer.Lock(ring.nextOffset, wholeBlocks);
+    const auto regions = ring.buffer.Lock(ring.nextOffset, length);
     if (!regions) return PumpResult::Failed;
 
     bool written = WriteRegion(ring, writer, regions->first, regions->firstLength);

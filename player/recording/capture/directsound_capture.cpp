@@ -136,4 +136,8 @@ bool DirectSoundCaptureDevice::WaitForBlock() {
     return WaitForSingleObject(blockEvent_.Get(), INFINITE) == WAIT_OBJECT_0;
 }
 
+void DirectSoundCaptureDevice::PrepareWaitingThread() {
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
+}
+
 void DirectSoundCaptureDevice::WakeBlockWaiter() { SetEvent(blockEvent_.Get()); }

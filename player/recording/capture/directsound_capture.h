@@ -33,6 +33,7 @@ public:
     std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat& format, std::uint32_t blockSize,
                                                 std::uint32_t blockCount) override;
     bool WaitForBlock() override;
+    void PrepareWaitingThread() override;
     void WakeBlockWaiter() override;
 
 private:

@@ -76,8 +76,22 @@ WaveResult WaveFileWriter::Open(const std::wstring& path, const CaptureFormat& f
     file_.flush();
     dataBytes_ = 0;
     dataLimit_ = maxDataBytes_ - maxDataBytes_ % std::max<std::uint16_t>(format.BlockAlign(), 1);
-    full_ = false;
+    exhausted_ = false;
     return WaveResult::Ok;
+}
+
+// After a failed write some of what the stream took may never have reached
+// the disk; the header must count only the sound the file really holds.
+std::uint32_t WaveFileWriter::DataBytesOnDisk() {
+    file_.clear();
+    file_.flush();
+    file_.clear();
+    file_.seekp(0, std::ios::end);
+    const std::streamoff end = file_.tellp();
+    file_.clear();
+    file_.seekp(end < kHeaderBytes ? std::streamoff(kHeaderBytes) : end);
+    if (end < kHeaderBytes) return 0;
+    return static_cast<std::uint32_t>(std::min<std::streamoff>(end - kHeaderBytes, 0xFFFFFFFFu));
 }
 
 WaveResult WaveFileWriter::Write(const std::uint8_t* bytes, std::size_t length,
@@ -89,7 +103,7 @@ WaveResult WaveFileWriter::Write(const std::uint8_t* bytes, std::size_t length,
     // with whole sample frames, and the recording must stop.
     const std::size_t room = dataLimit_ - dataBytes_;
     if (length > room) {
-        full_ = true;
+        exhausted_ = true;
         if (room > 0) Write(bytes, room, written);
         return WaveResult::Full;
     }
@@ -97,11 +111,14 @@ WaveResult WaveFileWriter::Write(const std::uint8_t* bytes, std::size_t length,
     file_.write(reinterpret_cast<const char*>(bytes), static_cast<std::streamsize>(length));
     if (!file_) {
         // The stream does not say how much reached its buffer before the
-        // failure; what the file position moved by is what was taken.
+        // failure; what the file position moved by is what was taken. A disk
+        // that refuses once (full, or gone) will refuse the next block too,
+        // and a recording that went on would lose it without a word.
         file_.clear();
         const std::streampos after = file_.tellp();
         written = after > before ? static_cast<std::size_t>(after - before) : 0;
         dataBytes_ += static_cast<std::uint32_t>(written);
+        exhausted_ = true;
         return WaveResult::WriteFailed;
     }
     written = length;
@@ -116,12 +133,10 @@ bool WaveFileWriter::WriteSamples(const std::uint8_t* bytes, std::size_t length)
 
 void WaveFileWriter::Close() {
     if (!file_.is_open()) return;
-    file_.clear();
+    dataBytes_ = std::min(dataBytes_, DataBytesOnDisk());
     std::uint32_t padBytes = 0;
-    if (dataBytes_ % 2 == 1) {
-        file_.put('\0');
-        padBytes = 1;
-    }
+    if (dataBytes_ % 2 == 1 && file_.put('\0').flush()) padBytes = 1;
+    file_.clear();
     WriteU32At(file_, kRiffSizeOffset, kHeaderBytes - 8 + dataBytes_ + padBytes);
     WriteU32At(file_, kFactValueOffset, 0);
     WriteU32At(file_, kDataSizeOffset, dataBytes_);

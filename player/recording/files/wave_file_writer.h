@@ -30,17 +30,21 @@ public:
 
     // Creates or replaces the file and writes the header.
     WaveResult Open(const std::wstring& path, const CaptureFormat& format);
-    // written receives how many bytes were taken, also on failure.
+    // written receives how many bytes were taken, also on failure. After a
+    // failure (WriteFailed, Full) the writer is Exhausted: the recording ends.
     WaveResult Write(const std::uint8_t* bytes, std::size_t length, std::size_t& written);
     void Close() override;
 
     bool WriteSamples(const std::uint8_t* bytes, std::size_t length) override;
-    bool Exhausted() const override { return full_; }
+    // The file is full, or a write failed: nothing more goes in.
+    bool Exhausted() const override { return exhausted_; }
 
 private:
+    std::uint32_t DataBytesOnDisk();
+
     std::fstream file_;
     std::uint32_t maxDataBytes_;
     std::uint32_t dataLimit_ = 0;  // the limit in whole sample frames
     std::uint32_t dataBytes_ = 0;
-    bool full_ = false;
+    bool exhausted_ = false;
 };

@@ -22,6 +22,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int kWidth = 459;
@@ -39,6 +41,9 @@ constexpr wchar_t kWriterExhaustedMessage[] =
     L"failing, or the WAV file reached its largest size).";
 // From the capture worker: the writer of the current recording gave up.
 constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
+// Posted when a person first opens the window, so that the set-up's
+// messages show once the window is up, outside the main window's call.
+constexpr UINT WM_SHOW_HELD_MESSAGES = WM_APP + 2;
 
 constexpr ControlPlace kPlaces[] = {
     {IDC_REC_CLOSE, 444, 3, 12, 11},          {IDC_REC_LIST, 5, 27, 311, 154},
@@ -105,7 +110,6 @@ bool CDlgPlayFiles::OnInitDialog() {
     AddComboEntry(fileFormat_, L"MP3");
     AddComboEntry(fileFormat_, L"WAV");
     InitCapture();
-    if (!IsEncoderAvailable(LameEncLoader())) ShowError(kNoEncoderMessage);
     return true;
 }
 
@@ -188,6 +192,7 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_RECORDINGS_CHANGED: RefreshList(); return 0;
     case WM_RENAME_DONE: RenameSelected(); return 0;
     case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
+    case WM_SHOW_HELD_MESSAGES: ShowHeldMessages(); return 0;
     case WM_CLOSE: Show(SW_HIDE); return 0;
     case WM_RECORDING_WRITER_EXHAUSTED:
         if (session_.IsRecording()) {
@@ -286,6 +291,20 @@ void CDlgPlayFiles::OnTimer(UINT_PTR id) {
 void CDlgPlayFiles::ShowRecorder(int command) {
     if (command == SW_SHOW) source_.SelectRecordingSource();
     Show(command);
+    if (command == SW_SHOW && !openedByPerson_) {
+        openedByPerson_ = true;
+        Post(WM_SHOW_HELD_MESSAGES);
+    }
+}
+
+// The window is made on first use, which may be a scheduled recording with
+// nobody at the screen: a box then would hold up the recording until someone
+// answers it. So the set-up's complaints wait for a person to open the window.
+void CDlgPlayFiles::HoldForPerson(std::wstring_view text) { heldMessages_.emplace_back(text); }
+
+void CDlgPlayFiles::ShowHeldMessages() {
+    for (const std::wstring& text : std::exchange(heldMessages_, {})) ShowError(text);
+    if (!IsEncoderAvailable(LameEncLoader())) ShowError(kNoEncoderMessage);
 }
 
 void CDlgPlayFiles::FollowMainWindow(bool visible) {
@@ -319,18 +338,42 @@ void CDlgPlayFiles::RefreshList() {
 // A recording in progress changes its file's size several times a second;
 // rewriting just the cells that changed keeps that from costing more than
 // the recording itself, as building the whole list anew each time did.
+// The user's choice stays on the same files whatever moves: a rebuild puts
+// the selection, the focus and the mark back on the rows of the same names.
 void CDlgPlayFiles::ShowRows() {
     if (auto changes = RecordingCellChanges(shownRows_, rows_)) {
         for (const RecordingCellChange& change : *changes)
             ListView_SetItemText(list_, change.row, change.column,
                                  const_cast<wchar_t*>(change.text.c_str()));
-    } else {
-        RebuildList();
+        shownRows_ = rows_;
+        return;
     }
+    const RecordingsChoice choice = ShownChoice();
+    RebuildList();
     shownRows_ = rows_;
-    if (rows_.empty()) return;
-    ListView_SetSelectionMark(list_, 0);
-    ListView_SetItemState(list_, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ShowChoice(choice);
+}
+
+RecordingsChoice CDlgPlayFiles::ShownChoice() const {
+    RecordingsChoice choice;
+    const int count = static_cast<int>(shownRows_.size());
+    const auto nameAt = [&](int row) {
+        return row >= 0 && row < count ? shownRows_[row].name : std::wstring();
+    };
+    for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0 && row < count;
+         row = ListView_GetNextItem(list_, row, LVNI_SELECTED))
+        choice.selected.push_back(shownRows_[row].name);
+    choice.focused = nameAt(ListView_GetNextItem(list_, -1, LVNI_FOCUSED));
+    choice.mark = nameAt(ListView_GetSelectionMark(list_));
+    return choice;
+}
+
+void CDlgPlayFiles::ShowChoice(const RecordingsChoice& choice) {
+    const RecordingsChoiceRows rows = FindChosenRows(choice, rows_);
+    for (const int row : rows.selected)
+        ListView_SetItemState(list_, row, LVIS_SELECTED, LVIS_SELECTED);
+    if (rows.focused >= 0) ListView_SetItemState(list_, rows.focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_SetSelectionMark(list_, rows.mark);
 }
 
 void CDlgPlayFiles::RebuildList() {
@@ -389,16 +432,16 @@ void CDlgPlayFiles::SelectAll() {
 }
 
 void CDlgPlayFiles::DeleteSelected() {
-    const UINT selected = ListView_GetSelectedCount(list_);
-    if (selected == 0) return;
-    const wchar_t* question = selected > 1 ? L"Are you sure you want to delete files?"
-                                           : L"Are you sure you want to delete file?";
+    // The names are taken before the question: the list may be rebuilt while
+    // the box is up, and what goes is what the user saw selected when asked.
+    const std::vector<std::wstring> names = ShownChoice().selected;
+    if (names.empty()) return;
+    const wchar_t* question = names.size() > 1 ? L"Are you sure you want to delete files?"
+                                               : L"Are you sure you want to delete file?";
     if (MessageBoxW(hwnd_, question, L"", MB_OKCANCEL) != IDOK) return;
     const std::wstring folder = RecordingsFolder();
-    // Every selected row goes, the focused one too.
-    for (int index = 0; index < static_cast<int>(rows_.size()); ++index) {
-        if (!(ListView_GetItemState(list_, index, LVIS_SELECTED) & LVIS_SELECTED)) continue;
-        const std::wstring path = folder + rows_[index].name;
+    for (const std::wstring& name : names) {
+        const std::wstring path = folder + name;
         host_.ReleaseRecordingFile(path);
         DeleteFileW(path.c_str());
     }
@@ -406,10 +449,10 @@ void CDlgPlayFiles::DeleteSelected() {
 }
 
 void CDlgPlayFiles::RenameSelected() {
-    const int mark = ListView_GetSelectionMark(list_);
-    if (mark < 0 || mark >= static_cast<int>(rows_.size())) return;
+    const std::optional<int> mark = SelectionMark();
+    if (!mark) return;
     const std::wstring folder = RecordingsFolder();
-    const std::wstring& oldName = rows_[mark].name;
+    const std::wstring oldName = rows_[*mark].name;
     if (!FileExists(folder + oldName)) return;
     const std::wstring newName = RenamedRecordingName(oldName, renameField_.Text());
     MoveFileW((folder + oldName).c_str(), (folder + newName).c_str());
@@ -445,14 +488,17 @@ void CDlgPlayFiles::InitCapture() {
         AddComboEntry(device_, entry.description);
     }
     if (devices_.empty()) {
-        ShowError(CaptureSetupMessage(CaptureSetupStep::Device, true));
+        HoldForPerson(CaptureSetupMessage(CaptureSetupStep::Device, true));
         return;
     }
     const std::size_t device = StoredDeviceEntry(registry_, names);
     SendMessageW(device_, CB_SETCURSEL, device, 0);
     const RecordingFileFormat format = StoredFileFormat(registry_);
     SendMessageW(fileFormat_, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
-    if (!SetUpCaptureFor(static_cast<int>(device), format)) return;
+    if (const auto failed = SetUpCaptureFor(static_cast<int>(device), format)) {
+        HoldForPerson(CaptureSetupMessage(*failed, false));
+        return;
+    }
 
     if (auto position = source_.OpenRecordingMixer(WinmmRecordingMixer::Open(hwnd_)))
         volume_.SetPosition(*position);
@@ -462,33 +508,42 @@ void CDlgPlayFiles::InitCapture() {
     SendMessageW(channel_, CB_SETCURSEL, source_.ChannelSelection(), 0);
 }
 
-bool CDlgPlayFiles::SetUpCaptureFor(int deviceEntry, RecordingFileFormat format) {
+std::optional<CaptureSetupStep> CDlgPlayFiles::SetUpCaptureFor(int deviceEntry,
+                                                               RecordingFileFormat format) {
     session_.StopAll();
     std::unique_ptr<DirectSoundCaptureDevice> device;
     if (deviceEntry >= 0 && deviceEntry < static_cast<int>(devices_.size()))
         device = DirectSoundCaptureDevice::Open(devices_[deviceEntry].guid);
     const CaptureSetup setup = SetUpCapture(engine_, std::move(device), format);
     session_.SetFileFormat(format);
-    if (setup.failed != CaptureSetupStep::Done) {
-        ShowError(CaptureSetupMessage(setup.failed, false));
-        return false;
-    }
+    if (setup.failed != CaptureSetupStep::Done) return setup.failed;
     SaveCaptureSettings(registry_, {devices_[deviceEntry].description,
                                     setup.formats[*setup.formatEntry].text, format});
-    return true;
+    return std::nullopt;
 }
 
 void CDlgPlayFiles::OnDeviceChosen() {
     const int entry = ComboSelection(device_);
-    if (entry >= 0) SetUpCaptureFor(entry, session_.FileFormat());
+    if (entry < 0) return;
+    if (const auto failed = SetUpCaptureFor(entry, session_.FileFormat()))
+        ShowError(CaptureSetupMessage(*failed, false));
 }
 
 void CDlgPlayFiles::OnFileFormatChosen(RecordingFileFormat format) {
+    if (const auto failed = SwitchFileFormat(format)) {
+        ShowError(CaptureSetupMessage(*failed, false));
+        return;
+    }
+    if (format == RecordingFileFormat::Mp3 && !IsEncoderAvailable(LameEncLoader()))
+        ShowError(kNoEncoderMessage);
+}
+
+std::optional<CaptureSetupStep> CDlgPlayFiles::SwitchFileFormat(RecordingFileFormat format) {
     std::vector<std::wstring> names;
     for (const CaptureDeviceEntry& entry : devices_) names.push_back(entry.description);
     const std::size_t device = StoredDeviceEntry(registry_, names);
     SendMessageW(device_, CB_SETCURSEL, device, 0);
-    SetUpCaptureFor(static_cast<int>(device), format);
+    return SetUpCaptureFor(static_cast<int>(device), format);
 }
 
 void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
@@ -496,8 +551,9 @@ void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
     session_.StopAll();
     if (static_cast<ScheduledAction>(action) != ScheduledAction::Start || !entry) return;
     // The combo keeps showing the user's choice; the set-up follows the entry.
-    OnFileFormatChosen(static_cast<RecordingFileFormat>(entry->format));
-    // Nothing else would end an entry that never recorded.
+    // A set-up that fails shows nothing: the start below then fails too, and
+    // nothing else would end an entry that never recorded.
+    SwitchFileFormat(static_cast<RecordingFileFormat>(entry->format));
     if (!session_.StartScheduledRecording(entry->name)) host_.ScheduledRecordingFailed(entry->id);
 }
 
@@ -554,6 +610,8 @@ std::unique_ptr<SampleWriter> CDlgPlayFiles::OpenWriter(const std::wstring& path
         return nullptr;
     return encoder;
 }
+
+void CDlgPlayFiles::DiscardFile(const std::wstring& path) { DeleteFileW(path.c_str()); }
 
 void CDlgPlayFiles::ShowError(std::wstring_view text) {
     MessageBoxW(hwnd_, std::wstring(text).c_str(), L"", MB_ICONERROR);

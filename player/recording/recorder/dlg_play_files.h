@@ -7,12 +7,14 @@
 #include "host/docked_pane.h"
 #include "host/player_messages.h"
 #include "recording/capture/capture_engine.h"
+#include "recording/capture/capture_setup.h"
 #include "recording/capture/directsound_capture.h"
 #include "recording/meter/peak_meter_ctrl.h"
 #include "recording/recorder/important_dlg.h"
 #include "recording/recorder/pf_list_ctrl.h"
 #include "recording/recorder/recorder_host.h"
 #include "recording/recorder/recorder_session.h"
+#include "recording/recorder/recordings_choice.h"
 #include "recording/recorder/recordings_list.h"
 #include "recording/recorder/recordings_watcher.h"
 #include "recording/source/recording_source.h"
@@ -24,6 +26,8 @@
 #include "skin/zip_slider_ctl.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 class CDlgPlayFiles : public CBitmapDialog, public DockedPane, private RecorderActions {
@@ -57,6 +61,7 @@ private:
     void ChooseFolderAndWatch() override;
     std::unique_ptr<SampleWriter> OpenWriter(const std::wstring& path,
                                              RecordingFileFormat format) override;
+    void DiscardFile(const std::wstring& path) override;
     void ShowError(std::wstring_view text) override;
     void ShowWarning(std::wstring_view text) override;
     void StopPlayback() override;
@@ -71,6 +76,8 @@ private:
     void RefreshList();
     void ShowRows();
     void RebuildList();
+    RecordingsChoice ShownChoice() const;
+    void ShowChoice(const RecordingsChoice& choice);
     void Sort(RecordingSortKey key);
     void ShowSortMenu();
     void OnListClick();
@@ -85,8 +92,13 @@ private:
 
     void InitCapture();
     void OnDeviceChosen();
+    // A person's choice in the combo: failures and a missing encoder say so.
     void OnFileFormatChosen(RecordingFileFormat format);
-    bool SetUpCaptureFor(int deviceEntry, RecordingFileFormat format);
+    // The set-up for the stored device in this format; the failed step, if any.
+    std::optional<CaptureSetupStep> SwitchFileFormat(RecordingFileFormat format);
+    std::optional<CaptureSetupStep> SetUpCaptureFor(int deviceEntry, RecordingFileFormat format);
+    void HoldForPerson(std::wstring_view text);
+    void ShowHeldMessages();
     void ChooseRecordingsFolder();
     void OnScheduledRecording(WPARAM item, LPARAM action);
 
@@ -113,6 +125,8 @@ private:
     bool recordLit_ = false;
     bool playLit_ = false;
     bool visibleBeforeCompact_ = false;
+    bool openedByPerson_ = false;
+    std::vector<std::wstring> heldMessages_;  // set-up complaints nobody has seen yet
 };
 
 std::unique_ptr<DockedPane> CreateRecorderPane(HWND owner, RecorderHost& host);

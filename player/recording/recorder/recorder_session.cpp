@@ -20,6 +20,8 @@ bool RecorderSession::StartScheduledRecording(const std::wstring& fileName) {
 bool RecorderSession::Start() {
     const std::wstring folder = actions_.RecordingsFolder();
     if (!actions_.FolderExists(folder) && !actions_.CreateFolder(folder)) {
+        // The folder dialog would wait for a person who may not be there.
+        if (scheduled_) return false;
         actions_.ShowWarning(kNoFolderMessage);
         actions_.ChooseFolderAndWatch();
         return false;
@@ -34,7 +36,11 @@ bool RecorderSession::Start() {
         Complain(kCannotCreateFileMessage);
         return false;
     }
-    if (!engine_.StartRecording(std::move(writer))) return false;
+    if (!engine_.StartRecording(std::move(writer))) {
+        actions_.DiscardFile(path);
+        Complain(kCaptureNotStartedMessage);
+        return false;
+    }
     outputPath_ = path;
     actions_.RecordingStarted(scheduled_);
     return true;

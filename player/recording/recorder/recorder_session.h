@@ -26,6 +26,8 @@ public:
     // The opened writer of the format, null when the file cannot be made.
     virtual std::unique_ptr<SampleWriter> OpenWriter(const std::wstring& path,
                                                      RecordingFileFormat format) = 0;
+    // Removes the file of a recording that could not start.
+    virtual void DiscardFile(const std::wstring& path) = 0;
     virtual void ShowError(std::wstring_view text) = 0;    // empty caption, error icon
     virtual void ShowWarning(std::wstring_view text) = 0;  // "VelmoraRadio", warning icon
     // A recording played from the list stops, and its blink ends.
@@ -37,6 +39,8 @@ public:
 
 inline constexpr wchar_t kFileExistsMessage[] = L"File already exist.";
 inline constexpr wchar_t kCannotCreateFileMessage[] = L"Can't create wave file.";
+inline constexpr wchar_t kCaptureNotStartedMessage[] =
+    L"Can't start recording: the sound card would not start capturing.";
 inline constexpr wchar_t kNoFolderMessage[] =
     L"Unable to create directory.You should select folder first";
 

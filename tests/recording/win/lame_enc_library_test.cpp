@@ -1,6 +1,7 @@
 // Loading the encoder library the way the recorder does, against fake
 // libraries built beside the test with different sets of entry points.
 
+#include "common/ports/app_folder.h"
 #include "recording/files/lame_enc_library.h"
 #include "recording/files/mp3_file_encoder.h"
 #include "tests/support/scratch_file.h"
@@ -29,6 +30,21 @@ TEST(LameEncLibrary, WithoutTheLibraryNothingCanBeEncoded) {
     EXPECT_FALSE(IsEncoderAvailable(LameEncLoader()));
     Mp3FileEncoder encoder(LameEncLoader());
     EXPECT_FALSE(encoder.Open(ScratchFile(L"missing-library.mp3"), 44100, 2));
+}
+
+// A library in the current folder, as opening a file from a download folder
+// would make it, is never taken, though it loads well by its full path.
+TEST(LameEncLibrary, OnlyTheProgramsFolderIsSearched) {
+    const std::filesystem::path elsewhere = ScratchFolder() / L"current-folder";
+    const std::filesystem::path planted = elsewhere / L"elsewhere_lame_enc.dll";
+    std::filesystem::create_directories(elsewhere);
+    std::filesystem::copy_file(GetAppFolder() + L"fake_lame_enc.dll", planted,
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(elsewhere);
+    EXPECT_TRUE(IsEncoderAvailable([&] { return LoadBladeEncLibrary(planted.wstring()); }));
+    EXPECT_FALSE(IsEncoderAvailable(LameEncLoader(L"elsewhere_lame_enc.dll")));
+    std::filesystem::current_path(before);
 }
 
 TEST(LameEncLibrary, TheInfoTagEntryIsOptionalTheVersionEntryIsNot) {

@@ -5,6 +5,8 @@
 //
 //   recorder_probe click-main ID     press button ID of the main window
 //   recorder_probe click ID          press button ID of the recordings window
+//   recorder_probe click-timed ID    the same, printing when the press was sent
+//                                    (Unix time, seconds to the microsecond)
 //   recorder_probe visible           1 when the recordings window shows, else 0
 //   recorder_probe place             the recordings window's screen rectangle,
 //                                    "LEFT TOP RIGHT BOTTOM"
@@ -13,6 +15,8 @@
 //                                    own shows, holding control ID, else 0
 //   recorder_probe rows              the list's rows: "DATE|NAME|SIZE"
 //   recorder_probe select ROW        make ROW the only selected row and the mark
+//   recorder_probe chosen            the names of the selected rows, then
+//                                    "focus NAME" and "mark NAME"
 //   recorder_probe set-text ID TEXT  give control ID of the recordings window TEXT
 //   recorder_probe text ID           the text of control ID of the recordings window
 //   recorder_probe choose ID ENTRY   pick ENTRY of combo box ID of the recordings
@@ -32,6 +36,30 @@ constexpr DWORD kLimitMs = 20000;
 
 // The recordings window: owned by the main window, with the recordings list.
 HWND Recorder() { return OwnedWindowWith(kRecordingsList); }
+
+// The names (column 1) of the selected rows, one a line, then the names of
+// the focused row and of the selection mark.
+int PrintChosen(HWND list) {
+    RemoteBuffer remote(list, CellBufferSize());
+    if (!remote.Ok()) return 1;
+    const auto name = [&](LPARAM row) {
+        return row < 0 ? std::wstring() : ListCellText(list, remote, static_cast<int>(row), 1);
+    };
+    for (LRESULT row = SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_SELECTED); row >= 0;
+         row = SendMessageW(list, LVM_GETNEXTITEM, row, LVNI_SELECTED))
+        std::wprintf(L"%ls\n", name(row).c_str());
+    std::wprintf(L"focus %ls\n", name(SendMessageW(list, LVM_GETNEXTITEM, -1, LVNI_FOCUSED)).c_str());
+    std::wprintf(L"mark %ls\n", name(SendMessageW(list, LVM_GETSELECTIONMARK, 0, 0)).c_str());
+    return 0;
+}
+
+void PrintNow() {
+    FILETIME now{};
+    GetSystemTimePreciseAsFileTime(&now);
+    constexpr ULONGLONG kUnixEpochIn100ns = 116444736000000000ull;
+    const ULONGLONG ticks = (ULONGLONG(now.dwHighDateTime) << 32 | now.dwLowDateTime) - kUnixEpochIn100ns;
+    std::wprintf(L"%llu.%06llu\n", ticks / 10000000, ticks % 10000000 / 10);
+}
 
 int PrintPlace(HWND window) {
     RECT place{};
@@ -87,7 +115,13 @@ int wmain(int argc, wchar_t** argv) {
         Press(recorder, _wtoi(argv[2]));
         return 0;
     }
+    if (command == L"click-timed" && argc == 3) {
+        Press(recorder, _wtoi(argv[2]));
+        PrintNow();
+        return 0;
+    }
     if (command == L"rows") return PrintListRows(GetDlgItem(recorder, kRecordingsList), 3) ? 0 : 1;
+    if (command == L"chosen") return PrintChosen(GetDlgItem(recorder, kRecordingsList));
     if (command == L"select" && argc == 3)
         return SelectListRow(GetDlgItem(recorder, kRecordingsList), _wtoi(argv[2])) ? 0 : 1;
     if (command == L"place") return PrintPlace(recorder);

@@ -5,6 +5,10 @@
 # in its list by itself, is not silent, renames keeping its extension, plays
 # from the list, and goes after the confirmation. Then, with a real
 # lame_enc.dll beside the player, it records MP3 that decodes to the tone.
+# A refresh while recording keeps the user's choice in the list, and Delete
+# removes the chosen file. Last, two timed WAV recordings of a track of marks
+# (one with both cores busy under stress-ng) lose nothing and last as long as
+# the probe's Record-to-Stop interval, within 0.25 s.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # recorder_probe.exe, lame_enc.dll (the Wine builtin over libmp3lame).
 set -uo pipefail
@@ -103,6 +107,58 @@ mp3_decodes_to_tone() {  # once the stop has closed the file
         "$root/tests/recording/check_loopback_wav.sh" "$folder/decoded.wav"
 }
 check "the MP3 file decodes to the recorded tone" eventually mp3_decodes_to_tone
+
+# The list refreshes once a second while a recording grows, and the new file
+# lands on top: the user's choice must stay on the file the user chose, and
+# Delete must remove that file, even with the list changing under its question.
+cp "$folder/tone.wav" "$recordings/keep.wav"
+cp "$folder/tone.wav" "$recordings/pick.wav"
+check "the two files show in the list" eventually has_row pick.wav
+probe select "$(($(rows | cut -d'|' -f2 | grep -nx pick.wav | cut -d: -f1) - 1))"
+paplay "$folder/tone.wav" & tone_pid=$!
+probe click 1088
+check "the recording shows in the list" eventually has_row Recording002.mp3
+sleep 3
+chosen=$(probe chosen | tr '\n' ' ')
+check "refreshes during the recording keep the choice on pick.wav ($chosen)" \
+    same "$chosen" "pick.wav focus pick.wav mark pick.wav "
+probe click 9
+check "the delete asks about one file" same "$(probe answer-box)" "Are you sure you want to delete file?"
+check "the chosen file is deleted" eventually test ! -e "$recordings/pick.wav"
+check "the recording and the other file are left" \
+    test -e "$recordings/Recording002.mp3" -a -e "$recordings/keep.wav"
+probe click 1089
+kill "$tone_pid" 2>/dev/null; tone_pid=
+
+# Timing: ten seconds of WAV over a track whose marks come in a fixed cycle
+# last as long as the probe's Record-to-Stop interval, within 0.25 s, and no
+# mark is out of turn (nothing was lost in between); once on a quiet
+# machine, once with both cores kept busy by two CPU-bound processes.
+probe choose 1047 1
+check "the format list shows WAV again" same "$(probe text 1047)" WAV
+"$root/tests/recording/make_marks.sh" "$folder/marks.wav"
+timed_recording() {  # timed_recording FILE-NAME CONDITIONS
+    local file="$recordings/$1" record_sent stop_sent marks seconds interval
+    paplay "$folder/marks.wav" & tone_pid=$!
+    sleep 1
+    record_sent=$(probe click-timed 1088)
+    sleep 10
+    stop_sent=$(probe click-timed 1089)
+    kill "$tone_pid" 2>/dev/null; tone_pid=
+    closed() { [ "$(soxi -s "$file" 2>/dev/null || echo 0)" -gt 0 ]; }
+    check "$2: the timed recording is closed" eventually closed
+    marks=$("$root/tests/recording/check_marks.sh" "$file" 2>&1 | tr '\n' ' ')
+    check "$2: no mark is out of turn (first, last, marks, out of turn: $marks)" \
+        "$root/tests/recording/check_marks.sh" "$file"
+    seconds=$(soxi -D "$file" 2>/dev/null)
+    interval=$(awk -v a="$record_sent" -v b="$stop_sent" 'BEGIN { printf "%.3f", b - a }')
+    check "$2: it lasts as long as Record to Stop within 0.25 s ($seconds s for $interval s)" \
+        awk -v s="${seconds:-0}" -v i="$interval" 'BEGIN { d = s - i; exit !(d >= -0.25 && d <= 0.25) }'
+}
+timed_recording Recording003.wav "quiet"
+stress-ng --cpu 2 --timeout 20s >/dev/null 2>&1 & stress_pid=$!
+timed_recording Recording004.wav "both cores busy"
+wait "$stress_pid"
 
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 
