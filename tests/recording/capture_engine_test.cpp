@@ -128,9 +128,9 @@ TEST(CaptureEngine, TheStopWritesThePartialBlockInWholeFrames) {
     EXPECT_EQ(written.calls.back().back(), 6);
 }
 
-// The next recording goes on in the same buffer from where the last one
-// stopped: none of the earlier recording's sound comes again.
-TEST(CaptureEngine, ASecondRecordingStartsWhereTheFirstStopped) {
+// The next recording gets a buffer of its own: none of the earlier
+// recording's sound comes again.
+TEST(CaptureEngine, ASecondRecordingHearsNothingOfTheFirst) {
     Recorder recorder;
     ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
     WriterLog first;
@@ -142,7 +142,7 @@ TEST(CaptureEngine, ASecondRecordingStartsWhereTheFirstStopped) {
     ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(second)));
     recorder.device->CompleteBlocks(1, 8);
     recorder.engine.StopRecording();
-    EXPECT_EQ(recorder.device->buffersCreated, 1);
+    EXPECT_EQ(recorder.device->buffersCreated, 2);
     std::vector<std::uint8_t> bytes;
     for (const auto& call : second.calls) bytes.insert(bytes.end(), call.begin(), call.end());
     EXPECT_EQ(bytes, std::vector<std::uint8_t>(1024, 8));

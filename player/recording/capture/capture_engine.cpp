@@ -58,8 +58,9 @@ void CaptureEngine::StopRecording() {
 
 // Building a buffer opens the device's stream, which can take a few tenths
 // of a second, and the sound played meanwhile would be missing from the
-// recording's start. So the buffer the set-up built is reused, going on from
-// where the last recording stopped it; only a missing one is built here.
+// recording's start. So the buffer the set-up built serves the first
+// recording; a stopped one is not started again (under Wine its ring then
+// gave up to two seconds of old sound first), so later ones build anew.
 bool CaptureEngine::StartCapture() {
     if (!buffer_ && !(format_ && BuildCaptureBuffer(*format_))) return false;
     const std::optional<std::uint32_t> position = buffer_->ReadPosition();
@@ -76,6 +77,7 @@ void CaptureEngine::StopCapture() {
         buffer_->Stop();
         // Up to the very sample the device stopped at, not the last whole block.
         PumpCapture(PumpExtent::Everything);
+        buffer_.reset();
     }
     if (writer_) std::exchange(writer_, nullptr)->Close();
 }
