@@ -19,6 +19,7 @@ void CaptureEngine::UseDevice(std::unique_ptr<CaptureDevice> device) {
 
 bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
     buffer_.reset();
+    bufferUsed_ = false;
     format_ = format;
     nextOffset_ = 0;
     blockSize_ = CaptureNotifySize(format);
@@ -62,7 +63,7 @@ void CaptureEngine::StopRecording() {
 // recording; a stopped one is not started again (under Wine its ring then
 // gave up to two seconds of old sound first), so later ones build anew.
 bool CaptureEngine::StartCapture() {
-    if (!buffer_ && !(format_ && BuildCaptureBuffer(*format_))) return false;
+    if ((!buffer_ || bufferUsed_) && !(format_ && BuildCaptureBuffer(*format_))) return false;
     const std::optional<std::uint32_t> position = buffer_->ReadPosition();
     if (position && buffer_->Start()) {
         nextOffset_ = *position;
@@ -77,7 +78,7 @@ void CaptureEngine::StopCapture() {
         buffer_->Stop();
         // Up to the very sample the device stopped at, not the last whole block.
         PumpCapture(PumpExtent::Everything);
-        buffer_.reset();
+        bufferUsed_ = true;
     }
     if (writer_) std::exchange(writer_, nullptr)->Close();
 }

@@ -63,6 +63,7 @@ private:
     std::unique_ptr<CaptureDevice> device_;
     std::optional<CaptureFormat> format_;
     std::unique_ptr<CaptureBuffer> buffer_;
+    bool bufferUsed_ = false;  // stopped once: never started again
     std::uint32_t blockSize_ = 0;
     std::uint32_t nextOffset_ = 0;
     std::unique_ptr<SampleWriter> writer_;
