@@ -41,3 +41,14 @@ bool IsPlainFileName(std::wstring_view name) {
     }
     return !IsDeviceName(name);
 }
+
+std::optional<std::wstring> PlainFileNameFrom(std::wstring_view text) {
+    std::wstring name;
+    for (wchar_t c : text) name += IsRefusedCharacter(c) ? L'_' : c;
+    const std::size_t first = name.find_first_not_of(L' ');
+    if (first == std::wstring::npos) return std::nullopt;
+    name.erase(0, first);
+    while (!name.empty() && (name.back() == L'.' || name.back() == L' ')) name.pop_back();
+    if (!IsPlainFileName(name)) return std::nullopt;
+    return name;
+}

@@ -62,8 +62,12 @@ bool LooksLikeMp3(std::string_view bytes) {
 
 void Mp3FrameSplitter::Add(std::string_view bytes) {
     pending_.erase(0, start_);
+    pendingOffset_ += start_;
     start_ = 0;
-    if (pending_.size() + bytes.size() > kMaxPendingBytes) pending_.clear();
+    if (pending_.size() + bytes.size() > kMaxPendingBytes) {
+        pendingOffset_ += pending_.size();
+        pending_.clear();
+    }
     pending_.append(bytes);
 }
 
@@ -79,6 +83,7 @@ std::optional<std::string_view> Mp3FrameSplitter::NextFrame(Mp3FrameHeader& head
         }
         if (!ReadMp3FrameHeader(unread.substr(end))) continue;
         header = *found;
+        frameOffset_ = pendingOffset_ + start_ + at;
         start_ += end;
         return unread.substr(at, found->length);
     }

@@ -45,8 +45,12 @@ public:
     void Add(std::string_view bytes);
     // The next whole frame, or nothing until more bytes come.
     std::optional<std::string_view> NextFrame(Mp3FrameHeader& header);
+    // Where the frame NextFrame gave last starts, counted in the bytes added.
+    std::uint64_t FrameOffset() const { return frameOffset_; }
 
 private:
     std::string pending_;
-    std::size_t start_ = 0;  // where the unread bytes of `pending_` begin
+    std::size_t start_ = 0;           // where the unread bytes of `pending_` begin
+    std::uint64_t pendingOffset_ = 0;  // where `pending_` begins, counted in the bytes added
+    std::uint64_t frameOffset_ = 0;
 };

@@ -1,0 +1,89 @@
+#include "recording/copy/track_recorder.h"
+
+#include "recording/copy/id3v2_tag.h"
+#include "recording/copy/track_names.h"
+
+TrackRecorder::TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
+                             std::optional<std::wstring> fixedPath,
+                             std::function<void()> onFailed)
+    : files_(files),
+      clock_(clock),
+      folder_(std::move(folder)),
+      fixedPath_(std::move(fixedPath)),
+      onFailed_(std::move(onFailed)) {}
+
+void TrackRecorder::SetStation(std::wstring name) {
+    std::lock_guard lock(stationLock_);
+    station_ = std::move(name);
+}
+
+std::wstring TrackRecorder::Station() const {
+    std::lock_guard lock(stationLock_);
+    return station_;
+}
+
+void TrackRecorder::OnTitle(const std::wstring& title) {
+    title_ = title;
+    if (fixedPath_) return;
+    // A title before any frame is the one in force when the copy joined the
+    // stream (or came back to it): its track began earlier.
+    startsAtChange_ = heardFrames_;
+    if (open_) CloseFile(true);
+}
+
+void TrackRecorder::OnFrame(std::string_view frame) {
+    if (failed_) return;
+    heardFrames_ = true;
+    if (!open_ && !OpenFile()) return Fail();
+    if (!files_.Append(frame)) Fail();
+}
+
+void TrackRecorder::OnStreamEnded() {
+    heardFrames_ = false;
+    startsAtChange_ = false;
+    // A scheduled recording goes on in its one file after a reconnect.
+    if (open_ && !fixedPath_) CloseFile(false);
+}
+
+void TrackRecorder::Finish() {
+    if (open_) CloseFile(false);
+}
+
+bool TrackRecorder::OpenFile() {
+    if (fixedPath_) {
+        path_ = *fixedPath_;
+    } else {
+        stem_ = CurrentStem();
+        pathMarked_ = !startsAtChange_;
+        path_ = FreePath(pathMarked_ ? stem_ + kIncompleteTrackMark : stem_);
+    }
+    if (!files_.Create(path_)) return false;
+    open_ = true;
+    const std::string tag = Id3v2Tag(TrackTagsOf(title_.value_or(L""), Station()));
+    return tag.empty() || files_.Append(tag);
+}
+
+std::wstring TrackRecorder::CurrentStem() const {
+    std::optional<std::wstring> stem;
+    if (title_) stem = TrackStem(*title_);
+    return stem ? *stem : UntitledTrackStem(Station(), clock_.Now());
+}
+
+std::wstring TrackRecorder::FreePath(const std::wstring& stem) {
+    return FreeTrackPath(folder_, stem, kTrackExtension,
+                         [this](const std::wstring& path) { return files_.Exists(path); });
+}
+
+void TrackRecorder::CloseFile(bool whole) {
+    files_.Close();
+    open_ = false;
+    if (whole || pathMarked_ || fixedPath_) return;
+    // Renamed only now: until the track is cut short nobody can tell it will be.
+    files_.Rename(path_, FreePath(stem_ + kIncompleteTrackMark));
+}
+
+void TrackRecorder::Fail() {
+    if (open_) CloseFile(false);
+    failed_ = true;
+    if (onFailed_) onFailed_();
+}

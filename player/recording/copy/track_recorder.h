@@ -1,0 +1,67 @@
+#pragma once
+// The copy of a station's stream, a file per track: each title change ends
+// one file and the next frame starts another, named after the new title. A
+// track the copy did not hold whole (the one it joined, the one it stopped
+// in, one the stream dropped in) is named so. A scheduled recording instead
+// copies everything into the one file it names.
+//
+// Threads: the stream tap calls the sink's methods with its lock held; the
+// recorder calls Finish after it has detached the copy from the tap, and
+// SetStation at any time.
+
+#include "common/ports/clock.h"
+#include "host/stream_tap.h"
+#include "recording/copy/track_files.h"
+
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <string>
+
+inline constexpr wchar_t kTrackExtension[] = L".mp3";
+
+class TrackRecorder : public StreamCopySink {
+public:
+    // `fixedPath` set: the scheduled recording's own file, never split.
+    // `onFailed` is called, on the tap's thread, once a write has failed;
+    // the copy writes nothing after it.
+    TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
+                  std::optional<std::wstring> fixedPath, std::function<void()> onFailed);
+
+    // The station's name, for the tags and for a stream without titles.
+    void SetStation(std::wstring name);
+
+    void OnTitle(const std::wstring& title) override;
+    void OnFrame(std::string_view frame) override;
+    void OnStreamEnded() override;
+
+    // The copy stops: the file it writes ends, incomplete.
+    void Finish();
+    bool Failed() const { return failed_; }
+
+private:
+    bool OpenFile();
+    std::wstring CurrentStem() const;
+    std::wstring FreePath(const std::wstring& stem);
+    // Ends the current file; `whole` when its track ended at a title change.
+    void CloseFile(bool whole);
+    void Fail();
+    std::wstring Station() const;
+
+    TrackFiles& files_;
+    const Clock& clock_;
+    const std::wstring folder_;
+    const std::optional<std::wstring> fixedPath_;
+    const std::function<void()> onFailed_;
+    mutable std::mutex stationLock_;
+    std::wstring station_;  // guarded by stationLock_
+
+    std::optional<std::wstring> title_;
+    bool open_ = false;
+    std::wstring stem_;          // the open file's name as its title gives it
+    std::wstring path_;          // of the open file
+    bool pathMarked_ = false;    // its name already says it is incomplete
+    bool heardFrames_ = false;   // in this stretch of the stream
+    bool startsAtChange_ = false;  // the next file starts where its track starts
+    bool failed_ = false;
+};

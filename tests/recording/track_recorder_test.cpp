@@ -1,0 +1,144 @@
+// The copy of a station's stream, a file per track: what each file holds and
+// how it is named as titles change, the stream drops, the disk fills up and
+// the copy stops.
+
+#include "recording/copy/id3v2_tag.h"
+#include "recording/copy/track_recorder.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kFolder[] = L"C:\\My Recordings\\";
+
+// Files in memory; the disk takes `room` bytes in all.
+class MemoryFiles : public TrackFiles {
+public:
+    bool Exists(const std::wstring& path) override { return files.contains(path); }
+    bool Create(const std::wstring& path) override {
+        if (files.contains(path)) return false;
+        files[path];
+        current = path;
+        return true;
+    }
+    bool Append(std::string_view bytes) override {
+        if (current.empty()) ADD_FAILURE() << "append with no file open";
+        if (bytes.size() > room) return false;
+        room -= bytes.size();
+        files[current] += bytes;
+        return true;
+    }
+    void Close() override { current.clear(); }
+    bool Rename(const std::wstring& from, const std::wstring& to) override {
+        if (!current.empty()) ADD_FAILURE() << "renamed while open";
+        files[to] = files[from];
+        files.erase(from);
+        return true;
+    }
+
+    std::map<std::wstring, std::string> files;
+    std::wstring current;
+    std::size_t room = std::size_t(-1);
+};
+
+std::string Tagged(const std::wstring& title, const std::string& frames) {
+    return Id3v2Tag(TrackTagsOf(title, L"Velmora Live")) + frames;
+}
+
+class TrackRecorderTest : public ::testing::Test {
+protected:
+    TrackRecorder& Copy(std::optional<std::wstring> fixedPath = std::nullopt) {
+        copy_.emplace(files_, clock_, kFolder, std::move(fixedPath), [this] { ++failures_; });
+        copy_->SetStation(L"Velmora Live");
+        return *copy_;
+    }
+    std::wstring Path(const std::wstring& name) { return kFolder + name; }
+
+    MemoryFiles files_;
+    SettableClock clock_{LocalTime{2026, 12, 9, 6, 30, 0}};
+    std::optional<TrackRecorder> copy_;
+    int failures_ = 0;
+};
+
+TEST_F(TrackRecorderTest, AFilePerTitleWithTheCutEndsNamedIncomplete) {
+    TrackRecorder& copy = Copy();
+    copy.OnTitle(L"Harbour Tunes - High Water");  // in force when the copy joined
+    copy.OnFrame("a1");
+    copy.OnFrame("a2");
+    copy.OnTitle(L"Lounge Trio - Last Call");
+    copy.OnFrame("b1");
+    copy.OnTitle(L"Pulse - Eight Bits");
+    copy.OnFrame("c1");
+    copy.Finish();
+    const std::map<std::wstring, std::string> expected = {
+        {Path(L"Harbour Tunes - High Water (incomplete).mp3"),
+         Tagged(L"Harbour Tunes - High Water", "a1a2")},
+        {Path(L"Lounge Trio - Last Call.mp3"), Tagged(L"Lounge Trio - Last Call", "b1")},
+        {Path(L"Pulse - Eight Bits (incomplete).mp3"), Tagged(L"Pulse - Eight Bits", "c1")},
+    };
+    EXPECT_EQ(files_.files, expected);
+    EXPECT_EQ(failures_, 0);
+}
+
+TEST_F(TrackRecorderTest, ADroppedStreamEndsTheFileAndTheReconnectStartsAnother) {
+    files_.files[Path(L"A - B (incomplete).mp3")] = "older";
+    TrackRecorder& copy = Copy();
+    copy.OnFrame("x");  // before the first title: a stream without titles so far
+    copy.OnTitle(L"A - B");
+    copy.OnFrame("y1");
+    copy.OnStreamEnded();
+    copy.OnFrame("y2");  // reconnected
+    copy.OnStreamEnded();
+    EXPECT_EQ(files_.files[Path(L"Velmora Live 2026-12-09 06.30 (incomplete).mp3")],
+              Id3v2Tag(TrackTagsOf(L"", L"Velmora Live")) + "x");
+    // Its start was heard, its end was not.
+    EXPECT_EQ(files_.files[Path(L"A - B (incomplete) (2).mp3")], Tagged(L"A - B", "y1"));
+    EXPECT_EQ(files_.files[Path(L"A - B (incomplete) (3).mp3")], Tagged(L"A - B", "y2"));
+    EXPECT_EQ(files_.files.size(), 4u);
+    EXPECT_TRUE(files_.current.empty());
+}
+
+TEST_F(TrackRecorderTest, AFullDiskStopsTheCopyWithWholeFramesOnly) {
+    TrackRecorder& copy = Copy();
+    copy.OnTitle(L"A - B");
+    files_.room = Tagged(L"A - B", "").size() + 6;
+    copy.OnFrame("123");
+    copy.OnFrame("456");
+    copy.OnFrame("789");  // does not fit
+    copy.OnTitle(L"C - D");
+    copy.OnFrame("abc");
+    EXPECT_EQ(failures_, 1);
+    EXPECT_TRUE(copy.Failed());
+    ASSERT_EQ(files_.files.size(), 1u);
+    EXPECT_EQ(files_.files.begin()->first, Path(L"A - B (incomplete).mp3"));
+    EXPECT_EQ(files_.files.begin()->second, Tagged(L"A - B", "123456"));
+    EXPECT_TRUE(files_.current.empty());
+}
+
+TEST_F(TrackRecorderTest, AScheduledCopyKeepsEverythingInItsOneFile) {
+    TrackRecorder& copy = Copy(Path(L"news.mp3"));
+    copy.OnTitle(L"A - B");
+    copy.OnFrame("1");
+    copy.OnTitle(L"C - D");
+    copy.OnFrame("2");
+    copy.OnStreamEnded();
+    copy.OnFrame("3");
+    copy.Finish();
+    EXPECT_EQ(files_.files, (std::map<std::wstring, std::string>{
+                                {Path(L"news.mp3"), Tagged(L"A - B", "123")}}));
+}
+
+TEST_F(TrackRecorderTest, AFileThatCannotBeMadeFailsTheCopy) {
+    files_.files[Path(L"news.mp3")] = "someone else's";
+    TrackRecorder& copy = Copy(Path(L"news.mp3"));
+    copy.OnFrame("1");
+    copy.OnFrame("2");
+    EXPECT_EQ(failures_, 1);
+    EXPECT_EQ(files_.files[Path(L"news.mp3")], "someone else's");
+}
+
+}  // namespace
