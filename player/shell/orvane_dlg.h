@@ -11,6 +11,7 @@
 #include "host/docked_pane.h"
 #include "host/player_messages.h"
 #include "host/station_player.h"
+#include "host/stream_tap.h"
 #include "playback/playback_controller.h"
 #include "playback/radio/routing_media_player.h"
 #include "playback/wmp_player.h"
@@ -123,7 +124,9 @@ private:
     // Everything plays through player_: MP3 radio in its own engine, the
     // rest (other streams, local files, the recordings) in the control.
     CWMPPlayer control_;
-    RoutingMediaPlayer player_{control_, playback_};
+    // What the engine plays, for the recorder's exact copy.
+    std::shared_ptr<StreamTap> stationStream_ = std::make_shared<StreamTap>();
+    RoutingMediaPlayer player_{control_, playback_, stationStream_};
     std::shared_ptr<NowPlaying> nowPlaying_ = std::make_shared<NowPlaying>();
     NowPlayingFetcher nowPlayingFetcher_{nowPlaying_};
     PlaybackController playback_{player_, *this, nowPlaying_};

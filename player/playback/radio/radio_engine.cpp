@@ -14,9 +14,11 @@ constexpr int kDefaultVolume = 50;
 
 }  // namespace
 
-RadioEngine::RadioEngine(MediaPlayerEvents& events, HandOver handOver)
+RadioEngine::RadioEngine(MediaPlayerEvents& events, HandOver handOver,
+                         std::shared_ptr<StreamTap> tap)
     : events_(events),
       handOver_(std::move(handOver)),
+      tap_(std::move(tap)),
       volume_(std::make_shared<std::atomic<int>>(kDefaultVolume)) {
     window_ = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr,
                               nullptr);
@@ -53,8 +55,9 @@ void RadioEngine::Play() {
 void RadioEngine::SetVolume(int volume) { volume_->store(std::clamp(volume, 0, 100)); }
 
 void RadioEngine::StartSession() {
-    session_ = std::make_shared<RadioSession>(url_, window_, kSessionEvents, volume_);
-    if (!session_->Start()) session_.reset();
+    feed_ = tap_->BeginFeed();
+    session_ = std::make_shared<RadioSession>(url_, window_, kSessionEvents, volume_, tap_, feed_);
+    if (!session_->Start()) EndSession();
 }
 
 bool RadioEngine::EndSession() {
@@ -64,6 +67,7 @@ bool RadioEngine::EndSession() {
     // reports meanwhile is never read.
     session_->RequestStop();
     session_.reset();
+    tap_->EndFeed(feed_);
     return true;
 }
 
@@ -90,7 +94,7 @@ void RadioEngine::Deliver(const RadioEvent& event) {
             events_.OnOpenStateChange(event.state);
             break;
         case RadioEvent::Kind::PlayState:
-            if (event.state == MediaPlayState::kEnded) session_.reset();
+            if (event.state == MediaPlayState::kEnded) EndSession();
             events_.OnPlayStateChange(event.state);
             break;
         case RadioEvent::Kind::Title:
@@ -100,7 +104,7 @@ void RadioEngine::Deliver(const RadioEvent& event) {
             events_.OnReconnecting();
             break;
         case RadioEvent::Kind::HandOver:
-            session_.reset();
+            EndSession();
             if (handOver_) handOver_(event.text);
             break;
     }

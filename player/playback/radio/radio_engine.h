@@ -7,8 +7,10 @@
 // user-interface thread and calls its events there.
 //
 // A stream it finds is not MP3 (or cannot reach at all) is handed over
-// through `handOver`, so that the media player control can try it.
+// through `handOver`, so that the media player control can try it. What it
+// plays also goes to `tap` frame by frame, for a copy of the stream.
 
+#include "host/stream_tap.h"
 #include "playback/media_player.h"
 #include "playback/radio/radio_session.h"
 
@@ -23,7 +25,7 @@ class RadioEngine : public MediaPlayer {
 public:
     using HandOver = std::function<void(const std::wstring& url)>;
 
-    RadioEngine(MediaPlayerEvents& events, HandOver handOver);
+    RadioEngine(MediaPlayerEvents& events, HandOver handOver, std::shared_ptr<StreamTap> tap);
     ~RadioEngine() override;
     RadioEngine(const RadioEngine&) = delete;
     RadioEngine& operator=(const RadioEngine&) = delete;
@@ -46,6 +48,8 @@ private:
 
     MediaPlayerEvents& events_;
     HandOver handOver_;
+    std::shared_ptr<StreamTap> tap_;
+    StreamTap::FeedId feed_ = 0;  // the current session's
     HWND window_ = nullptr;  // owned: a message-only window the sessions post to
     std::wstring url_;
     std::shared_ptr<std::atomic<int>> volume_;

@@ -3,12 +3,11 @@
 #include "common/helpers/contained_call.h"
 
 #include "playback/media_player.h"
-#include "playback/radio/icy_demuxer.h"
 #include "playback/radio/mp3_decoder_acm.h"
 #include "playback/radio/playlist.h"
 #include "playback/radio/sample_volume.h"
 #include "playback/radio/stream_connection_wininet.h"
-#include "playback/radio/stream_title.h"
+#include "playback/radio/stream_frames.h"
 #include "playback/radio/wave_output.h"
 
 #include <objbase.h>
@@ -23,11 +22,14 @@ std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTick
 }  // namespace
 
 RadioSession::RadioSession(std::wstring url, HWND notify, UINT message,
-                           std::shared_ptr<std::atomic<int>> volume)
+                           std::shared_ptr<std::atomic<int>> volume,
+                           std::shared_ptr<StreamTap> tap, StreamTap::FeedId feed)
     : url_(std::move(url)),
       notify_(notify),
       message_(message),
       volume_(std::move(volume)),
+      tap_(std::move(tap)),
+      feed_(feed),
       stop_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 bool RadioSession::Start() {
@@ -137,25 +139,28 @@ RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
 
 RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::string bytes) {
     if (!hasPlayed_) Report({RadioEvent::Kind::PlayState, MediaPlayState::kBuffering});
-    IcyDemuxer demuxer(connection.Answer().metaInterval);
-    Mp3FrameSplitter splitter;
+    const Outcome outcome = PlayFrames(connection, std::move(bytes));
+    // The copy of the stream ends here whatever follows: a reconnect starts
+    // another stretch of it.
+    tap_->Break(feed_);
+    return outcome;
+}
+
+RadioSession::Outcome RadioSession::PlayFrames(StreamConnection& connection, std::string bytes) {
+    StreamFrameReader reader(connection.Answer().metaInterval);
     Mp3Decoder decoder;
     WaveOutput output;
     std::vector<std::int16_t> pcm;
     bool playing = false;
-    const auto onMetadata = [&](std::string_view block) {
-        const auto title = StreamTitleOf(block);
-        if (title && *title != title_) {
-            title_ = *title;
-            Report({RadioEvent::Kind::Title, 0, title_});
-        }
-    };
-    const auto onAudio = [&](std::string_view audio) { splitter.Add(audio); };
     do {
         if (Stopping()) return Outcome::Stopped;
-        demuxer.Feed(bytes, onAudio, onMetadata);
-        Mp3FrameHeader header;
-        while (auto frame = splitter.NextFrame(header)) {
+        reader.Feed(bytes);
+        while (auto item = reader.Next()) {
+            if (item->title) {
+                NoteTitle(*item->title);
+                continue;
+            }
+            const Mp3FrameHeader& header = item->header;
             if (!decoder.IsOpen() || !decoder.Format().DecodesLike(header.format)) {
                 // What was decoded in the old format is played in it.
                 if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
@@ -164,7 +169,9 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
                     return Outcome::Failed;
                 }
             }
-            if (!decoder.Decode(*frame, pcm)) return Outcome::Failed;
+            // The copy takes the frame as sent, whatever the volume.
+            tap_->Frame(feed_, item->frame);
+            if (!decoder.Decode(item->frame, pcm)) return Outcome::Failed;
         }
         if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
         if (output.Playing() && !playing) {
@@ -176,6 +183,13 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
     } while (connection.Read(bytes));
     if (Stopping()) return Outcome::Stopped;
     return playing ? Outcome::Dropped : Outcome::Failed;
+}
+
+void RadioSession::NoteTitle(const std::wstring& title) {
+    if (title == title_) return;
+    title_ = title;
+    tap_->Title(feed_, title_);
+    Report({RadioEvent::Kind::Title, 0, title_});
 }
 
 bool RadioSession::PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm) {

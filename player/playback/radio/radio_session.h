@@ -6,6 +6,7 @@
 // message; the window takes them on its own thread.
 
 #include "common/helpers/scoped_handle.h"
+#include "host/stream_tap.h"
 #include "playback/radio/reconnect_schedule.h"
 
 #include <windows.h>
@@ -32,8 +33,10 @@ class WaveOutput;
 
 class RadioSession : public std::enable_shared_from_this<RadioSession> {
 public:
+    // The frames and titles go to `tap` as `feed` too.
     RadioSession(std::wstring url, HWND notify, UINT message,
-                 std::shared_ptr<std::atomic<int>> volume);
+                 std::shared_ptr<std::atomic<int>> volume, std::shared_ptr<StreamTap> tap,
+                 StreamTap::FeedId feed);
 
     bool Start();
     // Asks the thread to end; it stops its sound at once unless it waits for
@@ -49,8 +52,10 @@ private:
     void Run();
     Outcome TryEntry(const std::wstring& url, std::vector<std::wstring>& listed);
     Outcome Play(StreamConnection& connection, std::string firstBytes);
+    Outcome PlayFrames(StreamConnection& connection, std::string bytes);
     // Scales the samples to the volume and queues them; empties `pcm`.
     bool PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm);
+    void NoteTitle(const std::wstring& title);
     bool WaitOrStop(std::chrono::milliseconds pause) const;
     bool Stopping() const;
     void Report(RadioEvent event);
@@ -59,6 +64,9 @@ private:
     const HWND notify_;
     const UINT message_;
     const std::shared_ptr<std::atomic<int>> volume_;
+    // Shared: a session let go may still be winding down when the player goes.
+    const std::shared_ptr<StreamTap> tap_;
+    const StreamTap::FeedId feed_;
     ScopedHandle stop_;
     ScopedHandle thread_;
     bool hasPlayed_ = false;      // worker thread only

@@ -2,9 +2,10 @@
 
 #include "common/helpers/web_url.h"
 
-RoutingMediaPlayer::RoutingMediaPlayer(MediaPlayer& control, MediaPlayerEvents& events)
+RoutingMediaPlayer::RoutingMediaPlayer(MediaPlayer& control, MediaPlayerEvents& events,
+                                       std::shared_ptr<StreamTap> tap)
     : control_(control),
-      engine_(events, [this](const std::wstring& url) { HandOverToControl(url); }) {
+      engine_(events, [this](const std::wstring& url) { HandOverToControl(url); }, std::move(tap)) {
     engine_.SetVolume(control_.Volume());
 }
 

@@ -8,13 +8,16 @@
 #include "playback/media_player.h"
 #include "playback/radio/radio_engine.h"
 
+#include <memory>
 #include <string>
 
 class RoutingMediaPlayer : public MediaPlayer {
 public:
     // `control` reports to the same events as the engine is given here. It is
     // borrowed: its owner creates and closes it, and keeps it while this lives.
-    RoutingMediaPlayer(MediaPlayer& control, MediaPlayerEvents& events);
+    // `tap` gets what the engine plays.
+    RoutingMediaPlayer(MediaPlayer& control, MediaPlayerEvents& events,
+                       std::shared_ptr<StreamTap> tap);
 
     void SetUrl(const std::wstring& url) override;
     std::wstring Url() const override { return url_; }

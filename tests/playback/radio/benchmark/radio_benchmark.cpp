@@ -82,7 +82,7 @@ int wmain() {
     const std::wstring url = L"http://127.0.0.1:" + std::wstring(port, length) + L"/radio/icy.mp3";
 
     PlayingWatch watch;
-    RadioEngine engine(watch, nullptr);
+    RadioEngine engine(watch, nullptr, std::make_shared<StreamTap>());
     double slowest = 0;
     double total = 0;
     for (int start = 0; start < kStarts; ++start) {

@@ -1,6 +1,7 @@
 // The radio engine against the demo site's radio streams on loopback, with
 // its sound going to the PulseAudio null sink and heard back on its monitor.
 
+#include "playback/radio/mp3_frame.h"
 #include "playback/radio/radio_engine.h"
 #include "playback/radio/radio_session.h"
 #include "playback/radio/routing_media_player.h"
@@ -13,9 +14,11 @@
 // after windows.h, which it builds on
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -123,7 +126,9 @@ protected:
 
     RecordedEvents events_;
     std::vector<std::wstring> handedOver_;
-    RadioEngine engine_{events_, [this](const std::wstring& url) { handedOver_.push_back(url); }};
+    std::shared_ptr<StreamTap> tap_ = std::make_shared<StreamTap>();
+    RadioEngine engine_{events_, [this](const std::wstring& url) { handedOver_.push_back(url); },
+                        tap_};
 };
 
 TEST_F(RadioEngineTest, PlaysAnIcyStreamAloudAndFollowsItsTitle) {
@@ -147,6 +152,68 @@ TEST_F(RadioEngineTest, PlaysAnIcyStreamAloudAndFollowsItsTitle) {
     PumpUntil([&] { return events_.playStates.back() == MediaPlayState::kStopped; }, 2000);
     EXPECT_EQ(events_.playStates.back(), MediaPlayState::kStopped) << events_.Seen();
     EXPECT_LT(MonitorLoudness(500), 50.0) << "still playing after the stop";
+}
+
+// What the engine hands to a copy of the stream; called on its thread.
+class CopiedStream : public StreamCopySink {
+public:
+    void OnTitle(const std::wstring& title) override {
+        std::lock_guard lock(lock_);
+        events_.push_back(L"title " + title);
+    }
+    void OnFrame(std::string_view frame) override {
+        std::lock_guard lock(lock_);
+        const auto header = ReadMp3FrameHeader(frame);
+        if (!header || header->length != frame.size()) ++brokenFrames_;
+        if (events_.empty() || events_.back() != L"frames") events_.push_back(L"frames");
+    }
+    void OnStreamEnded() override {
+        std::lock_guard lock(lock_);
+        events_.push_back(L"end");
+    }
+    std::vector<std::wstring> Events() const {
+        std::lock_guard lock(lock_);
+        return events_;
+    }
+    int BrokenFrames() const {
+        std::lock_guard lock(lock_);
+        return brokenFrames_;
+    }
+
+private:
+    mutable std::mutex lock_;
+    std::vector<std::wstring> events_;
+    int brokenFrames_ = 0;
+};
+
+// The programme announces its first title after 2 s of audio, the second
+// after 6 s; the server sends 1.5 s ahead, so a drop after 7 s comes after
+// both and before the third.
+TEST_F(RadioEngineTest, HandsTheStreamToACopyAtVolumeZeroAndEndsItAtADrop) {
+    CopiedStream copy;
+    tap_->Attach(copy);
+    engine_.SetVolume(0);
+    engine_.SetUrl(SiteUrl() + L"drop/7/radio/live.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_TRUE(tap_->IsLive());
+    ASSERT_TRUE(PumpUntil([&] { return events_.reconnects > 0; }, 15000)) << events_.Seen();
+    const auto titles = [&] {
+        const auto heard = copy.Events();
+        return std::count_if(heard.begin(), heard.end(),
+                             [](const std::wstring& event) { return event.starts_with(L"title"); });
+    };
+    // After the reconnect the programme starts again, its first title too.
+    EXPECT_TRUE(PumpUntil([&] { return titles() == 3 && copy.Events().back() == L"frames"; }, 10000));
+    engine_.Stop();
+    EXPECT_FALSE(tap_->IsLive());
+    tap_->Detach();
+
+    const std::wstring first = L"title Harbour Tunes - Morning Tide";
+    const std::vector<std::wstring> expected = {
+        L"frames", first, L"frames", L"title Lounge Trio - Caf\u00E9 Nocturne", L"frames", L"end",
+        L"frames", first, L"frames", L"end"};
+    EXPECT_EQ(copy.Events(), expected);
+    EXPECT_EQ(copy.BrokenFrames(), 0);
 }
 
 TEST_F(RadioEngineTest, FollowsAPlaylistPastADeadEntry) {
@@ -205,9 +272,10 @@ TEST(RadioSession, LetGoWhileConnectingItEndsByItselfLater) {
     ASSERT_FALSE(SiteUrl().empty()) << "no site server";
     const HWND window = CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                         nullptr, nullptr);
-    auto session =
-        std::make_shared<RadioSession>(SiteUrl() + L"stall/radio/live.mp3", window, WM_APP + 9,
-                                       std::make_shared<std::atomic<int>>(0));
+    const auto tap = std::make_shared<StreamTap>();
+    auto session = std::make_shared<RadioSession>(SiteUrl() + L"stall/radio/live.mp3", window,
+                                                  WM_APP + 9, std::make_shared<std::atomic<int>>(0),
+                                                  tap, tap->BeginFeed());
     ASSERT_TRUE(session->Start());
     bool connecting = false;
     PumpUntil(
@@ -264,7 +332,7 @@ TEST(RoutingMediaPlayer, PlaysMp3RadioItselfAndGivesTheRestToTheControl) {
     RecordedEvents events;
     std::vector<std::wstring> controlUrls;
     FakeControl control(controlUrls);
-    RoutingMediaPlayer player(control, events);
+    RoutingMediaPlayer player(control, events, std::make_shared<StreamTap>());
     EXPECT_EQ(player.Volume(), 70);
 
     player.SetUrl(SiteUrl() + L"radio/live.mp3");
