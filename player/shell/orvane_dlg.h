@@ -76,6 +76,11 @@ private:
         playback_.ReleaseRecordingFile(path);
     }
     void ScheduledRecordingFailed(unsigned id) override;
+    StreamTap& StationStream() override { return *stationStream_; }
+    bool MediaPlayerControlPlaysStation() const override {
+        return playback_.HasStation() && player_.ControlPlaysStream();
+    }
+    std::wstring StationName() const override { return GetCurrentStation().name; }
 
     void FinishStart();
     void CreateBanner();

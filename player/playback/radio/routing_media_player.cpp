@@ -30,3 +30,5 @@ void RoutingMediaPlayer::HandOverToControl(const std::wstring& url) {
     engineHasIt_ = false;
     control_.SetUrl(url);
 }
+
+bool RoutingMediaPlayer::ControlPlaysStream() const { return !engineHasIt_ && IsWebUrl(url_); }

@@ -25,6 +25,8 @@ public:
     void Play() override { Active().Play(); }
     int Volume() const override { return control_.Volume(); }
     void SetVolume(int volume) override;
+    // A web stream, given to the control (or handed over to it by the engine).
+    bool ControlPlaysStream() const;
 
 private:
     MediaPlayer& Active();

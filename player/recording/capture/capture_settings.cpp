@@ -35,6 +35,15 @@ std::size_t StoredDeviceEntry(Registry& registry, const std::vector<std::wstring
     return stored ? FindEntryByPrefix(devices, *stored).value_or(0) : 0;
 }
 
+bool StoredSourceIsStreamCopy(Registry& registry) {
+    return ReadSetting(registry, kDeviceValue) == std::wstring(kStreamCopySourceName);
+}
+
+void SaveStreamCopySource(Registry& registry) {
+    if (auto key = registry.CreateKey(RegistryRoot::CurrentUser, kPlayerKey))
+        key->WriteString(kDeviceValue, kStreamCopySourceName);
+}
+
 RecordingFileFormat StoredFileFormat(Registry& registry) {
     const auto stored = ReadSetting(registry, kFileFormatValue);
     if (!stored) return RecordingFileFormat::Mp3;

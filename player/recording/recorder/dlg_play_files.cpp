@@ -45,6 +45,7 @@ constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
 // messages show once the window is up, outside the main window's call.
 constexpr UINT WM_SHOW_HELD_MESSAGES = WM_APP + 2;
 
+
 constexpr ControlPlace kPlaces[] = {
     {IDC_REC_CLOSE, 444, 3, 12, 11},          {IDC_REC_LIST, 5, 27, 311, 154},
     {IDC_REC_RENAME_FIELD, 8, 187, 111, 20},  {IDC_REC_RENAME, 121, 188, 76, 20},
@@ -88,6 +89,7 @@ CDlgPlayFiles::CDlgPlayFiles(HWND owner, RecorderHost& host)
 
 CDlgPlayFiles::~CDlgPlayFiles() {
     watcher_.Stop();
+    copy_.Stop();
     engine_.StopRecording();
     engine_.UseDevice(nullptr);
     source_.CloseRecordingMixer();
@@ -196,10 +198,11 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_CLOSE: Show(SW_HIDE); return 0;
     case WM_RECORDING_WRITER_EXHAUSTED:
         if (session_.IsRecording()) {
-            session_.StopAll();
+            StopAll();
             ShowError(kWriterExhaustedMessage);
         }
         return 0;
+    case WM_STREAM_COPY_FAILED: OnStreamCopyFailed(); return 0;
     case WM_CTLCOLORDLG: {
         static const HBRUSH brush = CreateSolidBrush(kBackground);
         return reinterpret_cast<LRESULT>(brush);
@@ -243,9 +246,9 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
     switch (id) {
     case IDC_REC_CLOSE: CloseToMainWindow(); return true;
     case IDC_REC_RECORD:
-    case IDC_REC_RECORD_LINK: session_.StartRecording(); return true;
+    case IDC_REC_RECORD_LINK: StartRecording(); return true;
     case IDC_REC_STOP:
-    case IDC_REC_STOP_LINK: session_.StopAll(); return true;
+    case IDC_REC_STOP_LINK: StopAll(); return true;
     case IDC_REC_PLAY:
     case IDC_REC_PLAY_LINK: PlaySelected(); return true;
     case IDC_REC_FOLDER:
@@ -261,7 +264,7 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
     case IDOK:
     case IDCANCEL: return true;  // Enter and Escape do nothing here
     case IDC_REC_DEVICE:
-        if (notifyCode == CBN_SELCHANGE) OnDeviceChosen();
+        if (notifyCode == CBN_SELCHANGE) OnSourceChosen();
         return true;
     case IDC_REC_FILE_FORMAT:
         if (notifyCode == CBN_SELCHANGE)
@@ -463,7 +466,7 @@ void CDlgPlayFiles::PlaySelected() {
     const std::optional<int> mark = SelectionMark();
     if (!mark) return;
     const std::wstring path = RecordingsFolder() + rows_[*mark].name;
-    session_.StopAll();
+    StopAll();
     StartTimer(kPlayBlinkTimer, kBlinkMs);
     host_.PlayRecordingFile(path);
 }
@@ -477,22 +480,46 @@ void CDlgPlayFiles::ShowInstructions() {
     instructions_->ShowCentred();
 }
 
+// Recording
+
+void CDlgPlayFiles::StartRecording() {
+    if (copySource_)
+        StartStreamCopy(std::nullopt);
+    else
+        session_.StartRecording();
+}
+
+void CDlgPlayFiles::StopAll() {
+    StopStreamCopy();
+    session_.StopAll();
+}
+
 // Capture set-up
 
+// The sound card is set up whichever source was chosen, ready for a switch.
 void CDlgPlayFiles::InitCapture() {
+    device_.SetCopyAvailable([this] { return !host_.MediaPlayerControlPlaysStation(); });
+    const bool copyChosen = StoredSourceIsStreamCopy(registry_);
+    InitSoundCard(copyChosen);
+    if (copyChosen) UseStreamCopy(true);
+}
+
+void CDlgPlayFiles::InitSoundCard(bool copyChosen) {
     devices_ = EnumerateCaptureDevices();
     SendMessageW(device_, CB_RESETCONTENT, 0, 0);
+    AddComboEntry(device_, kStreamCopySourceName);
     std::vector<std::wstring> names;
     for (const CaptureDeviceEntry& entry : devices_) {
         names.push_back(entry.description);
         AddComboEntry(device_, entry.description);
     }
     if (devices_.empty()) {
-        HoldForPerson(CaptureSetupMessage(CaptureSetupStep::Device, true));
+        // The stream copy needs no sound card.
+        if (!copyChosen) HoldForPerson(CaptureSetupMessage(CaptureSetupStep::Device, true));
         return;
     }
     const std::size_t device = StoredDeviceEntry(registry_, names);
-    SendMessageW(device_, CB_SETCURSEL, device, 0);
+    if (!copyChosen) SendMessageW(device_, CB_SETCURSEL, device + kFirstDeviceEntry, 0);
     const RecordingFileFormat format = StoredFileFormat(registry_);
     SendMessageW(fileFormat_, CB_SETCURSEL, static_cast<WPARAM>(format), 0);
     if (const auto failed = SetUpCaptureFor(static_cast<int>(device), format)) {
@@ -510,7 +537,7 @@ void CDlgPlayFiles::InitCapture() {
 
 std::optional<CaptureSetupStep> CDlgPlayFiles::SetUpCaptureFor(int deviceEntry,
                                                                RecordingFileFormat format) {
-    session_.StopAll();
+    StopAll();
     std::unique_ptr<DirectSoundCaptureDevice> device;
     if (deviceEntry >= 0 && deviceEntry < static_cast<int>(devices_.size()))
         device = DirectSoundCaptureDevice::Open(devices_[deviceEntry].guid);
@@ -522,10 +549,8 @@ std::optional<CaptureSetupStep> CDlgPlayFiles::SetUpCaptureFor(int deviceEntry,
     return std::nullopt;
 }
 
-void CDlgPlayFiles::OnDeviceChosen() {
-    const int entry = ComboSelection(device_);
-    if (entry < 0) return;
-    if (const auto failed = SetUpCaptureFor(entry, session_.FileFormat()))
+void CDlgPlayFiles::OnDeviceChosen(int deviceEntry) {
+    if (const auto failed = SetUpCaptureFor(deviceEntry, session_.FileFormat()))
         ShowError(CaptureSetupMessage(*failed, false));
 }
 
@@ -538,18 +563,26 @@ void CDlgPlayFiles::OnFileFormatChosen(RecordingFileFormat format) {
         ShowError(kNoEncoderMessage);
 }
 
-std::optional<CaptureSetupStep> CDlgPlayFiles::SwitchFileFormat(RecordingFileFormat format) {
+std::size_t CDlgPlayFiles::StoredDevice() {
     std::vector<std::wstring> names;
     for (const CaptureDeviceEntry& entry : devices_) names.push_back(entry.description);
-    const std::size_t device = StoredDeviceEntry(registry_, names);
-    SendMessageW(device_, CB_SETCURSEL, device, 0);
+    return StoredDeviceEntry(registry_, names);
+}
+
+std::optional<CaptureSetupStep> CDlgPlayFiles::SwitchFileFormat(RecordingFileFormat format) {
+    const std::size_t device = StoredDevice();
+    SendMessageW(device_, CB_SETCURSEL, device + kFirstDeviceEntry, 0);
     return SetUpCaptureFor(static_cast<int>(device), format);
 }
 
 void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
     const std::unique_ptr<QueuedRecording> entry = TakeScheduledRecording(item);
-    session_.StopAll();
+    StopAll();
     if (static_cast<ScheduledAction>(action) != ScheduledAction::Start || !entry) return;
+    if (copySource_) {
+        if (!StartStreamCopy(entry->name)) host_.ScheduledRecordingFailed(entry->id);
+        return;
+    }
     // The combo keeps showing the user's choice; the set-up follows the entry.
     // A set-up that fails shows nothing: the start below then fails too, and
     // nothing else would end an entry that never recorded.

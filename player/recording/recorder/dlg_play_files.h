@@ -3,12 +3,15 @@
 // sound card into a new WAV or MP3 file, plays, renames and deletes
 // recordings, and carries out the scheduler's start and stop requests.
 
+#include "common/ports/clock_win32.h"
 #include "common/ports/registry_win32.h"
 #include "host/docked_pane.h"
 #include "host/player_messages.h"
 #include "recording/capture/capture_engine.h"
 #include "recording/capture/capture_setup.h"
 #include "recording/capture/directsound_capture.h"
+#include "recording/copy/stream_copy.h"
+#include "recording/copy/track_files_win32.h"
 #include "recording/meter/peak_meter_ctrl.h"
 #include "recording/recorder/important_dlg.h"
 #include "recording/recorder/pf_list_ctrl.h"
@@ -17,6 +20,7 @@
 #include "recording/recorder/recordings_choice.h"
 #include "recording/recorder/recordings_list.h"
 #include "recording/recorder/recordings_watcher.h"
+#include "recording/recorder/source_combo_box.h"
 #include "recording/source/recording_source.h"
 #include "skin/bitmap_dialog.h"
 #include "skin/button_st.h"
@@ -39,6 +43,7 @@ public:
     HWND PaneWindow() const override { return hwnd_; }
     PaneSize Size() const override;
     void OnRecordingPlaybackStopped() override { StopPlayIndicator(); }
+    void OnStationChanged(const StationInfo& station) override { copy_.SetStation(station.name); }
 
     void ShowRecorder(int command);
     void FollowMainWindow(bool visible);
@@ -90,8 +95,26 @@ private:
     void CloseToMainWindow();
     std::optional<int> SelectionMark() const;
 
+    // Recording from the chosen source: the sound card or the stream copy.
+    void StartRecording();
+    void StopAll();
+
+    // The stream copy (dlg_play_files_stream_copy.cpp).
+    void OnSourceChosen();
+    void UseStreamCopy(bool use);
+    void ShowAsSent(bool asSent);
+    bool StartStreamCopy(const std::optional<std::wstring>& scheduledName);
+    void StopStreamCopy();
+    void OnStreamCopyFailed();
+
+    // From the stream tap's thread: a file of the stream copy took no more.
+    static constexpr UINT WM_STREAM_COPY_FAILED = WM_APP + 3;
+
     void InitCapture();
-    void OnDeviceChosen();
+    void InitSoundCard(bool copyChosen);
+    // The device entry that "Device" names (0 when it names none).
+    std::size_t StoredDevice();
+    void OnDeviceChosen(int deviceEntry);
     // A person's choice in the combo: failures and a missing encoder say so.
     void OnFileFormatChosen(RecordingFileFormat format);
     // The set-up for the stored device in this format; the failed step, if any.
@@ -111,7 +134,8 @@ private:
     CRenameEdit renameField_{WM_RENAME_DONE};
     CZipSliderCtl volume_;
     CPeakMeterCtrl meter_;
-    CTTComboBox device_, fileFormat_, channel_;
+    CSourceComboBox device_;
+    CTTComboBox fileFormat_, channel_;
     std::unique_ptr<CDlgImportant> instructions_;  // made on the first press of help
 
     std::vector<RecordingRow> rows_;
@@ -122,6 +146,11 @@ private:
     CaptureEngine engine_;
     RecorderSession session_{*this, engine_};
     RecordingSource source_{registry_};
+    SystemClock clock_;
+    Win32TrackFiles trackFiles_;
+    StreamCopy copy_{host_.StationStream(), trackFiles_, clock_};
+    bool copySource_ = false;     // the source combo shows the stream copy
+    bool copyScheduled_ = false;  // the running copy is a scheduled recording
     bool recordLit_ = false;
     bool playLit_ = false;
     bool visibleBeforeCompact_ = false;
