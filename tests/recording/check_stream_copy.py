@@ -1,0 +1,171 @@
+#!/usr/bin/python3
+"""check_stream_copy.py RECORDINGS SITE STATION SECONDS
+
+Checks the files that a copy of the demo site's "live" programme left in
+RECORDINGS, a file per title, against what the server (SITE/radio_stream.py)
+sent from the start of its connection:
+- joined in the order they were written, the files' audio is one unbroken
+  run of the frames the server sent, starting and ending on a whole frame:
+  none missing, none twice, nothing else;
+- the run lasts about SECONDS;
+- each file is named after the title the server gave most of its frames,
+  the first and the last one "(incomplete)" and no other, and no two files
+  in a row share a title;
+- each carries an ID3v2 tag of its title, artist and STATION (read by
+  mutagen), and decodes with lame to as many samples as its frames hold,
+  not silent.
+Prints what it found; exits 1 when something is wrong.
+"""
+
+import array
+import collections
+import math
+import pathlib
+import re
+import subprocess
+import sys
+import tempfile
+import wave
+
+import mutagen.id3
+
+INCOMPLETE = " (incomplete)"
+DECODER_SLACK_SECONDS = 0.08
+
+faults = []
+
+
+def fault(text):
+    faults.append(text)
+    print("FAULT: " + text)
+
+
+def audio_after_tag(data):
+    if data[:3] != b"ID3":
+        return None
+    size = 0
+    for byte in data[6:10]:
+        size = size << 7 | (byte & 0x7F)
+    return data[10 + size:]
+
+
+def sent_stream(site, seconds):
+    """The frames the server sends from a connection's start, with their
+    lengths in seconds and the title announced for each, for somewhat more
+    than `seconds`. The server weaves a metadata block in after every METAINT
+    audio bytes, naming the title of the frame it falls in (or ends); a
+    listener takes a block's title from the first frame starting after it."""
+    sys.path.insert(0, str(site))
+    import radio_stream
+    programme = radio_stream.load_programmes(site / "public" / "streams")["live"]
+    frames, lengths, announced = [], [], []
+    played, start, next_block, title_now, told = 0.0, 0, radio_stream.METAINT, None, None
+    while played < seconds:
+        for frame, length in programme.frames:
+            while next_block <= start:  # blocks that came before this frame
+                told = title_now
+                next_block += radio_stream.METAINT
+            title_now = programme.titles[int(played // radio_stream.TITLE_SECONDS)
+                                         % len(programme.titles)]
+            frames.append(frame)
+            lengths.append(length)
+            announced.append(told)
+            played += length
+            start += len(frame)
+    return frames, lengths, announced
+
+
+def named_title(name):
+    stem = re.sub(r" \(\d+\)$", "", name[:-len(".mp3")])
+    return stem[:-len(INCOMPLETE)] if stem.endswith(INCOMPLETE) else stem
+
+
+def check_decodes(path, seconds):
+    with tempfile.TemporaryDirectory() as scratch:
+        decoded = pathlib.Path(scratch) / "decoded.wav"
+        subprocess.run(["lame", "--decode", "--quiet", str(path), str(decoded)], check=False)
+        if not decoded.exists():
+            return fault(f"{path.name} does not decode")
+        with wave.open(str(decoded)) as sound:
+            decoded_seconds = sound.getnframes() / sound.getframerate()
+            samples = array.array("h", sound.readframes(sound.getnframes()))
+    loudness = math.sqrt(sum(s * s for s in samples) / len(samples)) if samples else 0
+    print(f"{path.name}: decodes to {decoded_seconds:.3f} s (its frames hold {seconds:.3f} s), "
+          f"loudness {loudness:.0f}")
+    # The decoder's own delay (under 1200 samples) and one frame apart.
+    if abs(decoded_seconds - seconds) > DECODER_SLACK_SECONDS:
+        fault(f"{path.name} decodes to {decoded_seconds:.3f} s, its frames hold {seconds:.3f} s")
+    if loudness < 100:
+        fault(f"{path.name} decodes to silence")
+
+
+def check_tags(path, title, station):
+    tags = mutagen.id3.ID3(str(path))
+    artist, _, song = title.partition(" - ")
+    found = {key: str(tags[key].text[0]) for key in ("TIT2", "TPE1", "TRSN") if key in tags}
+    wanted = {"TIT2": song, "TPE1": artist, "TRSN": station}
+    if found != wanted:
+        fault(f"{path.name} is tagged {found}, not {wanted}")
+
+
+def main():
+    recordings, site, station, seconds = (pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]),
+                                          sys.argv[3], float(sys.argv[4]))
+    files = sorted(recordings.glob("*.mp3"), key=lambda p: p.stat().st_mtime_ns)
+    if not files:
+        fault("no files")
+        return
+    sent, lengths, announced = sent_stream(site, 3 * seconds)
+    starts, at = [], 0
+    for frame in sent:
+        starts.append(at)
+        at += len(frame)
+    sent_bytes = b"".join(sent)
+    frame_at = {start: index for index, start in enumerate(starts)}
+    frame_at[len(sent_bytes)] = len(sent)
+
+    pieces = []
+    for path in files:
+        audio = audio_after_tag(path.read_bytes())
+        if audio is None:
+            fault(f"{path.name} has no ID3v2 tag")
+            audio = b""
+        pieces.append(audio)
+    joined = b"".join(pieces)
+    found = sent_bytes.find(joined)
+    while found >= 0 and (found not in frame_at or found + len(joined) not in frame_at):
+        found = sent_bytes.find(joined, found + 1)
+    if not joined or found < 0:
+        return fault("the files joined are not a run of whole frames the server sent")
+    first = frame_at[found]
+    copied = frame_at[found + len(joined)] - first
+    length = sum(lengths[first:first + copied])
+    print(f"the files hold frames {first} to {first + copied - 1} of those sent, {length:.2f} s")
+    if abs(length - seconds) > 2.5:
+        fault(f"the copy lasts {length:.2f} s, not about {seconds} s")
+
+    frame, previous = first, None
+    for index, (path, audio) in enumerate(zip(files, pieces)):
+        end = starts[frame] + len(audio)
+        if end not in frame_at:
+            return fault(f"{path.name} ends inside a frame")
+        count = frame_at[end] - frame
+        titles = collections.Counter(announced[frame:frame + count])
+        file_seconds = sum(lengths[frame:frame + count])
+        frame += count
+        title = named_title(path.name)
+        print(f"{path.name}: {count} frames announced as {dict(titles)}")
+        if set(titles) != {title}:
+            fault(f"{path.name} holds frames announced as {dict(titles)}")
+        incomplete = INCOMPLETE in path.name
+        if incomplete != (index in (0, len(files) - 1)):
+            fault(f"{path.name} is {'' if incomplete else 'not '}named incomplete")
+        if title == previous:
+            fault(f"{path.name} has the title of the file before")
+        previous = title
+        check_tags(path, title, station)
+        check_decodes(path, file_seconds)
+
+
+main()
+sys.exit(1 if faults else 0)

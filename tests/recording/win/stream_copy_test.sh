@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# One start of the real player copying a station's stream: with the
+# recorder's source on "Radio stream (exact copy)" and the speakers muted, a
+# 30-second recording of "Velmora Live Direct" (its title changes every four
+# seconds) gives a file per title, named after it. Joined together the files
+# hold exactly the frames the server sent over those seconds, and each
+# decodes to the station's tune (check_stream_copy.py says how). Then a
+# scheduled recording with this source, due at the player's start, copies
+# the stream into the one file its entry names until the entry's end.
+# Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
+# recorder_probe.exe.
+set -uo pipefail
+wine_run=$1 prefix=$2 player_exe=$3 player_probe=$4 recorder_probe=$5
+. "$(dirname "$0")/recorder_player_setup.sh"
+"$wine_run" "$prefix" reg add "$key" /v Device /t REG_SZ /d "Radio stream (exact copy)" /f \
+    >/dev/null 2>&1
+
+station="Velmora Live Direct" station_list=1133 station_button=1204 status_line=1012
+row_of() {  # its row in the station browser's "All stations"
+    LC_ALL=C grep -ao '<station name="[^"]*"' "$root/site/public/stations.xml" |
+        cut -d'"' -f2 | grep -nxF "$1" | cut -d: -f1 | awk '{ print $1 - 1 }'
+}
+player_probe() { timeout 60 wine "$player_probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
+check "the status line says Ready" settles "Ready" player_probe text $status_line
+read -r screen_width _ < <(xdotool getdisplaygeometry)
+full_x=$((screen_width - 150 - 2))
+click $((full_x + 75)) $((2 + 142 + 10))
+sleep 2
+read -r x y < <(player_probe row $station_list "$(row_of "$station")")
+click "${x:-0}" "${y:-0}"
+check "\"$station\" is current" settles "$station" player_probe text $station_button
+
+probe click-main 1203
+check "without lame_enc.dll the window says the encoder is missing" \
+    same "$(probe answer-box)" "Can't initialize MP3 enocder."
+check "the source is the radio stream" same "$(probe text 1046)" "Radio stream (exact copy)"
+check "the format says As sent" same "$(probe text 1047)" "As sent"
+check "the channel says As sent" same "$(probe text 1098)" "As sent"
+
+. "$root/tests/support/sink_loudness.sh"
+check "the station is heard" loud
+probe click-main 1008
+sleep 2  # Wine mutes what it has not yet handed to the sound server
+check "the mute button silences it" silent
+
+probe click 1088
+sleep 28
+check "nothing is heard while it copies" silent
+probe click 1089
+timeout 60 wine "$player_probe" close >/dev/null 2>&1
+timeout 60 wineserver -w
+
+ls -l "$recordings"
+check "the files hold what the station sent, a file per title, each named after it" \
+    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$station" 30
+
+# The scheduled copy: an entry due now that ends in 30 to 60 seconds.
+rm -f "$recordings"/*.mp3
+queue_time() { date -d "@$1" '+%H:%M %d-%m-%Y'; }
+now=$(date +%s)
+start=$((now - now % 60))
+end=$((start + (now % 60 < 30 ? 60 : 120)))
+cat >"$folder/queued.xml" <<QUEUE
+<?xml version="1.0"?>
+<root>
+	<queued>
+		<station>$station</station>
+		<banner></banner>
+		<homepage></homepage>
+		<streamlink>http://127.0.0.1:$VELMORA_TEST_SITE_PORT/radio/icy.mp3</streamlink>
+		<name>scheduled copy.mp3</name>
+		<start>$(queue_time "$start")</start>
+		<end>$(queue_time "$end")</end>
+		<format>MP3</format>
+	</queued>
+</root>
+QUEUE
+timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
+started=$(date +%s)
+scheduled="$recordings/scheduled copy.mp3"
+grown() { [ "$(stat -c %s "$scheduled" 2>/dev/null || echo 0)" -gt 20000 ]; }
+for _ in $(seq 30); do grown && break; sleep 1; done
+check "the scheduled copy starts by itself" grown
+sleep $((end - $(date +%s) + 8))
+size=$(stat -c %s "$scheduled")
+sleep 3
+check "it stopped after the entry's end" same "$(stat -c %s "$scheduled")" "$size"
+check "into its one file" same "$(ls "$recordings" | wc -l)" 1
+timeout 60 wine "$player_probe" close >/dev/null 2>&1
+timeout 60 wineserver -w
+lame --decode --quiet "$scheduled" "$folder/scheduled.wav" >/dev/null 2>&1
+seconds=$(soxi -D "$folder/scheduled.wav" 2>/dev/null)
+# From the start (the station connects within a second or two) to the first
+# scheduler tick after the end, which comes every 5 s.
+check "it lasts from the start to the entry's end (${seconds:-0} s for $((end - started)) s)" \
+    awk -v s="${seconds:-0}" -v d="$((end - started))" 'BEGIN { exit !(s >= d - 3 && s <= d + 6) }'
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
