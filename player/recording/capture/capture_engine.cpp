@@ -29,11 +29,17 @@ bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
 }
 
 bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
-    if (recording_ || !device_ || !StartCapture()) {
-        if (writer) writer->Close();
+    if (!writer) return false;
+    // A writer that gives up wakes the worker, which then ends the recording.
+    auto writerThread = std::make_unique<WriterThread>(
+        std::move(writer), kQueuedSeconds * (format_ ? format_->AvgBytesPerSec() : 0),
+        [this] { device_->WakeBlockWaiter(); });
+    if (recording_ || !device_ || !format_ || !writerThread->Start() || !StartCapture()) {
+        writerThread->Finish();
         return false;
     }
-    writer_ = std::move(writer);
+    writer_ = std::make_unique<SoundFeed>(std::move(writerThread), *format_, blockSize_);
+    lost_ = {};
     recording_ = true;
     try {
         // A pass that throws ends the worker as a failed wait does: the
@@ -80,7 +86,10 @@ void CaptureEngine::StopCapture() {
         PumpCapture(PumpExtent::Everything);
         bufferUsed_ = true;
     }
-    if (writer_) std::exchange(writer_, nullptr)->Close();
+    if (writer_) {
+        lost_ = writer_->Lost();
+        std::exchange(writer_, nullptr)->Close();
+    }
 }
 
 void CaptureEngine::CaptureThread() {

@@ -1,16 +1,20 @@
 #pragma once
 // Records the capture device into the current writer: a looping ring buffer
 // of 16 blocks, drained by one worker thread per recording each time the
-// device completes a block.
+// device completes a block. The worker only copies each block out of the
+// ring into the writer thread's queue (writer_thread.h), which writes the
+// WAV file or encodes the MP3 on a thread of its own, so a slow disk or
+// encoder never keeps the worker from the ring.
 //
 // Threads: the owner (the recorder's user-interface thread) calls everything
-// here. While a recording runs, the buffer, the ring offset, the writer and
+// here. While a recording runs, the buffer, the ring offset, the feed and
 // the level callback belong to the worker; the owner touches them again only
 // after it has cleared the recording flag and joined the worker.
 
 #include "recording/capture/capture_buffer.h"
 #include "recording/capture/capture_pump.h"
 #include "recording/capture/sample_writer.h"
+#include "recording/capture/sound_feed.h"
 
 #include <atomic>
 #include <functional>
@@ -39,16 +43,23 @@ public:
     // the recording.
     void OnWriterExhausted(std::function<void()> callback) { writerExhausted_ = std::move(callback); }
 
-    // Takes the opened writer, sets the recording flag, starts the buffer
-    // (the one built before, else a new one) and the worker. False (writer closed at
-    // once, nothing recorded) when there is no device or no format, a
-    // recording runs, the buffer cannot be built or started, or the worker
-    // cannot be started.
+    // Takes the opened writer, sets the recording flag, starts the writer
+    // thread, the buffer (the one built before, else a new one) and the
+    // worker. False (writer closed at once, nothing recorded) when there is
+    // no writer, device or format, a recording runs, the buffer cannot be
+    // built or started, or a thread cannot be started.
     bool StartRecording(std::unique_ptr<SampleWriter> writer);
-    // Clears the flag, waits for the worker, then drains what is left and
-    // closes the writer.
+    // Clears the flag, waits for the worker, then drains what is left, waits
+    // for the writer thread to write everything queued, and closes the writer.
     void StopRecording();
     bool IsRecording() const { return recording_; }
+    // What the last recording lost, each stretch filled with silence.
+    const LostSound& LastRecordingLoss() const { return lost_; }
+
+    // The writer thread may fall this far behind the capture before sound
+    // is lost: long enough for a disk that pauses or an encoder starved by
+    // a busy machine to catch up.
+    static constexpr std::uint32_t kQueuedSeconds = 32;
 
 private:
     // One draining pass into the current writer: on the worker while the
@@ -66,7 +77,8 @@ private:
     bool bufferUsed_ = false;  // stopped once: never started again
     std::uint32_t blockSize_ = 0;
     std::uint32_t nextOffset_ = 0;
-    std::unique_ptr<SampleWriter> writer_;
+    std::unique_ptr<SoundFeed> writer_;
+    LostSound lost_;
     std::atomic<bool> recording_{false};
     std::thread worker_;
 };
