@@ -16,7 +16,8 @@ std::vector<std::uint8_t> Written(const WriterLog& log) {
 // later sound keeps its time (8-bit sound is silent at 0x80).
 TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
     WriterLog log;
-    auto thread = std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(log), 4, nullptr);
+    auto thread =
+        std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(log), 4, nullptr);
     WriterThread& writer = *thread;
     // Not started: the queue fills and stays full until the test starts it.
     SoundFeed feed(std::move(thread), CaptureFormat{8000, 16, 1}, 2);
@@ -29,7 +30,8 @@ TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
     writer.Finish();
 
     WriterLog later;
-    auto second = std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(later), 64, nullptr);
+    auto second =
+        std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(later), 64, nullptr);
     ASSERT_TRUE(second->Start());
     SoundFeed overrun(std::move(second), CaptureFormat{8000, 8, 1}, 4);
     overrun.WriteSamples(first, 4);
@@ -40,7 +42,8 @@ TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
     EXPECT_EQ(Written(log), std::vector<std::uint8_t>(first, first + 4));
     EXPECT_EQ(feed.Lost().bytes, 6u);
     EXPECT_EQ(feed.Lost().gaps, 1);
-    EXPECT_EQ(Written(later), (std::vector<std::uint8_t>{1, 1, 1, 1, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 2, 2, 2}));
+    EXPECT_EQ(Written(later),
+              (std::vector<std::uint8_t>{1, 1, 1, 1, 0x80, 0x80, 0x80, 0x80, 0x80, 0x80, 2, 2, 2}));
     EXPECT_EQ(overrun.Lost().bytes, 6u);
     EXPECT_EQ(overrun.Lost().gaps, 1);
 }

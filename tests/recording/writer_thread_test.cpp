@@ -52,8 +52,10 @@ TEST(WriterThread, QueuesUpToItsSizeWhileTheSinkWaitsThenWritesAllInOrder) {
     bool refused = false;
     int pushed = 1;
     for (int i = 0; i < 4 && !refused; ++i) {
-        if (writer.Push(kBlock, 4)) ++pushed;
-        else refused = true;
+        if (writer.Push(kBlock, 4))
+            ++pushed;
+        else
+            refused = true;
     }
     EXPECT_TRUE(refused);
     EXPECT_LE(pushed, 3);

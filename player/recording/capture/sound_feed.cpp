@@ -5,7 +5,9 @@
 namespace {
 
 // Unsigned 8-bit samples are silent at their middle value.
-std::uint8_t SilentByte(const CaptureFormat& format) { return format.bitsPerSample == 8 ? 0x80 : 0; }
+std::uint8_t SilentByte(const CaptureFormat& format) {
+    return format.bitsPerSample == 8 ? 0x80 : 0;
+}
 
 }  // namespace
 
@@ -32,7 +34,8 @@ void SoundFeed::Owe(std::uint64_t length) {
 // True once nothing is owed any more.
 bool SoundFeed::PayOwedSilence() {
     while (owed_ > 0) {
-        const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(owed_, silence_.size()));
+        const auto piece =
+            static_cast<std::size_t>(std::min<std::uint64_t>(owed_, silence_.size()));
         if (!writer_->Push(silence_.data(), piece)) return false;
         owed_ -= piece;
     }

@@ -7,7 +7,9 @@
 
 WriterThread::WriterThread(std::unique_ptr<SampleWriter> sink, std::size_t capacityBytes,
                            std::function<void()> onSinkFailed)
-    : sink_(std::move(sink)), capacityBytes_(capacityBytes), onSinkFailed_(std::move(onSinkFailed)) {}
+    : sink_(std::move(sink)),
+      capacityBytes_(capacityBytes),
+      onSinkFailed_(std::move(onSinkFailed)) {}
 
 WriterThread::~WriterThread() { Finish(); }
 
