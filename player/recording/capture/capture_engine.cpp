@@ -49,7 +49,7 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
         return false;
     }
     nextOffset_ = *position;
-    watch_.emplace(buffer_->Size(), format_->AvgBytesPerSec());
+    watch_.emplace(buffer_->Size(), format_->AvgBytesPerSec(), format_->BlockAlign());
     watch_->Begin(now_(), *position);
     writer_ = std::make_unique<SoundFeed>(std::move(writerThread), *format_, blockSize_);
     lost_ = {};
