@@ -69,7 +69,7 @@ public:
         if (!givesBuffers_) return nullptr;
         return std::make_unique<FakeCaptureBuffer>(blockSize * blockCount);
     }
-    bool WaitForBlock() override { return false; }
+    bool WaitForBlock(std::chrono::milliseconds) override { return false; }
     void WakeBlockWaiter() override {}
 
 private:

@@ -39,8 +39,10 @@ constexpr wchar_t kNoEncoderMessage[] = L"Can't initialize MP3 enocder.";
 constexpr wchar_t kWriterExhaustedMessage[] =
     L"The recording has stopped: its file takes no more sound (the disk is full or keeps "
     L"failing, or the WAV file reached its largest size).";
-// From the capture worker: the writer of the current recording gave up.
-constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
+constexpr wchar_t kDeviceStalledMessage[] =
+    L"The recording has stopped: the sound card stopped capturing for two seconds.";
+// From the capture worker: it ended the current recording (wParam: CaptureEnd).
+constexpr UINT WM_RECORDING_ENDED = WM_APP + 1;
 // Posted when a person first opens the window, so that the set-up's
 // messages show once the window is up, outside the main window's call.
 constexpr UINT WM_SHOW_HELD_MESSAGES = WM_APP + 2;
@@ -84,7 +86,8 @@ CDlgPlayFiles::CDlgPlayFiles(HWND owner, RecorderHost& host)
       engine_([this](int level) { meter_.SetLevels(std::span<const int>(&level, 1), 0, 1); }) {
     SetKeyColour(kKeyColour);
     SetShaped(true);
-    engine_.OnWriterExhausted([this] { Post(WM_RECORDING_WRITER_EXHAUSTED); });
+    engine_.OnRecordingEnded(
+        [this](CaptureEnd end) { Post(WM_RECORDING_ENDED, static_cast<WPARAM>(end)); });
 }
 
 CDlgPlayFiles::~CDlgPlayFiles() {
@@ -196,10 +199,12 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
     case WM_SHOW_HELD_MESSAGES: ShowHeldMessages(); return 0;
     case WM_CLOSE: Show(SW_HIDE); return 0;
-    case WM_RECORDING_WRITER_EXHAUSTED:
+    case WM_RECORDING_ENDED:
         if (session_.IsRecording()) {
             StopAll();
-            ShowError(kWriterExhaustedMessage);
+            ShowError(static_cast<CaptureEnd>(wParam) == CaptureEnd::DeviceStalled
+                          ? kDeviceStalledMessage
+                          : kWriterExhaustedMessage);
         }
         return 0;
     case WM_STREAM_COPY_FAILED: OnStreamCopyFailed(); return 0;
@@ -585,8 +590,10 @@ void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
     }
     // The combo keeps showing the user's choice; the set-up follows the entry.
     // A set-up that fails shows nothing: the start below then fails too, and
-    // nothing else would end an entry that never recorded.
-    SwitchFileFormat(static_cast<RecordingFileFormat>(entry->format));
+    // nothing else would end an entry that never recorded. The capture that
+    // runs already is kept when the format stays: a new one may start late.
+    const auto format = static_cast<RecordingFileFormat>(entry->format);
+    if (format != session_.FileFormat()) SwitchFileFormat(format);
     if (!session_.StartScheduledRecording(entry->name)) host_.ScheduledRecordingFailed(entry->id);
 }
 
