@@ -4,13 +4,8 @@
 #include "recording/copy/track_names.h"
 
 TrackRecorder::TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
-                             std::optional<std::wstring> fixedPath,
-                             std::function<void()> onFailed)
-    : files_(files),
-      clock_(clock),
-      folder_(std::move(folder)),
-      fixedPath_(std::move(fixedPath)),
-      onFailed_(std::move(onFailed)) {}
+                             std::optional<std::wstring> fixedPath)
+    : files_(files), clock_(clock), folder_(std::move(folder)), fixedPath_(std::move(fixedPath)) {}
 
 void TrackRecorder::SetStation(std::wstring name) {
     std::lock_guard lock(stationLock_);
@@ -85,5 +80,4 @@ void TrackRecorder::CloseFile(bool whole) {
 void TrackRecorder::Fail() {
     if (open_) CloseFile(false);
     failed_ = true;
-    if (onFailed_) onFailed_();
 }

@@ -5,15 +5,13 @@
 // in, one the stream dropped in) is named so. A scheduled recording instead
 // copies everything into the one file it names.
 //
-// Threads: the stream tap calls the sink's methods with its lock held; the
-// recorder calls Finish after it has detached the copy from the tap, and
-// SetStation at any time.
+// Threads: the recorder's writer thread calls everything but SetStation,
+// which may come from any thread.
 
 #include "common/ports/clock.h"
 #include "host/stream_tap.h"
 #include "recording/copy/track_files.h"
 
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -23,10 +21,8 @@ inline constexpr wchar_t kTrackExtension[] = L".mp3";
 class TrackRecorder : public StreamCopySink {
 public:
     // `fixedPath` set: the scheduled recording's own file, never split.
-    // `onFailed` is called, on the tap's thread, once a write has failed;
-    // the copy writes nothing after it.
     TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
-                  std::optional<std::wstring> fixedPath, std::function<void()> onFailed);
+                  std::optional<std::wstring> fixedPath);
 
     // The station's name, for the tags and for a stream without titles.
     void SetStation(std::wstring name);
@@ -37,6 +33,7 @@ public:
 
     // The copy stops: the file it writes ends, incomplete.
     void Finish();
+    // A file could not be made or written; the copy writes nothing more.
     bool Failed() const { return failed_; }
 
 private:
@@ -52,7 +49,6 @@ private:
     const Clock& clock_;
     const std::wstring folder_;
     const std::optional<std::wstring> fixedPath_;
-    const std::function<void()> onFailed_;
     mutable std::mutex stationLock_;
     std::wstring station_;  // guarded by stationLock_
 

@@ -84,7 +84,11 @@ bool CDlgPlayFiles::StartStreamCopy(const std::optional<std::wstring>& scheduled
         if (FileExists(*fixedPath)) return false;
     }
     StopPlayback();
-    copy_.Start(folder, fixedPath, host_.StationName(), [this] { Post(WM_STREAM_COPY_FAILED); });
+    if (!copy_.Start(folder, fixedPath, host_.StationName(),
+                     [this] { Post(WM_STREAM_COPY_FAILED); })) {
+        if (!scheduled) ShowError(kCannotCreateFileMessage);
+        return false;
+    }
     copyScheduled_ = scheduled;
     RecordingStarted(scheduled);
     return true;
