@@ -139,7 +139,7 @@ TEST_F(DirectoryRefreshWine, FlagNamesThatLeaveTheFlagsFolderWriteNothing) {
     EXPECT_EQ(stations_.size(), 5u);
     EXPECT_EQ(Local(L"links.xml"), links);
     EXPECT_FALSE(files_.Exists(L"C:\\velmora-evil.bmp"));
-    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"Saving", L"links.xml",
+    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"links.xml",
                                                            L"radio_pal_stations.xml"}));
     EXPECT_FALSE(files_.Exists(folder_.Path() + L"Flags\\nl.bmp"));
 }
