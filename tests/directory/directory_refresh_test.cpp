@@ -193,11 +193,13 @@ TEST_F(RefreshDirectoryTest, AnUpdateThatFetchesAPageThatIsNoDirectoryKeepsTheDi
 // Without a copy of its own, the player shows the stations of a downloaded
 // directory up to its first incomplete one; the broken file is not kept, and
 // the next start tries again. With a copy, the copy serves.
+// The empty file setup makes, so that every user may write it, is no copy.
 TEST_F(RefreshDirectoryTest, ADirectoryBrokenOffPartWayShowsItsStartOnlyWithoutACopy) {
     const std::string broken = DirectoryXml(StationXml("First", "nl.bmp") + StationXml("Second", "fr.bmp") +
                                             "<station name=\"Cut\"><homepage>h</homepage></station>" +
                                             StationXml("After", "nl.bmp"));
     http_.Answer(kSite + L"stations.xml", 200, broken);
+    files_.Put(kLocalStations, "");
     Refresh();
     ASSERT_TRUE(listRead_);
     ASSERT_EQ(stations_.size(), 2u);
