@@ -2,8 +2,9 @@
 # The real player while a station plays: its window answers at once all
 # along, as another process that asks it every 10 ms sees; the buttons
 # beside the status line stay in sight while the title scrolls behind them;
-# and a close right after a favourite was added ends the process at once,
-# the favourite saved.
+# the tray tip names the title; Play/Pause stops and plays it; and a close
+# right after a favourite was added ends the process at once, the favourite
+# saved.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # responsiveness_probe.exe, folder for the screenshots.
 set -uo pipefail
@@ -87,6 +88,27 @@ title_place=($((full_x + 50)) 166 90 13)
 shot scrolled
 check "the title runs on beside them" \
     differ "$(region scrolled "${title_place[@]}")" "$(region scrolling "${title_place[@]}")"
+
+# The tray icon's tip, as the pointer resting on the icon shows it, names the
+# station and the title now playing.
+tray_tip() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name '^Wine System Tray$')")"
+    xdotool mousemove $((X + HEIGHT / 2)) $((Y + HEIGHT / 2))
+    sleep 1.5
+    probe tips
+    xdotool mousemove 5 1000
+}
+check "the tray tip names the station and its title" \
+    grep -q "^$station - [A-Z]" <(tray_tip)
+
+# The media keys with the player in front: Play/Pause stops the station and
+# plays it again.
+xdotool windowfocus --sync "$(xdotool search --name '^VelmoraRadio$' | head -1)"
+xdotool key XF86AudioPlay
+check "Play/Pause stops the station" settles "Ready" probe text $status_id
+xdotool key XF86AudioPlay
+check "and plays it again, its title scrolling" wide
 
 # The favourites and the recorder open beside the station playing; the
 # recorder closes again.
