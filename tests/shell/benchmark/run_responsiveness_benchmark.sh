@@ -44,18 +44,9 @@ PY
 fi
 
 . "$root/tests/support/player_scenario.sh"
-# Wine's own wait for a window manager at each hidden window is not the
-# player's (see the playing_window scenario), the tray's included.
-x11_key='HKCU\Software\Wine\X11 Driver'
-finish() {
-    wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
-    finish_scenario
-}
-trap finish EXIT
+trap finish_scenario EXIT
 start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
-wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -k
-wineserver -w
+without_window_manager
 
 read -r screen_width _ < <(xdotool getdisplaygeometry)
 full_x=$((screen_width - 150 - 2))

@@ -15,22 +15,9 @@ mkdir -p "$shots"
 rm -f "$shots"/*.png
 
 . "$root/tests/support/player_scenario.sh"
-# Wine waits up to 2 s at each window it hides for a window manager's answer,
-# which Xvfb alone never gives: told there is none, it times the player's
-# own close, not its own waits. The system tray must be told too, so every
-# Wine process starts again once the key is there: the player's close removes
-# its tray icon and waits for the tray's answer, which a tray started before
-# the key gave after 2 s in one close of three.
-x11_key='HKCU\Software\Wine\X11 Driver'
-finish() {
-    wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
-    finish_scenario
-}
-trap finish EXIT
+trap finish_scenario EXIT
 start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
-wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -k
-wineserver -w
+without_window_manager
 
 . "$root/tests/support/screen_checks.sh"
 shot() { sleep 0.7; import -window root "$shots/$1.png"; }
