@@ -433,8 +433,10 @@ void COrvaneDlg::StopPlayIndicator() {
 }
 
 void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
-    const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations_, linksList_);
+    std::vector<StationInfo> stations;
+    const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations, linksList_);
     if (handover == DirectoryHandover::Stale) return;
+    if (handover == DirectoryHandover::NewList) stations_ = MakeStationList(std::move(stations));
     if (handover == DirectoryHandover::Unchanged) banner_.NavigateToLocalPage();
     ShowCurrentLink();
     for (const auto& pane : panes_) {
@@ -563,7 +565,7 @@ DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
         pane = kind == PaneKind::Recorder ? CreateRecorderPane(hwnd_, *this)
                                           : CreateDockedPane(kind, hwnd_, *this);
         // A pane made after the directory arrived starts with it too.
-        if (pane && !stations_.empty()) pane->SetStations(stations_);
+        if (pane && !stations_->empty()) pane->SetStations(stations_);
     }
     return pane.get();
 }

@@ -137,7 +137,7 @@ private:
     CBanner banner_;
 
     DirectoryRefreshRunner refresh_;
-    std::vector<StationInfo> stations_;
+    StationList stations_ = MakeStationList();
     LinksList linksList_;
 
     TrayIcon tray_;
