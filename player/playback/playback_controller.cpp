@@ -175,7 +175,8 @@ void PlaybackController::OnMarqueeTimer() {
 }
 
 void PlaybackController::OnNowPlayingReady(bool success) {
-    if (success && started_ && !playingRecording_) view_.ShowNowPlaying(station_.name, nowPlaying_->Title());
+    if (success && started_ && !playingRecording_)
+        view_.ShowNowPlaying(station_.name, nowPlaying_->Title());
     if (success && playState_ == MediaPlayState::kPlaying && !nowPlaying_->Title().empty())
         StartMarquee(kMarqueeFreshTitleMs, true);
 }
