@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Serves the demo directory site (site/public) on loopback.
 
-    serve.py [--port N] [--port-file FILE]
+    serve.py [--port N] [--port-file FILE] [--root FOLDER]
 
 Only 127.0.0.1 is ever bound. With --port 0 (the default) the system picks a
 free port; the port is printed as "port N" once the server listens, and also
@@ -10,6 +10,9 @@ written to --port-file when given, so scripts can wait for it.
 Text files (.xml, .html, .php) may contain {{BASE}}, which is replaced by the
 base URL the server is reached at ("http://127.0.0.1:N/"), so the same files
 work on any port. A query string is ignored ("banner.php?bid=12").
+
+With --root the site is served from another folder laid out as public/ is
+(a benchmark's own directory, for instance).
 
 With --changing-now-playing the title of each now-playing page changes every
 minute, as a radio's does (for long runs of the player).
@@ -49,7 +52,7 @@ import urllib.parse
 
 import radio_stream
 
-ROOT = pathlib.Path(__file__).resolve().parent / "public"
+PUBLIC = pathlib.Path(__file__).resolve().parent / "public"
 TEMPLATED = {".xml", ".html", ".php", ".pls", ".m3u"}
 # The address of the "live" programme that old radio servers' status line
 # answers, as some directories still list such servers.
@@ -86,7 +89,7 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             if fault and fault[0] == "freeze":
                 self.stall()
             return
-        file = self.resolve(path)
+        file = self.resolve(self.server.root, path)
         if file is None:
             return self.send_error_page(404, send_body)
         body = file.read_bytes()
@@ -136,14 +139,14 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         return self.server.radio_programmes.get(name), None
 
     @staticmethod
-    def resolve(path):
+    def resolve(root, path):
         """The file for a URL path, never outside the site's folder."""
         relative = urllib.parse.unquote(path) or "index.html"
         try:
-            candidate = (ROOT / relative).resolve()
+            candidate = (root / relative).resolve()
             if candidate.is_dir():
                 candidate = candidate / "index.html"
-            if ROOT not in candidate.parents or not candidate.is_file():
+            if root not in candidate.parents or not candidate.is_file():
                 return None
         except (OSError, ValueError):  # names the file system refuses
             return None
@@ -211,13 +214,14 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
 class SiteServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, stall_limit, stream_limit, verbose, changing_now_playing):
+    def __init__(self, root, port, stall_limit, stream_limit, verbose, changing_now_playing):
         super().__init__(("127.0.0.1", port), SiteHandler)
+        self.root = root
         self.started = time.monotonic()
         self.changing_now_playing = changing_now_playing
         self.stall_limit = stall_limit
         self.stream_limit = stream_limit
-        self.radio_programmes = radio_stream.load_programmes(ROOT / "streams")
+        self.radio_programmes = radio_stream.load_programmes(root / "streams")
         self.verbose = verbose
         self.stopping = threading.Event()
 
@@ -226,14 +230,15 @@ def main():
     parser = argparse.ArgumentParser(description="Serve the demo directory site on loopback.")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
+    parser.add_argument("--root", type=pathlib.Path, default=PUBLIC)
     parser.add_argument("--stall-limit", type=float, default=120.0)
     parser.add_argument("--stream-limit", type=float, default=None)
     parser.add_argument("--verbose", action="store_true")
     parser.add_argument("--changing-now-playing", action="store_true")
     options = parser.parse_args()
 
-    server = SiteServer(options.port, options.stall_limit, options.stream_limit,
-                        options.verbose, options.changing_now_playing)
+    server = SiteServer(options.root.resolve(), options.port, options.stall_limit,
+                        options.stream_limit, options.verbose, options.changing_now_playing)
     port = server.server_address[1]
     if options.port_file:
         # Written whole under another name first: a reader never sees half.

@@ -38,7 +38,9 @@ void PlaybackController::SelectCurrentStation() {
         view_.StopPlayIndicator();
     }
     AimAtStationStream();
+    started_ = !player_.Url().empty();
     view_.ShowStation(station_);
+    view_.ShowNowPlaying(station_.name, nowPlaying_->Title());
 }
 
 // A station's stream comes from the directory (or from a favourite taken from
@@ -52,11 +54,13 @@ StationInfo PlaybackController::GetCurrentStation() const { return station_; }
 
 void PlaybackController::Stop() {
     player_.Stop();
+    started_ = false;
     if (playingRecording_) {
         playingRecording_ = false;
         view_.StopPlayIndicator();
     }
     ShowStatus(L"Ready");
+    view_.ShowNowPlaying({}, {});
 }
 
 void PlaybackController::PlayAgain() {
@@ -67,6 +71,14 @@ void PlaybackController::PlayAgain() {
     player_.Play();
 }
 
+void PlaybackController::PlayOrStop() {
+    if (started_) {
+        Stop();
+    } else {
+        PlayAgain();
+    }
+}
+
 void PlaybackController::OnVolumeSlider(int position) {
     if (position > 0) player_.SetVolume(position);
 }
@@ -74,11 +86,14 @@ void PlaybackController::OnVolumeSlider(int position) {
 void PlaybackController::PlayRecordingFile(const std::wstring& path) {
     player_.SetUrl(path);
     playingRecording_ = true;
+    started_ = true;
+    view_.ShowNowPlaying({}, {});
 }
 
 void PlaybackController::StopRecordingPlayback() {
     if (!playingRecording_) return;
     playingRecording_ = false;
+    started_ = false;
     player_.Stop();
 }
 
@@ -160,6 +175,8 @@ void PlaybackController::OnMarqueeTimer() {
 }
 
 void PlaybackController::OnNowPlayingReady(bool success) {
+    if (success && started_ && !playingRecording_)
+        view_.ShowNowPlaying(station_.name, nowPlaying_->Title());
     if (success && playState_ == MediaPlayState::kPlaying && !nowPlaying_->Title().empty())
         StartMarquee(kMarqueeFreshTitleMs, true);
 }

@@ -45,12 +45,16 @@ public:
     void StopMarqueeTimer() override { ++timerStops; }
     void StartNowPlayingFetch() override { log.push_back(L"fetch"); }
     void StopPlayIndicator() override { log.push_back(L"indicator off"); }
+    void ShowNowPlaying(const std::wstring& station, const std::wstring& title) override {
+        nowPlayingShown = station + L"|" + title;
+    }
 
     // The log since the last call.
     std::vector<std::wstring> Take() { return std::exchange(log, {}); }
 
     std::vector<std::wstring> log;
     int timerStops = 0;
+    std::wstring nowPlayingShown;  // what the tray tip would say
 };
 
 StationInfo Station(std::wstring name, std::wstring current = L"") {
@@ -247,6 +251,36 @@ TEST_F(Controller, AScheduledRecordingMakesItsStationCurrentAndItsStopStops) {
     controller.OnScheduledRecording(Station(L"Gamma"), true);
     EXPECT_EQ(player.calls, (Lines{L"stop"}));
     EXPECT_EQ(controller.GetCurrentStation().name, L"Gamma");
+}
+
+// Play/Pause stops whatever plays, a recording as much as a station, and
+// plays the station again after any stop; the tray tip follows.
+TEST_F(Controller, ThePlayPauseKeyStopsWhatPlaysAndPlaysTheStationAfterAStop) {
+    controller.PlayOrStop();  // nothing chosen yet
+    EXPECT_TRUE(player.calls.empty());
+
+    controller.SelectStation(Station(L"Radio"));
+    EXPECT_EQ(view.nowPlayingShown, L"Radio|");
+    controller.OnPlayStateChange(3);
+    controller.OnStreamTitle(L"Song");
+    EXPECT_EQ(view.nowPlayingShown, L"Radio|Song");
+    player.calls.clear();
+    controller.PlayOrStop();
+    EXPECT_EQ(view.nowPlayingShown, L"|");
+    controller.PlayOrStop();
+    EXPECT_EQ(player.calls, (Lines{L"stop", L"url http://streams/Radio", L"play"}));
+    EXPECT_EQ(view.nowPlayingShown, L"Radio|Song");
+
+    // Stopped with the button, the key plays again; a recording stops.
+    controller.Stop();
+    player.calls.clear();
+    controller.PlayOrStop();
+    EXPECT_EQ(player.calls, (Lines{L"url http://streams/Radio", L"play"}));
+    controller.PlayRecordingFile(L"C:\\rec\\a.wav");
+    view.Take();
+    controller.PlayOrStop();
+    EXPECT_EQ(view.Take().front(), L"indicator off");
+    EXPECT_EQ(controller.StatusText(), L"Ready");
 }
 
 }  // namespace
