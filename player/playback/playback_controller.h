@@ -72,6 +72,7 @@ public:
     // stream announces instead.
     void OnStreamTitle(const std::wstring& title) override;
     void OnReconnecting() override;
+    void OnSecureConnectionRefused(SecureConnectionProblem problem) override;
     void OnMarqueeTimer();
     void OnNowPlayingReady(bool success);
 

@@ -135,6 +135,30 @@ TEST_F(Controller, RadioTitlesScrollOnlyForStationsWithoutATitlePage) {
     EXPECT_EQ(view.Take(), (Lines{L"Reconnecting...", L"Playing", L"wide Playing", L"timer 1000"}));
 }
 
+// A refused https station says why in the status line, and its title page,
+// which may still come in, scrolls nothing over the reason.
+TEST_F(Controller, ARefusedSecureStationSaysWhyAndScrollsNothing) {
+    controller.SelectStation(Station(L"Secure", L"https://secure/now"));
+    controller.OnPlayStateChange(3);
+    nowPlaying->SetTitle(L"Song");
+    controller.OnNowPlayingReady(true);
+    view.Take();
+    controller.OnSecureConnectionRefused(SecureConnectionProblem::ExpiredCertificate);
+    controller.OnNowPlayingReady(true);
+    controller.OnMarqueeTimer();
+    EXPECT_EQ(view.Take(), (Lines{L"Expired certificate", L"Expired certificate"}));
+
+    const std::pair<SecureConnectionProblem, const wchar_t*> reasons[] = {
+        {SecureConnectionProblem::UntrustedCertificate, L"Untrusted certificate"},
+        {SecureConnectionProblem::OtherNameCertificate, L"Wrong site certificate"},
+        {SecureConnectionProblem::NotSecure, L"Connection not secure"},
+    };
+    for (const auto& [problem, text] : reasons) {
+        controller.OnSecureConnectionRefused(problem);
+        EXPECT_EQ(controller.StatusText(), text);
+    }
+}
+
 TEST_F(Controller, StopPlayAgainAndTheVolumeRule) {
     controller.PlayAgain();  // nothing to play yet
     EXPECT_TRUE(player.calls.empty());
