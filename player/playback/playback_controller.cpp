@@ -16,7 +16,7 @@ const wchar_t* RefusalText(SecureConnectionProblem problem) {
     case SecureConnectionProblem::OtherNameCertificate: return L"Wrong site certificate";
     case SecureConnectionProblem::NotSecure: break;
     }
-    return L"Connection not secure";
+    return L"Insecure connection";
 }
 }  // namespace
 

@@ -151,7 +151,7 @@ TEST_F(Controller, ARefusedSecureStationSaysWhyAndScrollsNothing) {
     const std::pair<SecureConnectionProblem, const wchar_t*> reasons[] = {
         {SecureConnectionProblem::UntrustedCertificate, L"Untrusted certificate"},
         {SecureConnectionProblem::OtherNameCertificate, L"Wrong site certificate"},
-        {SecureConnectionProblem::NotSecure, L"Connection not secure"},
+        {SecureConnectionProblem::NotSecure, L"Insecure connection"},
     };
     for (const auto& [problem, text] : reasons) {
         controller.OnSecureConnectionRefused(problem);
