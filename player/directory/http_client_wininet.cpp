@@ -1,6 +1,7 @@
 #include "directory/http_client_wininet.h"
 
 #include "common/helpers/internet_handle.h"
+#include "directory/secure_connection_problem_wininet.h"
 #include "directory/web_request_wininet.h"
 
 #include <wininet.h>
@@ -56,6 +57,7 @@ HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
                                     const std::function<bool(std::string_view)>& onBlock) {
     HttpTransfer transfer;
     const auto fail = [&transfer] {
+        transfer.refused = SecureConnectionProblemOf(GetLastError());
         transfer.error = LastErrorText();
         return transfer;
     };

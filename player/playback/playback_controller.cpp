@@ -167,6 +167,10 @@ void PlaybackController::OnSecureConnectionRefused(SecureConnectionProblem probl
     ShowStatus(RefusalText(problem));
 }
 
+void PlaybackController::ShowSiteRefused(SecureConnectionProblem problem) {
+    if (playState_ != MediaPlayState::kPlaying) ShowStatus(RefusalText(problem));
+}
+
 void PlaybackController::OnMarqueeTimer() {
     if (playState_ != MediaPlayState::kPlaying || marquee_.empty()) {
         StopMarquee();

@@ -157,6 +157,13 @@ TEST_F(Controller, ARefusedSecureStationSaysWhyAndScrollsNothing) {
         controller.OnSecureConnectionRefused(problem);
         EXPECT_EQ(controller.StatusText(), text);
     }
+
+    // The directory site refused at a refresh: said unless a station plays.
+    controller.ShowSiteRefused(SecureConnectionProblem::UntrustedCertificate);
+    EXPECT_EQ(controller.StatusText(), L"Untrusted certificate");
+    controller.OnPlayStateChange(3);
+    controller.ShowSiteRefused(SecureConnectionProblem::ExpiredCertificate);
+    EXPECT_EQ(controller.StatusText(), L"Playing");
 }
 
 TEST_F(Controller, StopPlayAgainAndTheVolumeRule) {
