@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Serves the demo directory site (site/public) on loopback.
 
-    serve.py [--port N] [--port-file FILE] [--root FOLDER]
+    serve.py [--port N] [--port-file FILE] [--root FOLDER] [--tls CERTIFICATE KEY]
 
 Only 127.0.0.1 is ever bound. With --port 0 (the default) the system picks a
 free port; the port is printed as "port N" once the server listens, and also
@@ -14,6 +14,10 @@ work on any port. A query string is ignored ("banner.php?bid=12").
 With --root the site is served from another folder laid out as public/ is
 (a benchmark's own directory, for instance).
 
+With --tls the site is served over https instead, with that certificate, and
+its base URL is "https://localhost:N/": a client checks the certificate
+against the name it asked for, and certificates name hosts, not addresses.
+
 With --changing-now-playing the title of each now-playing page changes every
 minute, as a radio's does (for long runs of the player).
 
@@ -23,6 +27,8 @@ For failure tests, a path prefix changes how the files under it are answered:
     /close-early/...    the whole length announced, half the body, then close
     /stall/...          the request is read, then nothing is sent
     /stall-body/...     the headers and half the body, then nothing more
+    /to-http/...        over https, a redirect to the same path over http, at
+                        the address that --plain-port names
 
 A stalled connection is held until the client gives up or --stall-limit
 seconds have passed.
@@ -44,7 +50,7 @@ import argparse
 import http.server
 import mimetypes
 import pathlib
-import socket
+import ssl
 import sys
 import threading
 import time
@@ -82,6 +88,8 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return self.send_error_page(int(fault[1]), send_body)
         if fault and fault[0] == "stall":
             return self.stall()
+        if fault and fault[0] == "to-http" and self.server.plain_port:
+            return self.send_redirect("http://127.0.0.1:%d/%s" % (self.server.plain_port, path))
         programme, icy_status_line = self.radio_programme(path)
         if programme:
             end_after = float(fault[1]) if fault and fault[0] in ("drop", "freeze") else None
@@ -123,7 +131,7 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
                 return ("status", parts[1]), "/".join(parts[2:])
         if len(parts) >= 2 and parts[0] in ("drop", "freeze") and parts[1].isdigit():
             return (parts[0], parts[1]), "/".join(parts[2:])
-        if parts and parts[0] in ("close-early", "stall", "stall-body"):
+        if parts and parts[0] in ("close-early", "stall", "stall-body", "to-http"):
             return (parts[0],), "/".join(parts[1:])
         return None, "/".join(parts)
 
@@ -181,7 +189,15 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         self.close_connection = True
 
     def base_url(self):
+        if self.server.tls:
+            return "https://localhost:%d/" % self.server.server_address[1]
         return "http://127.0.0.1:%d/" % self.server.server_address[1]
+
+    def send_redirect(self, location):
+        self.send_response(302)
+        self.send_header("Location", location)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
 
     def send_error_page(self, code, send_body):
         reason = http.server.BaseHTTPRequestHandler.responses.get(code, ("Error",))[0]
@@ -198,12 +214,15 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         deadline = time.monotonic() + self.server.stall_limit
         while time.monotonic() < deadline and not self.server.stopping.is_set():
             # A client that gave up closes its end; the socket then reads empty.
+            # (The request has been read: nothing the client sends is lost.)
             self.connection.settimeout(0.2)
             try:
-                if self.connection.recv(1, socket.MSG_PEEK) == b"":
+                if self.connection.recv(1) == b"":
                     break
-            except (TimeoutError, OSError):
+            except TimeoutError:
                 pass
+            except OSError:
+                break
         self.close_connection = True
 
     def log_message(self, format, *args):
@@ -214,9 +233,19 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
 class SiteServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, root, port, stall_limit, stream_limit, verbose, changing_now_playing):
+    def __init__(self, root, port, stall_limit, stream_limit, verbose, changing_now_playing, tls=None,
+                 plain_port=None):
         super().__init__(("127.0.0.1", port), SiteHandler)
         self.root = root
+        self.plain_port = plain_port
+        self.tls = tls is not None
+        if tls:
+            context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            context.load_cert_chain(*tls)
+            # The handshake happens in the request's own thread, so that a
+            # client that stalls in it holds up no other.
+            self.socket = context.wrap_socket(self.socket, server_side=True,
+                                              do_handshake_on_connect=False)
         self.started = time.monotonic()
         self.changing_now_playing = changing_now_playing
         self.stall_limit = stall_limit
@@ -224,6 +253,15 @@ class SiteServer(http.server.ThreadingHTTPServer):
         self.radio_programmes = radio_stream.load_programmes(root / "streams")
         self.verbose = verbose
         self.stopping = threading.Event()
+
+    def handle_error(self, request, client_address):
+        # A client that refuses the certificate ends the handshake: that is
+        # what the certificate tests are after, not a fault of the server.
+        if isinstance(sys.exc_info()[1], (ssl.SSLError, ConnectionResetError)):
+            if self.verbose:
+                sys.stderr.write("handshake refused: %s\n" % sys.exc_info()[1])
+            return
+        super().handle_error(request, client_address)
 
 
 def main():
@@ -235,10 +273,14 @@ def main():
     parser.add_argument("--stream-limit", type=float, default=None)
     parser.add_argument("--verbose", action="store_true")
     parser.add_argument("--changing-now-playing", action="store_true")
+    parser.add_argument("--tls", nargs=2, metavar=("CERTIFICATE", "KEY"))
+    parser.add_argument("--plain-port", type=int,
+                        help="the port of the same site over http, for /to-http/")
     options = parser.parse_args()
 
-    server = SiteServer(options.root.resolve(), options.port, options.stall_limit,
-                        options.stream_limit, options.verbose, options.changing_now_playing)
+    server = SiteServer(options.root.resolve(), options.port, options.stall_limit, options.stream_limit,
+                        options.verbose, options.changing_now_playing, options.tls,
+                        options.plain_port)
     port = server.server_address[1]
     if options.port_file:
         # Written whole under another name first: a reader never sees half.

@@ -7,6 +7,17 @@
 namespace {
 // The gap between the end of a scrolling title and its start.
 constexpr std::size_t kMarqueeGap = 30;
+
+// Short enough for the status line beside the buttons.
+const wchar_t* RefusalText(SecureConnectionProblem problem) {
+    switch (problem) {
+    case SecureConnectionProblem::UntrustedCertificate: return L"Untrusted certificate";
+    case SecureConnectionProblem::ExpiredCertificate: return L"Expired certificate";
+    case SecureConnectionProblem::OtherNameCertificate: return L"Wrong site certificate";
+    case SecureConnectionProblem::NotSecure: break;
+    }
+    return L"Insecure connection";
+}
 }  // namespace
 
 PlaybackController::PlaybackController(MediaPlayer& player, PlaybackView& view,
@@ -162,6 +173,17 @@ void PlaybackController::OnStreamTitle(const std::wstring& title) {
 void PlaybackController::OnReconnecting() {
     StopMarquee();
     ShowStatus(L"Reconnecting...");
+}
+
+// Shown until the next state: it says why the station stays silent.
+void PlaybackController::OnSecureConnectionRefused(SecureConnectionProblem problem) {
+    playState_ = MediaPlayState::kStopped;
+    StopMarquee();
+    ShowStatus(RefusalText(problem));
+}
+
+void PlaybackController::ShowSiteRefused(SecureConnectionProblem problem) {
+    if (playState_ != MediaPlayState::kPlaying) ShowStatus(RefusalText(problem));
 }
 
 void PlaybackController::OnMarqueeTimer() {

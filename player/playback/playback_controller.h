@@ -81,6 +81,10 @@ public:
     // stream announces instead.
     void OnStreamTitle(const std::wstring& title) override;
     void OnReconnecting() override;
+    void OnSecureConnectionRefused(SecureConnectionProblem problem) override;
+    // The directory site was refused: the status line says why, unless a
+    // station plays, whose status matters more.
+    void ShowSiteRefused(SecureConnectionProblem problem);
     void OnMarqueeTimer();
     void OnNowPlayingReady(bool success);
 

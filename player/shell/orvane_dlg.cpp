@@ -445,6 +445,7 @@ void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
     const std::wstring name = playback_.GetCurrentStation().name;
     station_.SetText(name.empty() ? L"Select radio station" : name.c_str());
     EnableWindow(station_, TRUE);
+    if (const auto refused = refresh_.Refused()) playback_.ShowSiteRefused(*refused);
 }
 
 // "::Update::" while a refresh runs does nothing.

@@ -147,6 +147,17 @@ TEST_F(RefreshDirectoryTest, WithoutTheSiteTheLocalFilesServeAndLastLaunchWaits)
     EXPECT_EQ(LastLaunch(), L"2006:3:6");
 }
 
+TEST_F(RefreshDirectoryTest, ARefusedSiteLeavesTheLocalCopyAndSaysWhyItWasRefused) {
+    ASSERT_TRUE(Refresh());
+    EXPECT_FALSE(downloads_.Refused());
+    WriteLastLaunch(registry_, {2006, 3, 6});
+    for (const wchar_t* file : {L"stations.xml", L"links.xml"})
+        http_.Refuse(kSite + file, SecureConnectionProblem::ExpiredCertificate);
+    EXPECT_TRUE(Refresh());
+    EXPECT_EQ(stations_.size(), 3u);
+    EXPECT_EQ(downloads_.Refused(), SecureConnectionProblem::ExpiredCertificate);
+}
+
 TEST_F(RefreshDirectoryTest, AnErrorPageFromTheSiteKeepsThePreviousFiles) {
     ASSERT_TRUE(Refresh());
     const auto stationsBefore = files_.Read(kLocalStations);

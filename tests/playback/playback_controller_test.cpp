@@ -139,6 +139,37 @@ TEST_F(Controller, RadioTitlesScrollOnlyForStationsWithoutATitlePage) {
     EXPECT_EQ(view.Take(), (Lines{L"Reconnecting...", L"Playing", L"wide Playing", L"timer 1000"}));
 }
 
+// A refused https station says why in the status line, and its title page,
+// which may still come in, scrolls nothing over the reason.
+TEST_F(Controller, ARefusedSecureStationSaysWhyAndScrollsNothing) {
+    controller.SelectStation(Station(L"Secure", L"https://secure/now"));
+    controller.OnPlayStateChange(3);
+    nowPlaying->SetTitle(L"Song");
+    controller.OnNowPlayingReady(true);
+    view.Take();
+    controller.OnSecureConnectionRefused(SecureConnectionProblem::ExpiredCertificate);
+    controller.OnNowPlayingReady(true);
+    controller.OnMarqueeTimer();
+    EXPECT_EQ(view.Take(), (Lines{L"Expired certificate", L"Expired certificate"}));
+
+    const std::pair<SecureConnectionProblem, const wchar_t*> reasons[] = {
+        {SecureConnectionProblem::UntrustedCertificate, L"Untrusted certificate"},
+        {SecureConnectionProblem::OtherNameCertificate, L"Wrong site certificate"},
+        {SecureConnectionProblem::NotSecure, L"Insecure connection"},
+    };
+    for (const auto& [problem, text] : reasons) {
+        controller.OnSecureConnectionRefused(problem);
+        EXPECT_EQ(controller.StatusText(), text);
+    }
+
+    // The directory site refused at a refresh: said unless a station plays.
+    controller.ShowSiteRefused(SecureConnectionProblem::UntrustedCertificate);
+    EXPECT_EQ(controller.StatusText(), L"Untrusted certificate");
+    controller.OnPlayStateChange(3);
+    controller.ShowSiteRefused(SecureConnectionProblem::ExpiredCertificate);
+    EXPECT_EQ(controller.StatusText(), L"Playing");
+}
+
 TEST_F(Controller, StopPlayAgainAndTheVolumeRule) {
     controller.PlayAgain();  // nothing to play yet
     EXPECT_TRUE(player.calls.empty());

@@ -44,13 +44,14 @@ without_window_manager() {  # after start_scenario
     wineserver -w
 }
 
-# A fresh player key whose "Site URL" is the loopback demo site; creates the
-# prefix when needed. Then the Wine environment the rest of the run uses.
+# A fresh player key whose "Site URL" is the loopback demo site (over http
+# unless the script set scenario_site first); creates the prefix when needed.
+# Then the Wine environment the rest of the run uses.
 point_player_at_site() {
     local key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
     "$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
     "$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
-        /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
+        /d "${scenario_site:-http://127.0.0.1:$VELMORA_TEST_SITE_PORT/}" /f >/dev/null 2>&1
     export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 }
 

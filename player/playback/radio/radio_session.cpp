@@ -1,6 +1,7 @@
 #include "playback/radio/radio_session.h"
 
 #include "common/helpers/contained_call.h"
+#include "directory/secure_connection_problem_wininet.h"
 
 #include "playback/media_player.h"
 #include "playback/radio/icy_demuxer.h"
@@ -70,6 +71,10 @@ void RadioSession::Report(RadioEvent event) {
     PostMessageW(notify_, message_, 0, 0);
 }
 
+void RadioSession::ReportRefusal() {
+    Report({RadioEvent::Kind::Refused, static_cast<int>(*refusal_)});
+}
+
 bool RadioSession::Stopping() const { return WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0; }
 
 bool RadioSession::WaitOrStop(std::chrono::milliseconds pause) const {
@@ -98,8 +103,14 @@ void RadioSession::Run() {
             // stream is its own; anything it cannot play goes to the control.
             if (outcome == Outcome::NotMp3) return Report({RadioEvent::Kind::HandOver, 0, entry});
             if (++next < entries.size()) continue;
+            // A station whose https address was refused is not handed over:
+            // the control has checks of its own, or none, and the user is
+            // to learn why it stays silent.
+            if (refusal_) return ReportRefusal();
             return Report({RadioEvent::Kind::HandOver, 0, url_});
         }
+        // A server that played and now fails the checks is not reconnected to.
+        if (outcome == Outcome::Refused) return ReportRefusal();
         Report({RadioEvent::Kind::Reconnecting});
         const auto pause = schedule_.NextPause(SteadyNow());
         if (!pause) return Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded});
@@ -113,8 +124,13 @@ void RadioSession::Run() {
 RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
                                              std::vector<std::wstring>& listed) {
     if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kConnecting});
-    auto connection = StreamConnection::Open(url);
+    DWORD error = 0;
+    auto connection = StreamConnection::Open(url, error);
     if (Stopping()) return Outcome::Stopped;
+    if (const auto problem = SecureConnectionProblemOf(error)) {
+        refusal_ = problem;
+        return Outcome::Refused;
+    }
     if (!connection || connection->Answer().status != 200) return Outcome::Failed;
     if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kOpening});
 

@@ -23,6 +23,15 @@
 
 namespace {
 
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                            bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(size > 0 ? size : 0);
+    return bytes;
+}
+
 class RecordedEvents : public MediaPlayerEvents {
 public:
     void OnOpenStateChange(int state) override { openStates.push_back(state); }
@@ -36,6 +45,9 @@ public:
         ++reconnects;
         lastReconnect = GetTickCount64();
     }
+    void OnSecureConnectionRefused(SecureConnectionProblem problem) override {
+        refusals.push_back(problem);
+    }
 
     // What the engine reported, for a failed check to show.
     std::string Seen() const {
@@ -46,7 +58,8 @@ public:
         for (int state : playStates) text << ' ' << state;
         text << "; titles:";
         for (const std::wstring& title : titles) text << " \"" << Utf8(title) << '"';
-        text << "; reconnects: " << reconnects;
+        text << "; reconnects: " << reconnects << "; refusals:";
+        for (SecureConnectionProblem problem : refusals) text << ' ' << static_cast<int>(problem);
         return text.str();
     }
 
@@ -54,18 +67,9 @@ public:
     std::vector<int> playStates;
     std::set<std::wstring> titles;
     int reconnects = 0;
+    std::vector<SecureConnectionProblem> refusals;
     ULONGLONG lastPlaying = 0;
     ULONGLONG lastReconnect = 0;
-
-private:
-    static std::string Utf8(const std::wstring& text) {
-        std::string bytes(text.size() * 3, '\0');
-        const int size =
-            WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-        bytes.resize(size > 0 ? size : 0);
-        return bytes;
-    }
 };
 
 // Runs the message loop, as the main window does, until `done` or the time.
@@ -154,6 +158,51 @@ TEST_F(RadioEngineTest, FollowsAPlaylistPastADeadEntry) {
     ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
     EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
     EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
+}
+
+// The site's https servers are for "localhost", signed by the run's own
+// authority, which the system trusts.
+TEST_F(RadioEngineTest, PlaysAStreamAndAPlaylistOverHttps) {
+    ASSERT_FALSE(SecureSiteUrl().empty()) << "no https site server";
+    engine_.SetVolume(100);
+    engine_.SetUrl(SecureSiteUrl() + L"radio/harbour.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_GT(MonitorLoudness(1500), 300.0) << "nothing is heard on the null sink's monitor";
+    EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+
+    // The playlist's entries are https addresses too.
+    events_ = RecordedEvents{};
+    engine_.SetUrl(SecureSiteUrl() + L"radio/live.m3u");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+    EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
+    EXPECT_TRUE(events_.refusals.empty()) << events_.Seen();
+}
+
+// A refused server is said to be refused, and why, at once: it plays nothing,
+// goes to no other player and is not tried again over plain http.
+TEST_F(RadioEngineTest, RefusesCertificatesThatFailTheChecksAndARedirectToHttp) {
+    ASSERT_FALSE(SecureSiteUrl().empty()) << "no https site server";
+    const std::pair<std::wstring, SecureConnectionProblem> refused[] = {
+        {SecureSiteUrl(L"VELMORA_TEST_SITE_OTHER_NAME_PORT") + L"radio/harbour.mp3",
+         SecureConnectionProblem::OtherNameCertificate},
+        {SecureSiteUrl(L"VELMORA_TEST_SITE_EXPIRED_PORT") + L"radio/live.pls",
+         SecureConnectionProblem::ExpiredCertificate},
+        {SecureSiteUrl(L"VELMORA_TEST_SITE_UNTRUSTED_PORT") + L"radio/harbour.mp3",
+         SecureConnectionProblem::UntrustedCertificate},
+        {SecureSiteUrl() + L"to-http/radio/harbour.mp3", SecureConnectionProblem::NotSecure},
+    };
+    for (const auto& [url, problem] : refused) {
+        events_ = RecordedEvents{};
+        engine_.SetUrl(url);
+        ASSERT_TRUE(PumpUntil([&] { return !events_.refusals.empty(); }, 10000))
+            << Utf8(url) << ": " << events_.Seen();
+        EXPECT_EQ(events_.refusals, std::vector<SecureConnectionProblem>{problem})
+            << Utf8(url) << ": " << events_.Seen();
+        PumpUntil([] { return false; }, 1000);
+        EXPECT_EQ(events_.lastPlaying, 0u) << Utf8(url) << ": " << events_.Seen();
+        EXPECT_TRUE(handedOver_.empty()) << Utf8(url) << " went to the control";
+    }
 }
 
 TEST_F(RadioEngineTest, ADroppedStreamComesBackByItself) {
