@@ -3,6 +3,7 @@
 #include "common/helpers/contained_call.h"
 
 #include "playback/media_player.h"
+#include "playback/radio/aac_decoder_mf.h"
 #include "playback/radio/icy_demuxer.h"
 #include "playback/radio/mp3_decoder_acm.h"
 #include "playback/radio/playlist.h"
@@ -15,10 +16,27 @@
 
 namespace {
 
-// Enough of the body to tell MP3 from anything else by its bytes.
+// Enough of the body to tell MP3 and AAC from anything else by its bytes.
 constexpr std::size_t kSniffBytes = 4096;
+// Audio that gives no sound in this much is not audio the decoder knows,
+// whatever the server called it.
+constexpr std::size_t kMaxSilentAudioBytes = 256 * 1024;
 
 std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTickCount64()); }
+
+// The audio in the first bytes of a stream, without its metadata blocks.
+std::string AudioOf(const StreamAnswer& answer, std::string_view bytes) {
+    std::string audio;
+    IcyDemuxer(answer.metaInterval)
+        .Feed(
+            bytes, [&](std::string_view part) { audio += part; }, [](std::string_view) {});
+    return audio;
+}
+
+std::unique_ptr<AudioDecoder> DecoderFor(StreamKind kind) {
+    if (kind == StreamKind::Aac) return std::make_unique<AacDecoder>();
+    return std::make_unique<Mp3Decoder>();
+}
 
 }  // namespace
 
@@ -56,7 +74,9 @@ DWORD WINAPI RadioSession::ThreadEntry(void* parameter) {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     // A session that broke down ends as a stream whose server went away.
     if (!RanContained([&] { (*self)->Run(); })) {
-        RanContained([&] { (*self)->Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded}); });
+        RanContained([&] {
+            (*self)->Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded});
+        });
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return 0;
@@ -96,7 +116,7 @@ void RadioSession::Run() {
         if (!hasPlayed_) {
             // Until it has played, the engine only finds out whether the
             // stream is its own; anything it cannot play goes to the control.
-            if (outcome == Outcome::NotMp3) return Report({RadioEvent::Kind::HandOver, 0, entry});
+            if (outcome == Outcome::NotOurs) return Report({RadioEvent::Kind::HandOver, 0, entry});
             if (++next < entries.size()) continue;
             return Report({RadioEvent::Kind::HandOver, 0, url_});
         }
@@ -119,30 +139,38 @@ RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
     if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kOpening});
 
     std::string first;
-    if (!connection->Read(first, kSniffBytes)) return Outcome::Failed;
-    switch (KindOfStream(connection->Answer(), url, first)) {
+    std::string more;
+    while (first.size() < kSniffBytes && connection->Read(more, kSniffBytes - first.size()))
+        first += more;
+    if (Stopping()) return Outcome::Stopped;
+    if (first.empty()) return Outcome::Failed;
+    const StreamKind kind =
+        KindOfStream(connection->Answer(), url, AudioOf(connection->Answer(), first));
+    switch (kind) {
         case StreamKind::Mp3:
-            return Play(*connection, std::move(first));
+        case StreamKind::Aac:
+            return Play(*connection, std::move(first), *DecoderFor(kind));
         case StreamKind::Other:
-            return Outcome::NotMp3;
+            return Outcome::NotOurs;
         case StreamKind::Playlist:
             break;
     }
     std::string text = first;
-    std::string more;
     while (text.size() <= kMaxPlaylistBytes && connection->Read(more)) text += more;
     listed = ReadPlaylist(PlaylistFormatOf(connection->Answer(), url), text);
     return listed.empty() ? Outcome::Failed : Outcome::Playlist;
 }
 
-RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::string bytes) {
+RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::string bytes,
+                                         AudioDecoder& decoder) {
     if (!hasPlayed_) Report({RadioEvent::Kind::PlayState, MediaPlayState::kBuffering});
     IcyDemuxer demuxer(connection.Answer().metaInterval);
-    Mp3FrameSplitter splitter;
-    Mp3Decoder decoder;
     WaveOutput output;
+    PcmFormat outputFormat;
     std::vector<std::int16_t> pcm;
     bool playing = false;
+    bool decoding = true;
+    std::size_t silentAudio = 0;
     const auto onMetadata = [&](std::string_view block) {
         const auto title = StreamTitleOf(block);
         if (title && *title != title_) {
@@ -150,29 +178,35 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
             Report({RadioEvent::Kind::Title, 0, title_});
         }
     };
-    const auto onAudio = [&](std::string_view audio) { splitter.Add(audio); };
+    const PcmSink onSamples = [&](const PcmFormat& format, const std::int16_t* samples,
+                                  std::size_t count) {
+        if (!(format == outputFormat)) {
+            // What was decoded in the old format is played in it, to its end.
+            if (!PlayOut(output, pcm) || !output.Finish(stop_.Get()) ||
+                !output.Open(format.sampleRate, format.channels)) {
+                return false;
+            }
+            outputFormat = format;
+        }
+        pcm.insert(pcm.end(), samples, samples + count);
+        return true;
+    };
+    const auto onAudio = [&](std::string_view audio) {
+        if (!playing) silentAudio += audio.size();
+        decoding = decoding && decoder.Decode(audio, onSamples);
+    };
     do {
         if (Stopping()) return Outcome::Stopped;
         demuxer.Feed(bytes, onAudio, onMetadata);
-        Mp3FrameHeader header;
-        while (auto frame = splitter.NextFrame(header)) {
-            if (!decoder.IsOpen() || !decoder.Format().DecodesLike(header.format)) {
-                // What was decoded in the old format is played in it.
-                if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
-                if (!decoder.Open(header) ||
-                    !output.Open(header.format.sampleRate, header.format.channels)) {
-                    return Outcome::Failed;
-                }
-            }
-            if (!decoder.Decode(*frame, pcm)) return Outcome::Failed;
-        }
-        if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
+        if (!decoding || !PlayOut(output, pcm))
+            return Stopping() ? Outcome::Stopped : Outcome::Failed;
         if (output.Playing() && !playing) {
             playing = true;
             hasPlayed_ = true;
             schedule_.Reset();
             Report({RadioEvent::Kind::PlayState, MediaPlayState::kPlaying});
         }
+        if (silentAudio > kMaxSilentAudioBytes) return Outcome::NotOurs;
     } while (connection.Read(bytes));
     if (Stopping()) return Outcome::Stopped;
     return playing ? Outcome::Dropped : Outcome::Failed;

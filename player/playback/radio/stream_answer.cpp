@@ -1,5 +1,6 @@
 #include "playback/radio/stream_answer.h"
 
+#include "playback/radio/adts_frame.h"
 #include "playback/radio/mp3_frame.h"
 
 #include <algorithm>
@@ -50,6 +51,11 @@ constexpr std::array<std::string_view, 3> kPlsTypes{"audio/x-scpls", "audio/scpl
 constexpr std::array<std::string_view, 4> kM3uTypes{
     "audio/x-mpegurl", "audio/mpegurl", "application/x-mpegurl", "application/vnd.apple.mpegurl"};
 constexpr std::array<std::string_view, 3> kMp3Types{"audio/mpeg", "audio/mp3", "audio/x-mp3"};
+constexpr std::array<std::string_view, 3> kAacTypes{"audio/aac", "audio/aacp", "audio/x-aac"};
+
+// Headers in a row that make a format: one or two may be a false sync inside
+// other audio, three hardly ever are.
+constexpr std::size_t kFramesInARow = 3;
 
 template <std::size_t N>
 bool OneOf(const std::string& type, const std::array<std::string_view, N>& types) {
@@ -62,6 +68,15 @@ std::optional<PlaylistFormat> PlaylistByType(const StreamAnswer& answer, std::ws
     const std::wstring path = LowerPath(url);
     if (path.ends_with(L".pls")) return PlaylistFormat::Pls;
     if (path.ends_with(L".m3u")) return PlaylistFormat::M3u;
+    return std::nullopt;
+}
+
+// The audio format whose frames come first in `bytes`, if any.
+std::optional<StreamKind> SniffedAudio(std::string_view bytes) {
+    const auto mp3 = FirstFrameRun(bytes, kMp3Frames, kFramesInARow);
+    const auto aac = FirstFrameRun(bytes, kAdtsFrames, kFramesInARow);
+    if (mp3 && (!aac || *mp3 < *aac)) return StreamKind::Mp3;
+    if (aac) return StreamKind::Aac;
     return std::nullopt;
 }
 
@@ -115,11 +130,16 @@ StreamKind KindOfStream(const StreamAnswer& answer, std::wstring_view url,
         return firstBytes.find("#EXT-X-") == std::string_view::npos ? StreamKind::Playlist
                                                                     : StreamKind::Other;
     }
-    if (OneOf(answer.contentType, kMp3Types)) return StreamKind::Mp3;
-    // Some servers send MP3 with no type or a wrong one.
-    const bool typeSaysNothing =
-        answer.contentType.empty() || answer.contentType == "application/octet-stream";
-    return typeSaysNothing && LooksLikeMp3(firstBytes) ? StreamKind::Mp3 : StreamKind::Other;
+    const std::string& type = answer.contentType;
+    const bool typeSaysNothing = type.empty() || type == "application/octet-stream";
+    if (!typeSaysNothing && !OneOf(type, kMp3Types) && !OneOf(type, kAacTypes))
+        return StreamKind::Other;
+    if (const auto sniffed = SniffedAudio(firstBytes)) return *sniffed;
+    // Too few bytes yet to tell: the type decides, and the decoder finds the
+    // frames as they come.
+    if (OneOf(type, kMp3Types)) return StreamKind::Mp3;
+    if (OneOf(type, kAacTypes)) return StreamKind::Aac;
+    return StreamKind::Other;
 }
 
 PlaylistFormat PlaylistFormatOf(const StreamAnswer& answer, std::wstring_view url) {
