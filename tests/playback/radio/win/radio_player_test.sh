@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # One start of the real player with the PulseAudio null sink, playing the demo
 # site's radio streams through its own radio engine: a station chosen in the
-# station browser plays aloud and scrolls the titles its stream announces; a
-# favourite whose stream drops comes back by itself, and a stop while it
+# station browser plays aloud and scrolls the titles its stream announces, an
+# MP3 station and an AAC one; a favourite whose stream drops comes back by itself, and a stop while it
 # reconnects ends it for good. The status line is read through player_probe,
 # the sound on the null sink's monitor with parec.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe.
@@ -43,8 +43,9 @@ samples = array.array("h", open(sys.argv[1], "rb").read())
 print(int(math.sqrt(sum(s * s for s in samples) / len(samples))) if samples else "")' \
         "$folder/heard.raw"
 }
-loud() { local level; level=$(loudness); [ -n "$level" ] && [ "$level" -gt 300 ]; }
-silent() { local level; level=$(loudness); [ -n "$level" ] && [ "$level" -lt 50 ]; }
+# Both say the level they heard, for a failed check to show.
+loud() { local level; level=$(loudness); echo "heard level ${level:-none}" >&2; [ -n "$level" ] && [ "$level" -gt 300 ]; }
+silent() { local level; level=$(loudness); echo "heard level ${level:-none}" >&2; [ -n "$level" ] && [ "$level" -lt 50 ]; }
 
 # Clicks at X Y while the status line is watched for SECONDS into FILE, from
 # before the click on, so that no text it shows is missed.
@@ -62,12 +63,12 @@ click_watching() {  # click_watching X Y SECONDS FILE
 # What the status line showed: "MS|TEXT" lines from `probe watch`.
 showed() { cut -d'|' -f2- "$1" | grep -qxF "$2"; }
 # The scrolling title is the title and its gap turned round: the text twice
-# over holds the whole title somewhere.
-titles_seen() {
-    local title
-    for title in "Harbour Tunes - Morning Tide" "Lounge Trio - Caf" "Pulse - Square Waves" \
-        "Velmora News - The Weather"; do
-        cut -d'|' -f2- "$1" | while IFS= read -r text; do
+# over holds the whole title somewhere. Counts the TITLEs (their starts) seen.
+titles_seen() {  # titles_seen FILE TITLE...
+    local file=$1 title
+    shift
+    for title in "$@"; do
+        cut -d'|' -f2- "$file" | while IFS= read -r text; do
             [[ "$text$text" == *"$title"* ]] && { echo "$title"; break; }
         done
     done | sort -u | wc -l
@@ -105,7 +106,20 @@ check "a click on \"$station\" makes it current" same "$(probe text $station_but
 check "its status line says Playing" showed "$folder/direct.txt" "Playing"
 check "it never needs to reconnect" eval '! showed "$folder/direct.txt" "Reconnecting..."'
 check "its marquee shows the stream's changing titles" \
-    eval '[ "$(titles_seen "$folder/direct.txt")" -ge 2 ]'
+    eval '[ "$(titles_seen "$folder/direct.txt" "Harbour Tunes - Morning Tide" \
+        "Lounge Trio - Caf" "Pulse - Square Waves" "Velmora News - The Weather")" -ge 2 ]'
+check "it is heard on the null sink's monitor" loud
+
+# An AAC station, whose stream changes its rate and channels as it goes.
+station="Velmora AAC"
+read -r x y < <(probe row $station_list "$(row_of "$station")")
+check "the station browser shows \"$station\"" test -n "${y:-}"
+click_watching "${x:-0}" "${y:-0}" 12 "$folder/aac.txt"
+check "a click on \"$station\" makes it current" same "$(probe text $station_button)" "$station"
+check "its status line says Playing" showed "$folder/aac.txt" "Playing"
+check "it plays on without reconnecting" eval '! showed "$folder/aac.txt" "Reconnecting..."'
+check "its marquee shows the AAC stream's titles" \
+    eval '[ "$(titles_seen "$folder/aac.txt" "Lounge Trio - Caf" "Pulse - Square Waves")" -eq 2 ]'
 check "it is heard on the null sink's monitor" loud
 
 # A favourite whose stream drops: the engine says so and is back by itself.
@@ -142,7 +156,7 @@ done
 
 check "the player ends when its window closes" ends probe close
 if [ "$failures" -ne 0 ]; then
-    for file in direct dropout stopped hostile-1 hostile-2; do
+    for file in direct aac dropout stopped hostile-1 hostile-2; do
         echo "--- status line, $file:"
         cat "$folder/$file.txt"
     done
