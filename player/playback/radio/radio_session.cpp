@@ -18,6 +18,8 @@ namespace {
 
 // Enough of the body to tell MP3 and AAC from anything else by its bytes.
 constexpr std::size_t kSniffBytes = 4096;
+// Room for three frames of low-rate MP3 or AAC.
+constexpr std::size_t kFirstLookBytes = 512;
 // Audio that gives no sound in this much is not audio the decoder knows,
 // whatever the server called it.
 constexpr std::size_t kMaxSilentAudioBytes = 256 * 1024;
@@ -31,6 +33,22 @@ std::string AudioOf(const StreamAnswer& answer, std::string_view bytes) {
         .Feed(
             bytes, [&](std::string_view part) { audio += part; }, [](std::string_view) {});
     return audio;
+}
+
+// Reads the start of the body: until frames in a row tell its format, the
+// body ends, or kSniffBytes have come. Some servers' bytes come a few at a
+// time, so the frames are looked for only each time the bytes double.
+std::string ReadStartOfBody(StreamConnection& connection) {
+    std::string first;
+    std::string more;
+    std::size_t nextLook = kFirstLookBytes;
+    while (first.size() < kSniffBytes && connection.Read(more, kSniffBytes - first.size())) {
+        first += more;
+        if (first.size() < nextLook) continue;
+        if (SniffAudio(AudioOf(connection.Answer(), first))) break;
+        nextLook = first.size() * 2;
+    }
+    return first;
 }
 
 std::unique_ptr<AudioDecoder> DecoderFor(StreamKind kind) {
@@ -138,10 +156,7 @@ RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
     if (!connection || connection->Answer().status != 200) return Outcome::Failed;
     if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kOpening});
 
-    std::string first;
-    std::string more;
-    while (first.size() < kSniffBytes && connection->Read(more, kSniffBytes - first.size()))
-        first += more;
+    std::string first = ReadStartOfBody(*connection);
     if (Stopping()) return Outcome::Stopped;
     if (first.empty()) return Outcome::Failed;
     const StreamKind kind =
@@ -156,6 +171,7 @@ RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
             break;
     }
     std::string text = first;
+    std::string more;
     while (text.size() <= kMaxPlaylistBytes && connection->Read(more)) text += more;
     listed = ReadPlaylist(PlaylistFormatOf(connection->Answer(), url), text);
     return listed.empty() ? Outcome::Failed : Outcome::Playlist;

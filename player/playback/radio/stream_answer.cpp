@@ -71,16 +71,15 @@ std::optional<PlaylistFormat> PlaylistByType(const StreamAnswer& answer, std::ws
     return std::nullopt;
 }
 
-// The audio format whose frames come first in `bytes`, if any.
-std::optional<StreamKind> SniffedAudio(std::string_view bytes) {
-    const auto mp3 = FirstFrameRun(bytes, kMp3Frames, kFramesInARow);
-    const auto aac = FirstFrameRun(bytes, kAdtsFrames, kFramesInARow);
+}  // namespace
+
+std::optional<StreamKind> SniffAudio(std::string_view audio) {
+    const auto mp3 = FirstFrameRun(audio, kMp3Frames, kFramesInARow);
+    const auto aac = FirstFrameRun(audio, kAdtsFrames, kFramesInARow);
     if (mp3 && (!aac || *mp3 < *aac)) return StreamKind::Mp3;
     if (aac) return StreamKind::Aac;
     return std::nullopt;
 }
-
-}  // namespace
 
 std::size_t MetaIntervalOf(std::string_view value) {
     value = Trimmed(value);
@@ -134,7 +133,7 @@ StreamKind KindOfStream(const StreamAnswer& answer, std::wstring_view url,
     const bool typeSaysNothing = type.empty() || type == "application/octet-stream";
     if (!typeSaysNothing && !OneOf(type, kMp3Types) && !OneOf(type, kAacTypes))
         return StreamKind::Other;
-    if (const auto sniffed = SniffedAudio(firstBytes)) return *sniffed;
+    if (const auto sniffed = SniffAudio(firstBytes)) return *sniffed;
     // Too few bytes yet to tell: the type decides, and the decoder finds the
     // frames as they come.
     if (OneOf(type, kMp3Types)) return StreamKind::Mp3;

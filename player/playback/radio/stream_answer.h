@@ -40,5 +40,9 @@ enum class StreamKind { Mp3, Aac, Playlist, Other };
 // frames that follow each other count for more than the type does.
 StreamKind KindOfStream(const StreamAnswer& answer, std::wstring_view url,
                         std::string_view firstBytes);
+// The audio format whose frames come first in `audio`, when a few in a row
+// show it.
+std::optional<StreamKind> SniffAudio(std::string_view audio);
+
 // Which playlist format, for an answer KindOfStream calls a playlist.
 PlaylistFormat PlaylistFormatOf(const StreamAnswer& answer, std::wstring_view url);
