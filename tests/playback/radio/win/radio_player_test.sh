@@ -98,29 +98,29 @@ browser_y=$((2 + 215))
 click $((full_x + 75)) $((2 + 142 + 10))
 check "the station button opens the station browser" \
     settles "150 324" window_at "$full_x" "$browser_y"
-station="Velmora Live Direct"
-read -r x y < <(probe row $station_list "$(row_of "$station")")
-check "the station browser shows \"$station\"" test -n "${y:-}"
-click_watching "${x:-0}" "${y:-0}" 14 "$folder/direct.txt"
-check "a click on \"$station\" makes it current" same "$(probe text $station_button)" "$station"
-check "its status line says Playing" showed "$folder/direct.txt" "Playing"
-check "it never needs to reconnect" eval '! showed "$folder/direct.txt" "Reconnecting..."'
+# Plays STATION from the station browser, watching the status line for
+# SECONDS into FILE: it becomes current, plays without reconnecting, and is
+# heard.
+play_from_browser() {  # play_from_browser STATION SECONDS FILE
+    local x y
+    read -r x y < <(probe row $station_list "$(row_of "$1")")
+    check "the station browser shows \"$1\"" test -n "${y:-}"
+    click_watching "${x:-0}" "${y:-0}" "$2" "$3"
+    check "a click on \"$1\" makes it current" same "$(probe text $station_button)" "$1"
+    check "its status line says Playing" showed "$3" "Playing"
+    check "it never needs to reconnect" eval '! showed "$3" "Reconnecting..."'
+    check "it is heard on the null sink's monitor" loud
+}
+play_from_browser "Velmora Live Direct" 14 "$folder/direct.txt"
 check "its marquee shows the stream's changing titles" \
     eval '[ "$(titles_seen "$folder/direct.txt" "Harbour Tunes - Morning Tide" \
         "Lounge Trio - Caf" "Pulse - Square Waves" "Velmora News - The Weather")" -ge 2 ]'
-check "it is heard on the null sink's monitor" loud
 
-# An AAC station, whose stream changes its rate and channels as it goes.
-station="Velmora AAC"
-read -r x y < <(probe row $station_list "$(row_of "$station")")
-check "the station browser shows \"$station\"" test -n "${y:-}"
-click_watching "${x:-0}" "${y:-0}" 12 "$folder/aac.txt"
-check "a click on \"$station\" makes it current" same "$(probe text $station_button)" "$station"
-check "its status line says Playing" showed "$folder/aac.txt" "Playing"
-check "it plays on without reconnecting" eval '! showed "$folder/aac.txt" "Reconnecting..."'
+# An AAC station, whose stream changes its rate and channels as it goes and
+# sends its titles in Windows-1252.
+play_from_browser "Velmora AAC" 12 "$folder/aac.txt"
 check "its marquee shows the AAC stream's titles" \
     eval '[ "$(titles_seen "$folder/aac.txt" "Lounge Trio - Caf" "Pulse - Square Waves")" -eq 2 ]'
-check "it is heard on the null sink's monitor" loud
 
 # A favourite whose stream drops: the engine says so and is back by itself.
 click $((full_x + 27)) $((2 + 165 + 7))
