@@ -2,6 +2,7 @@
 
 #include <mferror.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -32,6 +33,10 @@ struct AacTypeInfo {
 // one AAC frame gives one or two output samples.
 constexpr int kMaxOutputsPerFrame = 16;
 
+// Room for one decoded frame at the most: 2048 stereo samples of 16 bits
+// (HE-AAC doubles AAC's 1024), for a decoder that names no size of its own.
+constexpr DWORD kLargestFrameBytes = 2048 * 2 * 2;
+
 }  // namespace
 
 bool AacDecoder::Decode(std::string_view audio, const PcmSink& sink) {
@@ -40,7 +45,7 @@ bool AacDecoder::Decode(std::string_view audio, const PcmSink& sink) {
         const auto header = ReadAdtsFrameHeader(*frame);
         // A station that changes its rate or channels gets a fresh decoder,
         // since the decoder's input type cannot change while it streams.
-        if (!transform_ || !(header->format == input_)) {
+        if (!transform_ || header->format != input_) {
             if (!Open(header->format)) return false;
         }
         if (!DecodeFrame(*frame, sink)) return false;
@@ -108,7 +113,8 @@ bool AacDecoder::SetOutputType() {
     if (info.dwFlags & (MFT_OUTPUT_STREAM_PROVIDES_SAMPLES | MFT_OUTPUT_STREAM_CAN_PROVIDE_SAMPLES))
         return true;
     ComPtr<IMFMediaBuffer> buffer;
-    return SUCCEEDED(library_->createMemoryBuffer(info.cbSize, buffer.Put())) &&
+    return SUCCEEDED(library_->createMemoryBuffer(std::max(info.cbSize, kLargestFrameBytes),
+                                                  buffer.Put())) &&
            SUCCEEDED(library_->createSample(outputSample_.Put())) &&
            SUCCEEDED(outputSample_->AddBuffer(buffer.Get()));
 }

@@ -196,7 +196,7 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
     };
     const PcmSink onSamples = [&](const PcmFormat& format, const std::int16_t* samples,
                                   std::size_t count) {
-        if (!(format == outputFormat)) {
+        if (format != outputFormat) {
             // What was decoded in the old format is played in it, to its end.
             if (!PlayOut(output, pcm) || !output.Finish(stop_.Get()) ||
                 !output.Open(format.sampleRate, format.channels)) {
