@@ -29,9 +29,8 @@ std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTick
 // The audio in the first bytes of a stream, without its metadata blocks.
 std::string AudioOf(const StreamAnswer& answer, std::string_view bytes) {
     std::string audio;
-    IcyDemuxer(answer.metaInterval)
-        .Feed(
-            bytes, [&](std::string_view part) { audio += part; }, [](std::string_view) {});
+    const auto onAudio = [&](std::string_view part) { audio += part; };
+    IcyDemuxer(answer.metaInterval).Feed(bytes, onAudio, [](std::string_view) {});
     return audio;
 }
 
@@ -92,9 +91,7 @@ DWORD WINAPI RadioSession::ThreadEntry(void* parameter) {
     const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     // A session that broke down ends as a stream whose server went away.
     if (!RanContained([&] { (*self)->Run(); })) {
-        RanContained([&] {
-            (*self)->Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded});
-        });
+        RanContained([&] { (*self)->Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded}); });
     }
     if (SUCCEEDED(com)) CoUninitialize();
     return 0;
