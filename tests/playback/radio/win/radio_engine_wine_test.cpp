@@ -352,7 +352,8 @@ TEST(RoutingMediaPlayer, PlaysMp3RadioItselfAndGivesTheRestToTheControl) {
     EXPECT_EQ(player.Volume(), 70);
 
     player.SetUrl(SiteUrl() + L"radio/live.mp3");
-    ASSERT_TRUE(PumpUntil([&] { return events.lastPlaying != 0; }, 10000)) << events.Seen();
+    ASSERT_TRUE(PumpUntil([&] { return events.lastPlaying != 0; }, 10000))
+        << events.Seen();
     EXPECT_EQ(controlUrls, std::vector<std::wstring>{L""}) << "the control was only silenced";
 
     const std::wstring recording = L"C:\\My Recordings\\Recording001.mp3";
