@@ -33,13 +33,16 @@ For failure tests, a path prefix changes how the files under it are answered:
 A stalled connection is held until the client gives up or --stall-limit
 seconds have passed.
 
-Radio streams, endless MP3 with ICY metadata (see radio_stream.py), end
-after --stream-limit seconds when one is given:
+Radio streams, endless MP3 and AAC with ICY metadata (see radio_stream.py),
+end after --stream-limit seconds when one is given:
 
     /radio/TUNE.mp3     the tune public/streams/TUNE.mp3 in a loop, as an
                         HTTP/1.0 answer with the icy- headers
-    /radio/live.mp3     all the tunes in turn
+    /radio/TUNE.aac     the same for public/streams/TUNE.aac, as audio/aacp
+    /radio/live.mp3     all the MP3 tunes in turn (live.aac: the AAC ones)
     /radio/icy.mp3      /radio/live.mp3 after an "ICY 200 OK" status line
+    /mislabel/radio/... the stream named as the other format (AAC as
+                        audio/mpeg, MP3 as audio/aacp), as some servers do
     /drop/N/radio/...   the stream, dropped after N seconds
     /freeze/N/radio/... the stream, which stops after N seconds but keeps its
                         connection open (until --stall-limit)
@@ -93,7 +96,8 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         programme, icy_status_line = self.radio_programme(path)
         if programme:
             end_after = float(fault[1]) if fault and fault[0] in ("drop", "freeze") else None
-            self.send_radio(programme, icy_status_line, end_after, send_body)
+            mislabelled = bool(fault) and fault[0] == "mislabel"
+            self.send_radio(programme, icy_status_line, end_after, mislabelled, send_body)
             if fault and fault[0] == "freeze":
                 self.stall()
             return
@@ -131,20 +135,19 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
                 return ("status", parts[1]), "/".join(parts[2:])
         if len(parts) >= 2 and parts[0] in ("drop", "freeze") and parts[1].isdigit():
             return (parts[0], parts[1]), "/".join(parts[2:])
-        if parts and parts[0] in ("close-early", "stall", "stall-body", "to-http"):
+        if parts and parts[0] in ("close-early", "stall", "stall-body", "to-http", "mislabel"):
             return (parts[0],), "/".join(parts[1:])
         return None, "/".join(parts)
 
     def radio_programme(self, path):
-        """The programme a path names ("radio/NAME.mp3"), if any, and the
-        status line it is answered with (None: HTTP's)."""
+        """The programme a path names ("radio/NAME.mp3", "radio/NAME.aac"),
+        if any, and the status line it is answered with (None: HTTP's)."""
         folder, _, file = path.partition("/")
-        name, dot, extension = file.partition(".")
-        if folder != "radio" or dot != "." or extension != "mp3":
+        if folder != "radio":
             return None, None
-        if name == ICY_PROGRAMME:
-            return self.server.radio_programmes["live"], b"ICY 200 OK"
-        return self.server.radio_programmes.get(name), None
+        if file == ICY_PROGRAMME + ".mp3":
+            return self.server.radio_programmes["live.mp3"], b"ICY 200 OK"
+        return self.server.radio_programmes.get(file), None
 
     @staticmethod
     def resolve(root, path):
@@ -160,9 +163,12 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return None
         return candidate
 
-    def send_radio(self, programme, icy_status_line, end_after, send_body):
+    def send_radio(self, programme, icy_status_line, end_after, mislabelled, send_body):
         with_metadata = self.headers.get("Icy-MetaData", "").strip() == "1"
-        headers = [("Content-Type", "audio/mpeg"),
+        content_type = programme.content_type
+        if mislabelled:
+            content_type = "audio/aacp" if content_type == "audio/mpeg" else "audio/mpeg"
+        headers = [("Content-Type", content_type),
                    ("icy-name", "Velmora " + programme.name.capitalize()),
                    ("Cache-Control", "no-cache")]
         if with_metadata:

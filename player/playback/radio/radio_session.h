@@ -30,6 +30,7 @@ struct RadioEvent {
     std::wstring text;  // the title, or the address to hand over
 };
 
+class AudioDecoder;
 class StreamConnection;
 class WaveOutput;
 
@@ -46,12 +47,12 @@ public:
     std::vector<RadioEvent> TakeEvents();
 
 private:
-    enum class Outcome { Stopped, Failed, Refused, Dropped, NotMp3, Playlist };
+    enum class Outcome { Stopped, Failed, Refused, Dropped, NotOurs, Playlist };
 
     static DWORD WINAPI ThreadEntry(void* parameter);
     void Run();
     Outcome TryEntry(const std::wstring& url, std::vector<std::wstring>& listed);
-    Outcome Play(StreamConnection& connection, std::string firstBytes);
+    Outcome Play(StreamConnection& connection, std::string firstBytes, AudioDecoder& decoder);
     // Scales the samples to the volume and queues them; empties `pcm`.
     bool PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm);
     bool WaitOrStop(std::chrono::milliseconds pause) const;
