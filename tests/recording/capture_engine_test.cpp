@@ -129,6 +129,28 @@ TEST(CaptureEngine, RecordsFromTheDevicesPositionAtRecordToItsPositionAtStop) {
     EXPECT_EQ(recorder.engine.LastRecordingLoss().gaps, 0);
 }
 
+// On a busy machine a click may wait before it is handled: the recording
+// still starts and ends where the user clicked, since the running ring
+// holds the sound from the click on and the newest sound waits a moment
+// before it goes to the file.
+TEST(CaptureEngine, ClicksHandledLateStillStartAndEndTheRecordingAtTheClick) {
+    Recorder recorder;
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
+    recorder.device->Current()->Capture(1500, 8);
+    recorder.device->Current()->Capture(1024, 9);  // after the Record click
+    WriterLog written;
+    const std::chrono::milliseconds block(128);  // 1024 bytes
+    ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written), block));
+    recorder.device->CompleteBlocks(2, 5);
+    recorder.device->CompleteBlocks(1, 7);  // after the Stop click
+    recorder.engine.StopRecording(block);
+
+    std::vector<std::uint8_t> expected(1024, 9);
+    expected.insert(expected.end(), 2 * 1024, 5);
+    EXPECT_EQ(Written(written), expected);
+    EXPECT_EQ(recorder.engine.LastRecordingLoss().gaps, 0);
+}
+
 // Stopping a recording 2.5 blocks in keeps the half block: the file ends
 // where the user pressed Stop, not up to an eighth of a second before it.
 TEST(CaptureEngine, TheStopWritesThePartialBlockInWholeFrames) {
@@ -249,7 +271,8 @@ TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnc
     WriterLog written;
     written.exhausted = true;
     ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
-    recorder.device->CompleteBlocks(1, 5);
+    // More than the second of the newest sound that waits before it goes on.
+    recorder.device->CompleteBlocks(9, 5);
     // The worker's pass meets the full writer; give it the time a busy
     // machine may take before the stop.
     for (int i = 0; i < 500 && told == 0; ++i)

@@ -20,7 +20,7 @@ TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
         std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(log), 4, nullptr);
     WriterThread& writer = *thread;
     // Not started: the queue fills and stays full until the test starts it.
-    SoundFeed feed(std::move(thread), CaptureFormat{8000, 16, 1}, 2);
+    SoundFeed feed(std::move(thread), CaptureFormat{8000, 16, 1}, 2, 0);
     const std::uint8_t first[4] = {1, 1, 1, 1};
     const std::uint8_t refused[3] = {2, 2, 2};
     EXPECT_TRUE(feed.WriteSamples(first, 4));
@@ -33,7 +33,7 @@ TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
     auto second =
         std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(later), 64, nullptr);
     ASSERT_TRUE(second->Start());
-    SoundFeed overrun(std::move(second), CaptureFormat{8000, 8, 1}, 4);
+    SoundFeed overrun(std::move(second), CaptureFormat{8000, 8, 1}, 4, 0);
     overrun.WriteSamples(first, 4);
     overrun.AddGap(6);
     overrun.WriteSamples(refused, 3);
