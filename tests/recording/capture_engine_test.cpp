@@ -96,12 +96,6 @@ struct Recorder {
 
 const CaptureFormat kSlowFormat{8000, 8, 1};  // 1024-byte blocks, 8000 bytes a second
 
-std::vector<std::uint8_t> Written(const WriterLog& log) {
-    std::vector<std::uint8_t> bytes;
-    for (const auto& call : log.calls) bytes.insert(bytes.end(), call.begin(), call.end());
-    return bytes;
-}
-
 // The buffer runs from the set-up on: a recording takes what the device
 // captures from Record on, nothing from before, and the stop takes the last
 // block whether or not it was signalled, while the buffer keeps running.

@@ -5,12 +5,6 @@
 
 namespace {
 
-std::vector<std::uint8_t> Written(const WriterLog& log) {
-    std::vector<std::uint8_t> bytes;
-    for (const auto& call : log.calls) bytes.insert(bytes.end(), call.begin(), call.end());
-    return bytes;
-}
-
 // Blocks the full queue refused are counted as one stretch of lost sound;
 // a ring that ran over comes out as silence of its length in its place, so
 // later sound keeps its time (8-bit sound is silent at 0x80).
