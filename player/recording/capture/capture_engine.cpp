@@ -59,8 +59,9 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer,
     }
     // A stream that has not delivered yet (still at its start) has nothing
     // from before to give.
-    const auto ago = *position == 0 ? std::chrono::milliseconds()
-                                    : std::min<std::chrono::milliseconds>(clickedAgo, kLatestClick);
+    const auto ago = *position == 0
+                         ? std::chrono::milliseconds()
+                         : std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
     nextOffset_ = (*position + buffer_->Size() - BytesSince(ago)) % buffer_->Size();
     watch_.emplace(buffer_->Size(), format_->AvgBytesPerSec(), format_->BlockAlign());
     watch_->Begin(now_() - ago, nextOffset_);
