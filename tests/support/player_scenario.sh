@@ -56,10 +56,13 @@ point_player_at_site() {
 }
 
 # Through a file, not a pipe: the player the probe starts inherits its output
-# and would hold a pipe open for as long as it runs.
+# and would hold a pipe open for as long as it runs. Fails as the probe did,
+# so a check that something is absent cannot pass on a probe that saw nothing.
 probe() {
     timeout 60 wine "$probe_exe" "$@" >"$folder/probe.out" 2>/dev/null
+    local status=$?
     tr -d '\r' <"$folder/probe.out"
+    return $status
 }
 
 click() {  # as a hand does it: the pointer rests on the place, then presses
