@@ -5,6 +5,7 @@ StreamTap::FeedId StreamTap::BeginFeed() {
     if (current_ != 0 && sink_ && !broken_) sink_->OnStreamEnded();
     current_ = ++lastFeed_;
     live_ = false;
+    copyable_ = true;
     broken_ = true;
     title_.reset();
     return current_;
@@ -38,13 +39,24 @@ void StreamTap::EndFeed(FeedId feed) {
     if (sink_ && !broken_) sink_->OnStreamEnded();
     current_ = 0;
     live_ = false;
+    copyable_ = true;
     broken_ = true;
     title_.reset();
+}
+
+void StreamTap::CannotCopy(FeedId feed) {
+    std::lock_guard lock(lock_);
+    if (IsCurrent(feed)) copyable_ = false;
 }
 
 bool StreamTap::IsLive() const {
     std::lock_guard lock(lock_);
     return live_;
+}
+
+bool StreamTap::IsCopyable() const {
+    std::lock_guard lock(lock_);
+    return copyable_;
 }
 
 void StreamTap::Attach(StreamCopySink& sink) {

@@ -37,10 +37,15 @@ public:
     void Frame(FeedId feed, std::string_view frame);
     void Break(FeedId feed);  // the connection dropped; a reconnect may follow
     void EndFeed(FeedId feed);
+    // The feed's stream is of a kind the copy does not take (AAC): it sends
+    // no frames, and the recorder offers no copy until the next feed.
+    void CannotCopy(FeedId feed);
 
     // The recorder's side. Live while the engine plays a station it has
     // sent frames of: the copy is there to take.
     bool IsLive() const;
+    // False while the station sends what the copy does not take.
+    bool IsCopyable() const;
     void Attach(StreamCopySink& sink);
     void Detach();
 
@@ -52,6 +57,7 @@ private:
     FeedId current_ = 0;  // 0: no feed
     bool live_ = false;
     bool broken_ = false;  // the sink heard the end; the next frame starts anew
+    bool copyable_ = true;
     std::optional<std::wstring> title_;
     StreamCopySink* sink_ = nullptr;  // not owned: the recorder detaches it before it goes
 };

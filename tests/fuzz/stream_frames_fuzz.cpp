@@ -2,6 +2,7 @@
 // into reads anywhere: every frame it gives is whole, together they are no
 // more than the bytes fed, and every title it gives is a change.
 
+#include "playback/radio/mp3_frame.h"
 #include "playback/radio/stream_frames.h"
 #include "playback/radio/stream_title.h"
 #include "tests/fuzz/fuzz_input.h"
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t readSize = 1 + data[1];
     std::string_view stream = BytesOf(data + 2, size - 2);
     const std::size_t fed = stream.size();
-    StreamFrameReader reader(interval);
+    StreamFrameReader reader(interval, kMp3Frames);
     std::size_t frameBytes = 0;
     std::wstring title;
     while (!stream.empty()) {

@@ -49,4 +49,18 @@ TEST(StreamTap, ASinkJoinsWithTheTitleInForceAndHearsOneFeedAtATime) {
     EXPECT_EQ(sink.heard, expected);
 }
 
+TEST(StreamTap, AStreamTheCopyCannotTakeIsUncopyableUntilTheNextFeed) {
+    StreamTap tap;
+    EXPECT_TRUE(tap.IsCopyable());
+    const auto aac = tap.BeginFeed();
+    tap.CannotCopy(aac);
+    EXPECT_FALSE(tap.IsCopyable());
+    const auto mp3 = tap.BeginFeed();
+    tap.CannotCopy(aac);  // the old session winding down
+    EXPECT_TRUE(tap.IsCopyable());
+    tap.CannotCopy(mp3);
+    tap.EndFeed(mp3);
+    EXPECT_TRUE(tap.IsCopyable()) << "nothing plays: the copy waits for the next station";
+}
+
 }  // namespace

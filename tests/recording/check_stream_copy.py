@@ -57,7 +57,7 @@ def sent_stream(site, seconds):
     listener takes a block's title from the first frame starting after it."""
     sys.path.insert(0, str(site))
     import radio_stream
-    programme = radio_stream.load_programmes(site / "public" / "streams")["live"]
+    programme = radio_stream.load_programmes(site / "public" / "streams")["live.mp3"]
     frames, lengths, announced = [], [], []
     played, start, next_block, title_now, told = 0.0, 0, radio_stream.METAINT, None, None
     while played < seconds:

@@ -86,6 +86,13 @@ struct WriterLog {
     int closeCount = 0;
 };
 
+// Everything the writer was given, in order.
+inline std::vector<std::uint8_t> Written(const WriterLog& log) {
+    std::vector<std::uint8_t> bytes;
+    for (const auto& call : log.calls) bytes.insert(bytes.end(), call.begin(), call.end());
+    return bytes;
+}
+
 class RecordingWriter : public SampleWriter {
 public:
     explicit RecordingWriter(WriterLog& log) : log_(log) {}

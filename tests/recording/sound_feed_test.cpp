@@ -5,12 +5,6 @@
 
 namespace {
 
-std::vector<std::uint8_t> Written(const WriterLog& log) {
-    std::vector<std::uint8_t> bytes;
-    for (const auto& call : log.calls) bytes.insert(bytes.end(), call.begin(), call.end());
-    return bytes;
-}
-
 // Blocks the full queue refused are counted as one stretch of lost sound;
 // a ring that ran over comes out as silence of its length in its place, so
 // later sound keeps its time (8-bit sound is silent at 0x80).
@@ -20,7 +14,7 @@ TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
         std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(log), 4, nullptr);
     WriterThread& writer = *thread;
     // Not started: the queue fills and stays full until the test starts it.
-    SoundFeed feed(std::move(thread), CaptureFormat{8000, 16, 1}, 2);
+    SoundFeed feed(std::move(thread), CaptureFormat{8000, 16, 1}, 2, 0);
     const std::uint8_t first[4] = {1, 1, 1, 1};
     const std::uint8_t refused[3] = {2, 2, 2};
     EXPECT_TRUE(feed.WriteSamples(first, 4));
@@ -33,7 +27,7 @@ TEST(SoundFeed, LostSoundBecomesSilenceInItsPlaceAndIsCounted) {
     auto second =
         std::make_unique<WriterThread>(std::make_unique<RecordingWriter>(later), 64, nullptr);
     ASSERT_TRUE(second->Start());
-    SoundFeed overrun(std::move(second), CaptureFormat{8000, 8, 1}, 4);
+    SoundFeed overrun(std::move(second), CaptureFormat{8000, 8, 1}, 4, 0);
     overrun.WriteSamples(first, 4);
     overrun.AddGap(6);
     overrun.WriteSamples(refused, 3);

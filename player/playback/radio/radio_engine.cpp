@@ -103,6 +103,10 @@ void RadioEngine::Deliver(const RadioEvent& event) {
         case RadioEvent::Kind::Reconnecting:
             events_.OnReconnecting();
             break;
+        case RadioEvent::Kind::Refused:
+            EndSession();
+            events_.OnSecureConnectionRefused(static_cast<SecureConnectionProblem>(event.state));
+            break;
         case RadioEvent::Kind::HandOver:
             EndSession();
             if (handOver_) handOver_(event.text);

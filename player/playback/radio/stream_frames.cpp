@@ -31,11 +31,9 @@ void StreamFrameReader::Feed(std::string_view bytes) {
 
 std::optional<StreamItem> StreamFrameReader::Next() {
     if (!heldFrame_) {
-        StreamItem item;
-        const auto frame = splitter_.NextFrame(item.header);
+        const auto frame = splitter_.NextFrame();
         if (!frame) return std::nullopt;
-        item.frame = *frame;
-        heldFrame_ = item;
+        heldFrame_ = StreamItem{*frame, std::nullopt};
     }
     if (!titles_.empty() && titles_.front().audioOffset <= splitter_.FrameOffset()) {
         StreamItem change;

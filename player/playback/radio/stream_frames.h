@@ -8,7 +8,7 @@
 // exactly the frames that were played.
 
 #include "playback/radio/icy_demuxer.h"
-#include "playback/radio/mp3_frame.h"
+#include "playback/radio/frame_splitter.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -20,14 +20,15 @@
 // A frame, or a title change when `title` is set.
 struct StreamItem {
     std::string_view frame;  // valid until the reader is fed again
-    Mp3FrameHeader header;
     std::optional<std::wstring> title;
 };
 
 class StreamFrameReader {
 public:
     // `metaInterval` as the server's `icy-metaint` gave it; 0 for none.
-    explicit StreamFrameReader(std::size_t metaInterval) : demuxer_(metaInterval) {}
+    // `frames` says what the stream's frames look like.
+    StreamFrameReader(std::size_t metaInterval, const FrameSyntax& frames)
+        : demuxer_(metaInterval), splitter_(frames) {}
 
     void Feed(std::string_view bytes);
     // The next frame or title change, or nothing until more bytes come.
@@ -40,7 +41,7 @@ private:
     };
 
     IcyDemuxer demuxer_;
-    Mp3FrameSplitter splitter_;
+    FrameSplitter splitter_;
     std::uint64_t audioBytes_ = 0;
     std::wstring lastTitle_;        // the latest title the stream named
     std::deque<TitleMark> titles_;  // titles whose frames have not come yet

@@ -2,6 +2,7 @@
 
 #include "common/helpers/contained_call.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
@@ -31,11 +32,19 @@ bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
     return buffer_ != nullptr;
 }
 
+std::uint32_t CaptureEngine::BytesSince(std::chrono::milliseconds clickedAgo) const {
+    const auto time = std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
+    const std::uint64_t bytes =
+        format_->AvgBytesPerSec() * static_cast<std::uint64_t>(time.count()) / 1000;
+    return static_cast<std::uint32_t>(bytes - bytes % format_->BlockAlign());
+}
+
 void CaptureEngine::ReleaseBuffer() {
     if (buffer_) std::exchange(buffer_, nullptr)->Stop();
 }
 
-bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
+bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer,
+                                   std::chrono::milliseconds clickedAgo) {
     if (!writer) return false;
     // A writer that gives up wakes the worker, which then ends the recording.
     auto writerThread = std::make_unique<WriterThread>(
@@ -48,10 +57,16 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
         writerThread->Finish();
         return false;
     }
-    nextOffset_ = *position;
+    // A stream that has not delivered yet (still at its start) has nothing
+    // from before to give.
+    const auto ago = *position == 0
+                         ? std::chrono::milliseconds()
+                         : std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
+    nextOffset_ = (*position + buffer_->Size() - BytesSince(ago)) % buffer_->Size();
     watch_.emplace(buffer_->Size(), format_->AvgBytesPerSec(), format_->BlockAlign());
-    watch_->Begin(now_(), *position);
-    writer_ = std::make_unique<SoundFeed>(std::move(writerThread), *format_, blockSize_);
+    watch_->Begin(now_() - ago, nextOffset_);
+    writer_ = std::make_unique<SoundFeed>(std::move(writerThread), *format_, blockSize_,
+                                          BytesSince(kLatestClick));
     lost_ = {};
     recording_ = true;
     try {
@@ -66,15 +81,18 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
     return true;
 }
 
-void CaptureEngine::StopRecording() {
+void CaptureEngine::StopRecording(std::chrono::milliseconds clickedAgo) {
     if (!recording_) return;
     recording_ = false;
     // The worker may be waiting for a block that never comes; wake it
     // rather than wait for its next look.
     device_->WakeBlockWaiter();
     worker_.join();
-    // Up to the very sample the device has reached, not the last whole block.
+    // Up to the very sample the device has reached, not the last whole
+    // block, after what was lost since the worker's last look.
+    CountLostSound();
     PumpCapture(PumpExtent::Everything);
+    writer_->Trim(BytesSince(clickedAgo));
     lost_ = writer_->Lost();
     std::exchange(writer_, nullptr)->Close();
 }
@@ -93,17 +111,21 @@ void CaptureEngine::CaptureThread() {
     }
 }
 
-// One look at the ring: the rounds lost since the last look go in as
-// silence before the sound that waits, which follows them in time.
 std::optional<CaptureEnd> CaptureEngine::TakeCapturedSound() {
-    if (const std::optional<std::uint32_t> position = buffer_->ReadPosition()) {
-        const CaptureClock::time_point now = now_();
-        writer_->AddGap(watch_->LostSince(now, *position));
-        if (watch_->Stalled(now)) return CaptureEnd::DeviceStalled;
-    }
+    if (CountLostSound()) return CaptureEnd::DeviceStalled;
     PumpCapture();
     if (writer_->Exhausted()) return CaptureEnd::WriterExhausted;
     return std::nullopt;
+}
+
+// The sound lost since the last look goes in as silence before the sound
+// that waits, which follows it in time. True when the device has stalled.
+bool CaptureEngine::CountLostSound() {
+    const std::optional<std::uint32_t> position = buffer_->ReadPosition();
+    if (!position) return false;
+    const CaptureClock::time_point now = now_();
+    writer_->AddGap(watch_->LostSince(now, *position));
+    return watch_->Stalled(now);
 }
 
 PumpResult CaptureEngine::PumpCapture(PumpExtent extent) {

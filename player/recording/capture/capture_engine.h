@@ -63,15 +63,20 @@ public:
     }
 
     // Takes the opened writer, starts the writer thread, sets the recording
-    // flag and starts the worker at the device's current position. False
+    // flag and starts the worker at the device's position when Record was
+    // clicked, clickedAgo before (up to kLatestClick; a busy machine may
+    // handle the click late, and the running ring still holds the sound
+    // since). False
     // (writer closed at once, nothing recorded) when there is no writer,
     // device or running buffer (and none can be built), a recording runs, or
     // a thread cannot be started.
-    bool StartRecording(std::unique_ptr<SampleWriter> writer);
+    bool StartRecording(std::unique_ptr<SampleWriter> writer,
+                        std::chrono::milliseconds clickedAgo = {});
     // Clears the flag, waits for the worker, takes the sound up to the
-    // device's position, waits for the writer thread to write everything
-    // queued, and closes the writer. The buffer keeps running.
-    void StopRecording();
+    // device's position when Stop was clicked, clickedAgo before (up to
+    // kLatestClick), waits for the writer thread to write everything queued,
+    // and closes the writer. The buffer keeps running.
+    void StopRecording(std::chrono::milliseconds clickedAgo = {});
     bool IsRecording() const { return recording_; }
     // What the last recording lost, each stretch filled with silence.
     const LostSound& LastRecordingLoss() const { return lost_; }
@@ -83,14 +88,20 @@ public:
     // The worker looks at the device at least this often, so that a device
     // that no longer signals blocks is noticed.
     static constexpr std::chrono::milliseconds kLookInterval{250};
+    // The latest a click is taken at its time rather than when handled.
+    static constexpr std::chrono::seconds kLatestClick{1};
 
 private:
     // One draining pass into the current writer: on the worker while the
     // flag is set, then once more by the stop, never by both at once.
     PumpResult PumpCapture(PumpExtent extent = PumpExtent::WholeBlocks);
     void ReleaseBuffer();
+    // The bytes the device captures in that time, in whole frames, at most
+    // kLatestClick's worth.
+    std::uint32_t BytesSince(std::chrono::milliseconds clickedAgo) const;
     void CaptureThread();
     std::optional<CaptureEnd> TakeCapturedSound();
+    bool CountLostSound();
 
     std::function<void(int)> showLevel_;
     std::function<CaptureClock::time_point()> now_;

@@ -8,6 +8,7 @@
 #include "recording/files/lame_enc_library.h"
 #include "recording/files/mp3_file_encoder.h"
 #include "recording/files/wave_file_writer.h"
+#include "recording/recorder/lost_sound_note.h"
 #include "recording/recorder/recorder_ids.h"
 #include "recording/recorder/recording_files_win32.h"
 #include "recording/recorder/recording_names.h"
@@ -22,6 +23,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -59,11 +61,18 @@ constexpr ControlPlace kPlaces[] = {
     {IDC_REC_STOP_LINK, 390, 60, 24, 12},     {IDC_REC_FOLDER_LINK, 417, 60, 30, 12},
     {IDC_REC_VOLUME, 329, 79, 74, 19},        {IDC_REC_DEVICE, 328, 105, 116, 200},
     {IDC_REC_FILE_FORMAT, 328, 130, 116, 80}, {IDC_REC_CHANNEL, 328, 155, 116, 200},
+    {IDC_REC_NOTE, 80, 5, 355, 13},
 };
 
 // The list's sort keys by column: date, name, size.
 constexpr RecordingSortKey kColumnKeys[] = {RecordingSortKey::Date, RecordingSortKey::Name,
                                             RecordingSortKey::Size};
+
+// How long ago the message being handled was made: a click's command comes
+// while its mouse message is handled, which a busy machine may do late.
+std::chrono::milliseconds SinceMessage() {
+    return std::chrono::milliseconds(GetTickCount() - static_cast<DWORD>(GetMessageTime()));
+}
 
 int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
@@ -140,6 +149,10 @@ void CDlgPlayFiles::SetUpControls() {
     SetUpLink(playLink_, IDC_REC_PLAY_LINK);
     SetUpLink(stopLink_, IDC_REC_STOP_LINK);
     SetUpLink(folderLink_, IDC_REC_FOLDER_LINK);
+    // The note sits in the title bar, in its white.
+    SetUpLink(note_, IDC_REC_NOTE);
+    note_.SetLinkTextColour(RGB(255, 255, 255));
+    note_.SetHandOverText(false);
 
     AttachControl(renameField_, IDC_REC_RENAME_FIELD);
     AttachControl(device_, IDC_REC_DEVICE);
@@ -251,9 +264,9 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
     switch (id) {
     case IDC_REC_CLOSE: CloseToMainWindow(); return true;
     case IDC_REC_RECORD:
-    case IDC_REC_RECORD_LINK: StartRecording(); return true;
+    case IDC_REC_RECORD_LINK: StartRecording(SinceMessage()); return true;
     case IDC_REC_STOP:
-    case IDC_REC_STOP_LINK: StopAll(); return true;
+    case IDC_REC_STOP_LINK: StopAll(SinceMessage()); return true;
     case IDC_REC_PLAY:
     case IDC_REC_PLAY_LINK: PlaySelected(); return true;
     case IDC_REC_FOLDER:
@@ -487,23 +500,25 @@ void CDlgPlayFiles::ShowInstructions() {
 
 // Recording
 
-void CDlgPlayFiles::StartRecording() {
+void CDlgPlayFiles::StartRecording(std::chrono::milliseconds clickedAgo) {
     if (copySource_)
         StartStreamCopy(std::nullopt);
     else
-        session_.StartRecording();
+        session_.StartRecording(clickedAgo);
 }
 
-void CDlgPlayFiles::StopAll() {
+void CDlgPlayFiles::StopAll(std::chrono::milliseconds clickedAgo) {
     StopStreamCopy();
-    session_.StopAll();
+    session_.StopAll(clickedAgo);
 }
 
 // Capture set-up
 
 // The sound card is set up whichever source was chosen, ready for a switch.
 void CDlgPlayFiles::InitCapture() {
-    device_.SetCopyAvailable([this] { return !host_.MediaPlayerControlPlaysStation(); });
+    device_.SetCopyAvailable([this] {
+        return !host_.MediaPlayerControlPlaysStation() && host_.StationStream().IsCopyable();
+    });
     const bool copyChosen = StoredSourceIsStreamCopy(registry_);
     InitSoundCard(copyChosen);
     if (copyChosen) UseStreamCopy(true);
@@ -672,6 +687,13 @@ void CDlgPlayFiles::RecordingStarted(bool scheduled) {
 }
 
 void CDlgPlayFiles::RecordingStopped(bool scheduled) {
+    const auto& format = engine_.Format();
+    note_.SetLinkText(
+        LostSoundNote(engine_.LastRecordingLoss(), format ? format->AvgBytesPerSec() : 0).c_str());
+    ShowRecordingStopped(scheduled);
+}
+
+void CDlgPlayFiles::ShowRecordingStopped(bool scheduled) {
     host_.NotifyRecordingState(false, scheduled);
     StopTimer(kRecordBlinkTimer);
     recordLit_ = false;

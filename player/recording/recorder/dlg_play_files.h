@@ -29,6 +29,7 @@
 #include "skin/tt_combo_box.h"
 #include "skin/zip_slider_ctl.h"
 
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,6 +73,8 @@ private:
     void StopPlayback() override;
     void RecordingStarted(bool scheduled) override;
     void RecordingStopped(bool scheduled) override;
+    // The record indicator and the main window learn that a recording ended.
+    void ShowRecordingStopped(bool scheduled);
 
     void SetUpControls();
     void SetUpLink(CHyperlinkStatic& link, int id);
@@ -96,8 +99,9 @@ private:
     std::optional<int> SelectionMark() const;
 
     // Recording from the chosen source: the sound card or the stream copy.
-    void StartRecording();
-    void StopAll();
+    // `clickedAgo`: how long ago the user clicked, for the sound card.
+    void StartRecording(std::chrono::milliseconds clickedAgo = {});
+    void StopAll(std::chrono::milliseconds clickedAgo = {});
 
     // The stream copy (dlg_play_files_stream_copy.cpp).
     void OnSourceChosen();
@@ -130,6 +134,7 @@ private:
 
     CButtonST close_, rename_, delete_, selectAll_, sort_, help_, record_, play_, stop_, folder_;
     CHyperlinkStatic recordLink_, playLink_, stopLink_, folderLink_;
+    CHyperlinkStatic note_;  // what the last recording lost
     CPFListCtrl list_;
     CRenameEdit renameField_{WM_RENAME_DONE};
     CZipSliderCtl volume_;

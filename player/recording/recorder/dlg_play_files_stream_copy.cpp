@@ -8,8 +8,8 @@
 namespace {
 
 constexpr wchar_t kCopyUnavailableMessage[] =
-    L"This station plays through Windows Media Player, so its stream cannot be copied. Choose a "
-    L"sound card to record it.";
+    L"The player copies only MP3 stations that it plays itself, and this station is not one: it "
+    L"plays through Windows Media Player or sends AAC. Choose a sound card to record it.";
 constexpr wchar_t kCopyFailedMessage[] =
     L"The copy of the radio stream has stopped: its file takes no more (the disk is full or "
     L"keeps failing). Every file it wrote plays to its last whole frame.";
@@ -66,7 +66,7 @@ void CDlgPlayFiles::ShowAsSent(bool asSent) {
 bool CDlgPlayFiles::StartStreamCopy(const std::optional<std::wstring>& scheduledName) {
     if (copy_.IsRunning() || session_.IsRecording()) return false;
     const bool scheduled = scheduledName.has_value();
-    if (host_.MediaPlayerControlPlaysStation()) {
+    if (!device_.CopyAvailable()) {
         if (!scheduled) ShowError(kCopyUnavailableMessage);
         return false;
     }
@@ -97,7 +97,9 @@ bool CDlgPlayFiles::StartStreamCopy(const std::optional<std::wstring>& scheduled
 void CDlgPlayFiles::StopStreamCopy() {
     if (!copy_.IsRunning()) return;
     copy_.Stop();
-    RecordingStopped(copyScheduled_);
+    // The note tells what a sound card recording lost; a copy has no such count.
+    note_.SetLinkText(L"");
+    ShowRecordingStopped(copyScheduled_);
     copyScheduled_ = false;
 }
 

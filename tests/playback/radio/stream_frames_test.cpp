@@ -4,6 +4,8 @@
 
 #include "playback/radio/stream_frames.h"
 
+#include "playback/radio/mp3_frame.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -60,7 +62,7 @@ struct Heard {
 
 Heard Read(std::string_view sent, std::size_t interval, std::size_t readSize) {
     Heard heard;
-    StreamFrameReader reader(interval);
+    StreamFrameReader reader(interval, kMp3Frames);
     std::wstring title;
     for (std::size_t at = 0; at < sent.size(); at += readSize) {
         reader.Feed(sent.substr(at, readSize));
@@ -70,7 +72,8 @@ Heard Read(std::string_view sent, std::size_t interval, std::size_t readSize) {
                 heard.titles.push_back(title);
                 continue;
             }
-            EXPECT_EQ(item->header.length, item->frame.size());
+            const auto header = ReadMp3FrameHeader(item->frame);
+            EXPECT_TRUE(header && header->length == item->frame.size());
             heard.frames.emplace_back(item->frame);
             heard.titleOfFrame.push_back(title);
         }
