@@ -62,7 +62,7 @@ bool CDlgFavorites::OnInitDialog() {
     AttachControl(status_, IDC_FAVORITES_STATUS);
     PlaceControl(status_, RectAt(3, 19, 143, 14));
     status_.textFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    status_.SetLinkFontSize(scale.Scale(14), scale.Scale(5));
+    status_.SetLinkFontSize(14, 5);
     status_.SetHandOverText(false);
     status_.SetUnderline(false);
     status_.SetLinkTextColour(RGB(0, 0, 0));

@@ -15,7 +15,6 @@
 #include "shell/download_notice_dlg.h"
 #include "shell/get_directx_version.h"
 #include "shell/orvane_app.h"
-#include "skin/window_scale.h"
 #include "web/web_search.h"
 
 #include <commctrl.h>
@@ -196,17 +195,17 @@ void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
 
 // The skin's fonts were chosen in pixels at 100%; they grow with the scale.
 void COrvaneDlg::ApplyScaledFonts() {
-    const DisplayScale scale = WindowScale(hwnd_);
+    const DisplayScale scale = Scale();
     stationFont_.Reset(MakeArial(scale.Scale(14), scale.Scale(5)));
     station_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(stationFont_.Get()), TRUE);
-    status_.SetLinkFontSize(scale.Scale(13), scale.Scale(4));
-    go_.SetLinkFontSize(scale.Scale(14), scale.Scale(5));
+    status_.SetLinkFontSize(13, 4);
+    go_.SetLinkFontSize(14, 5);
 }
 
 std::optional<PixelRect> COrvaneDlg::ScaledPlace(int id, MainLayout layout) const {
     const std::optional<PixelRect> place = MainControlPlace(id, layout, wideStatus_);
     if (!place) return std::nullopt;
-    return WindowScale(hwnd_).Scale(*place);
+    return Scale().Scale(*place);
 }
 
 void COrvaneDlg::PlaceControl(int id) const {
@@ -221,10 +220,8 @@ void COrvaneDlg::PlaceControl(int id) const {
 }
 
 void COrvaneDlg::ApplyLayout() {
-    const DisplayScale scale = WindowScale(hwnd_);
     const bool full = layout_ == MainLayout::Full;
-    Resize(scale.Scale(full ? kFullWidth : kCompactWidth),
-           scale.Scale(full ? kFullHeight : kCompactHeight));
+    ResizeToSkin(full ? kFullWidth : kCompactWidth, full ? kFullHeight : kCompactHeight);
     SetBackground(full ? IDB_MAIN_FULL : IDB_MAIN_COMPACT);
     if (full) SetDragRegion(IDB_MAIN_DRAG);
     for (int id : kLayoutControls) {
@@ -606,7 +603,7 @@ void COrvaneDlg::ShowPane(PaneKind kind) {
 void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const {
     const PaneSurroundings around{ToPixelRect(RectInParent()),
                                   VisiblePaneRect(PaneKind::StationBrowser),
-                                  VisiblePaneRect(PaneKind::Recorder)};
+                                  VisiblePaneRect(PaneKind::Recorder), Scale().Scale(kPaneGap)};
     const RECT place = ToRect(PlacePane(kind, pane.Size(), around));
     SetWindowPos(pane.PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | showFlag);
@@ -633,7 +630,7 @@ void COrvaneDlg::HidePane(PaneKind kind) const {
 // In the full layout the station browser hangs below the window wherever it
 // is dragged, and the favourites below that.
 void COrvaneDlg::FollowMainWindow() {
-    if (!hwnd_ || WindowSize().cy <= WindowScale(hwnd_).Scale(kCompactHeightLimit)) return;
+    if (!hwnd_ || WindowSize().cy <= Scale().Scale(kCompactHeightLimit)) return;
     for (PaneKind kind : {PaneKind::StationBrowser, PaneKind::Favorites}) {
         if (IsPaneVisible(kind)) ShowPane(kind);
     }
