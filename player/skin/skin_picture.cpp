@@ -5,6 +5,7 @@
 #include "skin/picture_pixels.h"
 #include "skin/picture_scaling.h"
 
+#include <shlwapi.h>
 #include <wincodec.h>
 
 #include <optional>
@@ -44,37 +45,37 @@ private:
     HRESULT result_;
 };
 
+// render_skin.py writes 24-bit RGB PNGs, which WIC's PNG decoder hands out
+// as blue, green, red. The decoder is made directly rather than through the
+// imaging factory, whose search of every registered codec costs more than
+// the decoding under Wine.
 std::optional<PixelGrid> DecodePng(const void* data, DWORD size) {
     ComOnThread com;
-    ComPtr<IWICImagingFactory> factory;
-    ComPtr<IWICStream> stream;
+    ComPtr<IStream> stream;
+    *stream.Put() = SHCreateMemStream(static_cast<const BYTE*>(data), size);
     ComPtr<IWICBitmapDecoder> decoder;
     ComPtr<IWICBitmapFrameDecode> frame;
-    ComPtr<IWICFormatConverter> converter;
+    WICPixelFormatGUID format{};
     UINT width = 0, height = 0;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IWICImagingFactory, factory.PutVoid())) ||
-        FAILED(factory->CreateStream(stream.Put())) ||
-        FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)), size)) ||
-        FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                                WICDecodeMetadataCacheOnDemand, decoder.Put())) ||
-        FAILED(decoder->GetFrame(0, frame.Put())) ||
-        FAILED(factory->CreateFormatConverter(converter.Put())) ||
-        FAILED(converter->Initialize(frame.Get(), GUID_WICPixelFormat32bppBGR,
-                                     WICBitmapDitherTypeNone, nullptr, 0,
-                                     WICBitmapPaletteTypeCustom)) ||
-        FAILED(converter->GetSize(&width, &height))) {
+    if (!stream ||
+        FAILED(CoCreateInstance(CLSID_WICPngDecoder, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IWICBitmapDecoder, decoder.PutVoid())) ||
+        FAILED(decoder->Initialize(stream.Get(), WICDecodeMetadataCacheOnDemand)) ||
+        FAILED(decoder->GetFrame(0, frame.Put())) || FAILED(frame->GetPixelFormat(&format)) ||
+        format != GUID_WICPixelFormat24bppBGR || FAILED(frame->GetSize(&width, &height))) {
         return std::nullopt;
     }
-    PixelGrid grid{static_cast<int>(width), static_cast<int>(height),
-                   std::vector<std::uint32_t>(static_cast<size_t>(width) * height)};
-    const UINT stride = width * 4;
-    if (FAILED(converter->CopyPixels(nullptr, stride, stride * height,
-                                     reinterpret_cast<BYTE*>(grid.pixels.data()))))
+    const UINT stride = (width * 3 + 3) & ~3u;
+    std::vector<BYTE> rows(static_cast<size_t>(stride) * height);
+    if (FAILED(frame->CopyPixels(nullptr, stride, static_cast<UINT>(rows.size()), rows.data())))
         return std::nullopt;
-    // Blue, green, red, unused in memory: 0x00RRGGBB; the grid holds COLORREFs.
-    for (auto& pixel : grid.pixels)
-        pixel = (pixel & 0xFF) << 16 | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
+    PixelGrid grid{static_cast<int>(width), static_cast<int>(height), {}};
+    grid.pixels.reserve(static_cast<size_t>(width) * height);
+    for (UINT y = 0; y < height; ++y) {
+        const BYTE* pixel = rows.data() + static_cast<size_t>(y) * stride;
+        for (UINT x = 0; x < width; ++x, pixel += 3)
+            grid.pixels.push_back(RGB(pixel[2], pixel[1], pixel[0]));
+    }
     return grid;
 }
 
