@@ -1,5 +1,6 @@
 #include "skin/skin_picture.h"
 
+#include "common/helpers/com_initialisation.h"
 #include "common/helpers/com_ptr.h"
 #include "common/window/gdi_object.h"
 #include "skin/picture_pixels.h"
@@ -30,27 +31,12 @@ std::optional<SIZE> DrawnSize(UINT resourceId) {
     return SIZE{header->biWidth, header->biHeight < 0 ? -header->biHeight : header->biHeight};
 }
 
-// WIC needs COM on the thread; the player's own thread has it already, and
-// then this only counts up and down.
-class ComOnThread {
-public:
-    ComOnThread() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComOnThread() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComOnThread(const ComOnThread&) = delete;
-    ComOnThread& operator=(const ComOnThread&) = delete;
-
-private:
-    HRESULT result_;
-};
-
 // render_skin.py writes 24-bit RGB PNGs, which WIC's PNG decoder hands out
 // as blue, green, red. The decoder is made directly rather than through the
 // imaging factory, whose search of every registered codec costs more than
 // the decoding under Wine.
 std::optional<PixelGrid> DecodePng(const void* data, DWORD size) {
-    ComOnThread com;
+    ComInitialisation com;  // the decoder is a COM object
     ComPtr<IStream> stream;
     *stream.Put() = SHCreateMemStream(static_cast<const BYTE*>(data), size);
     ComPtr<IWICBitmapDecoder> decoder;

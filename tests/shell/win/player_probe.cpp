@@ -217,18 +217,27 @@ void PrintTickers(HWND player) {
     });
 }
 
-// The list's rectangle of a cell lives in the player's memory: the message
-// that fills it carries an address, which must be one of the player's own.
-bool PrintRow(HWND player, int listId, int row) {
+// List control ID in any of the player's windows.
+HWND FindList(HWND player, int listId) {
     HWND list = GetDlgItem(player, listId);
     ForOtherWindows(player, [&](HWND window) {
         if (!list) list = GetDlgItem(window, listId);
     });
-    if (!list) return false;
+    return list;
+}
+
+// For the addresses a message to the list carries, in the player's memory.
+HANDLE OpenListProcess(HWND list) {
     DWORD processId = 0;
     GetWindowThreadProcessId(list, &processId);
-    const HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    return OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+}
+
+// The list's rectangle of a cell lives in the player's memory: the message
+// that fills it carries an address, which must be one of the player's own.
+bool PrintRow(HWND player, int listId, int row) {
+    const HWND list = FindList(player, listId);
+    const HANDLE process = list ? OpenListProcess(list) : nullptr;
     if (!process) return false;
     void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
     RECT cell{LVIR_BOUNDS, 1, 0, 0};  // left: which part, top: which column
@@ -327,15 +336,8 @@ std::vector<std::wstring> ReadLines(const wchar_t* path) {
 // The texts and their widths in the list's font: the messages carry
 // addresses, which must be the player's own.
 bool PrintClipped(HWND player, int listId, int column, const wchar_t* textsFile) {
-    HWND list = GetDlgItem(player, listId);
-    ForOtherWindows(player, [&](HWND window) {
-        if (!list) list = GetDlgItem(window, listId);
-    });
-    if (!list) return false;
-    DWORD processId = 0;
-    GetWindowThreadProcessId(list, &processId);
-    const HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    const HWND list = FindList(player, listId);
+    const HANDLE process = list ? OpenListProcess(list) : nullptr;
     if (!process) return false;
     constexpr int kTextLength = 256;
     struct Remote {
