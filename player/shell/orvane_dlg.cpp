@@ -189,6 +189,8 @@ void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
         button.control.SetImages(button.picture, kKeyColour);
     ApplyScaledFonts();
     ApplyLayout();
+    if (const std::optional<PixelRect> banner = ScaledPlace(IDC_BANNER, MainLayout::Full))
+        banner_.Move(ToRect(*banner));
     MoveTo(suggested.left, suggested.top);
     FollowMainWindow();
 }

@@ -43,7 +43,8 @@ x=$((screen_width - width - 2))
 check "at $dpi DPI the window is 150 x 215 scaled, at the top-right place" \
     settles "$x 2 $width $height" geometry
 
-# Each control within its place of the skin, scaled: "ID X Y W H" at 100%.
+# Each control within its place of the skin, scaled: "ID X Y W H" at 100%,
+# and the whole window drawn anew as when its monitor's DPI changes.
 places="1002 102 6 12 11
 1001 117 6 12 11
 1000 132 6 12 11
@@ -60,6 +61,12 @@ places="1002 102 6 12 11
 1007 26 189 20 20
 1008 47 189 20 20
 1010 72 189 72 20"
+# Told its monitor's DPI changed, the window draws and places everything
+# anew where the system suggests: the checks below look at that.
+probe dpi-changed 300 40
+check "after WM_DPICHANGED it stands where the system suggested, as large" \
+    settles "300 40 $width $height" geometry
+x=300 y0=40
 probe places >"$folder/places"
 while read -r id left top w h; do
     read -r _ cx cy cw ch < <(grep "^$id " "$folder/places")
@@ -79,7 +86,7 @@ sleep 1
 import -window root "$shots/main-$dpi.png"
 same_pixels() {  # same_pixels LEFT TOP WIDTH HEIGHT (at 100%): differing pixels
     local crop="$(scaled "$3")x$(scaled "$4")+$(scaled "$1")+$(scaled "$2")"
-    convert "$shots/main-$dpi.png" -crop "$(scaled "$3")x$(scaled "$4")+$((x + $(scaled "$1")))+$((2 + $(scaled "$2")))" \
+    convert "$shots/main-$dpi.png" -crop "$(scaled "$3")x$(scaled "$4")+$((x + $(scaled "$1")))+$((y0 + $(scaled "$2")))" \
         +repage "$folder/screen.png"
     convert "$skin" -crop "$crop" +repage "$folder/skin.png"
     compare -metric AE "$folder/screen.png" "$folder/skin.png" null: 2>&1
@@ -88,7 +95,7 @@ check "the title strip is the skin's own picture at this scale" same "$(same_pix
 check "the edges between the wells are the skin's own" same "$(same_pixels 4 88 142 8)" 0
 
 # The station browser, below the window, shows its names whole.
-click $((x + $(scaled 75))) $((2 + $(scaled 152)))
+click $((x + $(scaled 75))) $((y0 + $(scaled 152)))
 categories_whole() { [[ "$(probe clipped 1132 0)" =~ ^0\ of\ [1-9] ]]; }
 check "the categories are whole" categories_whole
 grep -o '<station name="[^"]*"' "$root/site/public/stations.xml" | cut -d'"' -f2 >"$folder/names"

@@ -15,6 +15,8 @@
 //                                after 30 s
 //   player_probe place ID        where control ID stands in the window's
 //                                client area: "X Y W H"
+//   player_probe dpi-changed X Y  tell the window its monitor's DPI changed
+//                                (to the DPI it has) and suggest X Y
 //   player_probe places          the same for every visible control of the
 //                                window, one a line: "ID X Y W H"
 //   player_probe clipped ID C [FILE]  how many texts of column C of list
@@ -226,10 +228,10 @@ HWND FindList(HWND player, int listId) {
     return list;
 }
 
-// For the addresses a message to the list carries, in the player's memory.
-HANDLE OpenListProcess(HWND list) {
+// For the addresses a message to the window carries, in the player's memory.
+HANDLE OpenWindowProcess(HWND window) {
     DWORD processId = 0;
-    GetWindowThreadProcessId(list, &processId);
+    GetWindowThreadProcessId(window, &processId);
     return OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
 }
 
@@ -237,7 +239,7 @@ HANDLE OpenListProcess(HWND list) {
 // that fills it carries an address, which must be one of the player's own.
 bool PrintRow(HWND player, int listId, int row) {
     const HWND list = FindList(player, listId);
-    const HANDLE process = list ? OpenListProcess(list) : nullptr;
+    const HANDLE process = list ? OpenWindowProcess(list) : nullptr;
     if (!process) return false;
     void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
     RECT cell{LVIR_BOUNDS, 1, 0, 0};  // left: which part, top: which column
@@ -305,6 +307,27 @@ void PrintPlace(HWND player, int id) {
                  place.bottom - place.top);
 }
 
+// The suggested rectangle goes into the player's memory: no one carries a
+// WM_DPICHANGED's address across processes.
+bool SendDpiChanged(HWND player, POINT suggestedCorner) {
+    const HANDLE process = OpenWindowProcess(player);
+    if (!process) return false;
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT suggested{};
+    GetWindowRect(player, &suggested);
+    OffsetRect(&suggested, suggestedCorner.x - suggested.left, suggestedCorner.y - suggested.top);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    const bool sent =
+        remote && WriteProcessMemory(process, remote, &suggested, sizeof(suggested), nullptr);
+    if (sent)
+        SendMessageW(player, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return sent;
+}
+
 void PrintPlaces(HWND player) {
     for (HWND control = GetWindow(player, GW_CHILD); control;
          control = GetWindow(control, GW_HWNDNEXT)) {
@@ -337,7 +360,7 @@ std::vector<std::wstring> ReadLines(const wchar_t* path) {
 // addresses, which must be the player's own.
 bool PrintClipped(HWND player, int listId, int column, const wchar_t* textsFile) {
     const HWND list = FindList(player, listId);
-    const HANDLE process = list ? OpenListProcess(list) : nullptr;
+    const HANDLE process = list ? OpenWindowProcess(list) : nullptr;
     if (!process) return false;
     constexpr int kTextLength = 256;
     struct Remote {
@@ -409,6 +432,8 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else if (command == L"close-timed") {
         return CloseTimed(window);
+    } else if (command == L"dpi-changed" && argc == 4) {
+        return SendDpiChanged(window, {_wtoi(argv[2]), _wtoi(argv[3])}) ? 0 : 1;
     } else if (command == L"places") {
         PrintPlaces(window);
     } else if (command == L"clipped" && (argc == 4 || argc == 5)) {
