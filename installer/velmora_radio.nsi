@@ -51,14 +51,53 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
-; A running player holds its files open; its main window closes on WM_CLOSE
-; like any other, and SendMessage returns once it has handled it.
+; A running player holds its files open. Its main window closes on WM_CLOSE
+; like any other; setup then waits for the process itself to end, since the
+; files stay open until it has, but not for ever: a player that hangs is
+; handled by the retries of InstallFile below.
+!define PLAYER_EXIT_WAIT_MS 10000
+!define SYNCHRONIZE 0x00100000
 !macro ClosePlayer
     FindWindow $0 "#32770" "${PLAYER_TITLE}"
     ${If} $0 != 0
-        SendMessage $0 ${WM_CLOSE} 0 0
-        Sleep 1000
+        System::Call 'user32::GetWindowThreadProcessId(p r0, *i 0 r1)'
+        System::Call 'kernel32::OpenProcess(i ${SYNCHRONIZE}, i 0, i r1) p .r2'
+        System::Call "user32::PostMessage(p r0, i ${WM_CLOSE}, p 0, p 0)"
+        ${If} $2 P<> 0
+            System::Call 'kernel32::WaitForSingleObject(p r2, i ${PLAYER_EXIT_WAIT_MS})'
+            System::Call 'kernel32::CloseHandle(p r2)'
+        ${EndIf}
     ${EndIf}
+!macroend
+
+; Puts one of the product's files in place. A file still in use (a player
+; that has not ended yet, a library another program has loaded) is tried
+; again for a few seconds; one held longer, such as the toolbar library a
+; browser keeps loaded until it ends, is written beside its place and takes
+; that place at the next restart. Either way no old file stays behind under
+; the new version number.
+!define FILE_IN_USE_ATTEMPTS 10
+!define FILE_IN_USE_WAIT_MS 500
+!macro InstallFile SOURCE TARGET
+    SetOverwrite try
+    StrCpy $R0 0
+    ${Do}
+        ClearErrors
+        File "/oname=${TARGET}" "${SOURCE}"
+        ${IfNot} ${Errors}
+            ${Break}
+        ${EndIf}
+        IntOp $R0 $R0 + 1
+        ${If} $R0 >= ${FILE_IN_USE_ATTEMPTS}
+            GetTempFileName $R1 "$INSTDIR"
+            File "/oname=$R1" "${SOURCE}"
+            Rename /REBOOTOK "$R1" "${TARGET}"
+            DetailPrint "${TARGET} is in use: it is replaced when Windows restarts"
+            ${Break}
+        ${EndIf}
+        Sleep ${FILE_IN_USE_WAIT_MS}
+    ${Loop}
+    SetOverwrite on
 !macroend
 
 Function .onInit
@@ -110,6 +149,61 @@ Function .onVerifyInstDir
     ${EndIf}
 FunctionEnd
 
+; The Users group, under every language's name for it.
+!define USERS "*S-1-5-32-545"
+
+; Lets the Users group change the file or folder; for a folder, also what
+; comes to be in it.
+!macro LetUsersModify PATH RIGHTS
+    nsExec::ExecToLog '"$SYSDIR\icacls.exe" "${PATH}" /grant:r ${USERS}:${RIGHTS} /Q'
+    Pop $0
+    ${If} $0 != 0
+        DetailPrint "Could not let every user change ${PATH} ($0)"
+    ${EndIf}
+!macroend
+
+; Made empty when missing, since only an administrator can make a file here.
+!macro UsersDataFile NAME
+    ${IfNot} ${FileExists} "$INSTDIR\${NAME}"
+        FileOpen $0 "$INSTDIR\${NAME}" w
+        FileClose $0
+    ${EndIf}
+    !insertmacro LetUsersModify "$INSTDIR\${NAME}" "M"
+!macroend
+
+; The player keeps its data beside itself, so everyone who runs it may change
+; its data files and write in "Flags" and "Saving" (where new versions of the
+; files are written before they take their places), and nothing else: a user
+; who could add a file to the program folder could add a library that the
+; player, the browser or the uninstaller would load for whoever runs it
+; next. Wine keeps no access lists (its icacls does nothing), so none of
+; these grants can be seen in the tests, which run there.
+Function LetUsersWriteData
+    ; Older setups let the Users group change the whole folder.
+    nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /remove:g ${USERS} /Q'
+    Pop $0
+    !insertmacro UsersDataFile "radio_pal_stations.xml"
+    !insertmacro UsersDataFile "links.xml"
+    !insertmacro UsersDataFile "favorites.xml"
+    !insertmacro UsersDataFile "queued.xml"
+    !insertmacro UsersDataFile "Marquel.xml"
+    CreateDirectory "$INSTDIR\Flags"
+    !insertmacro LetUsersModify "$INSTDIR\Flags" "(OI)(CI)M"
+    CreateDirectory "$INSTDIR\Saving"
+    !insertmacro LetUsersModify "$INSTDIR\Saving" "(OI)(CI)M"
+FunctionEnd
+
+; A file left for the restart is new only then: the user is asked to
+; restart, and a silent caller learns it from the exit code Windows installers
+; give for it (ERROR_SUCCESS_REBOOT_REQUIRED).
+Function .onInstSuccess
+    ${If} ${RebootFlag}
+        SetErrorLevel 3010
+        MessageBox MB_YESNO|MB_ICONQUESTION "Some files were in use and are replaced when Windows restarts. Restart now?" /SD IDNO IDNO +2
+        Reboot
+    ${EndIf}
+FunctionEnd
+
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
@@ -126,23 +220,17 @@ Section "Velmora Radio" SectionPlayer
     !insertmacro ClosePlayer
 
     SetOutPath "$INSTDIR"
-    File "${PLAYER_EXE}"
-    File "${MARQUEL_DLL}"
-    File "${PLINDEN_DLL}"
-    SetOutPath "$INSTDIR\HTML"
-    File "${BANNER_HTML}"
-    SetOutPath "$INSTDIR"
+    CreateDirectory "$INSTDIR\HTML"
+    !insertmacro InstallFile "${PLAYER_EXE}" "$INSTDIR\VelmoraRadio.exe"
+    !insertmacro InstallFile "${MARQUEL_DLL}" "$INSTDIR\Marquel.dll"
+    !insertmacro InstallFile "${PLINDEN_DLL}" "$INSTDIR\Plinden.dll"
+    !insertmacro InstallFile "${BANNER_HTML}" "$INSTDIR\HTML\banner.html"
     WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
-    ; The player keeps its station directory, favourites and queue beside
-    ; itself, so everyone who runs it must be able to write here. S-1-5-32-545
-    ; is the Users group under every language's name for it.
-    nsExec::ExecToLog '"$SYSDIR\icacls.exe" "$INSTDIR" /grant *S-1-5-32-545:(OI)(CI)M /Q'
-    Pop $0
-    ${If} $0 != 0
-        DetailPrint "Could not let every user write to $INSTDIR ($0)"
-    ${EndIf}
+    Call LetUsersWriteData
 
+    ; A library left for the restart is registered from the old file, at the
+    ; same place and with the same classes, which is all the registration holds.
     ClearErrors
     RegDLL "$INSTDIR\Marquel.dll"
     RegDLL "$INSTDIR\Plinden.dll"
@@ -169,6 +257,20 @@ Section "Velmora Radio" SectionPlayer
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
+; Setup made queued.xml empty: while it still is, it holds nothing of the
+; user's.
+Function un.DeleteUnusedQueue
+    ClearErrors
+    FileOpen $0 "$INSTDIR\queued.xml" r
+    ${IfNot} ${Errors}
+        FileSeek $0 0 END $1
+        FileClose $0
+        ${If} $1 == 0
+            Delete "$INSTDIR\queued.xml"
+        ${EndIf}
+    ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
     !insertmacro ClosePlayer
 
@@ -187,6 +289,7 @@ Section "Uninstall"
     Delete "$INSTDIR\HTML\banner.html"
     RMDir "$INSTDIR\HTML"
     Delete "$INSTDIR\${UNINSTALLER}"
+    Call un.DeleteUnusedQueue
     ; Only when empty: what the user keeps (queued.xml) keeps the folder.
     RMDir "$INSTDIR"
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the demo site's short audio streams in public/streams: a few seconds
-# of tunes played with sox and of speech from espeak-ng, as WAV and as MP3
-# (lame). The files are committed; run this again only to change them.
+# of tunes played with sox and of speech from espeak-ng, as WAV, as MP3 (lame)
+# and some as AAC in ADTS frames (GStreamer's avenc_aac). The files are
+# committed; run this again only to change them.
 set -euo pipefail
 cd "$(dirname "$0")"
 out=public/streams
@@ -42,5 +43,17 @@ speech talk "You are listening to Velmora talk radio. Stay with us for the morni
 for name in harbour lounge pulse news talk; do
     lame --quiet -b 32 -m m --resample 22.05 "$work/$name.wav" "$out/$name.mp3"
 done
+# aac NAME RATE CHANNELS BITRATE: the tune as AAC-LC, as AAC radio sends it.
+aac() {
+    gst-launch-1.0 -q filesrc location="$work/$1.wav" ! wavparse ! audioconvert ! audioresample \
+        ! "audio/x-raw,rate=$2,channels=$3" ! avenc_aac bitrate="$4" ! aacparse \
+        ! audio/mpeg,stream-format=adts ! filesink location="$out/$1.aac"
+}
+# A steady A (440 Hz), by which a listener can tell the rate it plays at.
+sox -n -r 44100 -b 16 -c 2 "$work/tone.wav" synth 3 sine 440 gain -6
+aac lounge 22050 1 32000
+aac pulse 44100 2 64000
+aac tone 44100 2 64000
+
 cp "$work/lounge.wav" "$out/lounge.wav"
 cp "$work/talk.wav" "$out/talk.wav"

@@ -1,10 +1,14 @@
-"""Endless internet-radio streams made from the demo site's MP3 files.
+"""Endless internet-radio streams made from the demo site's MP3 and AAC files.
 
-Each programme plays MP3 frames of the site's tunes in a loop at their own
+Each programme plays the frames of the site's tunes in a loop at their own
 pace, with a title that changes every few seconds: one programme per tune,
-named after its file, and "live", all the tunes one after the other. A
-client that asks for metadata ("Icy-MetaData: 1") gets the ICY metadata
-blocks woven into the audio every METAINT bytes, as radio servers do it.
+named after its file ("harbour.mp3", "lounge.aac"), and "live" in each
+format, all the tunes of that format one after the other. A client that asks
+for metadata ("Icy-MetaData: 1") gets the ICY metadata blocks woven into the
+audio every METAINT bytes, as radio servers do it.
+
+The AAC programmes send their titles in Windows-1252, as many servers still
+do; the MP3 ones in UTF-8.
 """
 
 import itertools
@@ -26,8 +30,18 @@ TUNES = {
     "news": ["Velmora News - The Weather", "Velmora News - Shipping Forecast"],
     "talk": ["Velmora Talk - The Morning Show", "Velmora Talk - Letters from Listeners"],
 }
-# "live" plays these tunes one after the other, each announced by its first title.
-LIVE = ["harbour", "lounge", "pulse", "news"]
+# Tunes that are also sent as AAC (ADTS); "tone" is a steady 440 Hz.
+AAC_TUNES = {
+    "lounge": TUNES["lounge"],
+    "pulse": TUNES["pulse"],
+    "tone": ["Tone - A 440", "Tone - Still A 440"],
+}
+# "live" plays these tunes one after the other, each announced by its first
+# title. The AAC tunes differ in rate and channels, so "live.aac" changes its
+# format twice a round.
+LIVE = {"mp3": ["harbour", "lounge", "pulse", "news"], "aac": ["lounge", "pulse"]}
+CONTENT_TYPES = {"mp3": "audio/mpeg", "aac": "audio/aacp"}
+TITLE_ENCODINGS = {"mp3": "utf-8", "aac": "cp1252"}
 
 # MPEG audio header fields: bit rates (kbit/s) by version group and index,
 # sample rates by version.
@@ -38,7 +52,7 @@ _BITRATES = {
 _SAMPLE_RATES = {3: [44100, 48000, 32000], 2: [22050, 24000, 16000], 0: [11025, 12000, 8000]}
 
 
-def _frames(data):
+def _mp3_frames(data):
     """The Layer III frames of an MP3 file, as (bytes, seconds) pairs."""
     at = 0
     while at + 4 <= len(data):
@@ -59,28 +73,59 @@ def _frames(data):
         at += length
 
 
-class Programme:
-    """What one radio address plays: MP3 frames to loop and the titles."""
+_ADTS_RATES = [96000, 88200, 64000, 48000, 44100, 32000, 24000, 22050, 16000, 12000, 11025,
+               8000, 7350]
 
-    def __init__(self, name, frames, titles):
+
+def _adts_frames(data):
+    """The ADTS frames of an AAC file, as (bytes, seconds) pairs."""
+    at = 0
+    while at + 7 <= len(data):
+        if data[at] != 0xFF or data[at + 1] & 0xF6 != 0xF0:
+            at += 1
+            continue
+        rate = _ADTS_RATES[(data[at + 2] >> 2) & 0xF]
+        length = (data[at + 3] & 3) << 11 | data[at + 4] << 3 | data[at + 5] >> 5
+        blocks = (data[at + 6] & 3) + 1
+        yield data[at:at + length], blocks * 1024 / rate
+        at += length
+
+
+_FRAMES = {"mp3": _mp3_frames, "aac": _adts_frames}
+
+
+class Programme:
+    """What one radio address plays: frames to loop and the titles."""
+
+    def __init__(self, name, audio_format, frames, titles):
         self.name = name
+        self.content_type = CONTENT_TYPES[audio_format]
+        self.title_encoding = TITLE_ENCODINGS[audio_format]
         self.frames = frames
         self.titles = titles
 
 
 def load_programmes(streams_folder):
-    """Every programme by name: one per tune, and "live"."""
-    frames = {name: list(_frames((pathlib.Path(streams_folder) / (name + ".mp3")).read_bytes()))
-              for name in TUNES}
-    programmes = {name: Programme(name, frames[name], TUNES[name]) for name in TUNES}
-    programmes["live"] = Programme("live", [f for name in LIVE for f in frames[name]],
-                                   [TUNES[name][0] for name in LIVE])
+    """Every programme by file name ("lounge.aac"): one per tune, and "live"
+    in each format."""
+    programmes = {}
+    for audio_format, tunes in (("mp3", TUNES), ("aac", AAC_TUNES)):
+        frames = {name: list(_FRAMES[audio_format](
+            (pathlib.Path(streams_folder) / (name + "." + audio_format)).read_bytes()))
+            for name in tunes}
+        for name, titles in tunes.items():
+            programmes[name + "." + audio_format] = Programme(name, audio_format, frames[name],
+                                                              titles)
+        live = LIVE[audio_format]
+        programmes["live." + audio_format] = Programme(
+            "live", audio_format, [f for name in live for f in frames[name]],
+            [tunes[name][0] for name in live])
     return programmes
 
 
-def metadata_block(title):
+def metadata_block(title, encoding="utf-8"):
     """One ICY metadata block: a length byte (in 16-byte units) and the text."""
-    text = ("StreamTitle='%s';" % title).encode("utf-8")
+    text = ("StreamTitle='%s';" % title).encode(encoding)
     text += b"\0" * (-len(text) % 16)
     return bytes([len(text) // 16]) + text
 
@@ -128,4 +173,4 @@ class RadioStream:
         if title == self.last_title:
             return b"\0"
         self.last_title = title
-        return metadata_block(title)
+        return metadata_block(title, self.programme.title_encoding)

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Serves the demo directory site (site/public) on loopback.
 
-    serve.py [--port N] [--port-file FILE]
+    serve.py [--port N] [--port-file FILE] [--root FOLDER] [--tls CERTIFICATE KEY]
 
 Only 127.0.0.1 is ever bound. With --port 0 (the default) the system picks a
 free port; the port is printed as "port N" once the server listens, and also
@@ -10,6 +10,13 @@ written to --port-file when given, so scripts can wait for it.
 Text files (.xml, .html, .php) may contain {{BASE}}, which is replaced by the
 base URL the server is reached at ("http://127.0.0.1:N/"), so the same files
 work on any port. A query string is ignored ("banner.php?bid=12").
+
+With --root the site is served from another folder laid out as public/ is
+(a benchmark's own directory, for instance).
+
+With --tls the site is served over https instead, with that certificate, and
+its base URL is "https://localhost:N/": a client checks the certificate
+against the name it asked for, and certificates name hosts, not addresses.
 
 With --changing-now-playing the title of each now-playing page changes every
 minute, as a radio's does (for long runs of the player).
@@ -20,17 +27,22 @@ For failure tests, a path prefix changes how the files under it are answered:
     /close-early/...    the whole length announced, half the body, then close
     /stall/...          the request is read, then nothing is sent
     /stall-body/...     the headers and half the body, then nothing more
+    /to-http/...        over https, a redirect to the same path over http, at
+                        the address that --plain-port names
 
 A stalled connection is held until the client gives up or --stall-limit
 seconds have passed.
 
-Radio streams, endless MP3 with ICY metadata (see radio_stream.py), end
-after --stream-limit seconds when one is given:
+Radio streams, endless MP3 and AAC with ICY metadata (see radio_stream.py),
+end after --stream-limit seconds when one is given:
 
     /radio/TUNE.mp3     the tune public/streams/TUNE.mp3 in a loop, as an
                         HTTP/1.0 answer with the icy- headers
-    /radio/live.mp3     all the tunes in turn
+    /radio/TUNE.aac     the same for public/streams/TUNE.aac, as audio/aacp
+    /radio/live.mp3     all the MP3 tunes in turn (live.aac: the AAC ones)
     /radio/icy.mp3      /radio/live.mp3 after an "ICY 200 OK" status line
+    /mislabel/radio/... the stream named as the other format (AAC as
+                        audio/mpeg, MP3 as audio/aacp), as some servers do
     /drop/N/radio/...   the stream, dropped after N seconds
     /freeze/N/radio/... the stream, which stops after N seconds but keeps its
                         connection open (until --stall-limit)
@@ -41,7 +53,7 @@ import argparse
 import http.server
 import mimetypes
 import pathlib
-import socket
+import ssl
 import sys
 import threading
 import time
@@ -49,7 +61,7 @@ import urllib.parse
 
 import radio_stream
 
-ROOT = pathlib.Path(__file__).resolve().parent / "public"
+PUBLIC = pathlib.Path(__file__).resolve().parent / "public"
 TEMPLATED = {".xml", ".html", ".php", ".pls", ".m3u"}
 # The address of the "live" programme that old radio servers' status line
 # answers, as some directories still list such servers.
@@ -79,14 +91,17 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
             return self.send_error_page(int(fault[1]), send_body)
         if fault and fault[0] == "stall":
             return self.stall()
+        if fault and fault[0] == "to-http" and self.server.plain_port:
+            return self.send_redirect("http://127.0.0.1:%d/%s" % (self.server.plain_port, path))
         programme, icy_status_line = self.radio_programme(path)
         if programme:
             end_after = float(fault[1]) if fault and fault[0] in ("drop", "freeze") else None
-            self.send_radio(programme, icy_status_line, end_after, send_body)
+            mislabelled = bool(fault) and fault[0] == "mislabel"
+            self.send_radio(programme, icy_status_line, end_after, mislabelled, send_body)
             if fault and fault[0] == "freeze":
                 self.stall()
             return
-        file = self.resolve(path)
+        file = self.resolve(self.server.root, path)
         if file is None:
             return self.send_error_page(404, send_body)
         body = file.read_bytes()
@@ -120,38 +135,40 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
                 return ("status", parts[1]), "/".join(parts[2:])
         if len(parts) >= 2 and parts[0] in ("drop", "freeze") and parts[1].isdigit():
             return (parts[0], parts[1]), "/".join(parts[2:])
-        if parts and parts[0] in ("close-early", "stall", "stall-body"):
+        if parts and parts[0] in ("close-early", "stall", "stall-body", "to-http", "mislabel"):
             return (parts[0],), "/".join(parts[1:])
         return None, "/".join(parts)
 
     def radio_programme(self, path):
-        """The programme a path names ("radio/NAME.mp3"), if any, and the
-        status line it is answered with (None: HTTP's)."""
+        """The programme a path names ("radio/NAME.mp3", "radio/NAME.aac"),
+        if any, and the status line it is answered with (None: HTTP's)."""
         folder, _, file = path.partition("/")
-        name, dot, extension = file.partition(".")
-        if folder != "radio" or dot != "." or extension != "mp3":
+        if folder != "radio":
             return None, None
-        if name == ICY_PROGRAMME:
-            return self.server.radio_programmes["live"], b"ICY 200 OK"
-        return self.server.radio_programmes.get(name), None
+        if file == ICY_PROGRAMME + ".mp3":
+            return self.server.radio_programmes["live.mp3"], b"ICY 200 OK"
+        return self.server.radio_programmes.get(file), None
 
     @staticmethod
-    def resolve(path):
+    def resolve(root, path):
         """The file for a URL path, never outside the site's folder."""
         relative = urllib.parse.unquote(path) or "index.html"
         try:
-            candidate = (ROOT / relative).resolve()
+            candidate = (root / relative).resolve()
             if candidate.is_dir():
                 candidate = candidate / "index.html"
-            if ROOT not in candidate.parents or not candidate.is_file():
+            if root not in candidate.parents or not candidate.is_file():
                 return None
         except (OSError, ValueError):  # names the file system refuses
             return None
         return candidate
 
-    def send_radio(self, programme, icy_status_line, end_after, send_body):
+    def send_radio(self, programme, icy_status_line, end_after, mislabelled, send_body):
         with_metadata = self.headers.get("Icy-MetaData", "").strip() == "1"
-        headers = [("Content-Type", "audio/mpeg"),
+        content_type = programme.content_type
+        if mislabelled:
+            content_type = "audio/aacp" if content_type == "audio/mpeg" else "audio/mpeg"
+        headers = [("Content-Type", content_type),
                    ("icy-name", "Velmora " + programme.name.capitalize()),
                    ("Cache-Control", "no-cache")]
         if with_metadata:
@@ -178,7 +195,15 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         self.close_connection = True
 
     def base_url(self):
+        if self.server.tls:
+            return "https://localhost:%d/" % self.server.server_address[1]
         return "http://127.0.0.1:%d/" % self.server.server_address[1]
+
+    def send_redirect(self, location):
+        self.send_response(302)
+        self.send_header("Location", location)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
 
     def send_error_page(self, code, send_body):
         reason = http.server.BaseHTTPRequestHandler.responses.get(code, ("Error",))[0]
@@ -195,12 +220,15 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
         deadline = time.monotonic() + self.server.stall_limit
         while time.monotonic() < deadline and not self.server.stopping.is_set():
             # A client that gave up closes its end; the socket then reads empty.
+            # (The request has been read: nothing the client sends is lost.)
             self.connection.settimeout(0.2)
             try:
-                if self.connection.recv(1, socket.MSG_PEEK) == b"":
+                if self.connection.recv(1) == b"":
                     break
-            except (TimeoutError, OSError):
+            except TimeoutError:
                 pass
+            except OSError:
+                break
         self.close_connection = True
 
     def log_message(self, format, *args):
@@ -211,29 +239,54 @@ class SiteHandler(http.server.BaseHTTPRequestHandler):
 class SiteServer(http.server.ThreadingHTTPServer):
     daemon_threads = True
 
-    def __init__(self, port, stall_limit, stream_limit, verbose, changing_now_playing):
+    def __init__(self, root, port, stall_limit, stream_limit, verbose, changing_now_playing, tls=None,
+                 plain_port=None):
         super().__init__(("127.0.0.1", port), SiteHandler)
+        self.root = root
+        self.plain_port = plain_port
+        self.tls = tls is not None
+        if tls:
+            context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+            context.load_cert_chain(*tls)
+            # The handshake happens in the request's own thread, so that a
+            # client that stalls in it holds up no other.
+            self.socket = context.wrap_socket(self.socket, server_side=True,
+                                              do_handshake_on_connect=False)
         self.started = time.monotonic()
         self.changing_now_playing = changing_now_playing
         self.stall_limit = stall_limit
         self.stream_limit = stream_limit
-        self.radio_programmes = radio_stream.load_programmes(ROOT / "streams")
+        self.radio_programmes = radio_stream.load_programmes(root / "streams")
         self.verbose = verbose
         self.stopping = threading.Event()
+
+    def handle_error(self, request, client_address):
+        # A client that refuses the certificate ends the handshake: that is
+        # what the certificate tests are after, not a fault of the server.
+        if isinstance(sys.exc_info()[1], (ssl.SSLError, ConnectionResetError)):
+            if self.verbose:
+                sys.stderr.write("handshake refused: %s\n" % sys.exc_info()[1])
+            return
+        super().handle_error(request, client_address)
 
 
 def main():
     parser = argparse.ArgumentParser(description="Serve the demo directory site on loopback.")
     parser.add_argument("--port", type=int, default=0)
     parser.add_argument("--port-file")
+    parser.add_argument("--root", type=pathlib.Path, default=PUBLIC)
     parser.add_argument("--stall-limit", type=float, default=120.0)
     parser.add_argument("--stream-limit", type=float, default=None)
     parser.add_argument("--verbose", action="store_true")
     parser.add_argument("--changing-now-playing", action="store_true")
+    parser.add_argument("--tls", nargs=2, metavar=("CERTIFICATE", "KEY"))
+    parser.add_argument("--plain-port", type=int,
+                        help="the port of the same site over http, for /to-http/")
     options = parser.parse_args()
 
-    server = SiteServer(options.port, options.stall_limit, options.stream_limit,
-                        options.verbose, options.changing_now_playing)
+    server = SiteServer(options.root.resolve(), options.port, options.stall_limit, options.stream_limit,
+                        options.verbose, options.changing_now_playing, options.tls,
+                        options.plain_port)
     port = server.server_address[1]
     if options.port_file:
         # Written whole under another name first: a reader never sees half.

@@ -1,6 +1,7 @@
 #include "ticker/feed_downloader.h"
 
 #include "common/helpers/scoped_handle.h"
+#include "common/ports/file_replace.h"
 #include "ticker/feed_response.h"
 #include "ticker/internet_session.h"
 
@@ -22,16 +23,16 @@ void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
 
 bool MoveOver(const std::wstring& from, const std::wstring& to) {
     for (int attempt = 1;; ++attempt) {
-        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+        if (ReplaceFileWith(from, to)) return true;
         if (attempt == kReplaceAttempts) return false;
         Sleep(kReplaceRetryMs);
     }
 }
 
-// Written beside the cache and moved over it in one step, so the ticker never
-// reads a half-written feed.
+// Written in the "Saving" folder beside the cache and put in its place in
+// one step, so the ticker never reads a half-written feed.
 bool ReplaceFile(const std::wstring& path, const std::string& contents) {
-    const std::wstring partial = path + L".part";
+    const std::wstring partial = ReplacementName(path);
     {
         ScopedHandle file(CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -10,3 +10,13 @@ bool ReplaceFileWith(const std::wstring& replacement, const std::wstring& target
                             error);
     return !error;
 }
+
+// copy_file overwrites the existing file in place, as the Windows side does.
+bool FinishInterruptedReplace(const std::wstring& target) {
+    const std::filesystem::path waiting(WaitingName(target));
+    std::error_code error;
+    if (!std::filesystem::exists(waiting, error)) return !error;
+    return std::filesystem::copy_file(waiting, std::filesystem::path(target),
+                                      std::filesystem::copy_options::overwrite_existing, error) &&
+           std::filesystem::remove(waiting, error);
+}

@@ -45,7 +45,7 @@ PaneSize CDlgSmall::Size() const {
     return {size.cx, size.cy};
 }
 
-void CDlgSmall::SetStations(const std::vector<StationInfo>& stations) {
+void CDlgSmall::SetStations(const StationList& stations) {
     stations_ = stations;
     if (!hwnd_) return;
     stationList_.ForgetFlags();
@@ -53,7 +53,7 @@ void CDlgSmall::SetStations(const std::vector<StationInfo>& stations) {
     Fill(0);
 }
 
-void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(stations_, mask); }
+void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(*stations_, mask); }
 
 bool CDlgSmall::OnInitDialog() {
     Dialog::OnInitDialog();
@@ -146,12 +146,12 @@ void CDlgSmall::PaintLine(HDC dc) const {
 }
 
 void CDlgSmall::PlayStation(std::size_t index) const {
-    if (index < stations_.size()) player_.SelectStation(stations_[index]);
+    if (index < stations_->size()) player_.SelectStation((*stations_)[index]);
 }
 
 void CDlgSmall::OpenHomePage(std::size_t index) const {
     // The directory comes from the network: only web pages open.
-    if (index < stations_.size()) OpenWebPage(hwnd_, stations_[index].homepage);
+    if (index < stations_->size()) OpenWebPage(hwnd_, (*stations_)[index].homepage);
 }
 
 void CDlgSmall::Close() {

@@ -25,7 +25,7 @@ public:
 
     HWND PaneWindow() const override { return hwnd_; }
     PaneSize Size() const override;
-    void SetStations(const std::vector<StationInfo>& stations) override;
+    void SetStations(const StationList& stations) override;
 
     void Fill(unsigned mask);
 
@@ -44,7 +44,7 @@ private:
 
     HWND owner_;  // the main window, which owns this pane
     StationPlayer& player_;
-    std::vector<StationInfo> stations_;
+    StationList stations_ = MakeStationList();
     CButtonST close_;
     CCatList categories_;
     CListCtrlAdv stationList_;

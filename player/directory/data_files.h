@@ -23,6 +23,8 @@ public:
 
     // The whole file; nothing when it cannot be read.
     virtual std::optional<std::string> Read(const std::wstring& path) = 0;
+    // A file with nothing in it counts as missing: setup makes the data
+    // files empty, so that every user may later write them.
     virtual bool Exists(const std::wstring& path) = 0;
     // An existing folder counts as success.
     virtual bool CreateFolder(const std::wstring& path) = 0;

@@ -31,7 +31,8 @@ std::optional<std::string> MemoryDataFiles::Read(const std::wstring& path) {
 }
 
 bool MemoryDataFiles::Exists(const std::wstring& path) {
-    return files_.contains(path);
+    const auto found = files_.find(path);
+    return found != files_.end() && !found->second.empty();
 }
 
 bool MemoryDataFiles::CreateFolder(const std::wstring& path) {

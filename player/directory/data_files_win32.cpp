@@ -1,8 +1,9 @@
 #include "directory/data_files_win32.h"
 
 #include "common/helpers/scoped_handle.h"
-#include "common/ports/app_folder.h"
+#include "common/ports/file_replace.h"
 #include "directory/download_temporary_name.h"
+#include "directory/links_list.h"
 #include "directory/station_directory.h"
 
 #include <windows.h>
@@ -36,8 +37,7 @@ public:
 
     bool Commit() override {
         file_.Close();
-        committed_ = MoveFileExW(temporary_.c_str(), target_.c_str(),
-                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        committed_ = ReplaceFileWith(temporary_, target_);
         return committed_;
     }
 
@@ -66,8 +66,10 @@ std::optional<std::string> Win32DataFiles::Read(const std::wstring& path) {
 }
 
 bool Win32DataFiles::Exists(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    WIN32_FILE_ATTRIBUTE_DATA file;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file)) return false;
+    const bool empty = file.nFileSizeLow == 0 && file.nFileSizeHigh == 0;
+    return !(file.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !empty;
 }
 
 bool Win32DataFiles::CreateFolder(const std::wstring& path) {
@@ -76,7 +78,7 @@ bool Win32DataFiles::CreateFolder(const std::wstring& path) {
 
 std::unique_ptr<FileReplacement> Win32DataFiles::Replace(const std::wstring& path) {
     wchar_t temporary[MAX_PATH];
-    if (!GetTempFileNameW(FolderOfPath(path).c_str(), kDownloadTemporaryPrefix, 0, temporary))
+    if (!GetTempFileNameW(MakeSavingFolder(path).c_str(), kDownloadTemporaryPrefix, 0, temporary))
         return nullptr;
     ScopedHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -104,6 +106,14 @@ void RemoveLeftoverDownloadsIn(const std::wstring& folder) {
 }  // namespace
 
 void RemoveLeftoverDownloads(const std::wstring& appFolder) {
-    RemoveLeftoverDownloadsIn(appFolder);
-    RemoveLeftoverDownloadsIn(appFolder + kFlagsFolder);
+    // Older versions wrote the temporary files beside their targets.
+    for (const std::wstring& folder : {appFolder, appFolder + kFlagsFolder}) {
+        RemoveLeftoverDownloadsIn(folder);
+        RemoveLeftoverDownloadsIn(folder + kSavingFolderName + L"\\");
+    }
+}
+
+void FinishCutShortDownloads(const std::wstring& appFolder) {
+    FinishInterruptedReplace(appFolder + kLocalStationsFile);
+    FinishInterruptedReplace(appFolder + kLinksFile);
 }

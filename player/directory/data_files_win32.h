@@ -3,7 +3,8 @@
 #include "directory/data_files.h"
 
 // The data files on disk. A replacement is written to a temporary file in the
-// target's folder, so that putting it in place is a rename on one volume.
+// "Saving" folder beside the target (see common/ports/file_replace.h), so
+// that putting it in place is a rename on one volume.
 class Win32DataFiles : public DataFiles {
 public:
     std::optional<std::string> Read(const std::wstring& path) override;
@@ -13,6 +14,12 @@ public:
 };
 
 // Deletes the temporary files that killed downloads left in the application
-// folder (with its trailing backslash) and its flags folder; no other file is
-// touched. Call it only while no download runs.
+// folder (with its trailing backslash) and its flags folder, or in their
+// "Saving" folders; no other file is touched. Call it only while no download
+// runs.
 void RemoveLeftoverDownloads(const std::wstring& appFolder);
+
+// Puts in place the station directory and the links that a download killed
+// while copying them into place left waiting. Call it only while no download
+// runs.
+void FinishCutShortDownloads(const std::wstring& appFolder);

@@ -15,6 +15,7 @@ bool DirectoryRefreshRunner::Start(HWND owner, bool forced) {
         Win32Registry registry;
         SystemClock clock;
         reading->directory = RefreshDirectory(place, {downloads, files, registry, clock}, forced);
+        reading->refused = downloads.Refused();
         reading->links = ReadLinks(place.appFolder + kLinksFile);
         return reading->directory.succeeded;
     };
@@ -30,6 +31,7 @@ DirectoryHandover DirectoryRefreshRunner::TakeDirectory(LPARAM refresh,
     if (!reading_ || refresh != refreshes_) return DirectoryHandover::Stale;
     worker_.Wait();
     const std::shared_ptr<Reading> reading = std::move(reading_);
+    refused_ = reading->refused;
     if (reading->links) ApplyLinks(links, std::move(*reading->links));
     if (!reading->directory.stations) return DirectoryHandover::Unchanged;
     stations = std::move(*reading->directory.stations);

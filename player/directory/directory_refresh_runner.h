@@ -36,15 +36,19 @@ public:
     // read, if the file loaded. A stale report changes neither.
     DirectoryHandover TakeDirectory(LPARAM refresh, std::vector<StationInfo>& stations,
                                     LinksList& links);
+    // Why the site of the refresh last taken was refused, if it was.
+    std::optional<SecureConnectionProblem> Refused() const { return refused_; }
 
 private:
     struct Reading {
         DirectoryRefreshResult directory;
         std::optional<LinksReading> links;
+        std::optional<SecureConnectionProblem> refused;
     };
 
     DirectoryPlace place_;
     ReportingWorker worker_;
     LPARAM refreshes_ = 0;              // tag of the newest refresh
     std::shared_ptr<Reading> reading_;  // shared with the running worker
+    std::optional<SecureConnectionProblem> refused_;
 };

@@ -47,7 +47,7 @@ std::wstring Downloader::DownloadToFile(const std::wstring& url, const std::wstr
     bool tooLarge = false;
     bool written = true;
     std::string body;  // kept only for `accept`
-    const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
+    const HttpTransfer transfer = Get(url, [&](std::string_view block) {
         received += block.size();
         tooLarge = received > kMaxDownloadFileBytes;
         written = !tooLarge && replacement->Write(block);
@@ -68,7 +68,7 @@ std::wstring Downloader::DownloadToText(const std::wstring& url, std::wstring& t
     if (!IsWebUrl(url)) return NotWebError(url);
     std::string body;
     bool tooLarge = false;
-    const HttpTransfer transfer = http_.Get(url, [&](std::string_view block) {
+    const HttpTransfer transfer = Get(url, [&](std::string_view block) {
         tooLarge = body.size() + block.size() > kMaxDownloadTextBytes;
         if (!tooLarge) body.append(block);
         return !tooLarge;
@@ -78,4 +78,11 @@ std::wstring Downloader::DownloadToText(const std::wstring& url, std::wstring& t
     // Converted whole: a block boundary may split a double-byte character.
     text += AnsiToWide(body);
     return kDownloadSucceeded;
+}
+
+HttpTransfer Downloader::Get(const std::wstring& url,
+                             const std::function<bool(std::string_view)>& onBlock) {
+    HttpTransfer transfer = http_.Get(url, onBlock);
+    if (transfer.refused) refused_ = transfer.refused;
+    return transfer;
 }

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,9 +38,16 @@ public:
     // A body longer than kMaxDownloadTextBytes fails.
     std::wstring DownloadToText(const std::wstring& url, std::wstring& text);
 
+    // Why the last https server this downloader was refused by was refused;
+    // nothing when none was.
+    std::optional<SecureConnectionProblem> Refused() const { return refused_; }
+
 private:
+    HttpTransfer Get(const std::wstring& url, const std::function<bool(std::string_view)>& onBlock);
+
     HttpClient& http_;
     DataFiles& files_;
+    std::optional<SecureConnectionProblem> refused_;
 };
 
 bool DownloadSucceeded(const std::wstring& result);

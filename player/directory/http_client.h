@@ -2,6 +2,8 @@
 // HTTP GET as the downloads need it. The product uses WinInet
 // (http_client_wininet.h); unit tests answer from a table.
 
+#include "directory/secure_connection_problem.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,6 +16,8 @@ struct HttpTransfer {
     // The length the server announced (Content-Length), to tell a whole body
     // from one cut short by a closed connection.
     std::optional<std::uint64_t> announcedLength;
+    // Why an https server was refused, when it was.
+    std::optional<SecureConnectionProblem> refused;
 };
 
 class HttpClient {

@@ -1,7 +1,8 @@
 #include "directory/http_client_wininet.h"
 
 #include "common/helpers/internet_handle.h"
-#include "directory/web_url_wininet.h"
+#include "directory/secure_connection_problem_wininet.h"
+#include "directory/web_request_wininet.h"
 
 #include <wininet.h>
 
@@ -56,6 +57,7 @@ HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
                                     const std::function<bool(std::string_view)>& onBlock) {
     HttpTransfer transfer;
     const auto fail = [&transfer] {
+        transfer.refused = SecureConnectionProblemOf(GetLastError());
         transfer.error = LastErrorText();
         return transfer;
     };
@@ -78,7 +80,7 @@ HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
     if (parts->secure) flags |= INTERNET_FLAG_SECURE;
     InternetHandle request(HttpOpenRequestW(connection.Get(), L"GET", parts->object.c_str(),
                                             nullptr, nullptr, nullptr, flags, 0));
-    if (!request || !HttpSendRequestW(request.Get(), nullptr, 0, nullptr, 0)) return fail();
+    if (!request || !SendWebRequest(request.Get(), *parts)) return fail();
     transfer.status = NumberHeader(request.Get(), HTTP_QUERY_STATUS_CODE).value_or(0);
     transfer.announcedLength = NumberHeader(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
 

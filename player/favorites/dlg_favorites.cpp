@@ -28,7 +28,7 @@ PaneSize CDlgFavorites::Size() const {
 }
 
 void CDlgFavorites::PlayFavorite(const FavoriteEntry& favorite) const {
-    player_.SelectStation(StationForFavorite(favorite, stations_));
+    player_.SelectStation(StationForFavorite(favorite, *stations_));
 }
 
 void CDlgFavorites::SetStatusText(const std::wstring& text) {

@@ -24,7 +24,7 @@ public:
 
     HWND PaneWindow() const override { return hwnd_; }
     PaneSize Size() const override;
-    void SetStations(const std::vector<StationInfo>& stations) override { stations_ = stations; }
+    void SetStations(const StationList& stations) override { stations_ = stations; }
     void OnStationChanged(const StationInfo& station) override { SetStatusText(station.name); }
 
     void PlayFavorite(const FavoriteEntry& favorite) const;
@@ -44,7 +44,7 @@ private:
     void AddCurrentStation();
 
     StationPlayer& player_;
-    std::vector<StationInfo> stations_;
+    StationList stations_ = MakeStationList();
     CFavListCtrl list_;
     CButtonST close_;
     CButtonST add_;

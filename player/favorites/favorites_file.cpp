@@ -57,10 +57,18 @@ bool LoadFavorites(const std::wstring& path, FavoritesList& list) {
 }
 
 bool LoadFavoritesSettingAsideBroken(const std::wstring& path, FavoritesList& list) {
+    FinishInterruptedReplace(path);
     if (LoadFavorites(path, list)) return true;
+    const std::filesystem::path file(path);
     std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::path(path), error) && !error) return true;
-    return ReplaceFileWith(path, SetAsideName(path));
+    if (!std::filesystem::exists(file, error) && !error) return true;
+    // Setup makes the file empty; there is nothing in it to keep.
+    if (std::filesystem::file_size(file, error) == 0 && !error) return true;
+    // Copied, not moved: the file must stay, since its users may change it
+    // but not make it again.
+    MakeSavingFolder(path);
+    return std::filesystem::copy_file(file, std::filesystem::path(SetAsideName(path)),
+                                      std::filesystem::copy_options::overwrite_existing, error);
 }
 
 bool SaveFavorites(const std::wstring& path, const FavoritesList& list) {

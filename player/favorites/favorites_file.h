@@ -7,6 +7,7 @@
 //     </station>
 //   </root>
 
+#include "common/ports/file_replace.h"
 #include "favorites/favorites_list.h"
 
 #include <string>
@@ -21,18 +22,19 @@ inline constexpr wchar_t kFavoritesFileName[] = L"favorites.xml";
 // was read before.
 bool LoadFavorites(const std::wstring& path, FavoritesList& list);
 
-// Loads the file as LoadFavorites does, for the favourites pane. A file that
-// is there but cannot be read to its end is moved aside as
-// "favorites.xml.bad" (replacing an older one), so that the next save cannot
-// lose what it held. True when the file may be written: it was read, it was
-// missing, or it was moved aside.
+// Loads the file as LoadFavorites does, for the favourites pane, after
+// finishing a save that a crash cut short. A file that is there but cannot be
+// read to its end is copied aside as "Saving\favorites.xml.bad" (replacing an
+// older one), so that the next save cannot lose what it held. True when the
+// file may be written: it was read, it was missing or empty, or it was copied
+// aside.
 bool LoadFavoritesSettingAsideBroken(const std::wstring& path, FavoritesList& list);
 
 // The name an unreadable favourites file is kept under.
-inline std::wstring SetAsideName(const std::wstring& path) { return path + L".bad"; }
+inline std::wstring SetAsideName(const std::wstring& path) { return WaitingName(path) + L".bad"; }
 
 // Replaces the file with the list in display order; an empty list gives an
-// empty root. The list is written beside the file first and then takes its
-// place, so a save cut short leaves the old file whole. Nothing is written
-// when the document cannot be built.
+// empty root. The list is written in the "Saving" folder first and then
+// takes the file's place, so a save cut short leaves the old file whole.
+// Nothing is written when the document cannot be built.
 bool SaveFavorites(const std::wstring& path, const FavoritesList& list);

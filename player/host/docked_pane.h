@@ -9,8 +9,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 class DockedPane {
 public:
     virtual ~DockedPane() = default;
@@ -18,8 +16,8 @@ public:
     virtual HWND PaneWindow() const = 0;
     virtual PaneSize Size() const = 0;
 
-    // A copy of the directory after each refresh.
-    virtual void SetStations(const std::vector<StationInfo>& /*stations*/) {}
+    // The directory after each refresh.
+    virtual void SetStations(const StationList& /*stations*/) {}
     // The station that became current.
     virtual void OnStationChanged(const StationInfo& /*station*/) {}
     // A recording played through the main window's player stopped playing.

@@ -4,6 +4,8 @@
 // and hear back how opening and playing go. The product plays through the
 // system's media player control; unit tests use a fake.
 
+#include "directory/secure_connection_problem.h"
+
 #include <string>
 
 // The states are reported with the media player control's own numbers, which
@@ -33,6 +35,11 @@ public:
     // reconnected (the play states follow once it plays again).
     virtual void OnStreamTitle(const std::wstring& title) { static_cast<void>(title); }
     virtual void OnReconnecting() {}
+    // An https stream was refused (and nothing plays): its certificate failed
+    // the system's checks, or the connection was not secure.
+    virtual void OnSecureConnectionRefused(SecureConnectionProblem problem) {
+        static_cast<void>(problem);
+    }
 
 protected:
     ~MediaPlayerEvents() = default;

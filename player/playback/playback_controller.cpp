@@ -7,6 +7,17 @@
 namespace {
 // The gap between the end of a scrolling title and its start.
 constexpr std::size_t kMarqueeGap = 30;
+
+// Short enough for the status line beside the buttons.
+const wchar_t* RefusalText(SecureConnectionProblem problem) {
+    switch (problem) {
+    case SecureConnectionProblem::UntrustedCertificate: return L"Untrusted certificate";
+    case SecureConnectionProblem::ExpiredCertificate: return L"Expired certificate";
+    case SecureConnectionProblem::OtherNameCertificate: return L"Wrong site certificate";
+    case SecureConnectionProblem::NotSecure: break;
+    }
+    return L"Insecure connection";
+}
 }  // namespace
 
 PlaybackController::PlaybackController(MediaPlayer& player, PlaybackView& view,
@@ -38,7 +49,9 @@ void PlaybackController::SelectCurrentStation() {
         view_.StopPlayIndicator();
     }
     AimAtStationStream();
+    started_ = !player_.Url().empty();
     view_.ShowStation(station_);
+    view_.ShowNowPlaying(station_.name, nowPlaying_->Title());
 }
 
 // A station's stream comes from the directory (or from a favourite taken from
@@ -52,11 +65,13 @@ StationInfo PlaybackController::GetCurrentStation() const { return station_; }
 
 void PlaybackController::Stop() {
     player_.Stop();
+    started_ = false;
     if (playingRecording_) {
         playingRecording_ = false;
         view_.StopPlayIndicator();
     }
     ShowStatus(L"Ready");
+    view_.ShowNowPlaying({}, {});
 }
 
 void PlaybackController::PlayAgain() {
@@ -67,6 +82,14 @@ void PlaybackController::PlayAgain() {
     player_.Play();
 }
 
+void PlaybackController::PlayOrStop() {
+    if (started_) {
+        Stop();
+    } else {
+        PlayAgain();
+    }
+}
+
 void PlaybackController::OnVolumeSlider(int position) {
     if (position > 0) player_.SetVolume(position);
 }
@@ -74,11 +97,14 @@ void PlaybackController::OnVolumeSlider(int position) {
 void PlaybackController::PlayRecordingFile(const std::wstring& path) {
     player_.SetUrl(path);
     playingRecording_ = true;
+    started_ = true;
+    view_.ShowNowPlaying({}, {});
 }
 
 void PlaybackController::StopRecordingPlayback() {
     if (!playingRecording_) return;
     playingRecording_ = false;
+    started_ = false;
     player_.Stop();
 }
 
@@ -149,6 +175,17 @@ void PlaybackController::OnReconnecting() {
     ShowStatus(L"Reconnecting...");
 }
 
+// Shown until the next state: it says why the station stays silent.
+void PlaybackController::OnSecureConnectionRefused(SecureConnectionProblem problem) {
+    playState_ = MediaPlayState::kStopped;
+    StopMarquee();
+    ShowStatus(RefusalText(problem));
+}
+
+void PlaybackController::ShowSiteRefused(SecureConnectionProblem problem) {
+    if (playState_ != MediaPlayState::kPlaying) ShowStatus(RefusalText(problem));
+}
+
 void PlaybackController::OnMarqueeTimer() {
     if (playState_ != MediaPlayState::kPlaying || marquee_.empty()) {
         StopMarquee();
@@ -160,6 +197,8 @@ void PlaybackController::OnMarqueeTimer() {
 }
 
 void PlaybackController::OnNowPlayingReady(bool success) {
+    if (success && started_ && !playingRecording_)
+        view_.ShowNowPlaying(station_.name, nowPlaying_->Title());
     if (success && playState_ == MediaPlayState::kPlaying && !nowPlaying_->Title().empty())
         StartMarquee(kMarqueeFreshTitleMs, true);
 }

@@ -27,6 +27,12 @@ public:
     virtual void StartNowPlayingFetch() = 0;
     // The recorder's play indicator goes out (the recording stopped playing).
     virtual void StopPlayIndicator() = 0;
+    // What plays now, for the tray icon's tip: the station and its title,
+    // either empty (both when nothing plays).
+    virtual void ShowNowPlaying(const std::wstring& station, const std::wstring& title) {
+        static_cast<void>(station);
+        static_cast<void>(title);
+    }
 
 protected:
     ~PlaybackView() = default;
@@ -53,6 +59,9 @@ public:
 
     void Stop();
     void PlayAgain();
+    // The Play/Pause key: radio has nothing to pause, so it stops what plays
+    // and plays the station again after a stop.
+    void PlayOrStop();
     // Slider positions above 0 become the player's volume; 0 is not applied.
     void OnVolumeSlider(int position);
 
@@ -72,6 +81,10 @@ public:
     // stream announces instead.
     void OnStreamTitle(const std::wstring& title) override;
     void OnReconnecting() override;
+    void OnSecureConnectionRefused(SecureConnectionProblem problem) override;
+    // The directory site was refused: the status line says why, unless a
+    // station plays, whose status matters more.
+    void ShowSiteRefused(SecureConnectionProblem problem);
     void OnMarqueeTimer();
     void OnNowPlayingReady(bool success);
 
@@ -93,4 +106,5 @@ private:
     bool wide_ = false;  // a marquee runs
     int playState_ = 0;
     bool playingRecording_ = false;
+    bool started_ = false;  // something was set playing and not stopped since
 };

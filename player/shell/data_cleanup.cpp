@@ -1,6 +1,8 @@
 #include "shell/data_cleanup.h"
 
+#include "common/ports/file_replace.h"
 #include "directory/data_files_win32.h"
+#include "directory/station_directory.h"
 #include "host/player_settings.h"
 
 #include <windows.h>
@@ -11,16 +13,18 @@ constexpr const wchar_t* kDataFiles[] = {
     L"Marquel.xml", L"VelmoraRadio.log", L"radio_pal_stations.xml", L"links.xml", L"favorites.xml",
 };
 
-// Deletes every file in the flag folder. Subfolders, "." and ".." are not
-// files, so deleting them just fails.
-void DeleteFlagFiles(const std::wstring& flagsFolder) {
+// Deletes every file in the folder, then the folder. Subfolders, "." and
+// ".." are not files, so deleting them just fails.
+void DeleteFolderAndFiles(const std::wstring& folder) {
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((flagsFolder + L"*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
-    do {
-        DeleteFileW((flagsFolder + found.cFileName).c_str());
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    HANDLE search = FindFirstFileW((folder + L"*.*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            DeleteFileW((folder + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
@@ -28,7 +32,9 @@ void DeleteFlagFiles(const std::wstring& flagsFolder) {
 void RemovePlayerData(Registry& registry, const std::wstring& appFolder) {
     for (const wchar_t* name : kDataFiles) DeleteFileW((appFolder + name).c_str());
     RemoveLeftoverDownloads(appFolder);
-    DeleteFlagFiles(appFolder + L"Flags\\");
-    RemoveDirectoryW((appFolder + L"Flags").c_str());
+    const std::wstring saving = std::wstring(kSavingFolderName) + L"\\";
+    DeleteFolderAndFiles(appFolder + kFlagsFolder + saving);
+    DeleteFolderAndFiles(appFolder + kFlagsFolder);
+    DeleteFolderAndFiles(appFolder + saving);
     DeletePlayerKey(registry);
 }

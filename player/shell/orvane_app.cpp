@@ -56,6 +56,7 @@ void COrvaneApp::RunPlayer() {
         // No download runs before the main window starts its refresh, so
         // whatever a killed one left behind can go.
         RemoveLeftoverDownloads(GetAppFolder());
+        FinishCutShortDownloads(GetAppFolder());
         COrvaneDlg mainWindow;
         mainWindow.DoModal();
     }

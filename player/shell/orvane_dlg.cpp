@@ -20,6 +20,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
@@ -34,6 +36,7 @@ constexpr UINT kRecordingBlinkMs = 500;
 // Posted to itself when the window first shows.
 constexpr UINT kFinishStart = WM_APP + 1;
 constexpr int kFullVolume = 100;
+constexpr int kVolumeKeyStep = 5;
 
 // The controls that the layouts show and hide. The banner's place stays
 // empty until the banner control is there.
@@ -115,6 +118,7 @@ void COrvaneDlg::FinishStart() {
     SetBigIcon(hwnd_, IDI_PLAYER);
     mute_.SetTooltipText(L"Mute");  // a tooltip is a window of its own
     tray_.Add(hwnd_);
+    mediaHotKeys_.Register(hwnd_);
     WriteRadioDirectoryAndTickerUrl(registry_, GetAppFolder(), SiteBaseUrl(registry_));
     CreateBanner();
     // Creating the control is the test of the media player. The player goes
@@ -332,6 +336,13 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
         }
         break;
     }
+    case WM_APPCOMMAND:
+    case WM_HOTKEY:
+        if (const std::optional<MediaKey> key = MediaKeyOf(message, wParam, lParam)) {
+            OnMediaKey(*key);
+            return TRUE;
+        }
+        break;
     case MM_MIXM_CONTROL_CHANGE:
         if (IsVisible() && speakerMute_.IsMuteChange(wParam, lParam)) ShowMuteState();
         return 0;
@@ -455,8 +466,10 @@ void COrvaneDlg::StopPlayIndicator() {
 }
 
 void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
-    const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations_, linksList_);
+    std::vector<StationInfo> stations;
+    const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations, linksList_);
     if (handover == DirectoryHandover::Stale) return;
+    if (handover == DirectoryHandover::NewList) stations_ = MakeStationList(std::move(stations));
     if (handover == DirectoryHandover::Unchanged) banner_.NavigateToLocalPage();
     ShowCurrentLink();
     for (const auto& pane : panes_) {
@@ -465,6 +478,7 @@ void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
     const std::wstring name = playback_.GetCurrentStation().name;
     station_.SetText(name.empty() ? L"Select radio station" : name.c_str());
     EnableWindow(station_, TRUE);
+    if (const auto refused = refresh_.Refused()) playback_.ShowSiteRefused(*refused);
 }
 
 // "::Update::" while a refresh runs does nothing.
@@ -532,6 +546,23 @@ void COrvaneDlg::ToggleMute() {
     if (muted && speakerMute_.SetMuted(!*muted)) ShowMuteState();
 }
 
+void COrvaneDlg::OnMediaKey(MediaKey key) {
+    switch (key) {
+    case MediaKey::PlayPause: playback_.PlayOrStop(); break;
+    case MediaKey::Stop: playback_.Stop(); break;
+    case MediaKey::VolumeUp: StepVolume(kVolumeKeyStep); break;
+    case MediaKey::VolumeDown: StepVolume(-kVolumeKeyStep); break;
+    case MediaKey::VolumeMute: ToggleMute(); break;
+    }
+}
+
+// The volume keys move the slider as a drag would, under the same rule.
+void COrvaneDlg::StepVolume(int step) {
+    const auto position = static_cast<int>(volume_.Send(TBM_GETPOS));
+    volume_.SetPosition(std::clamp(position + step, 0, kFullVolume));
+    OnVolumeScroll();
+}
+
 void COrvaneDlg::ShowMuteState() {
     mute_.SetImages(speakerMute_.IsMuted().value_or(false) ? IDB_MUTE_ON : IDB_MUTE_OFF,
                     kKeyColour);
@@ -568,7 +599,7 @@ DockedPane* COrvaneDlg::EnsurePane(PaneKind kind) {
         pane = kind == PaneKind::Recorder ? CreateRecorderPane(hwnd_, *this)
                                           : CreateDockedPane(kind, hwnd_, *this);
         // A pane made after the directory arrived starts with it too.
-        if (pane && !stations_.empty()) pane->SetStations(stations_);
+        if (pane && !stations_->empty()) pane->SetStations(stations_);
     }
     return pane.get();
 }
@@ -641,6 +672,7 @@ void COrvaneDlg::FollowMainWindow() {
 void COrvaneDlg::Shutdown() {
     for (UINT_PTR timer : {kNowPlayingTimer, kRepaintTimer, kMarqueeTimer, kRecordingBlinkTimer})
         StopTimer(timer);
+    mediaHotKeys_.Unregister();
     player_.Stop();
     banner_.Close();
     control_.Close();

@@ -16,6 +16,7 @@
 #include "playback/wmp_player.h"
 #include "recording/recorder/recorder_host.h"
 #include "shell/main_window_layout.h"
+#include "shell/media_keys.h"
 #include "shell/pane_placement.h"
 #include "shell/speaker_mute.h"
 #include "shell/tray_icon.h"
@@ -62,6 +63,9 @@ private:
     void StopMarqueeTimer() override;
     void StartNowPlayingFetch() override;
     void StopPlayIndicator() override;
+    void ShowNowPlaying(const std::wstring& station, const std::wstring& title) override {
+        tray_.ShowNowPlaying(station, title);
+    }
 
     // BannerHost
     void StopPlayback() override { playback_.Stop(); }
@@ -101,6 +105,8 @@ private:
     void OnTrayNotify(LPARAM mouseMessage);
     void OnVolumeScroll();
     void ToggleMute();
+    void OnMediaKey(MediaKey key);
+    void StepVolume(int step);
     void ToggleRecorder();
     void ShowMuteState();
     void OnScheduledRecording(WPARAM item, LPARAM action);
@@ -140,10 +146,11 @@ private:
     CBanner banner_;
 
     DirectoryRefreshRunner refresh_;
-    std::vector<StationInfo> stations_;
+    StationList stations_ = MakeStationList();
     LinksList linksList_;
 
     TrayIcon tray_;
+    MediaHotKeys mediaHotKeys_;
     SpeakerMute speakerMute_;
     MainLayout layout_ = MainLayout::Full;
     bool wideStatus_ = false;

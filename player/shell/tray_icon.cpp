@@ -3,6 +3,7 @@
 #include "host/player_messages.h"
 #include "res/resource.h"
 #include "shell/orvane_app.h"
+#include "shell/tray_tip.h"
 
 #include <shellapi.h>
 
@@ -20,6 +21,10 @@ NOTIFYICONDATAW IconData(HWND window) {
     return data;
 }
 
+void CopyTip(NOTIFYICONDATAW& data, const std::wstring& tip) {
+    wcsncpy_s(data.szTip, tip.empty() ? kMainWindowTitle : tip.c_str(), _TRUNCATE);
+}
+
 }  // namespace
 
 void TrayIcon::Add(HWND window) {
@@ -33,7 +38,7 @@ void TrayIcon::Add(HWND window) {
     data.hIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAYER),
                                                IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    wcsncpy_s(data.szTip, kMainWindowTitle, _TRUNCATE);
+    CopyTip(data, tip_);
     // Already there (a hide after a hide): it only needs its details again.
     if (added_ && Shell_NotifyIconW(NIM_MODIFY, &data)) return;
     added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
@@ -44,6 +49,15 @@ void TrayIcon::Remove() {
     NOTIFYICONDATAW data = IconData(window_);
     Shell_NotifyIconW(NIM_DELETE, &data);
     added_ = false;
+}
+
+void TrayIcon::ShowNowPlaying(const std::wstring& station, const std::wstring& title) {
+    NOTIFYICONDATAW data = IconData(window_);
+    tip_ = station.empty() ? std::wstring() : TrayTip(station, title, std::size(data.szTip) - 1);
+    if (!added_) return;
+    data.uFlags = NIF_TIP;
+    CopyTip(data, tip_);
+    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void TrayIcon::ShowMenu() const {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 class TrayIcon {
 public:
     TrayIcon() = default;
@@ -14,10 +16,13 @@ public:
 
     void Add(HWND window);
     void Remove();
+    // What plays now, shown as the tip; the player's name while nothing plays.
+    void ShowNowPlaying(const std::wstring& station, const std::wstring& title);
     // The popup menu at the cursor; the chosen command goes to the window.
     void ShowMenu() const;
 
 private:
     HWND window_ = nullptr;  // not owned
     bool added_ = false;
+    std::wstring tip_;  // empty: the player's name
 };

@@ -30,13 +30,17 @@ std::filesystem::path SiteFileOf(const std::wstring& url) {
 }
 
 // The server makes its radio streams as they are played: "radio/NAME.mp3"
-// loops the tune streams/NAME.mp3; "live" and "icy" play all the tunes.
+// loops the tune streams/NAME.mp3 (and ".aac" the AAC one); "live" and "icy"
+// play all the tunes.
 bool IsRadioStreamOfTheSite(const std::wstring& url) {
     const std::wstring folder = kBase + L"radio/";
-    if (!url.starts_with(folder) || !url.ends_with(L".mp3")) return false;
-    const std::wstring name = url.substr(folder.size(), url.size() - folder.size() - 4);
-    return name == L"live" || name == L"icy" ||
-           std::filesystem::is_regular_file(kSite / "streams" / (name + L".mp3"));
+    if (!url.starts_with(folder)) return false;
+    const std::filesystem::path file = url.substr(folder.size());
+    const std::wstring name = file.stem().wstring();
+    const std::wstring extension = file.extension().wstring();
+    if (extension != L".mp3" && extension != L".aac") return false;
+    return name == L"live" || (name == L"icy" && extension == L".mp3") ||
+           std::filesystem::is_regular_file(kSite / "streams" / file);
 }
 
 class DemoSite : public ::testing::Test {

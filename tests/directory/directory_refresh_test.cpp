@@ -147,6 +147,17 @@ TEST_F(RefreshDirectoryTest, WithoutTheSiteTheLocalFilesServeAndLastLaunchWaits)
     EXPECT_EQ(LastLaunch(), L"2006:3:6");
 }
 
+TEST_F(RefreshDirectoryTest, ARefusedSiteLeavesTheLocalCopyAndSaysWhyItWasRefused) {
+    ASSERT_TRUE(Refresh());
+    EXPECT_FALSE(downloads_.Refused());
+    WriteLastLaunch(registry_, {2006, 3, 6});
+    for (const wchar_t* file : {L"stations.xml", L"links.xml"})
+        http_.Refuse(kSite + file, SecureConnectionProblem::ExpiredCertificate);
+    EXPECT_TRUE(Refresh());
+    EXPECT_EQ(stations_.size(), 3u);
+    EXPECT_EQ(downloads_.Refused(), SecureConnectionProblem::ExpiredCertificate);
+}
+
 TEST_F(RefreshDirectoryTest, AnErrorPageFromTheSiteKeepsThePreviousFiles) {
     ASSERT_TRUE(Refresh());
     const auto stationsBefore = files_.Read(kLocalStations);
@@ -193,11 +204,13 @@ TEST_F(RefreshDirectoryTest, AnUpdateThatFetchesAPageThatIsNoDirectoryKeepsTheDi
 // Without a copy of its own, the player shows the stations of a downloaded
 // directory up to its first incomplete one; the broken file is not kept, and
 // the next start tries again. With a copy, the copy serves.
+// The empty file setup makes, so that every user may write it, is no copy.
 TEST_F(RefreshDirectoryTest, ADirectoryBrokenOffPartWayShowsItsStartOnlyWithoutACopy) {
     const std::string broken = DirectoryXml(StationXml("First", "nl.bmp") + StationXml("Second", "fr.bmp") +
                                             "<station name=\"Cut\"><homepage>h</homepage></station>" +
                                             StationXml("After", "nl.bmp"));
     http_.Answer(kSite + L"stations.xml", 200, broken);
+    files_.Put(kLocalStations, "");
     Refresh();
     ASSERT_TRUE(listRead_);
     ASSERT_EQ(stations_.size(), 2u);

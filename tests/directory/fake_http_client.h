@@ -18,12 +18,20 @@ public:
         answers_[url] = {status, std::move(body), cutAfter};
     }
     void Forget(const std::wstring& url) { answers_.erase(url); }
+    // The server at `url` is refused, as WinInet refuses a certificate.
+    void Refuse(const std::wstring& url, SecureConnectionProblem problem) { refused_[url] = problem; }
     const std::vector<std::wstring>& Requests() const { return requests_; }
     void ClearRequests() { requests_.clear(); }
 
     HttpTransfer Get(const std::wstring& url,
                      const std::function<bool(std::string_view)>& onBlock) override {
         requests_.push_back(url);
+        if (const auto refused = refused_.find(url); refused != refused_.end()) {
+            HttpTransfer transfer;
+            transfer.error = L"The certificate is not valid";
+            transfer.refused = refused->second;
+            return transfer;
+        }
         const auto found = answers_.find(url);
         if (found == answers_.end()) {
             HttpTransfer unreachable;
@@ -52,5 +60,6 @@ private:
     };
 
     std::map<std::wstring, Canned> answers_;
+    std::map<std::wstring, SecureConnectionProblem> refused_;
     std::vector<std::wstring> requests_;
 };

@@ -124,9 +124,8 @@ TEST(FavoritesFile, AnUnreadableFileIsSetAsideAndNeverOverwritten) {
     EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, list));
     EXPECT_EQ(Names(list), (std::vector<std::wstring>{}));
     EXPECT_EQ(ReadBytes(SetAsideName(path)), broken);
-    EXPECT_FALSE(std::filesystem::exists(path));
 
-    // Saving what is left starts a fresh file and leaves the set-aside one be.
+    // Saving what is left starts afresh and leaves the set-aside copy be.
     list.AddFavorite({L"New", L"", L"", L""});
     ASSERT_TRUE(SaveFavorites(path, list));
     EXPECT_EQ(ReadBytes(SetAsideName(path)), broken);
@@ -136,30 +135,55 @@ TEST(FavoritesFile, AnUnreadableFileIsSetAsideAndNeverOverwritten) {
     EXPECT_EQ(ReadBytes(SetAsideName(path)), broken);
 }
 
-TEST(FavoritesFile, AMissingFileIsNoBrokenOne) {
+// Neither a first run nor the empty file setup makes holds anything to keep.
+TEST(FavoritesFile, AMissingOrEmptyFileIsNoBrokenOne) {
     const std::wstring path = ScratchFile(L"favorites-first-run.xml");
     FavoritesList list;
     EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, list));
+    WriteBytes(path, "");
+    EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, list));
+    EXPECT_TRUE(list.Entries().empty());
     EXPECT_FALSE(std::filesystem::exists(SetAsideName(path)));
 }
 
-// The list is written beside the file and then takes its place: no half
-// file is ever under the favourites' name, and no written copy stays behind.
+// The list is written in the "Saving" folder and then takes the file's
+// place: no half file is ever under the favourites' name, and no written
+// copy stays behind.
 TEST(FavoritesFile, ASaveReplacesTheFileInOneStep) {
     const std::wstring path = ScratchFile(L"favorites-replaced.xml");
     WriteBytes(path, "<root>" + Station("Old") + "</root>");
     ASSERT_TRUE(SaveFavorites(path, FavoritesSample()));
-    EXPECT_FALSE(std::filesystem::exists(path + L".new"));
+    EXPECT_FALSE(std::filesystem::exists(ReplacementName(path)));
     FavoritesList loaded;
     EXPECT_TRUE(LoadFavorites(path, loaded));
     ExpectFavoritesSample(loaded);
 
     // A save that cannot write its copy leaves the old file whole.
-    std::filesystem::create_directory(path + L".new");
+    std::filesystem::create_directory(ReplacementName(path));
     EXPECT_FALSE(SaveFavorites(path, FavoritesList{}));
     FavoritesList kept;
     EXPECT_TRUE(LoadFavorites(path, kept));
     ExpectFavoritesSample(kept);
+}
+
+// Where the program folder refuses the move, the new list waits in the
+// "Saving" folder while it is copied into the file. A crash during that copy
+// leaves a part of the file; the next load copies the waiting list again.
+TEST(FavoritesFile, ACopyCutShortIsFinishedAtTheNextLoad) {
+    const std::wstring path = ScratchFile(L"favorites-cut-short.xml");
+    const std::wstring saved = ScratchFile(L"favorites-whole.xml");
+    ASSERT_TRUE(SaveFavorites(saved, FavoritesSample()));
+    const std::string whole = ReadBytes(saved);
+    MakeSavingFolder(path);
+    WriteBytes(WaitingName(path), whole);
+    WriteBytes(path, whole.substr(0, whole.size() / 2));
+
+    FavoritesList loaded;
+    EXPECT_TRUE(LoadFavoritesSettingAsideBroken(path, loaded));
+    ExpectFavoritesSample(loaded);
+    EXPECT_EQ(ReadBytes(path), whole);
+    EXPECT_FALSE(std::filesystem::exists(WaitingName(path)));
+    EXPECT_FALSE(std::filesystem::exists(SetAsideName(path)));
 }
 
 TEST(FavoritesFile, FavoritesSavedByMsxmlLoad) {

@@ -45,12 +45,16 @@ public:
     void StopMarqueeTimer() override { ++timerStops; }
     void StartNowPlayingFetch() override { log.push_back(L"fetch"); }
     void StopPlayIndicator() override { log.push_back(L"indicator off"); }
+    void ShowNowPlaying(const std::wstring& station, const std::wstring& title) override {
+        nowPlayingShown = station + L"|" + title;
+    }
 
     // The log since the last call.
     std::vector<std::wstring> Take() { return std::exchange(log, {}); }
 
     std::vector<std::wstring> log;
     int timerStops = 0;
+    std::wstring nowPlayingShown;  // what the tray tip would say
 };
 
 StationInfo Station(std::wstring name, std::wstring current = L"") {
@@ -133,6 +137,37 @@ TEST_F(Controller, RadioTitlesScrollOnlyForStationsWithoutATitlePage) {
     controller.OnReconnecting();
     controller.OnPlayStateChange(3);
     EXPECT_EQ(view.Take(), (Lines{L"Reconnecting...", L"Playing", L"wide Playing", L"timer 1000"}));
+}
+
+// A refused https station says why in the status line, and its title page,
+// which may still come in, scrolls nothing over the reason.
+TEST_F(Controller, ARefusedSecureStationSaysWhyAndScrollsNothing) {
+    controller.SelectStation(Station(L"Secure", L"https://secure/now"));
+    controller.OnPlayStateChange(3);
+    nowPlaying->SetTitle(L"Song");
+    controller.OnNowPlayingReady(true);
+    view.Take();
+    controller.OnSecureConnectionRefused(SecureConnectionProblem::ExpiredCertificate);
+    controller.OnNowPlayingReady(true);
+    controller.OnMarqueeTimer();
+    EXPECT_EQ(view.Take(), (Lines{L"Expired certificate", L"Expired certificate"}));
+
+    const std::pair<SecureConnectionProblem, const wchar_t*> reasons[] = {
+        {SecureConnectionProblem::UntrustedCertificate, L"Untrusted certificate"},
+        {SecureConnectionProblem::OtherNameCertificate, L"Wrong site certificate"},
+        {SecureConnectionProblem::NotSecure, L"Insecure connection"},
+    };
+    for (const auto& [problem, text] : reasons) {
+        controller.OnSecureConnectionRefused(problem);
+        EXPECT_EQ(controller.StatusText(), text);
+    }
+
+    // The directory site refused at a refresh: said unless a station plays.
+    controller.ShowSiteRefused(SecureConnectionProblem::UntrustedCertificate);
+    EXPECT_EQ(controller.StatusText(), L"Untrusted certificate");
+    controller.OnPlayStateChange(3);
+    controller.ShowSiteRefused(SecureConnectionProblem::ExpiredCertificate);
+    EXPECT_EQ(controller.StatusText(), L"Playing");
 }
 
 TEST_F(Controller, StopPlayAgainAndTheVolumeRule) {
@@ -247,6 +282,36 @@ TEST_F(Controller, AScheduledRecordingMakesItsStationCurrentAndItsStopStops) {
     controller.OnScheduledRecording(Station(L"Gamma"), true);
     EXPECT_EQ(player.calls, (Lines{L"stop"}));
     EXPECT_EQ(controller.GetCurrentStation().name, L"Gamma");
+}
+
+// Play/Pause stops whatever plays, a recording as much as a station, and
+// plays the station again after any stop; the tray tip follows.
+TEST_F(Controller, ThePlayPauseKeyStopsWhatPlaysAndPlaysTheStationAfterAStop) {
+    controller.PlayOrStop();  // nothing chosen yet
+    EXPECT_TRUE(player.calls.empty());
+
+    controller.SelectStation(Station(L"Radio"));
+    EXPECT_EQ(view.nowPlayingShown, L"Radio|");
+    controller.OnPlayStateChange(3);
+    controller.OnStreamTitle(L"Song");
+    EXPECT_EQ(view.nowPlayingShown, L"Radio|Song");
+    player.calls.clear();
+    controller.PlayOrStop();
+    EXPECT_EQ(view.nowPlayingShown, L"|");
+    controller.PlayOrStop();
+    EXPECT_EQ(player.calls, (Lines{L"stop", L"url http://streams/Radio", L"play"}));
+    EXPECT_EQ(view.nowPlayingShown, L"Radio|Song");
+
+    // Stopped with the button, the key plays again; a recording stops.
+    controller.Stop();
+    player.calls.clear();
+    controller.PlayOrStop();
+    EXPECT_EQ(player.calls, (Lines{L"url http://streams/Radio", L"play"}));
+    controller.PlayRecordingFile(L"C:\\rec\\a.wav");
+    view.Take();
+    controller.PlayOrStop();
+    EXPECT_EQ(view.Take().front(), L"indicator off");
+    EXPECT_EQ(controller.StatusText(), L"Ready");
 }
 
 }  // namespace

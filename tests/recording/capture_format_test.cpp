@@ -21,10 +21,10 @@ TEST(CaptureFormat, CandidatesRunThroughRatesAndLayouts) {
 
 TEST(CaptureFormat, BlocksAreAnEighthOfASecondInWholeFrames) {
     EXPECT_EQ(CaptureNotifySize({8000, 8, 1}), 1024u);
-    EXPECT_EQ(CaptureBufferSize({8000, 8, 1}), 16384u);
+    EXPECT_EQ(CaptureBufferSize({8000, 8, 1}), 32768u);
     EXPECT_EQ(CaptureNotifySize({22050, 16, 1}), 5512u);
     EXPECT_EQ(CaptureNotifySize({44100, 16, 2}), 22048u);
-    EXPECT_EQ(CaptureBufferSize({44100, 16, 2}), 352768u);
+    EXPECT_EQ(CaptureBufferSize({44100, 16, 2}), 705536u);
     // 11025 Hz 8-bit stereo: 22050 / 8 = 2756, a whole number of 2-byte frames.
     EXPECT_EQ(CaptureNotifySize({11025, 8, 2}) % 2, 0u);
 }

@@ -69,7 +69,7 @@ public:
         if (!givesBuffers_) return nullptr;
         return std::make_unique<FakeCaptureBuffer>(blockSize * blockCount);
     }
-    bool WaitForBlock() override { return false; }
+    bool WaitForBlock(std::chrono::milliseconds) override { return false; }
     void WakeBlockWaiter() override {}
 
 private:
@@ -85,6 +85,13 @@ struct WriterLog {
     bool exhausted = false;  // the writer takes nothing more
     int closeCount = 0;
 };
+
+// Everything the writer was given, in order.
+inline std::vector<std::uint8_t> Written(const WriterLog& log) {
+    std::vector<std::uint8_t> bytes;
+    for (const auto& call : log.calls) bytes.insert(bytes.end(), call.begin(), call.end());
+    return bytes;
+}
 
 class RecordingWriter : public SampleWriter {
 public:

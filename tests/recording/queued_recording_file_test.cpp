@@ -1,4 +1,6 @@
 #include "recording/scheduler/queued_recording_file.h"
+
+#include "common/ports/file_replace.h"
 #include "recording/scheduler/scheduler_time.h"
 #include "tests/recording/queued_sample.h"
 #include "tests/support/scratch_file.h"
@@ -101,10 +103,10 @@ TEST(QueuedRecordingFile, ASaveThatCannotFinishKeepsTheOldQueue) {
     const std::wstring path = ScratchFile(L"queued-kept.xml");
     ASSERT_TRUE(SaveQueuedRecordings(path, QueuedSample()));
     const std::string saved = ReadBytes(path);
-    EXPECT_FALSE(std::filesystem::exists(path + L".new")) << "the new version took its place";
+    EXPECT_FALSE(std::filesystem::exists(ReplacementName(path))) << "the new version took its place";
 
     // A folder where the new version would be written: the save cannot write it.
-    std::filesystem::create_directory(path + L".new");
+    std::filesystem::create_directory(ReplacementName(path));
     EXPECT_FALSE(SaveQueuedRecordings(path, {}));
     EXPECT_EQ(ReadBytes(path), saved);
     ExpectQueuedSample(LoadQueuedRecordings(path, kBetweenSampleEnds));

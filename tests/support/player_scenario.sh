@@ -22,27 +22,47 @@ start_scenario() {  # start_scenario VelmoraRadio.exe
 }
 
 finish_scenario() {
+    [ -z "${unmanaged:-}" ] || wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1
     stop_pulse
     stop_xvfb
     [ -z "${folder:-}" ] || rm -rf "$folder"
 }
 
-# A fresh player key whose "Site URL" is the loopback demo site; creates the
-# prefix when needed. Then the Wine environment the rest of the run uses.
+# Wine waits up to 2 s at each window it hides for a window manager's answer,
+# which Xvfb alone never gives: told there is none, a scenario times the
+# player's own waits, not Wine's. Every Wine process starts again once the
+# key is there, so that the system tray reads it too: the player's close
+# removes its tray icon and waits for the tray's answer, which a tray started
+# before the key gave after 2 s in one close of three. finish_scenario takes
+# the key away again.
+x11_key='HKCU\Software\Wine\X11 Driver'
+without_window_manager() {  # after start_scenario
+    unmanaged=yes
+    wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -k
+    wineserver -w
+}
+
+# A fresh player key whose "Site URL" is the loopback demo site (over http
+# unless the script set scenario_site first); creates the prefix when needed.
+# Then the Wine environment the rest of the run uses.
 point_player_at_site() {
     local key='HKCU\software\Tarnel Net Player\Velmora 3.01 UK'
     "$wine_run" "$prefix" reg delete "$key" /f >/dev/null 2>&1
     "$wine_run" "$prefix" reg add "$key" /v "Site URL" /t REG_SZ \
-        /d "http://127.0.0.1:$VELMORA_TEST_SITE_PORT/" /f >/dev/null 2>&1
+        /d "${scenario_site:-http://127.0.0.1:$VELMORA_TEST_SITE_PORT/}" /f >/dev/null 2>&1
     export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 }
 
 # Through a file, not a pipe: the player the probe starts inherits its output
-# and would hold a pipe open for as long as it runs.
+# and would hold a pipe open for as long as it runs. Fails as the probe did,
+# so a check that something is absent cannot pass on a probe that saw nothing.
 probe() {
     timeout 60 wine "$probe_exe" "$@" >"$folder/probe.out" 2>/dev/null
+    local status=$?
     tr -d '\r' <"$folder/probe.out"
+    return $status
 }
 
 click() {  # as a hand does it: the pointer rests on the place, then presses

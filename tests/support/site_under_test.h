@@ -1,8 +1,8 @@
 #pragma once
 // The demo site as the Windows tests reach it: served on loopback by
-// scripts/with-site-server, which names its port in VELMORA_TEST_SITE_PORT,
-// and read from the source tree for comparison (Wine shows the Unix file
-// system as drive Z:).
+// scripts/with-site-server, which names its port in VELMORA_TEST_SITE_PORT
+// (and its https ports, when asked for), and read from the source tree for
+// comparison (Wine shows the Unix file system as drive Z:).
 
 #include "tests/support/scratch_file.h"
 
@@ -15,12 +15,25 @@
 #include <set>
 #include <string>
 
+// The port that an environment variable names, or empty.
+inline std::wstring SitePort(const wchar_t* variable) {
+    wchar_t port[16];
+    const DWORD length = GetEnvironmentVariableW(variable, port, 16);
+    if (length == 0 || length >= 16) return {};
+    return std::wstring(port, length);
+}
+
 // "http://127.0.0.1:PORT/", or empty when no server was started.
 inline std::wstring SiteUrl() {
-    wchar_t port[16];
-    const DWORD length = GetEnvironmentVariableW(L"VELMORA_TEST_SITE_PORT", port, 16);
-    if (length == 0 || length >= 16) return {};
-    return L"http://127.0.0.1:" + std::wstring(port, length) + L"/";
+    const std::wstring port = SitePort(L"VELMORA_TEST_SITE_PORT");
+    return port.empty() ? port : L"http://127.0.0.1:" + port + L"/";
+}
+
+// "https://localhost:PORT/" for the site served with the certificate that
+// `variable` names the port of (the trusted one unless told), or empty.
+inline std::wstring SecureSiteUrl(const wchar_t* variable = L"VELMORA_TEST_SITE_HTTPS_PORT") {
+    const std::wstring port = SitePort(variable);
+    return port.empty() ? port : L"https://localhost:" + port + L"/";
 }
 
 // A loopback address where nothing answers.

@@ -37,15 +37,26 @@ bool Mp3Decoder::Open(const Mp3FrameHeader& first) {
     return true;
 }
 
+bool Mp3Decoder::Decode(std::string_view audio, const PcmSink& sink) {
+    splitter_.Add(audio);
+    while (const auto frame = splitter_.NextFrame()) {
+        const auto header = ReadMp3FrameHeader(*frame);
+        if (!stream_ || !format_.DecodesLike(header->format)) {
+            if (!Open(*header)) return false;
+        }
+        if (!DecodeFrame(*frame, sink)) return false;
+    }
+    return true;
+}
+
 void Mp3Decoder::Close() {
     if (stream_) acmStreamClose(stream_, 0);
     stream_ = nullptr;
     input_.clear();
 }
 
-bool Mp3Decoder::Decode(std::string_view frames, std::vector<std::int16_t>& pcm) {
-    if (!stream_) return false;
-    input_.append(frames);
+bool Mp3Decoder::DecodeFrame(std::string_view frame, const PcmSink& sink) {
+    input_.append(frame);
     output_.resize(input_.size() * kOutputPerInputByte);
     ACMSTREAMHEADER header{};
     header.cbStruct = sizeof(header);
@@ -58,7 +69,6 @@ bool Mp3Decoder::Decode(std::string_view frames, std::vector<std::int16_t>& pcm)
     acmStreamUnprepareHeader(stream_, &header, 0);
     if (converted != MMSYSERR_NOERROR) return false;
     input_.erase(0, header.cbSrcLengthUsed);
-    const auto* samples = reinterpret_cast<const std::int16_t*>(output_.data());
-    pcm.insert(pcm.end(), samples, samples + header.cbDstLengthUsed / 2);
-    return true;
+    return sink({format_.sampleRate, format_.channels},
+                reinterpret_cast<const std::int16_t*>(output_.data()), header.cbDstLengthUsed / 2);
 }

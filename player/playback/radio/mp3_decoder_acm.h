@@ -3,6 +3,8 @@
 // whose MPEG Layer-3 decoder comes with every Windows (and with Wine, built on
 // mpg123).
 
+#include "playback/radio/audio_decoder.h"
+#include "playback/radio/frame_splitter.h"
 #include "playback/radio/mp3_frame.h"
 
 #include <windows.h>
@@ -10,27 +12,25 @@
 #include <mmreg.h>
 #include <msacm.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-class Mp3Decoder {
+class Mp3Decoder : public AudioDecoder {
 public:
     Mp3Decoder() = default;
     Mp3Decoder(const Mp3Decoder&) = delete;
     Mp3Decoder& operator=(const Mp3Decoder&) = delete;
-    ~Mp3Decoder() { Close(); }
+    ~Mp3Decoder() override { Close(); }
 
+    bool Decode(std::string_view audio, const PcmSink& sink) override;
+
+private:
     // Opens the decoder for frames of this format and length.
     bool Open(const Mp3FrameHeader& first);
     void Close();
-    bool IsOpen() const { return stream_ != nullptr; }
-    const Mp3Format& Format() const { return format_; }
+    bool DecodeFrame(std::string_view frame, const PcmSink& sink);
 
-    // Decodes whole frames; the samples are appended to `pcm`.
-    bool Decode(std::string_view frames, std::vector<std::int16_t>& pcm);
-
-private:
+    FrameSplitter splitter_{kMp3Frames};
     HACMSTREAM stream_ = nullptr;  // owned
     Mp3Format format_;
     std::string input_;  // what the decoder has not taken yet

@@ -17,8 +17,10 @@ constexpr unsigned kReservedVersion = 1;
 constexpr unsigned kLayer3 = 1;
 constexpr unsigned kMono = 3;
 
-// Keeps the splitter from holding a whole stream when nothing in it is audio.
-constexpr std::size_t kMaxPendingBytes = 64 * 1024;
+std::optional<std::size_t> Mp3FrameLength(std::string_view bytes) {
+    const auto header = ReadMp3FrameHeader(bytes);
+    return header ? std::optional(header->length) : std::nullopt;
+}
 
 }  // namespace
 
@@ -48,41 +50,4 @@ std::optional<Mp3FrameHeader> ReadMp3FrameHeader(std::string_view bytes) {
     return header;
 }
 
-bool LooksLikeMp3(std::string_view bytes) {
-    for (std::size_t at = bytes.find('\xFF'); at != std::string_view::npos;
-         at = bytes.find('\xFF', at + 1)) {
-        const auto header = ReadMp3FrameHeader(bytes.substr(at));
-        if (header && at + header->length < bytes.size() &&
-            ReadMp3FrameHeader(bytes.substr(at + header->length))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-void Mp3FrameSplitter::Add(std::string_view bytes) {
-    pending_.erase(0, start_);
-    start_ = 0;
-    if (pending_.size() + bytes.size() > kMaxPendingBytes) pending_.clear();
-    pending_.append(bytes);
-}
-
-std::optional<std::string_view> Mp3FrameSplitter::NextFrame(Mp3FrameHeader& header) {
-    const std::string_view unread = std::string_view(pending_).substr(start_);
-    for (std::size_t at = 0; at + kMp3HeaderBytes <= unread.size(); ++at) {
-        const auto found = ReadMp3FrameHeader(unread.substr(at));
-        if (!found) continue;
-        const std::size_t end = at + found->length;
-        if (end + kMp3HeaderBytes > unread.size()) {
-            start_ += at;  // wait for the frame and the header after it
-            return std::nullopt;
-        }
-        if (!ReadMp3FrameHeader(unread.substr(end))) continue;
-        header = *found;
-        start_ += end;
-        return unread.substr(at, found->length);
-    }
-    // No frame starts here; keep only what may be the start of a header.
-    if (unread.size() >= kMp3HeaderBytes) start_ += unread.size() - (kMp3HeaderBytes - 1);
-    return std::nullopt;
-}
+const FrameSyntax kMp3Frames{kMp3HeaderBytes, Mp3FrameLength};

@@ -1,13 +1,11 @@
 #pragma once
-// MPEG audio Layer III frames as they come off a radio stream. The decoder is
-// fed whole frames, so the engine finds them itself: it needs the format of
-// the stream before it can open the decoder, skips what is not audio (a cut
-// frame after a reconnect, stray bytes), and notices when the format changes.
+// MPEG audio Layer III frame headers: the decoder needs the format of the
+// stream before it can be opened, and the engine notices when it changes.
+
+#include "playback/radio/frame_splitter.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 struct Mp3Format {
@@ -34,19 +32,4 @@ inline constexpr std::size_t kMp3HeaderBytes = 4;
 // 2.5, any fixed bit rate).
 std::optional<Mp3FrameHeader> ReadMp3FrameHeader(std::string_view bytes);
 
-// True when `bytes` hold MP3 audio: two frames back to back somewhere in them.
-bool LooksLikeMp3(std::string_view bytes);
-
-// Collects stream bytes and hands them back frame by frame. A frame counts
-// only when the header after it is one too (or the bytes end there), so audio
-// that happens to look like a header is not taken for one.
-class Mp3FrameSplitter {
-public:
-    void Add(std::string_view bytes);
-    // The next whole frame, or nothing until more bytes come.
-    std::optional<std::string_view> NextFrame(Mp3FrameHeader& header);
-
-private:
-    std::string pending_;
-    std::size_t start_ = 0;  // where the unread bytes of `pending_` begin
-};
+extern const FrameSyntax kMp3Frames;

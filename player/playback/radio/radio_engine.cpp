@@ -99,6 +99,10 @@ void RadioEngine::Deliver(const RadioEvent& event) {
         case RadioEvent::Kind::Reconnecting:
             events_.OnReconnecting();
             break;
+        case RadioEvent::Kind::Refused:
+            session_.reset();
+            events_.OnSecureConnectionRefused(static_cast<SecureConnectionProblem>(event.state));
+            break;
         case RadioEvent::Kind::HandOver:
             session_.reset();
             if (handOver_) handOver_(event.text);

@@ -1,12 +1,12 @@
 #pragma once
-// The player's own engine for internet radio in MP3 behind the media player
-// port: it connects with WinInet, reads PLS and M3U playlists, takes the ICY
-// titles out of the stream, decodes with the system's MP3 decoder, plays
-// through waveOut and reconnects a dropped stream by itself. Each address
+// The player's own engine for internet radio in MP3 and AAC behind the media
+// player port: it connects with WinInet, reads PLS and M3U playlists, takes
+// the ICY titles out of the stream, decodes with the system's MP3 or AAC
+// decoder, plays through waveOut and reconnects a dropped stream by itself. Each address
 // runs as a RadioSession on a thread of its own; the engine lives on the
 // user-interface thread and calls its events there.
 //
-// A stream it finds is not MP3 (or cannot reach at all) is handed over
+// A stream it finds is neither (or cannot reach at all) is handed over
 // through `handOver`, so that the media player control can try it.
 
 #include "playback/media_player.h"

@@ -1,8 +1,10 @@
 #include "playback/radio/radio_session.h"
 
 #include "common/helpers/contained_call.h"
+#include "directory/secure_connection_problem_wininet.h"
 
 #include "playback/media_player.h"
+#include "playback/radio/aac_decoder_mf.h"
 #include "playback/radio/icy_demuxer.h"
 #include "playback/radio/mp3_decoder_acm.h"
 #include "playback/radio/playlist.h"
@@ -15,10 +17,44 @@
 
 namespace {
 
-// Enough of the body to tell MP3 from anything else by its bytes.
+// Enough of the body to tell MP3 and AAC from anything else by its bytes.
 constexpr std::size_t kSniffBytes = 4096;
+// Room for three frames of low-rate MP3 or AAC.
+constexpr std::size_t kFirstLookBytes = 512;
+// Audio that gives no sound in this much is not audio the decoder knows,
+// whatever the server called it.
+constexpr std::size_t kMaxSilentAudioBytes = 256 * 1024;
 
 std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTickCount64()); }
+
+// The audio in the first bytes of a stream, without its metadata blocks.
+std::string AudioOf(const StreamAnswer& answer, std::string_view bytes) {
+    std::string audio;
+    const auto onAudio = [&](std::string_view part) { audio += part; };
+    IcyDemuxer(answer.metaInterval).Feed(bytes, onAudio, [](std::string_view) {});
+    return audio;
+}
+
+// Reads the start of the body: until frames in a row tell its format, the
+// body ends, or kSniffBytes have come. Some servers' bytes come a few at a
+// time, so the frames are looked for only each time the bytes double.
+std::string ReadStartOfBody(StreamConnection& connection) {
+    std::string first;
+    std::string more;
+    std::size_t nextLook = kFirstLookBytes;
+    while (first.size() < kSniffBytes && connection.Read(more, kSniffBytes - first.size())) {
+        first += more;
+        if (first.size() < nextLook) continue;
+        if (SniffAudio(AudioOf(connection.Answer(), first))) break;
+        nextLook = first.size() * 2;
+    }
+    return first;
+}
+
+std::unique_ptr<AudioDecoder> DecoderFor(StreamKind kind) {
+    if (kind == StreamKind::Aac) return std::make_unique<AacDecoder>();
+    return std::make_unique<Mp3Decoder>();
+}
 
 }  // namespace
 
@@ -70,6 +106,10 @@ void RadioSession::Report(RadioEvent event) {
     PostMessageW(notify_, message_, 0, 0);
 }
 
+void RadioSession::ReportRefusal() {
+    Report({RadioEvent::Kind::Refused, static_cast<int>(*refusal_)});
+}
+
 bool RadioSession::Stopping() const { return WaitForSingleObject(stop_.Get(), 0) == WAIT_OBJECT_0; }
 
 bool RadioSession::WaitOrStop(std::chrono::milliseconds pause) const {
@@ -96,10 +136,16 @@ void RadioSession::Run() {
         if (!hasPlayed_) {
             // Until it has played, the engine only finds out whether the
             // stream is its own; anything it cannot play goes to the control.
-            if (outcome == Outcome::NotMp3) return Report({RadioEvent::Kind::HandOver, 0, entry});
+            if (outcome == Outcome::NotOurs) return Report({RadioEvent::Kind::HandOver, 0, entry});
             if (++next < entries.size()) continue;
+            // A station whose https address was refused is not handed over:
+            // the control has checks of its own, or none, and the user is
+            // to learn why it stays silent.
+            if (refusal_) return ReportRefusal();
             return Report({RadioEvent::Kind::HandOver, 0, url_});
         }
+        // A server that played and now fails the checks is not reconnected to.
+        if (outcome == Outcome::Refused) return ReportRefusal();
         Report({RadioEvent::Kind::Reconnecting});
         const auto pause = schedule_.NextPause(SteadyNow());
         if (!pause) return Report({RadioEvent::Kind::PlayState, MediaPlayState::kEnded});
@@ -113,18 +159,27 @@ void RadioSession::Run() {
 RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
                                              std::vector<std::wstring>& listed) {
     if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kConnecting});
-    auto connection = StreamConnection::Open(url);
+    DWORD error = 0;
+    auto connection = StreamConnection::Open(url, error);
     if (Stopping()) return Outcome::Stopped;
+    if (const auto problem = SecureConnectionProblemOf(error)) {
+        refusal_ = problem;
+        return Outcome::Refused;
+    }
     if (!connection || connection->Answer().status != 200) return Outcome::Failed;
     if (!hasPlayed_) Report({RadioEvent::Kind::OpenState, MediaOpenState::kOpening});
 
-    std::string first;
-    if (!connection->Read(first, kSniffBytes)) return Outcome::Failed;
-    switch (KindOfStream(connection->Answer(), url, first)) {
+    std::string first = ReadStartOfBody(*connection);
+    if (Stopping()) return Outcome::Stopped;
+    if (first.empty()) return Outcome::Failed;
+    const StreamKind kind =
+        KindOfStream(connection->Answer(), url, AudioOf(connection->Answer(), first));
+    switch (kind) {
         case StreamKind::Mp3:
-            return Play(*connection, std::move(first));
+        case StreamKind::Aac:
+            return Play(*connection, std::move(first), *DecoderFor(kind));
         case StreamKind::Other:
-            return Outcome::NotMp3;
+            return Outcome::NotOurs;
         case StreamKind::Playlist:
             break;
     }
@@ -135,14 +190,16 @@ RadioSession::Outcome RadioSession::TryEntry(const std::wstring& url,
     return listed.empty() ? Outcome::Failed : Outcome::Playlist;
 }
 
-RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::string bytes) {
+RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::string bytes,
+                                         AudioDecoder& decoder) {
     if (!hasPlayed_) Report({RadioEvent::Kind::PlayState, MediaPlayState::kBuffering});
     IcyDemuxer demuxer(connection.Answer().metaInterval);
-    Mp3FrameSplitter splitter;
-    Mp3Decoder decoder;
     WaveOutput output;
+    PcmFormat outputFormat;
     std::vector<std::int16_t> pcm;
     bool playing = false;
+    bool decoding = true;
+    std::size_t silentAudio = 0;
     const auto onMetadata = [&](std::string_view block) {
         const auto title = StreamTitleOf(block);
         if (title && *title != title_) {
@@ -150,29 +207,35 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
             Report({RadioEvent::Kind::Title, 0, title_});
         }
     };
-    const auto onAudio = [&](std::string_view audio) { splitter.Add(audio); };
+    const PcmSink onSamples = [&](const PcmFormat& format, const std::int16_t* samples,
+                                  std::size_t count) {
+        if (format != outputFormat) {
+            // What was decoded in the old format is played in it, to its end.
+            if (!PlayOut(output, pcm) || !output.Finish(stop_.Get()) ||
+                !output.Open(format.sampleRate, format.channels)) {
+                return false;
+            }
+            outputFormat = format;
+        }
+        pcm.insert(pcm.end(), samples, samples + count);
+        return true;
+    };
+    const auto onAudio = [&](std::string_view audio) {
+        if (!playing) silentAudio += audio.size();
+        decoding = decoding && decoder.Decode(audio, onSamples);
+    };
     do {
         if (Stopping()) return Outcome::Stopped;
         demuxer.Feed(bytes, onAudio, onMetadata);
-        Mp3FrameHeader header;
-        while (auto frame = splitter.NextFrame(header)) {
-            if (!decoder.IsOpen() || !decoder.Format().DecodesLike(header.format)) {
-                // What was decoded in the old format is played in it.
-                if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
-                if (!decoder.Open(header) ||
-                    !output.Open(header.format.sampleRate, header.format.channels)) {
-                    return Outcome::Failed;
-                }
-            }
-            if (!decoder.Decode(*frame, pcm)) return Outcome::Failed;
-        }
-        if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
+        if (!decoding || !PlayOut(output, pcm))
+            return Stopping() ? Outcome::Stopped : Outcome::Failed;
         if (output.Playing() && !playing) {
             playing = true;
             hasPlayed_ = true;
             schedule_.Reset();
             Report({RadioEvent::Kind::PlayState, MediaPlayState::kPlaying});
         }
+        if (silentAudio > kMaxSilentAudioBytes) return Outcome::NotOurs;
     } while (connection.Read(bytes));
     if (Stopping()) return Outcome::Stopped;
     return playing ? Outcome::Dropped : Outcome::Failed;

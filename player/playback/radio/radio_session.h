@@ -6,6 +6,7 @@
 // message; the window takes them on its own thread.
 
 #include "common/helpers/scoped_handle.h"
+#include "directory/secure_connection_problem.h"
 #include "playback/radio/reconnect_schedule.h"
 
 #include <windows.h>
@@ -15,11 +16,13 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 struct RadioEvent {
-    enum class Kind { OpenState, PlayState, Title, Reconnecting, HandOver };
+    // Refused: the state is the SecureConnectionProblem; the session has ended.
+    enum class Kind { OpenState, PlayState, Title, Reconnecting, HandOver, Refused };
     RadioEvent(Kind kind, int state = 0, std::wstring text = {})
         : kind(kind), state(state), text(std::move(text)) {}
     Kind kind;
@@ -27,6 +30,7 @@ struct RadioEvent {
     std::wstring text;  // the title, or the address to hand over
 };
 
+class AudioDecoder;
 class StreamConnection;
 class WaveOutput;
 
@@ -43,17 +47,18 @@ public:
     std::vector<RadioEvent> TakeEvents();
 
 private:
-    enum class Outcome { Stopped, Failed, Dropped, NotMp3, Playlist };
+    enum class Outcome { Stopped, Failed, Refused, Dropped, NotOurs, Playlist };
 
     static DWORD WINAPI ThreadEntry(void* parameter);
     void Run();
     Outcome TryEntry(const std::wstring& url, std::vector<std::wstring>& listed);
-    Outcome Play(StreamConnection& connection, std::string firstBytes);
+    Outcome Play(StreamConnection& connection, std::string firstBytes, AudioDecoder& decoder);
     // Scales the samples to the volume and queues them; empties `pcm`.
     bool PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm);
     bool WaitOrStop(std::chrono::milliseconds pause) const;
     bool Stopping() const;
     void Report(RadioEvent event);
+    void ReportRefusal();
 
     const std::wstring url_;
     const HWND notify_;
@@ -63,6 +68,8 @@ private:
     ScopedHandle thread_;
     bool hasPlayed_ = false;      // worker thread only
     std::wstring title_;          // worker thread only
+    // Why the last https address refused was refused; worker thread only.
+    std::optional<SecureConnectionProblem> refusal_;
     ReconnectSchedule schedule_;  // worker thread only
     std::mutex eventsLock_;
     std::vector<RadioEvent> events_;

@@ -1,7 +1,7 @@
 #pragma once
 // The media player the main window talks to: web addresses go to the radio
-// engine first, which plays MP3 radio itself and hands anything else (AAC,
-// Ogg, WMA, HLS, a server it cannot reach) over to the media player control;
+// engine first, which plays MP3 and AAC radio itself and hands anything else
+// (Ogg, WMA, HLS, a server it cannot reach) over to the media player control;
 // local files, the recordings among them, go to the control straight away.
 // Whichever of the two has the current address answers for it.
 

@@ -1,5 +1,6 @@
 #include "playback/radio/stream_answer.h"
 
+#include "playback/radio/adts_frame.h"
 #include "playback/radio/mp3_frame.h"
 
 #include <algorithm>
@@ -50,6 +51,11 @@ constexpr std::array<std::string_view, 3> kPlsTypes{"audio/x-scpls", "audio/scpl
 constexpr std::array<std::string_view, 4> kM3uTypes{
     "audio/x-mpegurl", "audio/mpegurl", "application/x-mpegurl", "application/vnd.apple.mpegurl"};
 constexpr std::array<std::string_view, 3> kMp3Types{"audio/mpeg", "audio/mp3", "audio/x-mp3"};
+constexpr std::array<std::string_view, 3> kAacTypes{"audio/aac", "audio/aacp", "audio/x-aac"};
+
+// Headers in a row that make a format: one or two may be a false sync inside
+// other audio, three hardly ever are.
+constexpr std::size_t kFramesInARow = 3;
 
 template <std::size_t N>
 bool OneOf(const std::string& type, const std::array<std::string_view, N>& types) {
@@ -66,6 +72,14 @@ std::optional<PlaylistFormat> PlaylistByType(const StreamAnswer& answer, std::ws
 }
 
 }  // namespace
+
+std::optional<StreamKind> SniffAudio(std::string_view audio) {
+    const auto mp3 = FirstFrameRun(audio, kMp3Frames, kFramesInARow);
+    const auto aac = FirstFrameRun(audio, kAdtsFrames, kFramesInARow);
+    if (mp3 && (!aac || *mp3 < *aac)) return StreamKind::Mp3;
+    if (aac) return StreamKind::Aac;
+    return std::nullopt;
+}
 
 std::size_t MetaIntervalOf(std::string_view value) {
     value = Trimmed(value);
@@ -115,11 +129,16 @@ StreamKind KindOfStream(const StreamAnswer& answer, std::wstring_view url,
         return firstBytes.find("#EXT-X-") == std::string_view::npos ? StreamKind::Playlist
                                                                     : StreamKind::Other;
     }
-    if (OneOf(answer.contentType, kMp3Types)) return StreamKind::Mp3;
-    // Some servers send MP3 with no type or a wrong one.
-    const bool typeSaysNothing =
-        answer.contentType.empty() || answer.contentType == "application/octet-stream";
-    return typeSaysNothing && LooksLikeMp3(firstBytes) ? StreamKind::Mp3 : StreamKind::Other;
+    const std::string& type = answer.contentType;
+    const bool typeSaysNothing = type.empty() || type == "application/octet-stream";
+    if (!typeSaysNothing && !OneOf(type, kMp3Types) && !OneOf(type, kAacTypes))
+        return StreamKind::Other;
+    if (const auto sniffed = SniffAudio(firstBytes)) return *sniffed;
+    // Too few bytes yet to tell: the type decides, and the decoder finds the
+    // frames as they come.
+    if (OneOf(type, kMp3Types)) return StreamKind::Mp3;
+    if (OneOf(type, kAacTypes)) return StreamKind::Aac;
+    return StreamKind::Other;
 }
 
 PlaylistFormat PlaylistFormatOf(const StreamAnswer& answer, std::wstring_view url) {

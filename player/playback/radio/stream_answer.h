@@ -31,12 +31,18 @@ std::optional<std::size_t> StreamAnswerHeadEnd(std::string_view bytes);
 // The value of `icy-metaint`, bounded as above.
 std::size_t MetaIntervalOf(std::string_view value);
 
-enum class StreamKind { Mp3, Playlist, Other };
+enum class StreamKind { Mp3, Aac, Playlist, Other };
 
-// What the answer holds, by its type, the address, and its first bytes: MP3
-// audio for the engine, a playlist to read, or something for the media
-// player control (AAC, Ogg, HLS, ...).
+// What the answer holds, by its type, the address, and its first bytes (the
+// audio in them, without ICY metadata): MP3 or AAC audio for the engine, a
+// playlist to read, or something for the media player control (Ogg, HLS,
+// ...). Radio servers often name no type or a wrong one for their audio, so
+// frames that follow each other count for more than the type does.
 StreamKind KindOfStream(const StreamAnswer& answer, std::wstring_view url,
                         std::string_view firstBytes);
+// The audio format whose frames come first in `audio`, when a few in a row
+// show it.
+std::optional<StreamKind> SniffAudio(std::string_view audio);
+
 // Which playlist format, for an answer KindOfStream calls a playlist.
 PlaylistFormat PlaylistFormatOf(const StreamAnswer& answer, std::wstring_view url);

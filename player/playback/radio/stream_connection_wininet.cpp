@@ -1,6 +1,6 @@
 #include "playback/radio/stream_connection_wininet.h"
 
-#include "directory/web_url_wininet.h"
+#include "directory/web_request_wininet.h"
 
 #include <wininet.h>
 
@@ -47,20 +47,27 @@ bool StartsLikeHead(std::string_view bytes) {
 
 }  // namespace
 
-std::unique_ptr<StreamConnection> StreamConnection::Open(const std::wstring& url, DWORD timeoutMs) {
+std::unique_ptr<StreamConnection> StreamConnection::Open(const std::wstring& url, DWORD& error,
+                                                        DWORD timeoutMs) {
+    // Taken before the handles close, which may set the last error again.
+    const auto fail = [&error] {
+        error = GetLastError();
+        return nullptr;
+    };
+    error = 0;
     const auto parts = SplitWebUrl(url);
-    if (!parts) return nullptr;
+    if (!parts) return fail();
     std::unique_ptr<StreamConnection> stream(new StreamConnection());
     stream->session_.Reset(
         InternetOpenW(kAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!stream->session_) return nullptr;
+    if (!stream->session_) return fail();
     SetTimeouts(stream->session_.Get(), timeoutMs);
     // In steps rather than InternetOpenUrl: Wine takes a request's time-outs
     // from its connection handle only.
     stream->connection_.Reset(InternetConnectW(stream->session_.Get(), parts->host.c_str(),
                                                parts->port, nullptr, nullptr, INTERNET_SERVICE_HTTP,
                                                0, 0));
-    if (!stream->connection_) return nullptr;
+    if (!stream->connection_) return fail();
     SetTimeouts(stream->connection_.Get(), timeoutMs);
     DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE |
                   INTERNET_FLAG_TRANSFER_BINARY | INTERNET_FLAG_NO_COOKIES;
@@ -68,9 +75,8 @@ std::unique_ptr<StreamConnection> StreamConnection::Open(const std::wstring& url
     stream->request_.Reset(HttpOpenRequestW(stream->connection_.Get(), L"GET",
                                             parts->object.c_str(), nullptr, nullptr, nullptr, flags,
                                             0));
-    if (!stream->request_) return nullptr;
-    if (!HttpSendRequestW(stream->request_.Get(), kAskForMetadata, DWORD(-1), nullptr, 0))
-        return nullptr;
+    if (!stream->request_ || !SendWebRequest(stream->request_.Get(), *parts, kAskForMetadata))
+        return fail();
     if (!stream->ReadHead()) return nullptr;
     return stream;
 }

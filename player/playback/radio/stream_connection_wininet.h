@@ -16,8 +16,9 @@ inline constexpr DWORD kStreamTimeoutMs = 5000;
 class StreamConnection {
 public:
     // Connects and reads the answer's head; nothing when the server could not
-    // be reached or answered with something that is not a head.
-    static std::unique_ptr<StreamConnection> Open(const std::wstring& url,
+    // be reached or answered with something that is not a head. `error` is
+    // then WinInet's error code (0 for an answer without a head).
+    static std::unique_ptr<StreamConnection> Open(const std::wstring& url, DWORD& error,
                                                   DWORD timeoutMs = kStreamTimeoutMs);
 
     const StreamAnswer& Answer() const { return answer_; }

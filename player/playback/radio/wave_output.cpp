@@ -64,6 +64,22 @@ bool WaveOutput::Write(const std::int16_t* samples, std::size_t count, HANDLE st
     return true;
 }
 
+bool WaveOutput::Finish(HANDLE stop) {
+    if (!device_) return true;
+    Buffer& partial = ring_[current_];
+    if (!partial.queued && !partial.samples.empty()) {
+        if (!Queue(partial)) return false;
+        current_ = (current_ + 1) % kBuffers;
+    }
+    // Too little to have started it yet: it starts now, for what there is.
+    if (!playing_) {
+        waveOutRestart(device_);
+        playing_ = true;
+    }
+    return std::all_of(ring_.begin(), ring_.end(),
+                       [&](Buffer& buffer) { return WaitForFreeBuffer(buffer, stop); });
+}
+
 bool WaveOutput::WaitForFreeBuffer(Buffer& buffer, HANDLE stop) {
     while (buffer.queued) {
         if ((buffer.header.dwFlags & WHDR_DONE) != 0) {

@@ -27,6 +27,9 @@ public:
     // Queues the samples, waiting while every buffer is with the device.
     // False when `stop` is signalled first or the device fails.
     bool Write(const std::int16_t* samples, std::size_t count, HANDLE stop);
+    // Plays what was written to its end, waiting for it; before the device
+    // is opened again in another format. False as for Write.
+    bool Finish(HANDLE stop);
 
 private:
     static constexpr std::size_t kBuffers = 8;

@@ -6,6 +6,7 @@
 
 #include "recording/capture/capture_format.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -41,9 +42,9 @@ public:
     virtual std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat& format,
                                                         std::uint32_t blockSize,
                                                         std::uint32_t blockCount) = 0;
-    // Waits until a block is complete or WakeBlockWaiter is called; false
-    // when waiting itself failed.
-    virtual bool WaitForBlock() = 0;
+    // Waits until a block is complete, WakeBlockWaiter is called or the
+    // limit has passed; false when waiting itself failed.
+    virtual bool WaitForBlock(std::chrono::milliseconds limit) = 0;
     // Called on the capture thread before its first wait. A thread that
     // wakes late on a busy machine loses what the ring overwrote meanwhile,
     // so the real device runs it above normal priority.

@@ -2,38 +2,72 @@
 
 #include "common/helpers/contained_call.h"
 
+#include <algorithm>
 #include <system_error>
 #include <utility>
 
-CaptureEngine::CaptureEngine(std::function<void(int)> showLevel)
-    : showLevel_(std::move(showLevel)) {}
+CaptureEngine::CaptureEngine(std::function<void(int)> showLevel,
+                             std::function<CaptureClock::time_point()> now)
+    : showLevel_(std::move(showLevel)), now_(std::move(now)) {}
 
-CaptureEngine::~CaptureEngine() { StopRecording(); }
+CaptureEngine::~CaptureEngine() {
+    StopRecording();
+    ReleaseBuffer();
+}
 
 void CaptureEngine::UseDevice(std::unique_ptr<CaptureDevice> device) {
     StopRecording();
-    buffer_.reset();
+    ReleaseBuffer();
     format_.reset();
     device_ = std::move(device);
 }
 
 bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
-    buffer_.reset();
-    bufferUsed_ = false;
+    ReleaseBuffer();
     format_ = format;
-    nextOffset_ = 0;
     blockSize_ = CaptureNotifySize(format);
     if (!device_) return false;
     buffer_ = device_->CreateBuffer(format, blockSize_, kCaptureBlocksPerBuffer);
+    if (buffer_ && !buffer_->Start()) buffer_.reset();
     return buffer_ != nullptr;
 }
 
-bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
-    if (recording_ || !device_ || !StartCapture()) {
-        if (writer) writer->Close();
+std::uint32_t CaptureEngine::BytesSince(std::chrono::milliseconds clickedAgo) const {
+    const auto time = std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
+    const std::uint64_t bytes =
+        format_->AvgBytesPerSec() * static_cast<std::uint64_t>(time.count()) / 1000;
+    return static_cast<std::uint32_t>(bytes - bytes % format_->BlockAlign());
+}
+
+void CaptureEngine::ReleaseBuffer() {
+    if (buffer_) std::exchange(buffer_, nullptr)->Stop();
+}
+
+bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer,
+                                   std::chrono::milliseconds clickedAgo) {
+    if (!writer) return false;
+    // A writer that gives up wakes the worker, which then ends the recording.
+    auto writerThread = std::make_unique<WriterThread>(
+        std::move(writer), kQueuedSeconds * (format_ ? format_->AvgBytesPerSec() : 0),
+        [this] { device_->WakeBlockWaiter(); });
+    const bool ready =
+        !recording_ && device_ && format_ && (buffer_ || BuildCaptureBuffer(*format_));
+    const std::optional<std::uint32_t> position = ready ? buffer_->ReadPosition() : std::nullopt;
+    if (!position || !writerThread->Start()) {
+        writerThread->Finish();
         return false;
     }
-    writer_ = std::move(writer);
+    // A stream that has not delivered yet (still at its start) has nothing
+    // from before to give.
+    const auto ago = *position == 0
+                         ? std::chrono::milliseconds()
+                         : std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
+    nextOffset_ = (*position + buffer_->Size() - BytesSince(ago)) % buffer_->Size();
+    watch_.emplace(buffer_->Size(), format_->AvgBytesPerSec(), format_->BlockAlign());
+    watch_->Begin(now_() - ago, nextOffset_);
+    writer_ = std::make_unique<SoundFeed>(std::move(writerThread), *format_, blockSize_,
+                                          BytesSince(kLatestClick));
+    lost_ = {};
     recording_ = true;
     try {
         // A pass that throws ends the worker as a failed wait does: the
@@ -41,61 +75,57 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer) {
         worker_ = std::thread([this] { RanContained([this] { CaptureThread(); }); });
     } catch (const std::system_error&) {
         recording_ = false;
-        StopCapture();
+        std::exchange(writer_, nullptr)->Close();
         return false;
     }
     return true;
 }
 
-void CaptureEngine::StopRecording() {
+void CaptureEngine::StopRecording(std::chrono::milliseconds clickedAgo) {
     if (!recording_) return;
     recording_ = false;
-    // The worker may be waiting for a block that never comes (no buffer, or a
-    // device that stopped delivering); wake it rather than wait forever.
-    if (device_) device_->WakeBlockWaiter();
+    // The worker may be waiting for a block that never comes; wake it
+    // rather than wait for its next look.
+    device_->WakeBlockWaiter();
     worker_.join();
-    StopCapture();
-}
-
-// Building a buffer opens the device's stream, which can take a few tenths
-// of a second, and the sound played meanwhile would be missing from the
-// recording's start. So the buffer the set-up built serves the first
-// recording; a stopped one is not started again (under Wine its ring then
-// gave up to two seconds of old sound first), so later ones build anew.
-bool CaptureEngine::StartCapture() {
-    if ((!buffer_ || bufferUsed_) && !(format_ && BuildCaptureBuffer(*format_))) return false;
-    const std::optional<std::uint32_t> position = buffer_->ReadPosition();
-    if (position && buffer_->Start()) {
-        nextOffset_ = *position;
-        return true;
-    }
-    buffer_.reset();
-    return false;
-}
-
-void CaptureEngine::StopCapture() {
-    if (buffer_) {
-        buffer_->Stop();
-        // Up to the very sample the device stopped at, not the last whole block.
-        PumpCapture(PumpExtent::Everything);
-        bufferUsed_ = true;
-    }
-    if (writer_) std::exchange(writer_, nullptr)->Close();
+    // Up to the very sample the device has reached, not the last whole
+    // block, after what was lost since the worker's last look.
+    CountLostSound();
+    PumpCapture(PumpExtent::Everything);
+    writer_->Trim(BytesSince(clickedAgo));
+    lost_ = writer_->Lost();
+    std::exchange(writer_, nullptr)->Close();
 }
 
 void CaptureEngine::CaptureThread() {
     // A wait that fails would fail again at once; the recording then keeps
     // what it has until the stop drains the rest. The flag is read again
-    // after each wait: the stop wakes the worker only to end it, and drains
-    // the buffer itself once the buffer has stopped.
+    // after each wait: the stop wakes the worker only to end it, and takes
+    // the rest itself.
     device_->PrepareWaitingThread();
-    while (recording_ && device_->WaitForBlock() && recording_) {
-        PumpCapture();
-        if (writer_ && writer_->Exhausted()) {
-            if (writerExhausted_) writerExhausted_();
+    while (recording_ && device_->WaitForBlock(kLookInterval) && recording_) {
+        if (const std::optional<CaptureEnd> end = TakeCapturedSound()) {
+            if (ended_) ended_(*end);
             return;
         }
     }
+}
+
+std::optional<CaptureEnd> CaptureEngine::TakeCapturedSound() {
+    if (CountLostSound()) return CaptureEnd::DeviceStalled;
+    PumpCapture();
+    if (writer_->Exhausted()) return CaptureEnd::WriterExhausted;
+    return std::nullopt;
+}
+
+// The sound lost since the last look goes in as silence before the sound
+// that waits, which follows it in time. True when the device has stalled.
+bool CaptureEngine::CountLostSound() {
+    const std::optional<std::uint32_t> position = buffer_->ReadPosition();
+    if (!position) return false;
+    const CaptureClock::time_point now = now_();
+    writer_->AddGap(watch_->LostSince(now, *position));
+    return watch_->Stalled(now);
 }
 
 PumpResult CaptureEngine::PumpCapture(PumpExtent extent) {

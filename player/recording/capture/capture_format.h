@@ -31,8 +31,9 @@ inline constexpr wchar_t kDefaultCaptureFormatText[] = L"44100 Hz, 16-bit Stereo
 bool IsCaptureFormatUsableFor(RecordingFileFormat fileFormat, const CaptureFormat& format);
 
 // One block is about an eighth of a second of sound, whole sample frames
-// only; slow formats use 1024 bytes. The ring buffer holds 16 blocks.
-inline constexpr std::uint32_t kCaptureBlocksPerBuffer = 16;
+// only; slow formats use 1024 bytes. The ring buffer holds 32 blocks, about
+// four seconds: how late the worker may come before sound is lost.
+inline constexpr std::uint32_t kCaptureBlocksPerBuffer = 32;
 std::uint32_t CaptureNotifySize(const CaptureFormat& format);
 inline std::uint32_t CaptureBufferSize(const CaptureFormat& format) {
     return kCaptureBlocksPerBuffer * CaptureNotifySize(format);

@@ -132,8 +132,9 @@ std::unique_ptr<CaptureBuffer> DirectSoundCaptureDevice::CreateBuffer(const Capt
     return std::make_unique<DirectSoundCaptureBuffer>(std::move(buffer), std::move(notify), size);
 }
 
-bool DirectSoundCaptureDevice::WaitForBlock() {
-    return WaitForSingleObject(blockEvent_.Get(), INFINITE) == WAIT_OBJECT_0;
+bool DirectSoundCaptureDevice::WaitForBlock(std::chrono::milliseconds limit) {
+    const DWORD waited = WaitForSingleObject(blockEvent_.Get(), static_cast<DWORD>(limit.count()));
+    return waited == WAIT_OBJECT_0 || waited == WAIT_TIMEOUT;
 }
 
 void DirectSoundCaptureDevice::PrepareWaitingThread() {

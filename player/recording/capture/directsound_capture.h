@@ -1,8 +1,8 @@
 #pragma once
 // DirectSound capture behind the engine's capture port: the devices the
 // system offers, a device opened by GUID (or the default one), and ring
-// buffers with 16 notification positions on the device's one auto-reset
-// event.
+// buffers with a notification position at the end of each block, all on the
+// device's one auto-reset event.
 
 #include "common/helpers/com_ptr.h"
 #include "common/helpers/scoped_handle.h"
@@ -32,7 +32,7 @@ public:
     bool Supports(const CaptureFormat& format) override;
     std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat& format, std::uint32_t blockSize,
                                                 std::uint32_t blockCount) override;
-    bool WaitForBlock() override;
+    bool WaitForBlock(std::chrono::milliseconds limit) override;
     void PrepareWaitingThread() override;
     void WakeBlockWaiter() override;
 

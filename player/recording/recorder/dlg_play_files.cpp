@@ -8,6 +8,7 @@
 #include "recording/files/lame_enc_library.h"
 #include "recording/files/mp3_file_encoder.h"
 #include "recording/files/wave_file_writer.h"
+#include "recording/recorder/lost_sound_note.h"
 #include "recording/recorder/recorder_ids.h"
 #include "recording/recorder/recording_files_win32.h"
 #include "recording/recorder/recording_names.h"
@@ -22,6 +23,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -39,8 +41,10 @@ constexpr wchar_t kNoEncoderMessage[] = L"Can't initialize MP3 enocder.";
 constexpr wchar_t kWriterExhaustedMessage[] =
     L"The recording has stopped: its file takes no more sound (the disk is full or keeps "
     L"failing, or the WAV file reached its largest size).";
-// From the capture worker: the writer of the current recording gave up.
-constexpr UINT WM_RECORDING_WRITER_EXHAUSTED = WM_APP + 1;
+constexpr wchar_t kDeviceStalledMessage[] =
+    L"The recording has stopped: the sound card stopped capturing for two seconds.";
+// From the capture worker: it ended the current recording (wParam: CaptureEnd).
+constexpr UINT WM_RECORDING_ENDED = WM_APP + 1;
 // Posted when a person first opens the window, so that the set-up's
 // messages show once the window is up, outside the main window's call.
 constexpr UINT WM_SHOW_HELD_MESSAGES = WM_APP + 2;
@@ -56,11 +60,18 @@ constexpr ControlPlace kPlaces[] = {
     {IDC_REC_STOP_LINK, 390, 60, 24, 12},     {IDC_REC_FOLDER_LINK, 417, 60, 30, 12},
     {IDC_REC_VOLUME, 329, 79, 74, 19},        {IDC_REC_DEVICE, 328, 105, 116, 200},
     {IDC_REC_FILE_FORMAT, 328, 130, 116, 80}, {IDC_REC_CHANNEL, 328, 155, 116, 200},
+    {IDC_REC_NOTE, 80, 5, 355, 13},
 };
 
 // The list's sort keys by column: date, name, size.
 constexpr RecordingSortKey kColumnKeys[] = {RecordingSortKey::Date, RecordingSortKey::Name,
                                             RecordingSortKey::Size};
+
+// How long ago the message being handled was made: a click's command comes
+// while its mouse message is handled, which a busy machine may do late.
+std::chrono::milliseconds SinceMessage() {
+    return std::chrono::milliseconds(GetTickCount() - static_cast<DWORD>(GetMessageTime()));
+}
 
 int ComboSelection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
@@ -83,7 +94,8 @@ CDlgPlayFiles::CDlgPlayFiles(HWND owner, RecorderHost& host)
       engine_([this](int level) { meter_.SetLevels(std::span<const int>(&level, 1), 0, 1); }) {
     SetKeyColour(kKeyColour);
     SetShaped(true);
-    engine_.OnWriterExhausted([this] { Post(WM_RECORDING_WRITER_EXHAUSTED); });
+    engine_.OnRecordingEnded(
+        [this](CaptureEnd end) { Post(WM_RECORDING_ENDED, static_cast<WPARAM>(end)); });
 }
 
 CDlgPlayFiles::~CDlgPlayFiles() {
@@ -135,6 +147,10 @@ void CDlgPlayFiles::SetUpControls() {
     SetUpLink(playLink_, IDC_REC_PLAY_LINK);
     SetUpLink(stopLink_, IDC_REC_STOP_LINK);
     SetUpLink(folderLink_, IDC_REC_FOLDER_LINK);
+    // The note sits in the title bar, in its white.
+    SetUpLink(note_, IDC_REC_NOTE);
+    note_.SetLinkTextColour(RGB(255, 255, 255));
+    note_.SetHandOverText(false);
 
     AttachControl(renameField_, IDC_REC_RENAME_FIELD);
     AttachControl(device_, IDC_REC_DEVICE);
@@ -195,10 +211,12 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
     case WM_SHOW_HELD_MESSAGES: ShowHeldMessages(); return 0;
     case WM_CLOSE: Show(SW_HIDE); return 0;
-    case WM_RECORDING_WRITER_EXHAUSTED:
+    case WM_RECORDING_ENDED:
         if (session_.IsRecording()) {
             session_.StopAll();
-            ShowError(kWriterExhaustedMessage);
+            ShowError(static_cast<CaptureEnd>(wParam) == CaptureEnd::DeviceStalled
+                          ? kDeviceStalledMessage
+                          : kWriterExhaustedMessage);
         }
         return 0;
     case WM_CTLCOLORDLG: {
@@ -244,9 +262,9 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
     switch (id) {
     case IDC_REC_CLOSE: CloseToMainWindow(); return true;
     case IDC_REC_RECORD:
-    case IDC_REC_RECORD_LINK: session_.StartRecording(); return true;
+    case IDC_REC_RECORD_LINK: session_.StartRecording(SinceMessage()); return true;
     case IDC_REC_STOP:
-    case IDC_REC_STOP_LINK: session_.StopAll(); return true;
+    case IDC_REC_STOP_LINK: session_.StopAll(SinceMessage()); return true;
     case IDC_REC_PLAY:
     case IDC_REC_PLAY_LINK: PlaySelected(); return true;
     case IDC_REC_FOLDER:
@@ -553,8 +571,10 @@ void CDlgPlayFiles::OnScheduledRecording(WPARAM item, LPARAM action) {
     if (static_cast<ScheduledAction>(action) != ScheduledAction::Start || !entry) return;
     // The combo keeps showing the user's choice; the set-up follows the entry.
     // A set-up that fails shows nothing: the start below then fails too, and
-    // nothing else would end an entry that never recorded.
-    SwitchFileFormat(static_cast<RecordingFileFormat>(entry->format));
+    // nothing else would end an entry that never recorded. The capture that
+    // runs already is kept when the format stays: a new one may start late.
+    const auto format = static_cast<RecordingFileFormat>(entry->format);
+    if (format != session_.FileFormat()) SwitchFileFormat(format);
     if (!session_.StartScheduledRecording(entry->name)) host_.ScheduledRecordingFailed(entry->id);
 }
 
@@ -634,6 +654,9 @@ void CDlgPlayFiles::RecordingStarted(bool scheduled) {
 
 void CDlgPlayFiles::RecordingStopped(bool scheduled) {
     host_.NotifyRecordingState(false, scheduled);
+    const auto& format = engine_.Format();
+    note_.SetLinkText(
+        LostSoundNote(engine_.LastRecordingLoss(), format ? format->AvgBytesPerSec() : 0).c_str());
     StopTimer(kRecordBlinkTimer);
     recordLit_ = false;
     record_.SetImages(IDB_RECORD, kKeyColour);

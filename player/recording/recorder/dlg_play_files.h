@@ -107,6 +107,7 @@ private:
 
     CButtonST close_, rename_, delete_, selectAll_, sort_, help_, record_, play_, stop_, folder_;
     CHyperlinkStatic recordLink_, playLink_, stopLink_, folderLink_;
+    CHyperlinkStatic note_;  // what the last recording lost
     CPFListCtrl list_;
     CRenameEdit renameField_{WM_RENAME_DONE};
     CZipSliderCtl volume_;

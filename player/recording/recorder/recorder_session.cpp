@@ -2,9 +2,9 @@
 
 #include "recording/recorder/recording_names.h"
 
-bool RecorderSession::StartRecording() {
+bool RecorderSession::StartRecording(std::chrono::milliseconds clickedAgo) {
     if (IsRecording()) return false;
-    return Start();
+    return Start(clickedAgo);
 }
 
 bool RecorderSession::StartScheduledRecording(const std::wstring& fileName) {
@@ -17,7 +17,7 @@ bool RecorderSession::StartScheduledRecording(const std::wstring& fileName) {
     return false;
 }
 
-bool RecorderSession::Start() {
+bool RecorderSession::Start(std::chrono::milliseconds clickedAgo) {
     const std::wstring folder = actions_.RecordingsFolder();
     if (!actions_.FolderExists(folder) && !actions_.CreateFolder(folder)) {
         // The folder dialog would wait for a person who may not be there.
@@ -36,7 +36,7 @@ bool RecorderSession::Start() {
         Complain(kCannotCreateFileMessage);
         return false;
     }
-    if (!engine_.StartRecording(std::move(writer))) {
+    if (!engine_.StartRecording(std::move(writer), clickedAgo)) {
         actions_.DiscardFile(path);
         Complain(kCaptureNotStartedMessage);
         return false;
@@ -57,10 +57,10 @@ void RecorderSession::Complain(std::wstring_view text) {
     if (!scheduled_) actions_.ShowError(text);
 }
 
-void RecorderSession::StopAll() {
+void RecorderSession::StopAll(std::chrono::milliseconds clickedAgo) {
     actions_.StopPlayback();
     if (!IsRecording()) return;
-    engine_.StopRecording();
+    engine_.StopRecording(clickedAgo);
     actions_.RecordingStopped(scheduled_);
     scheduled_ = false;
     scheduledName_.clear();

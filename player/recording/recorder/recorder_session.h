@@ -8,6 +8,7 @@
 #include "recording/capture/capture_engine.h"
 #include "recording/files/recording_file_format.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,19 +55,21 @@ public:
     void SetFileFormat(RecordingFileFormat format) { fileFormat_ = format; }
     RecordingFileFormat FileFormat() const { return fileFormat_; }
 
-    // A recording by hand: the next free "RecordingNNN". False when nothing
-    // started (the user was told why).
-    bool StartRecording();
+    // A recording by hand: the next free "RecordingNNN", from the moment of
+    // the click, clickedAgo before. False when nothing started (the user was
+    // told why).
+    bool StartRecording(std::chrono::milliseconds clickedAgo = {});
     // A scheduler's recording into its own file name; failures are silent.
     bool StartScheduledRecording(const std::wstring& fileName);
-    // Ends playback of a recording and any recording.
-    void StopAll();
+    // Ends playback of a recording and any recording, at the moment of the
+    // click that asked for it, clickedAgo before.
+    void StopAll(std::chrono::milliseconds clickedAgo = {});
 
     bool IsRecording() const { return engine_.IsRecording(); }
     const std::wstring& OutputPath() const { return outputPath_; }
 
 private:
-    bool Start();
+    bool Start(std::chrono::milliseconds clickedAgo = {});
     std::wstring ChooseOutputPath(const std::wstring& folder);
     void Complain(std::wstring_view text);
 

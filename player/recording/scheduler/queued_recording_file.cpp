@@ -64,6 +64,7 @@ bool AppendEntry(XmlDocument& document, XmlNode& root, const QueuedRecording& en
 
 std::vector<QueuedRecording> LoadQueuedRecordings(const std::wstring& path, const LocalTime& now) {
     std::vector<QueuedRecording> queue;
+    FinishInterruptedReplace(path);
     auto document = NewXmlDocument();
     if (!document || !document->LoadFile(path)) return queue;
     auto elements = document->SelectNodes(L"root/queued");

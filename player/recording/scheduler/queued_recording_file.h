@@ -21,10 +21,11 @@ inline constexpr wchar_t kQueueFileName[] = L"queued.xml";
 // Loading stops at the first element that lacks one of its eight children,
 // keeping the entries before it, and skips entries whose name is not a safe
 // file name (a hand-edited or foreign file must not make the recorder write
-// outside its folder). A missing or unreadable file gives an empty queue.
+// outside its folder). A missing or unreadable file gives an empty queue. A
+// save that a crash cut short while copying into the file is finished first.
 std::vector<QueuedRecording> LoadQueuedRecordings(const std::wstring& path, const LocalTime& now);
 
 // Every entry, whatever its status; an empty queue gives an empty root. The
-// file is written beside the old one and then takes its place, so a failed
-// save keeps the old queue.
+// file is written in the "Saving" folder and then takes the old one's place,
+// so a failed save keeps the old queue.
 bool SaveQueuedRecordings(const std::wstring& path, const std::vector<QueuedRecording>& queue);

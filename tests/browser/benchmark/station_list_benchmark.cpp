@@ -86,7 +86,8 @@ int main() {
         Control::FromHandle(GetDlgItem(browser->PaneWindow(), IDC_BROWSER_STATIONS)));
     const DWORD before = GdiObjects();
 
-    const double first = SecondsOf([&] { browser->SetStations(stations); });
+    const StationList shared = MakeStationList(std::move(stations));
+    const double first = SecondsOf([&] { browser->SetStations(shared); });
     const DWORD afterFirst = GdiObjects();
     const double category = SecondsOf([&] { pane->Fill(4); });
     const double all = SecondsOf([&] { pane->Fill(0); });

@@ -167,7 +167,7 @@ protected:
 TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     std::unique_ptr<DockedPane> browser = CreateStationBrowser(owner_, player_);
     ASSERT_NE(browser, nullptr);
-    browser->SetStations(stations_);
+    browser->SetStations(MakeStationList(stations_));
     const HWND pane = browser->PaneWindow();
     ShowAt(pane, 300, 40);
     EXPECT_EQ(browser->Size().width, 150);
@@ -235,7 +235,7 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     const std::wstring file = ScratchFile(L"favorites.xml");
     std::unique_ptr<DockedPane> favorites = CreateFavoritesPane(owner_, player_, file);
     ASSERT_NE(favorites, nullptr);
-    favorites->SetStations(stations_);
+    favorites->SetStations(MakeStationList(stations_));
     RECT browserRect{};
     GetWindowRect(pane, &browserRect);
     ShowAt(favorites->PaneWindow(), browserRect.left, browserRect.bottom + 2);

@@ -65,7 +65,7 @@ TEST_F(DirectoryRefreshWine, TheFirstRefreshDownloadsBothFilesAndTheFlags) {
     }
     EXPECT_EQ(LastLaunch(), Today());
     // Nothing is left behind from the downloads.
-    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"links.xml",
+    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"Saving", L"links.xml",
                                                            L"radio_pal_stations.xml"}));
 }
 
@@ -106,7 +106,7 @@ TEST_F(DirectoryRefreshWine, AnErrorStatusOrACutAnswerKeepsThePreviousFiles) {
         EXPECT_EQ(Local(L"links.xml"), SiteFile(L"links.xml"));
         EXPECT_EQ(LastLaunch(), L"2006:3:7");
     }
-    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"links.xml",
+    EXPECT_EQ(folder_.FileNames(), (std::set<std::wstring>{L"Flags", L"Saving", L"links.xml",
                                                            L"radio_pal_stations.xml"}));
 }
 

@@ -1,20 +1,11 @@
 // Answer heads of both kinds of server, and which engine plays what.
 
-#include "playback/radio/mp3_frame.h"
 #include "playback/radio/stream_answer.h"
+#include "tests/playback/radio/audio_frames.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-// MPEG 2 Layer III, 32 kbit/s, 22050 Hz, mono: 104-byte frames.
-std::string Mp3Frames(int count) {
-    std::string frame = "\xFF\xF3\x40\xC4";
-    frame.resize(104, '\x11');
-    std::string frames;
-    for (int i = 0; i < count; ++i) frames += frame;
-    return frames;
-}
 
 TEST(StreamAnswer, ReadsHttpAndIcyHeads) {
     const auto http = ReadStreamAnswerHead(
@@ -33,7 +24,8 @@ TEST(StreamAnswer, ReadsHttpAndIcyHeads) {
     EXPECT_FALSE(ReadStreamAnswerHead("Content-Type: audio/mpeg\r\n\r\n"));
     EXPECT_FALSE(ReadStreamAnswerHead("HTTP/1.0 20 OK\r\n\r\n"));
     // Status lines cut short before their code, as a hostile server may send.
-    for (std::string_view cut : {"HTTP/\r\n\r\n", "HTTP/\n", "http/1.1", "ICY\r\n\r\n", "HTTP/1.0 \r\n"})
+    for (std::string_view cut :
+         {"HTTP/\r\n\r\n", "HTTP/\n", "http/1.1", "ICY\r\n\r\n", "HTTP/1.0 \r\n"})
         EXPECT_FALSE(ReadStreamAnswerHead(cut)) << cut;
     EXPECT_EQ(StreamAnswerHeadEnd("ICY 200 OK\r\na: b\r\n\r\n\xFF\xF3"), 20u);
     EXPECT_EQ(StreamAnswerHeadEnd("ICY 200 OK\r\na: b\r\n"), std::nullopt);
@@ -46,19 +38,26 @@ TEST(StreamAnswer, AnUnreasonableMetaIntervalMeansNoMetadata) {
     EXPECT_EQ(MetaIntervalOf(std::to_string(kMaxMetaInterval + 1)), 0u);
 }
 
-TEST(StreamAnswer, Mp3GoesToTheEngineAndEverythingElseToTheControl) {
+TEST(StreamAnswer, Mp3AndAacGoToTheEngineAndEverythingElseToTheControl) {
     const auto kind = [](std::string type, const wchar_t* url, const std::string& first) {
         StreamAnswer answer;
         answer.status = 200;
         answer.contentType = type;
         return KindOfStream(answer, url, first);
     };
+    // Too few bytes to tell: the type decides.
     EXPECT_EQ(kind("audio/mpeg", L"http://a/live", ""), StreamKind::Mp3);
-    EXPECT_EQ(kind("", L"http://a/live", Mp3Frames(3)), StreamKind::Mp3);
-    EXPECT_EQ(kind("application/octet-stream", L"http://a/live", "xx" + Mp3Frames(2)),
+    EXPECT_EQ(kind("audio/aacp", L"http://a/live", ""), StreamKind::Aac);
+    EXPECT_EQ(kind("audio/x-aac", L"http://a/live", Mp3Frames(2)), StreamKind::Aac);
+    // Frames in a row outweigh the type, and stand in for a missing one.
+    EXPECT_EQ(kind("audio/mpeg", L"http://a/live", AdtsFrames(3)), StreamKind::Aac);
+    EXPECT_EQ(kind("audio/aac", L"http://a/live", Mp3Frames(3)), StreamKind::Mp3);
+    EXPECT_EQ(kind("", L"http://a/live", "junk\xFF\xF1\x50" + AdtsFrames(3)), StreamKind::Aac);
+    EXPECT_EQ(kind("application/octet-stream", L"http://a/live", "xx" + Mp3Frames(3)),
               StreamKind::Mp3);
-    EXPECT_EQ(kind("audio/aacp", L"http://a/live", Mp3Frames(3)), StreamKind::Other);
-    EXPECT_EQ(kind("application/ogg", L"http://a/live.ogg", ""), StreamKind::Other);
+    EXPECT_EQ(kind("", L"http://a/live", Mp3Frames(2)), StreamKind::Other);
+    // A type of another format is believed.
+    EXPECT_EQ(kind("application/ogg", L"http://a/live.ogg", AdtsFrames(3)), StreamKind::Other);
     EXPECT_EQ(kind("text/html", L"http://a/", "<html>"), StreamKind::Other);
     EXPECT_EQ(kind("audio/x-scpls", L"http://a/listen", "[playlist]"), StreamKind::Playlist);
     EXPECT_EQ(kind("text/plain", L"http://a/live.M3U?x=1", "http://a/"), StreamKind::Playlist);
@@ -69,24 +68,6 @@ TEST(StreamAnswer, Mp3GoesToTheEngineAndEverythingElseToTheControl) {
     StreamAnswer pls;
     pls.contentType = "text/plain";
     EXPECT_EQ(PlaylistFormatOf(pls, L"http://a/x.pls"), PlaylistFormat::Pls);
-}
-
-TEST(Mp3FrameSplitter, FindsFramesAcrossReadsAndSkipsWhatIsNotAudio) {
-    const std::string stream = "junk\xFF\xFF" + Mp3Frames(4);
-    Mp3FrameSplitter splitter;
-    int frames = 0;
-    for (std::size_t at = 0; at < stream.size(); at += 50) {
-        splitter.Add(std::string_view(stream).substr(at, 50));
-        Mp3FrameHeader header;
-        while (auto frame = splitter.NextFrame(header)) {
-            EXPECT_EQ(frame->size(), 104u);
-            EXPECT_EQ(header.format, (Mp3Format{22050, 1, 32000}));
-            EXPECT_EQ(header.samplesPerChannel, 576u);
-            ++frames;
-        }
-    }
-    // The last frame waits for the header after it.
-    EXPECT_EQ(frames, 3);
 }
 
 }  // namespace

@@ -91,6 +91,12 @@ TEST_F(MaintenanceAction, CleanupRemovesDataAndSettingsButKeepsTheUsersThings) {
     // looks a little like it.
     WriteBytes(folder + L"vrd1A2F.tmp", "<root>");
     WriteBytes(folder + L"vrdnotes.tmp", "mine");
+    // New versions on their way, and an unreadable favourites file set aside.
+    CreateDirectoryW((folder + L"Saving").c_str(), nullptr);
+    WriteBytes(folder + L"Saving\\favorites.xml.bad", "<root>");
+    WriteBytes(folder + L"Saving\\vrd3B.tmp", "<root>");
+    CreateDirectoryW((folder + L"Flags\\Saving").c_str(), nullptr);
+    WriteBytes(folder + L"Flags\\Saving\\vrd3C.tmp", "BM");
     registry_.CreateKey(RegistryRoot::CurrentUser, std::wstring(kPlayerKey) + L"\\Sub")
         ->WriteString(L"x", L"y");
     registry_.CreateKey(RegistryRoot::CurrentUser, kPlayerKey)->WriteDword(L"Play", 1);
@@ -100,7 +106,8 @@ TEST_F(MaintenanceAction, CleanupRemovesDataAndSettingsButKeepsTheUsersThings) {
     ASSERT_EQ(player.RunAndWait(L"-cleanup"), 0u);
 
     for (const wchar_t* gone : {L"Marquel.xml", L"VelmoraRadio.log", L"radio_pal_stations.xml",
-                                L"links.xml", L"favorites.xml", L"Flags", L"vrd1A2F.tmp"}) {
+                                L"links.xml", L"favorites.xml", L"Flags", L"Saving",
+                                L"vrd1A2F.tmp"}) {
         EXPECT_FALSE(FileExists(folder + gone)) << "still there: " << std::filesystem::path(gone);
     }
     EXPECT_EQ(registry_.OpenKey(RegistryRoot::CurrentUser, kPlayerKey, false), nullptr);

@@ -34,6 +34,9 @@
 //                                process holding the ticker's channel field
 //                                (203) and its spin (204), one a line:
 //                                "X Y W H|TEXT OF CONTROL 203"
+//   player_probe tips            the tip of every tooltip that shows, of
+//                                any program (the tray icon's tip is the
+//                                system tray's), one a line
 //   player_probe texts NAME      the texts of the controls of the player's
 //                                window NAME, one a line
 //   player_probe press NAME ID   press button ID of the player's window NAME
@@ -142,6 +145,18 @@ void ForOtherWindows(HWND player, Visit visit) {
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&search));
+}
+
+void PrintShownTips() {
+    EnumWindows(
+        [](HWND window, LPARAM) -> BOOL {
+            wchar_t className[64]{};
+            GetClassNameW(window, className, std::size(className));
+            if (IsWindowVisible(window) && std::wstring(className) == TOOLTIPS_CLASSW)
+                std::wprintf(L"%ls\n", WindowText(window).c_str());
+            return TRUE;
+        },
+        0);
 }
 
 // The top-level window NAME of the player's process.
@@ -415,6 +430,8 @@ int wmain(int argc, wchar_t** argv) {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else if (command == L"windows") {
         PrintOtherWindows(window);
+    } else if (command == L"tips") {
+        PrintShownTips();
     } else if (command == L"ticker") {
         PrintTickers(window);
     } else if (command == L"texts" && argc == 3) {

@@ -2,8 +2,9 @@
 # The real player while a station plays: its window answers at once all
 # along, as another process that asks it every 10 ms sees; the buttons
 # beside the status line stay in sight while the title scrolls behind them;
-# and a close right after a favourite was added ends the process at once,
-# the favourite saved.
+# the tray tip names the title; Play/Pause stops and plays it; and a close
+# right after a favourite was added ends the process at once, the favourite
+# saved.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # responsiveness_probe.exe, folder for the screenshots.
 set -uo pipefail
@@ -14,17 +15,9 @@ mkdir -p "$shots"
 rm -f "$shots"/*.png
 
 . "$root/tests/support/player_scenario.sh"
-# Wine waits up to 2 s at each window it hides for a window manager's answer,
-# which Xvfb alone never gives: told there is none, it times the player's
-# own close, not its own waits.
-x11_key='HKCU\Software\Wine\X11 Driver'
-finish() {
-    wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
-    finish_scenario
-}
-trap finish EXIT
+trap finish_scenario EXIT
 start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
-wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+without_window_manager
 
 . "$root/tests/support/screen_checks.sh"
 shot() { sleep 0.7; import -window root "$shots/$1.png"; }
@@ -87,6 +80,27 @@ title_place=($((full_x + 50)) 166 90 13)
 shot scrolled
 check "the title runs on beside them" \
     differ "$(region scrolled "${title_place[@]}")" "$(region scrolling "${title_place[@]}")"
+
+# The tray icon's tip, as the pointer resting on the icon shows it, names the
+# station and the title now playing.
+tray_tip() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name '^Wine System Tray$')")"
+    xdotool mousemove $((X + HEIGHT / 2)) $((Y + HEIGHT / 2))
+    sleep 1.5
+    probe tips
+    xdotool mousemove 5 1000
+}
+check "the tray tip names the station and its title" \
+    grep -q "^$station - [A-Z]" <(tray_tip)
+
+# The media keys with the player in front: Play/Pause stops the station and
+# plays it again.
+xdotool windowfocus --sync "$(xdotool search --name '^VelmoraRadio$' | head -1)"
+xdotool key XF86AudioPlay
+check "Play/Pause stops the station" settles "Ready" probe text $status_id
+xdotool key XF86AudioPlay
+check "and plays it again, its title scrolling" wide
 
 # The favourites and the recorder open beside the station playing; the
 # recorder closes again.

@@ -43,12 +43,23 @@ TEST(SingleInstance, SecondStartRaisesTheHiddenFirstWindowAndEnds) {
     EXPECT_EQ(WaitForExit(first.process.Get()), 0u);
 }
 
-TEST(SingleInstance, ThePlayerThatRunsFirstRemovesWhatKilledDownloadsLeft) {
+// Temporary files of killed downloads go, beside their targets (where older
+// versions wrote them) and in the "Saving" folders. A download killed while
+// it was being copied into its file is copied again.
+TEST(SingleInstance, ThePlayerThatRunsFirstTidiesUpAfterKilledDownloads) {
     PlayerCopy player(L"leftovers");
-    CreateDirectoryW((player.Folder() + L"Flags").c_str(), nullptr);
-    const std::wstring leftovers[] = {player.Folder() + L"vrd3C.tmp",
-                                      player.Folder() + L"Flags\\VRDA0.TMP"};
+    const std::wstring& folder = player.Folder();
+    for (const wchar_t* name : {L"Flags", L"Saving", L"Flags\\Saving"})
+        CreateDirectoryW((folder + name).c_str(), nullptr);
+    const std::wstring leftovers[] = {folder + L"vrd3C.tmp", folder + L"Flags\\VRDA0.TMP",
+                                      folder + L"Saving\\vrd3D.tmp",
+                                      folder + L"Flags\\Saving\\vrdA1.tmp"};
     for (const auto& leftover : leftovers) WriteBytes(leftover, "<root><sta");
+    const std::string links = "<root><link>Ticker</link></root>";
+    const std::string cutShort = links.substr(0, 10);
+    WriteBytes(folder + L"Saving\\links.xml", links);
+    WriteBytes(folder + L"links.xml", cutShort);
+
     RunningPlayer running{player.Start(L"")};
     ASSERT_TRUE(running.process);
     running.window = WaitForWindow(kMainWindowTitle);
@@ -56,6 +67,9 @@ TEST(SingleInstance, ThePlayerThatRunsFirstRemovesWhatKilledDownloadsLeft) {
     for (const auto& leftover : leftovers) {
         EXPECT_FALSE(FileExists(leftover)) << std::filesystem::path(leftover);
     }
+    // (A site on the default address may have sent its own links since.)
+    EXPECT_FALSE(FileExists(folder + L"Saving\\links.xml"));
+    EXPECT_NE(ReadBytes(folder + L"links.xml"), cutShort);
 }
 
 TEST(SingleInstance, AWindowWithThePlayersTitleAloneAlsoKeepsASecondPlayerOut) {

@@ -151,7 +151,7 @@ TEST_F(Marquel, AFailedDownloadKeepsTheLastGoodCache) {
         })) << path;
         EXPECT_EQ(ReadBytes(CachePath()), kFeed) << path;
     }
-    EXPECT_FALSE(fs::exists(folder_ / L"Marquel.xml.part"));
+    EXPECT_FALSE(fs::exists(folder_ / L"Saving" / L"Marquel.xml.new"));
 }
 
 // Two tickers download at the same moment and are released while their

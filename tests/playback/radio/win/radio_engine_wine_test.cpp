@@ -13,6 +13,7 @@
 // after windows.h, which it builds on
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -22,6 +23,15 @@
 #include <vector>
 
 namespace {
+
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(text.size() * 3, '\0');
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                            bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
+    bytes.resize(size > 0 ? size : 0);
+    return bytes;
+}
 
 class RecordedEvents : public MediaPlayerEvents {
 public:
@@ -36,6 +46,9 @@ public:
         ++reconnects;
         lastReconnect = GetTickCount64();
     }
+    void OnSecureConnectionRefused(SecureConnectionProblem problem) override {
+        refusals.push_back(problem);
+    }
 
     // What the engine reported, for a failed check to show.
     std::string Seen() const {
@@ -46,7 +59,8 @@ public:
         for (int state : playStates) text << ' ' << state;
         text << "; titles:";
         for (const std::wstring& title : titles) text << " \"" << Utf8(title) << '"';
-        text << "; reconnects: " << reconnects;
+        text << "; reconnects: " << reconnects << "; refusals:";
+        for (SecureConnectionProblem problem : refusals) text << ' ' << static_cast<int>(problem);
         return text.str();
     }
 
@@ -54,18 +68,9 @@ public:
     std::vector<int> playStates;
     std::set<std::wstring> titles;
     int reconnects = 0;
+    std::vector<SecureConnectionProblem> refusals;
     ULONGLONG lastPlaying = 0;
     ULONGLONG lastReconnect = 0;
-
-private:
-    static std::string Utf8(const std::wstring& text) {
-        std::string bytes(text.size() * 3, '\0');
-        const int size =
-            WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr);
-        bytes.resize(size > 0 ? size : 0);
-        return bytes;
-    }
 };
 
 // Runs the message loop, as the main window does, until `done` or the time.
@@ -83,9 +88,12 @@ bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
-// The loudness of what the null sink plays, recorded from its monitor for a
-// while (the message loop keeps running meanwhile).
-double MonitorLoudness(DWORD milliseconds) {
+constexpr unsigned kMonitorRate = 22050;
+
+// What the null sink plays, recorded from its monitor for a while at 22050 Hz
+// in mono (the message loop keeps running meanwhile); nothing when the
+// monitor cannot be opened.
+std::vector<std::int16_t> HeardOnMonitor(DWORD milliseconds) {
     UINT device = WAVE_MAPPER;
     for (UINT i = 0; i < waveInGetNumDevs(); ++i) {
         WAVEINCAPSW caps{};
@@ -94,10 +102,10 @@ double MonitorLoudness(DWORD milliseconds) {
             device = i;
         }
     }
-    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, 22050, 44100, 2, 16, 0};
+    WAVEFORMATEX format{WAVE_FORMAT_PCM, 1, kMonitorRate, kMonitorRate * 2, 2, 16, 0};
     HWAVEIN input = nullptr;
-    if (waveInOpen(&input, device, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return -1;
-    std::vector<std::int16_t> samples(22050 * milliseconds / 1000);
+    if (waveInOpen(&input, device, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return {};
+    std::vector<std::int16_t> samples(kMonitorRate * milliseconds / 1000);
     WAVEHDR header{};
     header.lpData = reinterpret_cast<LPSTR>(samples.data());
     header.dwBufferLength = static_cast<DWORD>(samples.size() * 2);
@@ -108,10 +116,40 @@ double MonitorLoudness(DWORD milliseconds) {
     waveInReset(input);
     waveInUnprepareHeader(input, &header, sizeof(header));
     waveInClose(input);
+    samples.resize(header.dwBytesRecorded / 2);
+    return samples;
+}
+
+// The loudness (RMS) of what the null sink plays; -1 when nothing was heard.
+double MonitorLoudness(DWORD milliseconds) {
+    const std::vector<std::int16_t> samples = HeardOnMonitor(milliseconds);
     double sum = 0;
-    const std::size_t count = header.dwBytesRecorded / 2;
-    for (std::size_t i = 0; i < count; ++i) sum += double(samples[i]) * samples[i];
-    return count ? std::sqrt(sum / count) : 0;
+    for (std::int16_t sample : samples) sum += double(sample) * sample;
+    return samples.empty() ? -1 : std::sqrt(sum / samples.size());
+}
+
+// The pitch of a steady tone on the null sink, in Hz, from the median time
+// between its rises through zero (past a small threshold, so that noise does
+// not count); the silence before the output is heard, and where the tune
+// loops, makes a few long gaps that the median passes over. -1 when fewer
+// than `rises` were heard.
+double MonitorPitch(DWORD milliseconds, std::size_t rises) {
+    const std::vector<std::int16_t> samples = HeardOnMonitor(milliseconds);
+    constexpr int kThreshold = 500;
+    std::vector<std::size_t> periods;
+    std::size_t lastRise = 0;
+    bool below = false;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        if (samples[i] < -kThreshold) below = true;
+        if (below && samples[i] > kThreshold) {
+            below = false;
+            if (lastRise != 0) periods.push_back(i - lastRise);
+            lastRise = i;
+        }
+    }
+    if (periods.size() < rises) return -1;
+    std::nth_element(periods.begin(), periods.begin() + periods.size() / 2, periods.end());
+    return double(kMonitorRate) / periods[periods.size() / 2];
 }
 
 class RadioEngineTest : public ::testing::Test {
@@ -120,6 +158,7 @@ protected:
     bool WaitForPlaying(DWORD timeoutMs = 10000) {
         return PumpUntil([&] { return events_.lastPlaying != 0; }, timeoutMs);
     }
+    void ExpectToComeBackAfterItsDrop(const wchar_t* path);
 
     RecordedEvents events_;
     std::vector<std::wstring> handedOver_;
@@ -149,15 +188,109 @@ TEST_F(RadioEngineTest, PlaysAnIcyStreamAloudAndFollowsItsTitle) {
     EXPECT_LT(MonitorLoudness(500), 50.0) << "still playing after the stop";
 }
 
-TEST_F(RadioEngineTest, FollowsAPlaylistPastADeadEntry) {
-    engine_.SetUrl(SiteUrl() + L"radio/live.pls");
-    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
-    EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+// A steady 440 Hz in AAC-LC at 44.1 kHz stereo: played at the wrong rate it
+// would sound an octave off. The same stream named as MP3 by its server plays
+// the same.
+TEST_F(RadioEngineTest, PlaysAacAtItsPitchWhateverTypeItsServerNames) {
+    engine_.SetVolume(100);
+    for (const wchar_t* path : {L"radio/tone.aac", L"mislabel/radio/tone.aac"}) {
+        SCOPED_TRACE(testing::Message() << "stream " << path);
+        events_ = {};
+        engine_.SetUrl(SiteUrl() + path);
+        ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+        // Half a second of the tone at least, whenever it starts to be heard.
+        const double pitch = MonitorPitch(2000, 220);
+        EXPECT_GT(pitch, 440 * 0.95) << events_.Seen();
+        EXPECT_LT(pitch, 440 * 1.05) << events_.Seen();
+        EXPECT_TRUE(PumpUntil([&] { return events_.titles.count(L"Tone - A 440") != 0; }, 5000))
+            << events_.Seen();
+    }
     EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
 }
 
+// "live.aac" goes from 22.05 kHz mono to 44.1 kHz stereo and back every few
+// seconds, and sends its titles in Windows-1252.
+TEST_F(RadioEngineTest, AacKeepsPlayingThroughChangesOfFormatAndFollowsItsTitles) {
+    engine_.SetVolume(100);
+    engine_.SetUrl(SiteUrl() + L"radio/live.aac");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_TRUE(PumpUntil([&] { return events_.titles.size() >= 2; }, 12000)) << events_.Seen();
+    EXPECT_TRUE(events_.titles.count(L"Lounge Trio - Caf\u00E9 Nocturne")) << events_.Seen();
+    EXPECT_TRUE(events_.titles.count(L"Pulse - Square Waves")) << events_.Seen();
+    // Past two changes of format by now, and still heard.
+    EXPECT_GT(MonitorLoudness(1500), 300.0) << "nothing is heard after a change of format";
+    EXPECT_EQ(events_.playStates,
+              (std::vector<int>{MediaPlayState::kBuffering, MediaPlayState::kPlaying}))
+        << events_.Seen();
+    EXPECT_EQ(events_.reconnects, 0) << events_.Seen();
+}
+
+TEST_F(RadioEngineTest, FollowsAPlaylistPastADeadEntry) {
+    for (const wchar_t* list : {L"radio/live.pls", L"radio/aac.m3u"}) {
+        SCOPED_TRACE(testing::Message() << "playlist " << list);
+        events_ = {};
+        engine_.SetUrl(SiteUrl() + list);
+        ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+        EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+    }
+    EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
+}
+
+// The site's https servers are for "localhost", signed by the run's own
+// authority, which the system trusts.
+TEST_F(RadioEngineTest, PlaysAStreamAndAPlaylistOverHttps) {
+    ASSERT_FALSE(SecureSiteUrl().empty()) << "no https site server";
+    engine_.SetVolume(100);
+    engine_.SetUrl(SecureSiteUrl() + L"radio/harbour.mp3");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_GT(MonitorLoudness(1500), 300.0) << "nothing is heard on the null sink's monitor";
+    EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+
+    // The playlist's entries are https addresses too.
+    events_ = RecordedEvents{};
+    engine_.SetUrl(SecureSiteUrl() + L"radio/live.m3u");
+    ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
+    EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 10000)) << events_.Seen();
+    EXPECT_TRUE(handedOver_.empty()) << "handed to the control: " << handedOver_.size();
+    EXPECT_TRUE(events_.refusals.empty()) << events_.Seen();
+}
+
+// A refused server is said to be refused, and why, at once: it plays nothing,
+// goes to no other player and is not tried again over plain http.
+TEST_F(RadioEngineTest, RefusesCertificatesThatFailTheChecksAndARedirectToHttp) {
+    ASSERT_FALSE(SecureSiteUrl().empty()) << "no https site server";
+    const std::pair<std::wstring, SecureConnectionProblem> refused[] = {
+        {SecureSiteUrl(L"VELMORA_TEST_SITE_OTHER_NAME_PORT") + L"radio/harbour.mp3",
+         SecureConnectionProblem::OtherNameCertificate},
+        {SecureSiteUrl(L"VELMORA_TEST_SITE_EXPIRED_PORT") + L"radio/live.pls",
+         SecureConnectionProblem::ExpiredCertificate},
+        {SecureSiteUrl(L"VELMORA_TEST_SITE_UNTRUSTED_PORT") + L"radio/harbour.mp3",
+         SecureConnectionProblem::UntrustedCertificate},
+        {SecureSiteUrl() + L"to-http/radio/harbour.mp3", SecureConnectionProblem::NotSecure},
+    };
+    for (const auto& [url, problem] : refused) {
+        events_ = RecordedEvents{};
+        engine_.SetUrl(url);
+        ASSERT_TRUE(PumpUntil([&] { return !events_.refusals.empty(); }, 10000))
+            << Utf8(url) << ": " << events_.Seen();
+        EXPECT_EQ(events_.refusals, std::vector<SecureConnectionProblem>{problem})
+            << Utf8(url) << ": " << events_.Seen();
+        PumpUntil([] { return false; }, 1000);
+        EXPECT_EQ(events_.lastPlaying, 0u) << Utf8(url) << ": " << events_.Seen();
+        EXPECT_TRUE(handedOver_.empty()) << Utf8(url) << " went to the control";
+    }
+}
+
 TEST_F(RadioEngineTest, ADroppedStreamComesBackByItself) {
-    engine_.SetUrl(SiteUrl() + L"drop/3/radio/live.mp3");
+    for (const wchar_t* path : {L"drop/3/radio/live.mp3", L"drop/3/radio/live.aac"}) {
+        SCOPED_TRACE(testing::Message() << "stream " << path);
+        events_ = {};
+        ExpectToComeBackAfterItsDrop(path);
+    }
+}
+
+void RadioEngineTest::ExpectToComeBackAfterItsDrop(const wchar_t* path) {
+    engine_.SetUrl(SiteUrl() + path);
     ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
     ASSERT_TRUE(PumpUntil([&] { return events_.reconnects > 0; }, 10000)) << events_.Seen();
     const ULONGLONG dropped = events_.lastReconnect;

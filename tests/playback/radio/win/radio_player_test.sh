@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # One start of the real player with the PulseAudio null sink, playing the demo
 # site's radio streams through its own radio engine: a station chosen in the
-# station browser plays aloud and scrolls the titles its stream announces; a
-# favourite whose stream drops comes back by itself, and a stop while it
-# reconnects ends it for good. The status line is read through player_probe,
+# station browser plays aloud and scrolls the titles its stream announces, an
+# MP3 station and an AAC one; a favourite whose stream drops comes back by
+# itself, and a stop while it reconnects ends it for good. The site is served
+# over https (the player downloads the directory, flags and titles, and plays
+# the stations, through it); favourites whose servers' certificates fail the
+# checks say why in the status line and play nothing. The status line is read
+# through player_probe,
 # the sound on the null sink's monitor with parec.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe.
 set -uo pipefail
@@ -12,39 +16,58 @@ scripts=$(dirname "$wine_run")
 root=$(cd "$scripts/.." && pwd)
 
 . "$root/tests/support/player_scenario.sh"
+[ -n "${VELMORA_TEST_SITE_HTTPS_PORT:-}" ] || { echo "no https site server" >&2; exit 1; }
+scenario_site="https://localhost:$VELMORA_TEST_SITE_HTTPS_PORT/"
 trap finish_scenario EXIT
 start_scenario "$player_exe" || { echo "no PulseAudio null sink: nothing to hear" >&2; exit 1; }
 . "$root/tests/support/screen_checks.sh"
 
 site="http://127.0.0.1:$VELMORA_TEST_SITE_PORT/"
+wrong_name_site="https://localhost:$VELMORA_TEST_SITE_OTHER_NAME_PORT/"
+expired_site="https://localhost:$VELMORA_TEST_SITE_EXPIRED_PORT/"
 status_line=1012 stop_button=1006 station_button=1204
 station_list=1133 favorites_list=1231
 
 # A favourite the directory does not list, so it has no now-playing page; its
-# stream drops after three seconds each time it is played. Then two taken
-# from a hostile directory, whose streams are a share and a local file (one
-# Wine's media player control would play aloud): they must play nothing.
+# stream, over plain http, drops after three seconds each time it is played.
+# Then two taken from a hostile directory, whose streams are a share and a
+# local file (one Wine's media player control would play aloud): they must
+# play nothing. Then two https stations whose certificates are refused.
 local_tune=$(winepath -w "$root/site/public/streams/harbour.mp3" 2>/dev/null)
 cat >"$folder/favorites.xml" <<EOF
 <?xml version="1.0"?>
 <root><station name="Velmora Dropout"><homepage>${site}info/main.html</homepage><streamlink>${site}drop/3/radio/harbour.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
 <station name="Hostile Share"><homepage>${site}info/main.html</homepage><streamlink>\\\\127.0.0.1\\share\\tune.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
-<station name="Hostile File"><homepage>${site}info/main.html</homepage><streamlink>${local_tune}</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
+<station name="Hostile File"><homepage>${site}info/main.html</homepage><streamlink>${local_tune}</streamlink><banner>${site}banner.php?bid=12</banner></station>
+<station name="Wrong Name Radio"><homepage>${site}info/main.html</homepage><streamlink>${wrong_name_site}radio/harbour.mp3</streamlink><banner>${site}banner.php?bid=12</banner></station>
+<station name="Expired Radio"><homepage>${site}info/main.html</homepage><streamlink>${expired_site}radio/live.pls</streamlink><banner>${site}banner.php?bid=12</banner></station></root>
 EOF
 
 # The loudness (RMS of 16-bit samples) of what the null sink plays, heard on
-# its monitor for a second and a half; nothing when the monitor gave no
-# samples, so that a recording that failed is neither loud nor silent.
+# its monitor for a second and a half of sound; nothing when the monitor gave
+# no samples, so that a recording that failed is neither loud nor silent.
+# The second and a half is counted in samples, not on the clock: on a busy
+# machine parec may take that long just to start. The short latency has the
+# samples handed over as they come rather than in fragments of about 0.4 s.
 loudness() {
-    timeout 1.5 parec -d @DEFAULT_MONITOR@ --raw --format=s16le --rate=22050 --channels=1 \
-        >"$folder/heard.raw" 2>/dev/null
+    timeout 10 parec --latency-msec=100 -d @DEFAULT_MONITOR@ --raw --format=s16le \
+        --rate=22050 --channels=1 2>/dev/null | head -c $((22050 * 2 * 3 / 2)) >"$folder/heard.raw"
     python3 -c 'import array, math, sys
 samples = array.array("h", open(sys.argv[1], "rb").read())
 print(int(math.sqrt(sum(s * s for s in samples) / len(samples))) if samples else "")' \
         "$folder/heard.raw"
 }
-loud() { local level; level=$(loudness); [ -n "$level" ] && [ "$level" -gt 300 ]; }
-silent() { local level; level=$(loudness); [ -n "$level" ] && [ "$level" -lt 50 ]; }
+# Each says the level it heard when it fails.
+loud() {
+    local level
+    level=$(loudness)
+    [ -n "$level" ] && [ "$level" -gt 300 ] || { echo "heard: ${level:-no samples}"; return 1; }
+}
+silent() {
+    local level
+    level=$(loudness)
+    [ -n "$level" ] && [ "$level" -lt 50 ] || { echo "heard: ${level:-no samples}"; return 1; }
+}
 
 # Clicks at X Y while the status line is watched for SECONDS into FILE, from
 # before the click on, so that no text it shows is missed.
@@ -62,12 +85,12 @@ click_watching() {  # click_watching X Y SECONDS FILE
 # What the status line showed: "MS|TEXT" lines from `probe watch`.
 showed() { cut -d'|' -f2- "$1" | grep -qxF "$2"; }
 # The scrolling title is the title and its gap turned round: the text twice
-# over holds the whole title somewhere.
-titles_seen() {
-    local title
-    for title in "Harbour Tunes - Morning Tide" "Lounge Trio - Caf" "Pulse - Square Waves" \
-        "Velmora News - The Weather"; do
-        cut -d'|' -f2- "$1" | while IFS= read -r text; do
+# over holds the whole title somewhere. Counts the TITLEs (their starts) seen.
+titles_seen() {  # titles_seen FILE TITLE...
+    local file=$1 title
+    shift
+    for title in "$@"; do
+        cut -d'|' -f2- "$file" | while IFS= read -r text; do
             [[ "$text$text" == *"$title"* ]] && { echo "$title"; break; }
         done
     done | sort -u | wc -l
@@ -97,16 +120,29 @@ browser_y=$((2 + 215))
 click $((full_x + 75)) $((2 + 142 + 10))
 check "the station button opens the station browser" \
     settles "150 324" window_at "$full_x" "$browser_y"
-station="Velmora Live Direct"
-read -r x y < <(probe row $station_list "$(row_of "$station")")
-check "the station browser shows \"$station\"" test -n "${y:-}"
-click_watching "${x:-0}" "${y:-0}" 14 "$folder/direct.txt"
-check "a click on \"$station\" makes it current" same "$(probe text $station_button)" "$station"
-check "its status line says Playing" showed "$folder/direct.txt" "Playing"
-check "it never needs to reconnect" eval '! showed "$folder/direct.txt" "Reconnecting..."'
+# Plays STATION from the station browser, watching the status line for
+# SECONDS into FILE: it becomes current, plays without reconnecting, and is
+# heard.
+play_from_browser() {  # play_from_browser STATION SECONDS FILE
+    local x y
+    read -r x y < <(probe row $station_list "$(row_of "$1")")
+    check "the station browser shows \"$1\"" test -n "${y:-}"
+    click_watching "${x:-0}" "${y:-0}" "$2" "$3"
+    check "a click on \"$1\" makes it current" same "$(probe text $station_button)" "$1"
+    check "its status line says Playing" showed "$3" "Playing"
+    check "it never needs to reconnect" eval '! showed "$3" "Reconnecting..."'
+    check "it is heard on the null sink's monitor" loud
+}
+play_from_browser "Velmora Live Direct" 14 "$folder/direct.txt"
 check "its marquee shows the stream's changing titles" \
-    eval '[ "$(titles_seen "$folder/direct.txt")" -ge 2 ]'
-check "it is heard on the null sink's monitor" loud
+    eval '[ "$(titles_seen "$folder/direct.txt" "Harbour Tunes - Morning Tide" \
+        "Lounge Trio - Caf" "Pulse - Square Waves" "Velmora News - The Weather")" -ge 2 ]'
+
+# An AAC station, whose stream changes its rate and channels as it goes and
+# sends its titles in Windows-1252.
+play_from_browser "Velmora AAC" 12 "$folder/aac.txt"
+check "its marquee shows the AAC stream's titles" \
+    eval '[ "$(titles_seen "$folder/aac.txt" "Lounge Trio - Caf" "Pulse - Square Waves")" -eq 2 ]'
 
 # A favourite whose stream drops: the engine says so and is back by itself.
 click $((full_x + 27)) $((2 + 165 + 7))
@@ -140,9 +176,21 @@ for row in 1 2; do
     check "and nothing is heard" silent
 done
 
+# Stations whose certificates are refused say why, in the status line, and
+# stay silent; the station before them stopped at the first click.
+refusals=([3]="Wrong site certificate" [4]="Expired certificate")
+for row in 3 4; do
+    read -r x y < <(probe row $favorites_list $row)
+    click_watching "${x:-0}" "${y:-0}" 6 "$folder/refused-$row.txt"
+    check "refused favourite $row says \"${refusals[$row]}\"" \
+        same "$(probe text $status_line)" "${refusals[$row]}"
+    check "and never plays" eval '! showed "$folder/refused-$row.txt" "Playing"'
+    check "and nothing is heard" silent
+done
+
 check "the player ends when its window closes" ends probe close
 if [ "$failures" -ne 0 ]; then
-    for file in direct dropout stopped hostile-1 hostile-2; do
+    for file in direct aac dropout stopped hostile-1 hostile-2 refused-3 refused-4; do
         echo "--- status line, $file:"
         cat "$folder/$file.txt"
     done
