@@ -45,6 +45,11 @@ HWND WebBrowserControl::ControlWindow() const {
     return handle;
 }
 
+void WebBrowserControl::Move(const RECT& place) const {
+    if (const auto inPlace = control_.Query<IOleInPlaceObject>(IID_IOleInPlaceObject))
+        inPlace->SetObjectRects(&place, &place);
+}
+
 void WebBrowserControl::Show(bool show) const {
     if (HWND window = ControlWindow()) ShowWindow(window, show ? SW_SHOW : SW_HIDE);
 }

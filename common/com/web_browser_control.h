@@ -24,6 +24,9 @@ public:
     // The control's own window, null when it has none.
     HWND ControlWindow() const;
     void Show(bool show) const;
+    // A new place in the dialog's client pixels, as the container tells an
+    // in-place object.
+    void Move(const RECT& place) const;
     void Close();
 
 private:

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr UINT kRowHeight = 13;
+constexpr int kRowHeight = 13;
 constexpr int kTextInset = 2;
 
 std::wstring ItemText(HWND list, int item) {
@@ -32,10 +32,10 @@ void CCatList::Fill() {
     LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.pszText = const_cast<wchar_t*>(L"Categorie");
-    column.cx = 110;
+    column.cx = WindowScale(hwnd_).Scale(110);
     Send(LVM_DELETECOLUMN, 0);
     Send(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    if (!font_) font_.Reset(CreateListFont());
+    if (!font_) font_.Reset(CreateListFont(WindowScale(hwnd_)));
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     AskForRowHeightAgain(hwnd_);
     int index = 0;
@@ -59,7 +59,8 @@ void CCatList::ClearChoice() const {
 std::optional<LRESULT> CCatList::OnReflected(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kRowHeight;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+            static_cast<UINT>(WindowScale(hwnd_).Scale(kRowHeight));
         return TRUE;
     case WM_DRAWITEM:
         DrawRow(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));

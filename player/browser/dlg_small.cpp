@@ -12,6 +12,7 @@ namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kLineColour = RGB(83, 118, 141);
+constexpr int kSkinWidth = 150;
 constexpr int kSkinHeight = 316;
 
 // The masks of the labels 1111-1120, in that order.
@@ -56,10 +57,12 @@ void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(*stations_, mask
 
 bool CDlgSmall::OnInitDialog() {
     Dialog::OnInitDialog();
-    const int height = kSkinHeight + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    const DisplayScale scale = WindowScale(hwnd_);
+    const int width = scale.Scale(kSkinWidth);
+    const int height = scale.Scale(kSkinHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
     SetBackground(IDB_PANE_FRAME);
-    SetMinSize(150, static_cast<std::uint16_t>(height));
-    SetWindowPos(hwnd_, nullptr, 0, 0, 150, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetMinSize(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     AttachControl(close_, IDC_BROWSER_CLOSE);
     close_.SetImages(IDB_CLOSE, kRed);
@@ -110,14 +113,18 @@ bool CDlgSmall::OnCommand(int id, int notifyCode) {
     return false;
 }
 
+// The layout is the skin's, at 100%: the client width goes back to it, the
+// places come out scaled.
 void CDlgSmall::LayOut(int clientWidth) const {
     if (!close_.Hwnd()) return;  // sizes before the controls are attached
-    const StationBrowserLayout layout = LayoutStationBrowser(clientWidth);
+    const DisplayScale scale = WindowScale(hwnd_);
+    const int skinWidth = scale.Unscale(clientWidth);
+    const StationBrowserLayout layout = LayoutStationBrowser(skinWidth);
     PlaceControl(close_, layout.close);
     PlaceControl(categories_, layout.categories);
     PlaceControl(stationList_, layout.stations);
-    stationList_.SetColumnWidth(1, layout.nameColumnWidth);
-    PlaceLinks(clientWidth);
+    stationList_.SetColumnWidth(1, scale.Scale(layout.nameColumnWidth));
+    PlaceLinks(skinWidth);
 }
 
 void CDlgSmall::PlaceLinks(int clientWidth) const {
@@ -132,7 +139,8 @@ void CDlgSmall::PlaceLinks(int clientWidth) const {
 }
 
 void CDlgSmall::PaintLine(HDC dc) const {
-    const RECT line{0, kBrowserLineY, ClientRect().right, kBrowserLineY + 1};
+    const int top = WindowScale(hwnd_).Scale(kBrowserLineY);
+    const RECT line{0, top, ClientRect().right, top + WindowScale(hwnd_).Scale(1)};
     ScopedBrush brush(CreateSolidBrush(kLineColour));
     FillRect(dc, &line, brush.Get());
 }

@@ -42,8 +42,9 @@ void CDlgFavorites::SetStatusText(const std::wstring& text) {
 bool CDlgFavorites::OnInitDialog() {
     Dialog::OnInitDialog();
     SetBackground(IDB_PANE_FRAME);
-    SetMinSize(150, 160);
-    SetWindowPos(hwnd_, nullptr, 0, 0, 150, 160, SWP_NOZORDER | SWP_NOACTIVATE);
+    const DisplayScale scale = WindowScale(hwnd_);
+    SetMinSize(static_cast<std::uint16_t>(scale.Scale(150)), static_cast<std::uint16_t>(scale.Scale(160)));
+    SetWindowPos(hwnd_, nullptr, 0, 0, scale.Scale(150), scale.Scale(160), SWP_NOZORDER | SWP_NOACTIVATE);
 
     AttachControl(list_, IDC_FAVORITES_LIST);
     PlaceControl(list_, RectAt(11, 53, 132, 91));
@@ -81,23 +82,26 @@ void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image, const Pix
 }
 
 void CDlgFavorites::FitToList() {
-    list_.Resize(132, kListHeight);
+    const DisplayScale scale = WindowScale(hwnd_);
+    list_.Resize(scale.Scale(132), scale.Scale(kListHeight));
     // The pane is as high as its least height, frame included, so its
     // inside is kPaneHeight high on every system.
-    const int height = kPaneHeight + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
-    SetMinSize(150, static_cast<std::uint16_t>(height));
+    const int height = scale.Scale(kPaneHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    SetMinSize(static_cast<std::uint16_t>(scale.Scale(150)), static_cast<std::uint16_t>(height));
     Resize(WindowSize().cx, height);
 }
 
 void CDlgFavorites::LayoutControls() {
     if (!close_.Hwnd()) return;  // sizes before the controls are attached
-    const FavoritesPaneLayout layout = LayoutFavoritesPane(WindowSize().cx);
+    // The layout is the skin's, at 100%; its places come out scaled.
+    const DisplayScale scale = WindowScale(hwnd_);
+    const FavoritesPaneLayout layout = LayoutFavoritesPane(scale.Unscale(WindowSize().cx));
     PlaceControl(close_, layout.close);
-    add_.MoveTo(layout.add.left, layout.add.top);
-    delete_.MoveTo(layout.remove.left, layout.remove.top);
-    list_.Resize(layout.listWidth, list_.WindowSize().cy);
-    list_.SetColumnWidth(1, layout.nameColumnWidth);
-    status_.Resize(layout.statusWidth, 14);
+    PlaceControl(add_, layout.add);
+    PlaceControl(delete_, layout.remove);
+    list_.Resize(scale.Scale(layout.listWidth), list_.WindowSize().cy);
+    list_.SetColumnWidth(1, scale.Scale(layout.nameColumnWidth));
+    status_.Resize(scale.Scale(layout.statusWidth), scale.Scale(14));
 }
 
 std::optional<LRESULT> CDlgFavorites::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

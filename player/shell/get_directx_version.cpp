@@ -1,5 +1,6 @@
 #include "shell/get_directx_version.h"
 
+#include "common/helpers/com_initialisation.h"
 #include "common/helpers/com_ptr.h"
 
 #include <dxdiag.h>
@@ -14,19 +15,6 @@ const CLSID kDxDiagProvider = {
 const IID kIDxDiagProvider = {
     0x9c6b4cb0, 0x23f8, 0x49cc, {0xa3, 0xed, 0x45, 0xa5, 0x50, 0x00, 0xa6, 0xd2}};
 constexpr DWORD kDxDiagHeaderVersion = 111;
-
-class ComInitialisation {
-public:
-    ComInitialisation() : result_(CoInitialize(nullptr)) {}
-    ~ComInitialisation() {
-        if (SUCCEEDED(result_)) CoUninitialize();
-    }
-    ComInitialisation(const ComInitialisation&) = delete;
-    ComInitialisation& operator=(const ComInitialisation&) = delete;
-
-private:
-    HRESULT result_;
-};
 
 std::optional<VARIANT> Property(IDxDiagContainer& container, const wchar_t* name, VARTYPE type) {
     VARIANT value;

@@ -127,7 +127,7 @@ void COrvaneDlg::FinishStart() {
 }
 
 void COrvaneDlg::CreateBanner() {
-    const std::optional<PixelRect> place = MainControlPlace(IDC_BANNER, MainLayout::Full, false);
+    const std::optional<PixelRect> place = ScaledPlace(IDC_BANNER, MainLayout::Full);
     wchar_t tip[64] = L"";
     LoadStringW(GetModuleHandleW(nullptr), IDS_BANNER_TIP, tip, 64);
     if (!place || !banner_.Create(hwnd_, ToRect(*place), SiteBaseUrl(registry_),
@@ -144,35 +144,19 @@ void COrvaneDlg::PlayLink(const std::wstring& url) {
 }
 
 void COrvaneDlg::SetUpControls() {
-    Resize(kFullWidth, kFullHeight);
-    SetBackground(IDB_MAIN_FULL);
-    SetDragRegion(IDB_MAIN_DRAG);
-
-    AttachSkinnedButton(compact_, Item(IDC_COMPACT), IDB_COMPACT, kKeyColour);
-    AttachSkinnedButton(hide_, Item(IDC_HIDE), IDB_HIDE, kKeyColour);
-    AttachSkinnedButton(switchOff_, Item(IDC_SWITCH_OFF), IDB_SWITCH_OFF, kKeyColour);
-    AttachSkinnedButton(stop_, Item(IDC_STOP), IDB_STOP, kKeyColour);
-    AttachSkinnedButton(play_, Item(IDC_PLAY), IDB_PLAY, kKeyColour);
-    AttachSkinnedButton(mute_, Item(IDC_MUTE), IDB_MUTE_OFF, kKeyColour);
-    AttachSkinnedButton(recorder_, Item(IDC_RECORDER), IDB_RECORDER_BUTTON, kKeyColour);
-    AttachSkinnedButton(favorites_, Item(IDC_FAVORITES), IDB_FAVORITES_BUTTON, kKeyColour);
-    AttachSkinnedButton(scheduler_, Item(IDC_SCHEDULER), IDB_SCHEDULER_BUTTON, kKeyColour);
-    AttachSkinnedButton(station_, Item(IDC_STATION), IDB_STATION, kKeyColour);
-    stationFont_.Reset(MakeArial(14, 5));
-    station_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(stationFont_.Get()), TRUE);
+    for (const SkinnedButton& button : SkinnedButtons())
+        AttachSkinnedButton(button.control, Item(button.id), button.picture, kKeyColour);
 
     AttachControl(volume_, IDC_VOLUME);
     volume_.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
     volume_.SetTipFlags(kTipShowValue | kTipFollowThumb);
 
     AttachControl(status_, IDC_STATUS);
-    status_.SetLinkFontSize(13, 4);
     status_.SetHandOverText(false);
     status_.SetUnderline(false);
     status_.SetLinkTextColour(RGB(0, 0, 0));
 
     AttachControl(go_, IDC_GO);
-    go_.SetLinkFontSize(14, 5);
     go_.SetBold(true);
     go_.SetUnderline(false);
     go_.SetLinkTextColour(RGB(0, 0, 160));
@@ -180,12 +164,58 @@ void COrvaneDlg::SetUpControls() {
     AttachControl(search_, IDC_SEARCH);
     search_.OnEnterReleased([this] { RunWebSearch(hwnd_, search_, SearchUrl(registry_)); });
     AttachControl(links_, IDC_LINKS);
+    ApplyScaledFonts();
     PlaceControl(IDC_BANNER);
     ApplyLayout();
 }
 
+// The pictures that stand for each button's state now.
+std::array<COrvaneDlg::SkinnedButton, 10> COrvaneDlg::SkinnedButtons() {
+    const bool muted = speakerMute_.IsMuted().value_or(false);
+    return {{
+        {compact_, IDC_COMPACT, layout_ == MainLayout::Full ? IDB_COMPACT : IDB_FULL},
+        {hide_, IDC_HIDE, IDB_HIDE},
+        {switchOff_, IDC_SWITCH_OFF, IDB_SWITCH_OFF},
+        {stop_, IDC_STOP, IDB_STOP},
+        {play_, IDC_PLAY, IDB_PLAY},
+        {mute_, IDC_MUTE, muted ? IDB_MUTE_ON : IDB_MUTE_OFF},
+        {recorder_, IDC_RECORDER, iconLit_ ? IDB_RECORDER_BUTTON_LIT : IDB_RECORDER_BUTTON},
+        {favorites_, IDC_FAVORITES, IDB_FAVORITES_BUTTON},
+        {scheduler_, IDC_SCHEDULER, IDB_SCHEDULER_BUTTON},
+        {station_, IDC_STATION, IDB_STATION},
+    }};
+}
+
+// Moved to a monitor of another scale, the window draws and places it all
+// anew, keeping to the place the system suggests on the new monitor.
+void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
+    for (const SkinnedButton& button : SkinnedButtons())
+        button.control.SetImages(button.picture, kKeyColour);
+    ApplyScaledFonts();
+    ApplyLayout();
+    if (const std::optional<PixelRect> banner = ScaledPlace(IDC_BANNER, MainLayout::Full))
+        banner_.Move(ToRect(*banner));
+    MoveTo(suggested.left, suggested.top);
+    FollowMainWindow();
+}
+
+// The skin's fonts were chosen in pixels at 100%; they grow with the scale.
+void COrvaneDlg::ApplyScaledFonts() {
+    const DisplayScale scale = Scale();
+    stationFont_.Reset(MakeArial(scale.Scale(14), scale.Scale(5)));
+    station_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(stationFont_.Get()), TRUE);
+    status_.SetLinkFontSize(13, 4);
+    go_.SetLinkFontSize(14, 5);
+}
+
+std::optional<PixelRect> COrvaneDlg::ScaledPlace(int id, MainLayout layout) const {
+    const std::optional<PixelRect> place = MainControlPlace(id, layout, wideStatus_);
+    if (!place) return std::nullopt;
+    return Scale().Scale(*place);
+}
+
 void COrvaneDlg::PlaceControl(int id) const {
-    const std::optional<PixelRect> place = MainControlPlace(id, layout_, wideStatus_);
+    const std::optional<PixelRect> place = ScaledPlace(id, layout_);
     if (!place) {
         ShowWindow(Item(id), SW_HIDE);
         return;
@@ -196,11 +226,14 @@ void COrvaneDlg::PlaceControl(int id) const {
 }
 
 void COrvaneDlg::ApplyLayout() {
+    const bool full = layout_ == MainLayout::Full;
+    ResizeToSkin(full ? kFullWidth : kCompactWidth, full ? kFullHeight : kCompactHeight);
+    SetBackground(full ? IDB_MAIN_FULL : IDB_MAIN_COMPACT);
+    if (full) SetDragRegion(IDB_MAIN_DRAG);
     for (int id : kLayoutControls) {
         PlaceControl(id);
         if (MainControlPlace(id, layout_, false)) ShowWindow(Item(id), SW_SHOW);
     }
-    const bool full = layout_ == MainLayout::Full;
     banner_.Show(full);
     compact_.SetImages(full ? IDB_COMPACT : IDB_FULL, kKeyColour);
     volume_.SetSkin(full ? IDB_SLIDER_FULL : IDB_SLIDER_COMPACT, IDB_SLIDER_THUMB);
@@ -225,16 +258,13 @@ void COrvaneDlg::SwitchLayout() {
         }
         layout_ = MainLayout::Compact;
         wideStatus_ = false;
-        Resize(kCompactWidth, kCompactHeight);
-        SetBackground(IDB_MAIN_COMPACT);
-        MoveTo((GetSystemMetrics(SM_CXSCREEN) - kCompactWidth) / 2, 2);
+        ApplyLayout();
+        MoveTo((GetSystemMetrics(SM_CXSCREEN) - WindowSize().cx) / 2, 2);
     } else {
         layout_ = MainLayout::Full;
-        Resize(kFullWidth, kFullHeight);
-        SetBackground(IDB_MAIN_FULL);
+        ApplyLayout();
         MoveToTopRight();
     }
-    ApplyLayout();
     if (layout_ == MainLayout::Full) {
         // The recorder comes back beside the window's new place, before the
         // scheduler, which hangs below it.
@@ -319,6 +349,9 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
     case WM_MOVE:
         FollowMainWindow();
         break;
+    case WM_DPICHANGED:
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_SHOWWINDOW:
         // However the window comes back from the tray (a tray click, its
         // menu, a second start), it comes back at its place.
@@ -603,7 +636,7 @@ void COrvaneDlg::ShowPane(PaneKind kind) {
 void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const {
     const PaneSurroundings around{ToPixelRect(RectInParent()),
                                   VisiblePaneRect(PaneKind::StationBrowser),
-                                  VisiblePaneRect(PaneKind::Recorder)};
+                                  VisiblePaneRect(PaneKind::Recorder), Scale().Scale(kPaneGap)};
     const RECT place = ToRect(PlacePane(kind, pane.Size(), around));
     SetWindowPos(pane.PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | showFlag);
@@ -630,7 +663,7 @@ void COrvaneDlg::HidePane(PaneKind kind) const {
 // In the full layout the station browser hangs below the window wherever it
 // is dragged, and the favourites below that.
 void COrvaneDlg::FollowMainWindow() {
-    if (!hwnd_ || WindowSize().cy <= kCompactHeightLimit) return;
+    if (!hwnd_ || WindowSize().cy <= Scale().Scale(kCompactHeightLimit)) return;
     for (PaneKind kind : {PaneKind::StationBrowser, PaneKind::Favorites}) {
         if (IsPaneVisible(kind)) ShowPane(kind);
     }

@@ -88,8 +88,17 @@ private:
 
     void FinishStart();
     void CreateBanner();
+    struct SkinnedButton {
+        CButtonST& control;
+        int id;
+        int picture;
+    };
+    std::array<SkinnedButton, 10> SkinnedButtons();
     void SetUpControls();
+    void ApplyScaledFonts();
     void ApplyLayout();
+    void OnDpiChanged(const RECT& suggested);
+    std::optional<PixelRect> ScaledPlace(int id, MainLayout layout) const;
     void PlaceControl(int id) const;
     void SwitchLayout();
     void MoveToTopRight() const;

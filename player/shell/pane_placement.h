@@ -20,6 +20,7 @@ struct PaneSurroundings {
     PixelRect mainWindow;
     std::optional<PixelRect> stationBrowser = std::nullopt;  // while visible
     std::optional<PixelRect> recorder = std::nullopt;        // while visible
+    int gap = kPaneGap;  // at the main window's scale
 };
 
 // The station browser's own height: its skin's height plus both frame edges.

@@ -32,7 +32,12 @@ void TrayIcon::Add(HWND window) {
     NOTIFYICONDATAW data = IconData(window_);
     data.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
     data.uCallbackMessage = WM_TRAY_NOTIFY;
-    data.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAYER));
+    // The notification area shows small icons at the system's scale: the
+    // icon file's 16, 32 or 48-pixel picture nearest that size, not the
+    // 32-pixel one shrunk.
+    data.hIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PLAYER),
+                                               IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     CopyTip(data, tip_);
     // Already there (a hide after a hide): it only needs its details again.
     if (added_ && Shell_NotifyIconW(NIM_MODIFY, &data)) return;

@@ -2,6 +2,7 @@
 
 #include "common/window/device_context.h"
 #include "skin/shape_region.h"
+#include "skin/window_scale.h"
 
 #include <commctrl.h>
 
@@ -14,14 +15,14 @@ bool IsTrackbar(HWND control) {
 }
 
 bool CBitmapDialog::SetBackground(UINT resourceId) {
-    hasBackground_ = background_.Load(resourceId);
+    hasBackground_ = background_.Load(resourceId, WindowScale(hwnd_));
     if (hasBackground_) ApplyShape();
     return hasBackground_;
 }
 
 bool CBitmapDialog::SetDragRegion(UINT resourceId) {
     CZipBitmap strip;
-    if (!strip.Load(resourceId)) return false;
+    if (!strip.Load(resourceId, WindowScale(hwnd_))) return false;
     const RECT client = ClientRect();
     dragRegion_ = BuildPictureRegion(strip.Handle(), keyColour_, client.right, client.bottom);
     return true;

@@ -6,11 +6,20 @@
 
 #include "common/window/dialog.h"
 #include "common/window/gdi_object.h"
+#include "skin/window_scale.h"
 #include "skin/zip_bitmap.h"
 
 class CBitmapDialog : public Dialog {
 public:
     using Dialog::Dialog;
+
+    // The scale of the monitor the window is on.
+    DisplayScale Scale() const { return WindowScale(hwnd_); }
+    // A size of the skin at 100%, scaled; the window's own size when it has
+    // no border.
+    void ResizeToSkin(int width, int height) const {
+        Resize(Scale().Scale(width), Scale().Scale(height));
+    }
 
     // Takes effect at the next background change.
     void SetShaped(bool on) { shaped_ = on; }

@@ -1,6 +1,7 @@
 #include "skin/button_st.h"
 
 #include "skin/keyed_picture.h"
+#include "skin/window_scale.h"
 #include "skin/zip_bitmap.h"
 
 #include <commctrl.h>
@@ -22,7 +23,7 @@ void CButtonST::OnAttached() {
 }
 
 CButtonST::Result CButtonST::SetImages(UINT resourceId, COLORREF keyColour) {
-    return SetImageHandles(LoadSkinBitmap(resourceId), keyColour);
+    return SetImageHandles(LoadSkinBitmap(resourceId, WindowScale(hwnd_)), keyColour);
 }
 
 CButtonST::Result CButtonST::SetImageHandles(HBITMAP bitmap, COLORREF keyColour) {

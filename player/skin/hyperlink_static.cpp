@@ -3,6 +3,7 @@
 #include "common/helpers/shell_open.h"
 #include "common/window/device_context.h"
 #include "common/window/mem_dc.h"
+#include "skin/window_scale.h"
 
 namespace {
 constexpr int kDefaultFontHeight = 10;
@@ -55,8 +56,9 @@ void CHyperlinkStatic::MakeFont() {
     auto parentFont = reinterpret_cast<HFONT>(SendMessageW(Parent(), WM_GETFONT, 0, 0));
     GetObjectW(parentFont ? static_cast<HGDIOBJ>(parentFont) : GetStockObject(DEFAULT_GUI_FONT),
                sizeof(face), &face);
-    face.lfHeight = fontHeight_ ? fontHeight_ : kDefaultFontHeight;
-    face.lfWidth = fontWidth_ ? fontWidth_ : kDefaultFontWidth;
+    const DisplayScale scale = WindowScale(hwnd_);
+    face.lfHeight = scale.Scale(fontHeight_ ? fontHeight_ : kDefaultFontHeight);
+    face.lfWidth = scale.Scale(fontWidth_ ? fontWidth_ : kDefaultFontWidth);
     face.lfUnderline = underline_;
     if (bold_) face.lfWeight = kBoldWeight;
     wcscpy_s(face.lfFaceName, L"Arial");

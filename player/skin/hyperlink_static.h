@@ -13,7 +13,8 @@ class CHyperlinkStatic : public Control {
 public:
     void SetLinkText(const wchar_t* text);
     void SetLinkTarget(const wchar_t* url) { target_ = url; }
-    // 0 stands for the defaults, height 10 and width 5.
+    // In pixels at 100%, growing with the scale of the control's monitor
+    // when the font is made; 0 stands for the defaults, height 10 and width 5.
     void SetLinkFontSize(int height, int width);
     void SetHandOverText(bool on);
     void SetUnderline(bool on);

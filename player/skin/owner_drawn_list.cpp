@@ -10,18 +10,20 @@
 
 namespace {
 
-constexpr UINT kRowHeight = 18;
+constexpr int kRowHeight = 18;
 constexpr int kPictureWidth = 23;
 constexpr int kPictureHeight = 18;
 constexpr int kPictureInset = 2;
+constexpr int kFontPixels = 11;
 
 }  // namespace
 
-HFONT CreateListFont() {
-    ClientDC screen(nullptr);
+HFONT CreateListFont(const DisplayScale& scale) {
     LOGFONTW font{};
-    // 8.5 points, counted in tenths so the half point survives.
-    font.lfHeight = -MulDiv(85, GetDeviceCaps(screen, LOGPIXELSY), 720);
+    // 8.5 points at 100%, 11 pixels, growing as every other size of the
+    // skin does: a name takes the same share of its column at every scale,
+    // which rounding the points at each scale would not keep.
+    font.lfHeight = -scale.Scale(kFontPixels);
     font.lfCharSet = DEFAULT_CHARSET;
     wcscpy_s(font.lfFaceName, L"Arial");
     return CreateFontIndirectW(&font);
@@ -48,7 +50,8 @@ void AskForRowHeightAgain(HWND list) {
 std::optional<LRESULT> OwnerDrawnList::OnReflected(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MEASUREITEM:
-        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = kRowHeight;
+        reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight =
+            static_cast<UINT>(WindowScale(hwnd_).Scale(kRowHeight));
         return TRUE;
     case WM_DRAWITEM:
         return TRUE;  // the whole list is painted at WM_PAINT
@@ -84,10 +87,10 @@ void OwnerDrawnList::SetUpColumns(const wchar_t* first, int firstWidth, const wc
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH;
         column.pszText = const_cast<wchar_t*>(header);
-        column.cx = width;
+        column.cx = WindowScale(hwnd_).Scale(width);
         Send(LVM_INSERTCOLUMNW, index++, reinterpret_cast<LPARAM>(&column));
     }
-    if (!font_) font_.Reset(CreateListFont());
+    if (!font_) font_.Reset(CreateListFont(WindowScale(hwnd_)));
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     Send(LVM_SETBKCOLOR, 0, kPaneColour);
 }

@@ -11,6 +11,7 @@
 #include "common/window/gdi_object.h"
 #include "skin/hover_tooltip.h"
 #include "skin/list_cell_zone.h"
+#include "skin/window_scale.h"
 
 #include <cstddef>
 #include <string_view>
@@ -50,7 +51,7 @@ private:
 };
 
 // The skin lists' font, Arial of 8.5 points.
-HFONT CreateListFont();
+HFONT CreateListFont(const DisplayScale& scale);
 
 // Where the pointer is, in the window's client coordinates.
 POINT PointerIn(HWND window);

@@ -8,12 +8,12 @@ struct PixelRect {
     int right = 0;
     int bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool IsEmpty() const { return right <= left || bottom <= top; }
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
+    constexpr bool IsEmpty() const { return right <= left || bottom <= top; }
     bool operator==(const PixelRect&) const = default;
 };
 
-inline PixelRect RectAt(int x, int y, int width, int height) {
+constexpr PixelRect RectAt(int x, int y, int width, int height) {
     return {x, y, x + width, y + height};
 }

@@ -4,6 +4,18 @@
 #include "common/window/gdi_object.h"
 #include "skin/bitmap_dialog.h"
 #include "skin/resize_limits.h"
+#include "skin/window_scale.h"
+
+namespace {
+constexpr int kFrameCorner = 76;
+}  // namespace
+
+bool CResizingDialog::SetBackground(UINT resourceId) {
+    scale_ = WindowScale(hwnd_);
+    if (!frame_.Load(resourceId, scale_)) return false;
+    metrics_ = {frame_.GetWidth(), frame_.GetHeight(), scale_.Scale(kFrameCorner)};
+    return true;
+}
 
 void CResizingDialog::SetMinSize(std::uint16_t width, std::uint16_t height) {
     minWidth_ = width;

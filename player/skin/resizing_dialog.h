@@ -15,7 +15,8 @@ class CResizingDialog : public Dialog {
 public:
     using Dialog::Dialog;
 
-    bool SetBackground(UINT resourceId) { return frame_.Load(resourceId); }
+    // The frame picture at the monitor's scale, and the scale of the pane.
+    bool SetBackground(UINT resourceId);
     void SetMinSize(std::uint16_t width, std::uint16_t height);
 
 protected:
@@ -27,6 +28,8 @@ private:
     CZipBitmap frame_;
     std::uint16_t minWidth_ = 150;
     std::uint16_t minHeight_ = 150;
-    // The one frame picture the panes use is 150 x 316 with 76-pixel corners.
+    DisplayScale scale_;
+    // The one frame picture the panes use is 150 x 316 with 76-pixel corners
+    // at 100%.
     FrameMetrics metrics_{150, 316, 76};
 };

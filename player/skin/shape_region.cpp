@@ -2,36 +2,13 @@
 
 #include "common/window/device_context.h"
 #include "common/window/window.h"
+#include "skin/picture_pixels.h"
 #include "skin/shape_runs.h"
 
 #include <optional>
 #include <vector>
 
 namespace {
-
-std::optional<PixelGrid> ReadPixels(HBITMAP picture) {
-    BITMAP info{};
-    if (!GetObjectW(picture, sizeof(info), &info)) return std::nullopt;
-    PixelGrid grid{info.bmWidth, info.bmHeight,
-                   std::vector<std::uint32_t>(static_cast<size_t>(info.bmWidth) * info.bmHeight)};
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    format.bmiHeader.biWidth = grid.width;
-    format.bmiHeader.biHeight = -grid.height;  // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    ClientDC screen(nullptr);
-    if (GetDIBits(screen, picture, 0, static_cast<UINT>(grid.height), grid.pixels.data(), &format,
-                  DIB_RGB_COLORS) != grid.height) {
-        return std::nullopt;
-    }
-    // A 32-bit DIB holds 0x00RRGGBB; regions compare against COLORREFs.
-    for (auto& pixel : grid.pixels) {
-        pixel = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
-    return grid;
-}
 
 // Builds the region from all rectangles at once rather than one union per run.
 ScopedRegion RegionFromRuns(const std::vector<PixelRect>& runs) {

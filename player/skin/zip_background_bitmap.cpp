@@ -1,6 +1,7 @@
 #include "skin/zip_background_bitmap.h"
 
-bool CZipBackGroundBitmap::ComposeBackground(const RECT& clientRect, UINT resourceId) {
+bool CZipBackGroundBitmap::ComposeBackground(const RECT& clientRect, UINT resourceId,
+                                             const DisplayScale& scale) {
     selection_.reset();
     dc_.reset();
     const int width = clientRect.right - clientRect.left;
@@ -17,7 +18,7 @@ bool CZipBackGroundBitmap::ComposeBackground(const RECT& clientRect, UINT resour
     if (resourceId == 0) return true;
 
     CZipBitmap picture;
-    if (!picture.Load(resourceId)) return false;
+    if (!picture.Load(resourceId, scale)) return false;
     MemoryDC source(dc_->Get());
     SelectedObject pictureSelection(source, picture.Handle());
     BitBlt(*dc_, 0, 0, picture.GetWidth(), picture.GetHeight(), source, 0, 0, SRCCOPY);

@@ -11,7 +11,7 @@ class CZipBackGroundBitmap : public CZipBitmap {
 public:
     // Button face, with the resource's picture (if the id is not 0) at the
     // top-left at its own size.
-    bool ComposeBackground(const RECT& clientRect, UINT resourceId);
+    bool ComposeBackground(const RECT& clientRect, UINT resourceId, const DisplayScale& scale);
     // Copies rect of the picture to the same place in dc.
     void CopyArea(HDC dc, const RECT& rect) const;
 

@@ -1,12 +1,7 @@
 #include "skin/zip_bitmap.h"
 
-HBITMAP LoadSkinBitmap(UINT resourceId) {
-    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                           IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-}
-
-bool CZipBitmap::Load(UINT resourceId) {
-    Reset(LoadSkinBitmap(resourceId));
+bool CZipBitmap::Load(UINT resourceId, const DisplayScale& scale) {
+    Reset(LoadSkinBitmap(resourceId, scale));
     return static_cast<bool>(bitmap_);
 }
 

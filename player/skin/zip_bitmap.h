@@ -2,6 +2,7 @@
 // A skin bitmap: an owned GDI bitmap that knows its size.
 
 #include "common/window/gdi_object.h"
+#include "skin/skin_picture.h"
 
 #include <windows.h>
 
@@ -12,8 +13,8 @@ public:
     CZipBitmap(const CZipBitmap&) = delete;
     CZipBitmap& operator=(const CZipBitmap&) = delete;
 
-    // Loads a bitmap resource of the program; false leaves no bitmap.
-    bool Load(UINT resourceId);
+    // Loads a skin picture at a display scale; false leaves no bitmap.
+    bool Load(UINT resourceId, const DisplayScale& scale);
     void Reset(HBITMAP bitmap = nullptr);
 
     HBITMAP Handle() const { return bitmap_.Get(); }
@@ -29,6 +30,3 @@ private:
     mutable int width_ = 0;
     mutable int height_ = 0;
 };
-
-// The module whose resources hold the skin: the running program.
-HBITMAP LoadSkinBitmap(UINT resourceId);

@@ -1,6 +1,7 @@
 #include "skin/zip_slider_ctl.h"
 
 #include "common/window/device_context.h"
+#include "skin/window_scale.h"
 
 #include <commctrl.h>
 
@@ -69,8 +70,9 @@ RECT ToRect(const PixelRect& rect) { return {rect.left, rect.top, rect.right, re
 void CZipSliderCtl::SetSkin(UINT backgroundId, UINT thumbId) {
     vertical_ = (Style() & TBS_VERT) != 0;
     clientRect_ = ClientRect();
-    thumb_.LoadWithKey(thumbId, kKeyFromCorner);
-    background_.ComposeBackground(clientRect_, backgroundId);
+    scale_ = WindowScale(hwnd_);
+    thumb_.LoadWithKey(thumbId, kKeyFromCorner, scale_);
+    background_.ComposeBackground(clientRect_, backgroundId, scale_);
     Invalidate(false);
 }
 
@@ -85,7 +87,7 @@ RECT CZipSliderCtl::GetThumbRect() const {
                             static_cast<int>(Send(TBM_GETPOS))};
     const PixelRect client{clientRect_.left, clientRect_.top, clientRect_.right,
                            clientRect_.bottom};
-    return ToRect(ThumbRect(range, client, thumb_.GetWidth(), thumb_.GetHeight(), vertical_));
+    return ToRect(ThumbRect(range, client, thumb_.GetWidth(), thumb_.GetHeight(), vertical_, scale_));
 }
 
 void CZipSliderCtl::SetPosition(int position) {

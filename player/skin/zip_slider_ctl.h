@@ -39,6 +39,7 @@ private:
     CZipTransBitmap thumb_;
     CZipBackGroundBitmap background_;
     bool vertical_ = false;
+    DisplayScale scale_;  // of the monitor at the last SetSkin
     RECT clientRect_{};
     bool buttonDown_ = false;
     bool dragging_ = false;

@@ -1,8 +1,9 @@
 #include "skin/zip_trans_bitmap.h"
 
-bool CZipTransBitmap::LoadWithKey(UINT resourceId, COLORREF keyColour) {
+bool CZipTransBitmap::LoadWithKey(UINT resourceId, COLORREF keyColour,
+                                  const DisplayScale& scale) {
     mask_.Reset();
-    if (!Load(resourceId)) return false;
+    if (!Load(resourceId, scale)) return false;
     mask_ = MakeKeyMask(Handle(), {GetWidth(), GetHeight()}, keyColour);
     if (!mask_) Reset();
     return static_cast<bool>(mask_);

@@ -9,7 +9,7 @@ class CZipTransBitmap : public CZipBitmap {
 public:
     // Loads the resource and prepares it for DrawTransparent; kKeyFromCorner
     // takes the key from the picture's top-left pixel.
-    bool LoadWithKey(UINT resourceId, COLORREF keyColour);
+    bool LoadWithKey(UINT resourceId, COLORREF keyColour, const DisplayScale& scale);
     void DrawTransparent(HDC dc, int x, int y) const;
 
 private:

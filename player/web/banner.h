@@ -32,6 +32,7 @@ public:
     void Navigate(const std::wstring& url);
     void NavigateToLocalPage() { Navigate(localPage_); }
     void Show(bool show) const { browser_.Show(show); }
+    void Move(const RECT& place) const { browser_.Move(place); }
     void Close() { browser_.Close(); }
 
 private:

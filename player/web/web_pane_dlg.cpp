@@ -4,14 +4,15 @@
 #include "host/site_urls.h"
 #include "res/skin_ids.h"
 #include "res/web_pane_ids.h"
+#include "skin/place_control.h"
 
 namespace {
 
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 constexpr int kPaneWidth = 151;
 constexpr int kPaneHeight = 195;
-constexpr RECT kBrowserPlace = {3, 28, 3 + 145, 28 + 164};
-constexpr int kCloseLeft = 132, kCloseTop = 8, kCloseWidth = 12, kCloseHeight = 11;
+constexpr PixelRect kBrowserPlace = RectAt(3, 28, 145, 164);
+constexpr PixelRect kClosePlace = RectAt(132, 8, 12, 11);
 
 constexpr WebPaneParts kInfoParts{IDD_INFO, L"Station info", IDC_INFO_CLOSE, L"info/main.html",
                                   false};
@@ -36,17 +37,20 @@ CWebPaneDlg::CWebPaneDlg(const WebPaneParts& parts, HWND owner, std::wstring sit
 
 CWebPaneDlg::~CWebPaneDlg() { browser_.Close(); }
 
-PaneSize CWebPaneDlg::Size() const { return {kPaneWidth, kPaneHeight}; }
+PaneSize CWebPaneDlg::Size() const {
+    return {Scale().Scale(kPaneWidth), Scale().Scale(kPaneHeight)};
+}
 
 bool CWebPaneDlg::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
     SetText(parts_.name);
-    Resize(kPaneWidth, kPaneHeight);
+    ResizeToSkin(kPaneWidth, kPaneHeight);
     SetBackground(IDB_WEB_PANE);
     SetDragRegion(IDB_WEB_PANE_DRAG);
     AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
-    MoveWindow(Item(parts_.closeId), kCloseLeft, kCloseTop, kCloseWidth, kCloseHeight, TRUE);
-    if (browser_.Create(hwnd_, kBrowserPlace)) browser_.Navigate(siteBaseUrl_ + parts_.page);
+    PlaceControl(Item(parts_.closeId), kClosePlace);
+    const PixelRect browser = Scale().Scale(kBrowserPlace);
+    if (browser_.Create(hwnd_, {browser.left, browser.top, browser.right, browser.bottom})) browser_.Navigate(siteBaseUrl_ + parts_.page);
     return false;
 }
 

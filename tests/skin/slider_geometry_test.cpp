@@ -11,7 +11,7 @@ constexpr int kThumbWidth = 29;
 constexpr int kThumbHeight = 21;
 
 PixelRect Thumb(int position, const PixelRect& client = kVolumeClient, bool vertical = false) {
-    return ThumbRect({0, 100, position}, client, kThumbWidth, kThumbHeight, vertical);
+    return ThumbRect({0, 100, position}, client, kThumbWidth, kThumbHeight, vertical, {});
 }
 
 TEST(ThumbRect, AtTheMinimumTheThumbLosesOneColumn) {
@@ -42,7 +42,7 @@ TEST(ThumbRect, AVerticalSliderMovesTheThumbDown) {
 }
 
 TEST(ThumbRect, AnEmptyRangeKeepsTheThumbAtTheStart) {
-    EXPECT_EQ(ThumbRect({5, 5, 5}, kVolumeClient, kThumbWidth, kThumbHeight, false).left, -1);
+    EXPECT_EQ(ThumbRect({5, 5, 5}, kVolumeClient, kThumbWidth, kThumbHeight, false, {}).left, -1);
 }
 
 TEST(TipFlags, FollowingTheThumbImpliesShowingTheValue) {

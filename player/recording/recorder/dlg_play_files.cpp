@@ -108,7 +108,7 @@ CDlgPlayFiles::~CDlgPlayFiles() {
     meter_.Destroy();
 }
 
-PaneSize CDlgPlayFiles::Size() const { return {kWidth, kHeight}; }
+PaneSize CDlgPlayFiles::Size() const { return {Scale().Scale(kWidth), Scale().Scale(kHeight)}; }
 
 bool CDlgPlayFiles::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
@@ -128,7 +128,7 @@ bool CDlgPlayFiles::OnInitDialog() {
 }
 
 void CDlgPlayFiles::SetUpControls() {
-    Resize(kWidth, kHeight);
+    ResizeToSkin(kWidth, kHeight);
     SetBackground(IDB_RECORDER);
     SetDragRegion(IDB_RECORDER_DRAG);
     PlaceControls(hwnd_, kPlaces);
@@ -187,7 +187,8 @@ void CDlgPlayFiles::SetUpList() {
 }
 
 void CDlgPlayFiles::SetUpMeterAndVolume() {
-    meter_.Create(hwnd_, RECT{405, 83, 445, 93}, IDC_REC_METER);
+    const PixelRect place = Scale().Scale(RectAt(405, 83, 40, 10));
+    meter_.Create(hwnd_, RECT{place.left, place.top, place.right, place.bottom}, IDC_REC_METER);
     meter_.SetBackColour(RGB(0, 0, 0));
     meter_.SetBandLayout(1, 13);
     meter_.StartDecayTimer(100);

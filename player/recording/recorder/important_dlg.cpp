@@ -2,6 +2,7 @@
 
 #include "res/skin_ids.h"
 #include "res/web_pane_ids.h"
+#include "skin/place_control.h"
 
 namespace {
 
@@ -18,25 +19,26 @@ CDlgImportant::CDlgImportant(HWND owner) : CBitmapDialog(IDD_IMPORTANT, owner) {
 
 void CDlgImportant::ShowCentred() {
     if (!hwnd_ && !Create()) return;
-    MoveTo((GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2,
-           (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2);
+    const SIZE size = WindowSize();
+    MoveTo((GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
+           (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2);
     Show(SW_SHOW);
 }
 
 bool CDlgImportant::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
-    Resize(kWidth, kHeight);
+    ResizeToSkin(kWidth, kHeight);
     SetBackground(IDB_INSTRUCTIONS);
     SetDragRegion(IDB_INSTRUCTIONS_DRAG);
     AttachSkinnedButton(close_, Item(IDC_IMPORTANT_CLOSE), IDB_CLOSE, kKeyColour);
-    MoveWindow(Item(IDC_IMPORTANT_CLOSE), 401, 2, 12, 11, TRUE);
+    PlaceControl(Item(IDC_IMPORTANT_CLOSE), RectAt(401, 2, 12, 11));
     const HWND text = Item(IDC_IMPORTANT_TEXT);
-    MoveWindow(text, 32, 28, 368, 177, TRUE);
+    PlaceControl(text, RectAt(32, 28, 368, 177));
     LOGFONTW font{};
     if (HFONT dialogFont = reinterpret_cast<HFONT>(SendMessageW(hwnd_, WM_GETFONT, 0, 0)))
         GetObjectW(dialogFont, sizeof(font), &font);
-    font.lfHeight = 12;
-    font.lfWidth = 5;
+    font.lfHeight = Scale().Scale(12);
+    font.lfWidth = Scale().Scale(5);
     textFont_.Reset(CreateFontIndirectW(&font));
     SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
     textBrush_.Reset(CreateSolidBrush(kTextBackground));

@@ -77,7 +77,7 @@ CDlgTimer::CDlgTimer(HWND owner, std::wstring queueFile)
     SetShaped(true);
 }
 
-PaneSize CDlgTimer::Size() const { return {kWidth, kHeight}; }
+PaneSize CDlgTimer::Size() const { return {Scale().Scale(kWidth), Scale().Scale(kHeight)}; }
 
 bool CDlgTimer::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
@@ -97,7 +97,7 @@ void CDlgTimer::LoadQueue() {
 }
 
 void CDlgTimer::SetUpControls() {
-    Resize(kWidth, kHeight);
+    ResizeToSkin(kWidth, kHeight);
     SetBackground(IDB_SCHEDULER);
     SetDragRegion(IDB_SCHEDULER_DRAG);
     PlaceControls(hwnd_, kPlaces);
@@ -122,7 +122,7 @@ void CDlgTimer::SetUpControls() {
 }
 
 void CDlgTimer::SetUpPickers() {
-    pickerFont_.Reset(CreateFontW(12, 5, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    pickerFont_.Reset(CreateFontW(Scale().Scale(12), Scale().Scale(5), 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH | FF_SWISS, L"Arial"));
     for (int id : kPickers)

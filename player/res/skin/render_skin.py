@@ -2,8 +2,13 @@
 """Draws the player's skin: every background, button, slider and icon picture.
 
 This script is the artwork's source. It writes 24-bit BMP files (and the two
-icons) into player/res/bitmaps/, which are committed; run it again after a
-change here:  player/res/skin/render_skin.py
+icons) into player/res/bitmaps/, and the same pictures drawn for 150% and 200%
+display scales as PNG files into player/res/bitmaps/150/ and 200/; all are
+committed. Run it again after a change here:  player/res/skin/render_skin.py
+
+Every size and place below is in pixels at 100%. At another scale Z a picture
+of w x h pixels becomes z(w) x z(h), rounded as the player rounds its control
+places, and drawing calls go through Scaled, which maps their coordinates.
 
 Pixels of the key colour, magenta RGB(255, 0, 255), are not part of the
 picture: windows are cut to the rest and buttons let their parent show through.
@@ -24,6 +29,7 @@ from PIL import Image, ImageDraw, ImageFont
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "bitmaps")
 FONT_DIR = "/usr/share/fonts/truetype/dejavu"
 S = 4  # supersampling factor for glyphs
+Z = 1  # the display scale being drawn; main() sets it
 
 KEY = (255, 0, 255)
 PLAY_KEY = (255, 120, 255)
@@ -47,7 +53,75 @@ WHITE = (255, 255, 255)
 
 def font(size, bold=True):
     name = "DejaVuSans-Bold.ttf" if bold else "DejaVuSans.ttf"
-    return ImageFont.truetype(os.path.join(FONT_DIR, name), size)
+    return ImageFont.truetype(os.path.join(FONT_DIR, name), size if Z == 1 else round(size * Z))
+
+
+def z(v):
+    """A length or place at the current scale, halves rounded up."""
+    return math.floor(v * Z + 0.5)
+
+
+def new_image(mode, width, height, colour=0):
+    return Image.new(mode, (z(width), z(height)), colour)
+
+
+def paste(img, picture, x, y, mask=None):
+    img.paste(picture, (z(x), z(y)), mask)
+
+
+class Scaled:
+    """An ImageDraw whose coordinates are in 100% pixels. Boxes name their
+    first and last pixel, so a box covers the scaled span of those pixels;
+    points stand for pixel centres."""
+
+    def __init__(self, draw, factor):
+        self.raw = draw
+        self.factor = factor
+
+    def point(self, p):
+        return tuple((v + 0.5) * self.factor - 0.5 for v in p)
+
+    def box(self, b):
+        if len(b) == 2:
+            b = (*b[0], *b[1])
+        x0, y0, x1, y1 = b
+        f = self.factor
+        return [math.floor(x0 * f + 0.5), math.floor(y0 * f + 0.5),
+                math.floor((x1 + 1) * f + 0.5) - 1, math.floor((y1 + 1) * f + 0.5) - 1]
+
+    def width(self, kw):
+        kw["width"] = max(1, round(kw.get("width", 1) * self.factor))
+        return kw
+
+    def line(self, points, **kw):
+        self.raw.line([self.point(p) for p in points], **self.width(kw))
+
+    def polygon(self, points, **kw):
+        self.raw.polygon([self.point(p) for p in points], **kw)
+
+    def rectangle(self, b, **kw):
+        self.raw.rectangle(self.box(b), **self.width(kw))
+
+    def rounded_rectangle(self, b, radius, **kw):
+        self.raw.rounded_rectangle(self.box(b), radius * self.factor, **self.width(kw))
+
+    def ellipse(self, b, **kw):
+        self.raw.ellipse(self.box(b), **self.width(kw))
+
+    def arc(self, b, start, end, **kw):
+        self.raw.arc(self.box(b), start, end, **self.width(kw))
+
+    def text(self, xy, text, **kw):
+        self.raw.text(self.point(xy), text, **kw)
+
+    def textbbox(self, xy, text, **kw):
+        return tuple(v / self.factor for v in self.raw.textbbox(xy, text, **kw))
+
+
+def draw_on(img):
+    """A drawing context in 100% pixels on a picture of the current scale."""
+    draw = ImageDraw.Draw(img)
+    return draw if Z == 1 else Scaled(draw, Z)
 
 
 def mix(a, b, t):
@@ -55,6 +129,10 @@ def mix(a, b, t):
 
 
 def gradient(draw, box, top, bottom):
+    """Top to bottom, one colour per row of the picture at its own scale."""
+    if isinstance(draw, Scaled):
+        x0, y0, x1, y1 = draw.box((box[0], box[1], box[2] - 1, box[3] - 1))
+        box, draw = (x0, y0, x1 + 1, y1 + 1), draw.raw
     x0, y0, x1, y1 = box
     for y in range(y0, y1):
         t = (y - y0) / max(1, y1 - y0 - 1)
@@ -63,14 +141,14 @@ def gradient(draw, box, top, bottom):
 
 def smooth(width, height, background, paint):
     """Paints at S times the size on an opaque background and scales down."""
-    big = Image.new("RGB", (width * S, height * S), background)
-    paint(ImageDraw.Draw(big))
-    return big.resize((width, height), Image.LANCZOS)
+    big = Image.new("RGB", (z(width) * S, z(height) * S), background)
+    paint(draw_on(big))
+    return big.resize((z(width), z(height)), Image.LANCZOS)
 
 
 def rounded_mask(width, height, radius):
-    mask = Image.new("1", (width, height), 0)
-    ImageDraw.Draw(mask).rounded_rectangle([0, 0, width - 1, height - 1], radius, fill=1)
+    mask = new_image("1", width, height)
+    draw_on(mask).rounded_rectangle([0, 0, width - 1, height - 1], radius, fill=1)
     return mask
 
 
@@ -207,8 +285,8 @@ def round_button(size, glyph, face=(250, 252, 253), rim=EDGE_DARK, key=KEY, ink=
         glyph(d, n - 1, ink)
 
     picture = smooth(n, n, face, paint)
-    mask = Image.new("1", (n, n), 0)
-    ImageDraw.Draw(mask).ellipse([0, 0, n - 2, n - 2], fill=1)
+    mask = new_image("1", n, n)
+    draw_on(mask).ellipse([0, 0, n - 2, n - 2], fill=1)
     return keyed(picture, mask, key)
 
 
@@ -313,8 +391,8 @@ def slider_thumb():
             d.line([(x * S, 7 * S), (x * S, 14 * S)], fill=INK_SOFT, width=S // 2)
 
     picture = smooth(29, 21, mix(face_top, face_bottom, 0.5), paint)
-    mask = Image.new("1", (29, 21), 0)
-    ImageDraw.Draw(mask).rounded_rectangle([9, 2, 19, 18], 3, fill=1)
+    mask = new_image("1", 29, 21)
+    draw_on(mask).rounded_rectangle([9, 2, 19, 18], 3, fill=1)
     return keyed(picture, mask)
 
 
@@ -322,8 +400,7 @@ def slider_thumb():
 
 def title_strip(width, height, title):
     def paint(d):
-        for y in range(height * S):
-            d.line([(0, y), (width * S, y)], fill=mix(TITLE_TOP, TITLE_BOTTOM, y / (height * S - 1)))
+        gradient(d, (0, 0, width * S, height * S), TITLE_TOP, TITLE_BOTTOM)
         middle = height / 2
         d.ellipse([2.6 * S, (middle - 2) * S, 5.6 * S, (middle + 1) * S], fill=ACCENT)
         d.text((9 * S, (middle - 6.5) * S), title, font=font(10 * S), fill=WHITE)
@@ -334,23 +411,23 @@ def title_strip(width, height, title):
 def skinned_window(width, height, title, title_height=22, radius=8):
     """A rounded window with a title strip: the picture, a drawing context on
     it and the window's outline as a mask."""
-    img = Image.new("RGB", (width, height), PANE)
-    d = ImageDraw.Draw(img)
+    img = new_image("RGB", width, height, PANE)
+    d = draw_on(img)
     gradient(d, (0, title_height, width, height), PANE, PANE_SHADE)
     gradient(d, (0, 0, width, title_height), TITLE_TOP, TITLE_BOTTOM)
     d.line([(0, title_height), (width, title_height)], fill=FRAME)
     d.line([(1, title_height + 1), (width - 2, title_height + 1)], fill=WHITE)
     if title:
-        img.paste(title_strip(width, title_height, title), (0, 0))
+        paste(img, title_strip(width, title_height, title), 0, 0)
     mask = rounded_mask(width, height, radius)
-    md = ImageDraw.Draw(img)
+    md = draw_on(img)
     md.rounded_rectangle([0, 0, width - 1, height - 1], radius, outline=FRAME)
     return img, md, mask
 
 
 def drag_strip(width, height, opaque_width):
-    strip = Image.new("RGB", (width, height), KEY)
-    ImageDraw.Draw(strip).rectangle([0, 0, opaque_width - 1, height - 1], fill=INK)
+    strip = new_image("RGB", width, height, KEY)
+    draw_on(strip).rectangle([0, 0, opaque_width - 1, height - 1], fill=INK)
     return strip
 
 
@@ -372,7 +449,7 @@ def main_full():
     d.line([(8, 92), (141, 92)], fill=(210, 222, 229))
     d.line([(8, 93), (141, 93)], fill=WHITE)
     slider = slider_background(72, 20, PANE_SHADE, (150, 172, 186), (196, 212, 222))
-    img.paste(slider, (72, 189))
+    paste(img, slider, 72, 189)
     return keyed(img, mask)
 
 
@@ -381,12 +458,12 @@ def main_compact():
     (202,3) 20x20; volume (223,3) 72x20; toggle 1002 (297,2), hide 1001
     (297,13), 12x11."""
     width, height = 312, 26
-    img = Image.new("RGB", (width, height))
-    d = ImageDraw.Draw(img)
+    img = new_image("RGB", width, height)
+    d = draw_on(img)
     gradient(d, (0, 0, width, height), TITLE_TOP, TITLE_BOTTOM)
-    img.paste(title_strip(58, height, "Velmora"), (0, 0))
+    paste(img, title_strip(58, height, "Velmora"), 0, 0)
     well(d, (60, 4, 158, 21), fill=(246, 249, 250))
-    img.paste(compact_slider(), (223, 3))
+    paste(img, compact_slider(), 223, 3)
     d.rounded_rectangle([0, 0, width - 1, height - 1], 6, outline=FRAME)
     return keyed(img, rounded_mask(width, height, 6))
 
@@ -395,8 +472,8 @@ def pane_frame():
     """150 x 316 with 76-pixel corners: the resizing panes repeat column 76
     and row 76 along their edges and fill the inside with the pane colour."""
     width, height = 150, 316
-    img = Image.new("RGB", (width, height), PANE)
-    d = ImageDraw.Draw(img)
+    img = new_image("RGB", width, height, PANE)
+    d = draw_on(img)
     d.rectangle([0, 0, width - 1, 15], fill=TITLE_BOTTOM)
     gradient(d, (0, 0, width, 16), TITLE_TOP, TITLE_BOTTOM)
     d.line([(0, 16), (width, 16)], fill=FRAME)
@@ -417,7 +494,7 @@ def recorder_background():
     img, d, mask = panel_window(459, 215, "Recorder")
     well(d, (4, 26, 317, 182))
     d.rounded_rectangle([322, 30, 453, 180], 6, fill=PANE_SHADE, outline=(204, 218, 226))
-    img.paste(slider_background(74, 19, PANE_SHADE, (150, 172, 186), (196, 212, 222)), (329, 79))
+    paste(img, slider_background(74, 19, PANE_SHADE, (150, 172, 186), (196, 212, 222)), 329, 79)
     well(d, (7, 186, 120, 207))
     return keyed(img, mask)
 
@@ -441,7 +518,7 @@ def instructions_background():
     img, d, mask = panel_window(415, 112, "How to record")
     well(d, (31, 27, 400, 108), fill=(236, 242, 250))
     icon = round_button(20, glyph_record, key=PANE)
-    img.paste(icon, (7, 30))
+    paste(img, icon, 7, 30)
     return keyed(img, mask)
 
 
@@ -535,11 +612,19 @@ def pictures():
 
 
 def main():
+    global Z
     os.makedirs(OUT, exist_ok=True)
     for name, picture in pictures().items():
         picture.convert("RGB").save(os.path.join(OUT, name))
     save_icon("player_152.ico", recording=False)
     save_icon("player_recording_265.ico", recording=True)
+    for percent in (150, 200):
+        Z = percent / 100
+        folder = os.path.join(OUT, str(percent))
+        os.makedirs(folder, exist_ok=True)
+        for name, picture in pictures().items():
+            png = os.path.join(folder, os.path.splitext(name)[0] + ".png")
+            picture.convert("RGB").save(png, optimize=True)
     return 0
 
 

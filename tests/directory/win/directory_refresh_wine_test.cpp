@@ -47,7 +47,7 @@ protected:
 
 TEST_F(DirectoryRefreshWine, TheFirstRefreshDownloadsBothFilesAndTheFlags) {
     ASSERT_TRUE(Refresh(SiteUrl()));
-    ASSERT_EQ(stations_.size(), 27u);
+    ASSERT_EQ(stations_.size(), 28u);
     EXPECT_EQ(stations_[0].name, L"Harbour FM");
     EXPECT_EQ(stations_[0].streamlink, SiteUrl() + L"radio/harbour.mp3");
     EXPECT_EQ(stations_[0].flagPath, folder_.Path() + L"Flags\\nl.bmp");
@@ -82,7 +82,7 @@ TEST_F(DirectoryRefreshWine, ASecondRefreshTheSameDayDownloadsNothingAForcedOneD
     EXPECT_EQ(Local(L"radio_pal_stations.xml"), marker);
 
     ASSERT_TRUE(Refresh(SiteUrl(), true));
-    EXPECT_EQ(stations_.size(), 27u);
+    EXPECT_EQ(stations_.size(), 28u);
     EXPECT_EQ(Local(L"radio_pal_stations.xml"), SiteFile(L"stations.xml"));
 }
 
@@ -90,7 +90,7 @@ TEST_F(DirectoryRefreshWine, WithTheServerDownTheLocalFilesServeAndLastLaunchWai
     ASSERT_TRUE(Refresh(SiteUrl()));
     WriteLastLaunch(registry_, {2006, 3, 7});
     ASSERT_TRUE(Refresh(NothingListensUrl()));
-    EXPECT_EQ(stations_.size(), 27u);
+    EXPECT_EQ(stations_.size(), 28u);
     EXPECT_EQ(Local(L"radio_pal_stations.xml"), SiteFile(L"stations.xml"));
     EXPECT_EQ(LastLaunch(), L"2006:3:7");
 }
@@ -101,7 +101,7 @@ TEST_F(DirectoryRefreshWine, AnErrorStatusOrACutAnswerKeepsThePreviousFiles) {
         SCOPED_TRACE(fault);
         WriteLastLaunch(registry_, {2006, 3, 7});
         ASSERT_TRUE(Refresh(SiteUrl() + fault));
-        EXPECT_EQ(stations_.size(), 27u);
+        EXPECT_EQ(stations_.size(), 28u);
         EXPECT_EQ(Local(L"radio_pal_stations.xml"), SiteFile(L"stations.xml"));
         EXPECT_EQ(Local(L"links.xml"), SiteFile(L"links.xml"));
         EXPECT_EQ(LastLaunch(), L"2006:3:7");
@@ -115,7 +115,7 @@ TEST_F(DirectoryRefreshWine, AMissingFlagFailsTheRefreshWithoutLastLaunch) {
     WriteLastLaunch(registry_, {2006, 3, 7});
     DeleteFileW((folder_.Path() + L"Flags\\se.bmp").c_str());
     EXPECT_FALSE(Refresh(SiteUrl() + L"status/404/"));
-    EXPECT_EQ(stations_.size(), 27u);
+    EXPECT_EQ(stations_.size(), 28u);
     EXPECT_FALSE(files_.Exists(folder_.Path() + L"Flags\\se.bmp"));
     EXPECT_EQ(LastLaunch(), L"2006:3:7");
 }
@@ -150,7 +150,7 @@ TEST_F(DirectoryRefreshWine, APageServedAsLinksOrAFlagIsNotKept) {
     ASSERT_TRUE(Refresh(SiteUrl()));
     DeleteFileW((folder_.Path() + L"Flags\\nl.bmp").c_str());
     EXPECT_FALSE(Refresh(SiteUrl() + L"status/200/", true));
-    EXPECT_EQ(stations_.size(), 27u);
+    EXPECT_EQ(stations_.size(), 28u);
     EXPECT_EQ(Local(L"radio_pal_stations.xml"), SiteFile(L"stations.xml"));
     EXPECT_EQ(Local(L"links.xml"), SiteFile(L"links.xml"));
     EXPECT_FALSE(files_.Exists(folder_.Path() + L"Flags\\nl.bmp"));

@@ -104,7 +104,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 1u);
     EXPECT_NE(window.lastLParam, first);
     ASSERT_EQ(runner.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::NewList);
-    ASSERT_EQ(stations.size(), 27u);
+    ASSERT_EQ(stations.size(), 28u);
     EXPECT_EQ(stations.back().name, L"Polder Pop");
     // The links file came with the directory and was read on the worker.
     ASSERT_GT(links.entries.size(), 2u);
@@ -119,7 +119,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
     stations.clear();
     EXPECT_EQ(broken.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::NewList);
-    EXPECT_EQ(stations.size(), 27u);
+    EXPECT_EQ(stations.size(), 28u);
 
     // One that cannot read it leaves the list held as it was.
     DeleteFileW((folder.Path() + L"radio_pal_stations.xml").c_str());
@@ -127,7 +127,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
     EXPECT_EQ(broken.TakeDirectory(window.lastLParam, stations, links),
               DirectoryHandover::Unchanged);
-    EXPECT_EQ(stations.size(), 27u);
+    EXPECT_EQ(stations.size(), 28u);
     EXPECT_EQ(links.entries[2].target, L"::Favorites::") << "the links file is still there";
     registry.DeleteKeyTree(RegistryRoot::CurrentUser, kPlayerKey);
 }

@@ -15,6 +15,16 @@
 //                                after 30 s
 //   player_probe place ID        where control ID stands in the window's
 //                                client area: "X Y W H"
+//   player_probe dpi-changed X Y  tell the window its monitor's DPI changed
+//                                (to the DPI it has) and suggest X Y
+//   player_probe places          the same for every visible control of the
+//                                window, one a line: "ID X Y W H"
+//   player_probe clipped ID C [FILE]  how many texts of column C of list
+//                                control ID (in any of the player's windows)
+//                                are wider, in the list's font, than the
+//                                column: "CLIPPED OF ROWS"; a list that
+//                                paints its own rows is given its texts in
+//                                FILE, one a line in UTF-8
 //   player_probe windows         the player's other visible windows, one a
 //                                line: "NAME|X Y W H|TEXT OF CONTROL 203"
 //                                (203 is the ticker's channel field; a
@@ -49,6 +59,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -223,18 +234,27 @@ void PrintTickers(HWND player) {
     });
 }
 
-// The list's rectangle of a cell lives in the player's memory: the message
-// that fills it carries an address, which must be one of the player's own.
-bool PrintRow(HWND player, int listId, int row) {
+// List control ID in any of the player's windows.
+HWND FindList(HWND player, int listId) {
     HWND list = GetDlgItem(player, listId);
     ForOtherWindows(player, [&](HWND window) {
         if (!list) list = GetDlgItem(window, listId);
     });
-    if (!list) return false;
+    return list;
+}
+
+// For the addresses a message to the window carries, in the player's memory.
+HANDLE OpenWindowProcess(HWND window) {
     DWORD processId = 0;
-    GetWindowThreadProcessId(list, &processId);
-    const HANDLE process =
-        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    GetWindowThreadProcessId(window, &processId);
+    return OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+}
+
+// The list's rectangle of a cell lives in the player's memory: the message
+// that fills it carries an address, which must be one of the player's own.
+bool PrintRow(HWND player, int listId, int row) {
+    const HWND list = FindList(player, listId);
+    const HANDLE process = list ? OpenWindowProcess(list) : nullptr;
     if (!process) return false;
     void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
     RECT cell{LVIR_BOUNDS, 1, 0, 0};  // left: which part, top: which column
@@ -289,13 +309,107 @@ int CloseTimed(HWND player) {
     return 0;
 }
 
-void PrintPlace(HWND player, int id) {
-    const HWND control = GetDlgItem(player, id);
+RECT PlaceInParent(HWND player, HWND control) {
     RECT place{};
     GetWindowRect(control, &place);
     MapWindowPoints(nullptr, player, reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+void PrintPlace(HWND player, int id) {
+    const RECT place = PlaceInParent(player, GetDlgItem(player, id));
     std::wprintf(L"%ld %ld %ld %ld\n", place.left, place.top, place.right - place.left,
                  place.bottom - place.top);
+}
+
+// The suggested rectangle goes into the player's memory: no one carries a
+// WM_DPICHANGED's address across processes.
+bool SendDpiChanged(HWND player, POINT suggestedCorner) {
+    const HANDLE process = OpenWindowProcess(player);
+    if (!process) return false;
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    RECT suggested{};
+    GetWindowRect(player, &suggested);
+    OffsetRect(&suggested, suggestedCorner.x - suggested.left, suggestedCorner.y - suggested.top);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    const bool sent =
+        remote && WriteProcessMemory(process, remote, &suggested, sizeof(suggested), nullptr);
+    if (sent)
+        SendMessageW(player, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return sent;
+}
+
+void PrintPlaces(HWND player) {
+    for (HWND control = GetWindow(player, GW_CHILD); control;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(control)) continue;
+        const RECT place = PlaceInParent(player, control);
+        std::wprintf(L"%d %ld %ld %ld %ld\n", GetDlgCtrlID(control), place.left, place.top,
+                     place.right - place.left, place.bottom - place.top);
+    }
+}
+
+std::vector<std::wstring> ReadLines(const wchar_t* path) {
+    std::vector<std::wstring> lines;
+    FILE* file = _wfopen(path, L"rb");
+    if (!file) return lines;
+    char line[1024];
+    while (std::fgets(line, sizeof(line), file)) {
+        std::string text(line);
+        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+        std::wstring wide(text.size(), L'\0');
+        wide.resize(static_cast<size_t>(MultiByteToWideChar(
+            CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+            static_cast<int>(wide.size()))));
+        lines.push_back(wide);
+    }
+    std::fclose(file);
+    return lines;
+}
+
+// The texts and their widths in the list's font: the messages carry
+// addresses, which must be the player's own.
+bool PrintClipped(HWND player, int listId, int column, const wchar_t* textsFile) {
+    const HWND list = FindList(player, listId);
+    const HANDLE process = list ? OpenWindowProcess(list) : nullptr;
+    if (!process) return false;
+    constexpr int kTextLength = 256;
+    struct Remote {
+        LVITEMW item;
+        wchar_t text[kTextLength];
+    };
+    auto* remote = static_cast<Remote*>(
+        VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
+    const std::vector<std::wstring> texts = textsFile ? ReadLines(textsFile) : std::vector<std::wstring>{};
+    const int rows = textsFile ? static_cast<int>(texts.size())
+                               : static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const int columnWidth = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+    int clipped = 0;
+    for (int row = 0; remote && row < rows; ++row) {
+        if (textsFile) {
+            const std::wstring text = texts[static_cast<size_t>(row)].substr(0, kTextLength - 1);
+            WriteProcessMemory(process, remote->text, text.c_str(),
+                               (text.size() + 1) * sizeof(wchar_t), nullptr);
+        } else {
+            LVITEMW item{};
+            item.iSubItem = column;
+            item.pszText = remote->text;
+            item.cchTextMax = kTextLength;
+            WriteProcessMemory(process, &remote->item, &item, sizeof(item), nullptr);
+            SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&remote->item));
+        }
+        const auto width = static_cast<int>(
+            SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(remote->text)));
+        if (width > columnWidth) ++clipped;
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    std::wprintf(L"%d of %d\n", clipped, rows);
+    return remote != nullptr;
 }
 
 }  // namespace
@@ -335,6 +449,14 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else if (command == L"close-timed") {
         return CloseTimed(window);
+    } else if (command == L"dpi-changed" && argc == 4) {
+        return SendDpiChanged(window, {_wtoi(argv[2]), _wtoi(argv[3])}) ? 0 : 1;
+    } else if (command == L"places") {
+        PrintPlaces(window);
+    } else if (command == L"clipped" && (argc == 4 || argc == 5)) {
+        return PrintClipped(window, _wtoi(argv[2]), _wtoi(argv[3]), argc == 5 ? argv[4] : nullptr)
+                   ? 0
+                   : 1;
     } else if (command == L"place" && argc == 3) {
         PrintPlace(window, _wtoi(argv[2]));
     } else {

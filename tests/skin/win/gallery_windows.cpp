@@ -1,6 +1,7 @@
 #include "tests/skin/win/gallery_windows.h"
 
 #include "res/skin_ids.h"
+#include "skin/window_scale.h"
 
 #include <commctrl.h>
 
@@ -131,8 +132,8 @@ bool GalleryPane::OnInitDialog() {
         button->SetBalloonTooltip();
     }
 
-    checkOff_.Reset(LoadSkinBitmap(IDB_CHECK_OFF));
-    checkOn_.Reset(LoadSkinBitmap(IDB_CHECK_ON));
+    checkOff_.Reset(LoadSkinBitmap(IDB_CHECK_OFF, WindowScale(hwnd_)));
+    checkOn_.Reset(LoadSkinBitmap(IDB_CHECK_ON, WindowScale(hwnd_)));
     PlaceControl(Item(IDC_PANE_CHECK_OFF), At(11, 64, 21, 16));
     PlaceControl(Item(IDC_PANE_CHECK_ON), At(36, 64, 21, 16));
     SendDlgItemMessageW(hwnd_, IDC_PANE_CHECK_OFF, STM_SETIMAGE, IMAGE_BITMAP,

@@ -60,7 +60,7 @@ private:
 
 COLORREF PicturePixel(UINT resourceId, int x, int y) {
     CZipBitmap picture;
-    EXPECT_TRUE(picture.Load(resourceId));
+    EXPECT_TRUE(picture.Load(resourceId, DisplayScale{}));
     MemoryDC memory;
     SelectedObject selection(memory, picture.Handle());
     return GetPixel(memory, x, y);
@@ -68,7 +68,7 @@ COLORREF PicturePixel(UINT resourceId, int x, int y) {
 
 TEST(SkinPictures, TheThumbKeyedByItsCornerLeavesTheDestinationThere) {
     CZipTransBitmap thumb;
-    ASSERT_TRUE(thumb.LoadWithKey(IDB_SLIDER_THUMB, kKeyFromCorner));
+    ASSERT_TRUE(thumb.LoadWithKey(IDB_SLIDER_THUMB, kKeyFromCorner, DisplayScale{}));
     EXPECT_EQ(thumb.GetWidth(), 29);
     EXPECT_EQ(thumb.GetHeight(), 21);
     const COLORREF red = RGB(255, 0, 0);
@@ -81,7 +81,7 @@ TEST(SkinPictures, TheThumbKeyedByItsCornerLeavesTheDestinationThere) {
 
 TEST(SkinPictures, AMissingPictureLoadsNothingAndDrawsNothing) {
     CZipTransBitmap missing;
-    EXPECT_FALSE(missing.LoadWithKey(4242, kKeyFromCorner));
+    EXPECT_FALSE(missing.LoadWithKey(4242, kKeyFromCorner, DisplayScale{}));
     Canvas canvas(4, 4, RGB(1, 2, 3));
     missing.DrawTransparent(canvas, 0, 0);
     EXPECT_EQ(GetPixel(canvas, 0, 0), RGB(1, 2, 3));
@@ -89,7 +89,7 @@ TEST(SkinPictures, AMissingPictureLoadsNothingAndDrawsNothing) {
 
 TEST(SkinPictures, TheComposedBackgroundIsButtonFaceBeyondItsPicture) {
     CZipBackGroundBitmap background;
-    ASSERT_TRUE(background.ComposeBackground({0, 0, 100, 30}, IDB_SLIDER_FULL));
+    ASSERT_TRUE(background.ComposeBackground({0, 0, 100, 30}, IDB_SLIDER_FULL, DisplayScale{}));
     Canvas canvas(100, 30, RGB(1, 2, 3));
     background.CopyArea(canvas, {0, 0, 100, 30});
     EXPECT_EQ(GetPixel(canvas, 30, 10), PicturePixel(IDB_SLIDER_FULL, 30, 10));
@@ -97,7 +97,7 @@ TEST(SkinPictures, TheComposedBackgroundIsButtonFaceBeyondItsPicture) {
     EXPECT_EQ(GetPixel(canvas, 10, 25), GetSysColor(COLOR_BTNFACE));
 
     CZipBackGroundBitmap plain;
-    ASSERT_TRUE(plain.ComposeBackground({0, 0, 10, 10}, 0));
+    ASSERT_TRUE(plain.ComposeBackground({0, 0, 10, 10}, 0, DisplayScale{}));
     plain.CopyArea(canvas, {0, 0, 10, 10});
     EXPECT_EQ(GetPixel(canvas, 5, 5), GetSysColor(COLOR_BTNFACE));
 }
@@ -416,7 +416,7 @@ protected:
 
     COLORREF FramePixel(int x, int y) {
         CZipBitmap frame;
-        EXPECT_TRUE(frame.Load(IDB_PANE_FRAME));
+        EXPECT_TRUE(frame.Load(IDB_PANE_FRAME, DisplayScale{}));
         MemoryDC memory;
         SelectedObject selection(memory, frame.Handle());
         return GetPixel(memory, x, y);

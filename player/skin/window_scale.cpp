@@ -1,0 +1,23 @@
+#include "skin/window_scale.h"
+
+#include "common/window/device_context.h"
+
+namespace {
+
+using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+
+// Looked up rather than imported: Windows 7 and 8 have no such function.
+GetDpiForWindowFunction FindGetDpiForWindow() {
+    static const auto function = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    return function;
+}
+
+}  // namespace
+
+DisplayScale WindowScale(HWND window) {
+    if (const GetDpiForWindowFunction getDpi = FindGetDpiForWindow(); getDpi && window)
+        return DisplayScale(static_cast<int>(getDpi(window)));
+    ClientDC screen(nullptr);
+    return DisplayScale(GetDeviceCaps(screen, LOGPIXELSY));
+}

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# One start of the real player at a display scale: the prefix's "LogPixels"
+# set to DPI (96, 144 or 192), the main window looked at as at 100%. Its
+# client is 150 x 215 times the scale, each control lies in its place of the
+# skin scaled alike, its picture is the skin drawn for that scale pixel for
+# pixel (not the 100% picture stretched), and the station browser's lists
+# show their names whole.
+# Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
+# folder for the screenshots, DPI, the skin's picture of the full window
+# drawn for that scale.
+set -uo pipefail
+wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4 shots=$5 dpi=$6 skin=$7
+scripts=$(dirname "$wine_run")
+root=$(cd "$scripts/.." && pwd)
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+desktop_key='HKCU\Control Panel\Desktop'
+. "$root/tests/support/player_scenario.sh"
+restore_scale() {
+    finish_scenario
+    "$wine_run" "$prefix" reg delete "$desktop_key" /v LogPixels /f >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1
+}
+trap restore_scale EXIT
+"$wine_run" "$prefix" reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
+
+. "$root/tests/support/screen_checks.sh"
+scaled() { echo $(((2 * $1 * dpi + 96) / 192)); }  # rounded, halves up, as the player does
+geometry() {
+    local id
+    id=$(xdotool search --onlyvisible --name '^VelmoraRadio$' 2>/dev/null | head -1)
+    [ -n "$id" ] || return
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+read -r screen_width _ < <(xdotool getdisplaygeometry)
+
+probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
+width=$(scaled 150) height=$(scaled 215)
+x=$((screen_width - width - 2))
+check "at $dpi DPI the window is 150 x 215 scaled, at the top-right place" \
+    settles "$x 2 $width $height" geometry
+
+# Each control within its place of the skin, scaled: "ID X Y W H" at 100%,
+# and the whole window drawn anew as when its monitor's DPI changes.
+places="1002 102 6 12 11
+1001 117 6 12 11
+1000 132 6 12 11
+1084 8 98 105 17
+1019 119 98 20 13
+1103 8 120 116 17
+1104 126 119 16 19
+1204 8 142 134 20
+1203 5 165 14 14
+1206 20 165 14 14
+1208 35 165 14 14
+1012 48 166 89 13
+1006 5 189 20 20
+1007 26 189 20 20
+1008 47 189 20 20
+1010 72 189 72 20"
+# Told its monitor's DPI changed, the window draws and places everything
+# anew where the system suggests: the checks below look at that.
+probe dpi-changed 300 40
+check "after WM_DPICHANGED it stands where the system suggested, as large" \
+    settles "300 40 $width $height" geometry
+x=300 y0=40
+probe places >"$folder/places"
+while read -r id left top w h; do
+    read -r _ cx cy cw ch < <(grep "^$id " "$folder/places")
+    inside() {
+        [ -n "${cx:-}" ] && [ "$cx" -ge "$(scaled "$left")" ] && [ "$cy" -ge "$(scaled "$top")" ] &&
+            [ $((cx + cw)) -le $(($(scaled "$left") + $(scaled "$w"))) ] &&
+            [ $((cy + ch)) -le $(($(scaled "$top") + $(scaled "$h"))) ]
+    }
+    check "control $id lies in its place scaled" inside
+done <<<"$places"
+
+# Away from the controls the screen shows the skin drawn for this scale, to
+# the pixel: the title's letters and the edges of the wells are as sharp as
+# drawn, which a stretched 100% picture would not be.
+xdotool mousemove 5 1000
+sleep 1
+import -window root "$shots/main-$dpi.png"
+same_pixels() {  # same_pixels LEFT TOP WIDTH HEIGHT (at 100%): differing pixels
+    local crop="$(scaled "$3")x$(scaled "$4")+$(scaled "$1")+$(scaled "$2")"
+    convert "$shots/main-$dpi.png" -crop "$(scaled "$3")x$(scaled "$4")+$((x + $(scaled "$1")))+$((y0 + $(scaled "$2")))" \
+        +repage "$folder/screen.png"
+    convert "$skin" -crop "$crop" +repage "$folder/skin.png"
+    compare -metric AE "$folder/screen.png" "$folder/skin.png" null: 2>&1
+}
+check "the title strip is the skin's own picture at this scale" same "$(same_pixels 8 0 92 22)" 0
+check "the edges between the wells are the skin's own" same "$(same_pixels 4 88 142 8)" 0
+
+# The station browser, below the window, shows its names whole.
+click $((x + $(scaled 75))) $((y0 + $(scaled 152)))
+categories_whole() { [[ "$(probe clipped 1132 0)" =~ ^0\ of\ [1-9] ]]; }
+check "the categories are whole" categories_whole
+grep -o '<station name="[^"]*"' "$root/site/public/stations.xml" | cut -d'"' -f2 >"$folder/names"
+# The demo site's longest names end in "..." at 100% too, in a 90-pixel column.
+check "the station names are as whole as at 100%" settles "10 of $(wc -l <"$folder/names")" \
+    probe clipped 1133 1 "$(winepath -w "$folder/names")"
+import -window root "$shots/browser-$dpi.png"
+
+check "the player ends when its window closes" ends probe close
+echo "$failures failed"
+[ "$failures" -eq 0 ]
