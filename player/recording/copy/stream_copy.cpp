@@ -48,7 +48,7 @@ private:
 }  // namespace
 
 // On the tap's thread: queues the stream's events for the writer thread.
-class StreamCopy::Feed : public StreamCopySink {
+class StreamCopy::Feed final : public StreamCopySink {
 public:
     explicit Feed(WriterThread& writer) : writer_(writer) {}
 

@@ -18,7 +18,7 @@
 
 inline constexpr wchar_t kTrackExtension[] = L".mp3";
 
-class TrackRecorder : public StreamCopySink {
+class TrackRecorder final : public StreamCopySink {
 public:
     // `fixedPath` set: the scheduled recording's own file, never split.
     TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
