@@ -226,6 +226,33 @@ TEST(CaptureEngine, ADeviceThatStartsLateLeavesSilenceOfTheWaitAtTheStart) {
     EXPECT_EQ(recorder.engine.LastRecordingLoss().gaps, 1);
 }
 
+// A Record clicked just after the set-up may be handled late, when the new
+// stream has delivered less than the time since the click: the ring holds
+// nothing from before the stream's first sound, so that part of the wait is
+// silence at the start, counted as lost, and the recording still lasts from
+// the click.
+TEST(CaptureEngine, ARecordHandledLaterThanTheStreamsFirstSoundKeepsTheWholeWait) {
+    Recorder recorder;
+    ASSERT_TRUE(recorder.engine.BuildCaptureBuffer(kSlowFormat));
+    recorder.clock += 1500000;  // silent for a second, then half a second of sound
+    recorder.device->Current()->Capture(4000, 9);
+    WriterLog written;
+    const std::chrono::milliseconds clickedAgo(1200);
+    ASSERT_TRUE(
+        recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written), clickedAgo));
+    recorder.device->CompleteBlocks(0, 0);
+    recorder.Advance(std::chrono::milliseconds(128));
+    recorder.device->CompleteBlocks(1, 5);
+    recorder.engine.StopRecording();
+
+    std::vector<std::uint8_t> expected(5600, 0x80);  // the 0.7 s before the first sound
+    expected.insert(expected.end(), 4000, 9);
+    expected.insert(expected.end(), 1024, 5);
+    EXPECT_EQ(Written(written), expected);
+    EXPECT_EQ(recorder.engine.LastRecordingLoss().bytes, 5600u);
+    EXPECT_EQ(recorder.engine.LastRecordingLoss().gaps, 1);
+}
+
 int RecordUntilStalled(Recorder& recorder, std::chrono::milliseconds still) {
     std::atomic<int> stalled{0};
     recorder.engine.OnRecordingEnded([&stalled](CaptureEnd end) {
@@ -265,8 +292,9 @@ TEST(CaptureEngine, AWriterThatTakesNothingMoreEndsThePumpingAndTellsTheOwnerOnc
     WriterLog written;
     written.exhausted = true;
     ASSERT_TRUE(recorder.engine.StartRecording(std::make_unique<RecordingWriter>(written)));
-    // More than the second of the newest sound that waits before it goes on.
-    recorder.device->CompleteBlocks(9, 5);
+    // More than the newest sound that waits before it goes on.
+    const auto waiting = CaptureEngine::kLatestClick.count() * kSlowFormat.AvgBytesPerSec();
+    recorder.device->CompleteBlocks(static_cast<int>(waiting / 1024 + 1), 5);
     // The worker's pass meets the full writer; give it the time a busy
     // machine may take before the stop.
     for (int i = 0; i < 500 && told == 0; ++i)

@@ -29,6 +29,7 @@ bool CaptureEngine::BuildCaptureBuffer(const CaptureFormat& format) {
     if (!device_) return false;
     buffer_ = device_->CreateBuffer(format, blockSize_, kCaptureBlocksPerBuffer);
     if (buffer_ && !buffer_->Start()) buffer_.reset();
+    bufferStarted_ = now_();
     return buffer_ != nullptr;
 }
 
@@ -37,6 +38,15 @@ std::uint32_t CaptureEngine::BytesSince(std::chrono::milliseconds clickedAgo) co
     const std::uint64_t bytes =
         format_->AvgBytesPerSec() * static_cast<std::uint64_t>(time.count()) / 1000;
     return static_cast<std::uint32_t>(bytes - bytes % format_->BlockAlign());
+}
+
+// A stream that has not yet had the time to go round its ring holds only
+// what it delivered since it started, up to its position.
+std::uint32_t CaptureEngine::SoundInRing(std::uint32_t position,
+                                         CaptureClock::time_point now) const {
+    const double secondsRunning = std::chrono::duration<double>(now - bufferStarted_).count();
+    const bool wentRound = secondsRunning * format_->AvgBytesPerSec() >= buffer_->Size();
+    return wentRound ? buffer_->Size() : position;
 }
 
 void CaptureEngine::ReleaseBuffer() {
@@ -57,14 +67,15 @@ bool CaptureEngine::StartRecording(std::unique_ptr<SampleWriter> writer,
         writerThread->Finish();
         return false;
     }
-    // A stream that has not delivered yet (still at its start) has nothing
-    // from before to give.
-    const auto ago = *position == 0
-                         ? std::chrono::milliseconds()
-                         : std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
-    nextOffset_ = (*position + buffer_->Size() - BytesSince(ago)) % buffer_->Size();
+    // The recording begins at the click. The ring gives back what it holds
+    // of the time since; the part of that time from before the stream's
+    // first sound, which no ring holds, the watch counts as a late start.
+    const CaptureClock::time_point now = now_();
+    const auto ago = std::clamp<std::chrono::milliseconds>(clickedAgo, {}, kLatestClick);
+    const std::uint32_t takenBack = std::min(BytesSince(ago), SoundInRing(*position, now));
+    nextOffset_ = (*position + buffer_->Size() - takenBack) % buffer_->Size();
     watch_.emplace(buffer_->Size(), format_->AvgBytesPerSec(), format_->BlockAlign());
-    watch_->Begin(now_() - ago, nextOffset_);
+    watch_->Begin(now - ago, nextOffset_);
     writer_ = std::make_unique<SoundFeed>(std::move(writerThread), *format_, blockSize_,
                                           BytesSince(kLatestClick));
     lost_ = {};

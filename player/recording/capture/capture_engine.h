@@ -66,7 +66,8 @@ public:
     // flag and starts the worker at the device's position when Record was
     // clicked, clickedAgo before (up to kLatestClick; a busy machine may
     // handle the click late, and the running ring still holds the sound
-    // since). False
+    // since, unless the click came before the stream's first sound: that
+    // wait goes in as silence, counted as lost). False
     // (writer closed at once, nothing recorded) when there is no writer,
     // device or running buffer (and none can be built), a recording runs, or
     // a thread cannot be started.
@@ -88,8 +89,11 @@ public:
     // The worker looks at the device at least this often, so that a device
     // that no longer signals blocks is noticed.
     static constexpr std::chrono::milliseconds kLookInterval{250};
-    // The latest a click is taken at its time rather than when handled.
-    static constexpr std::chrono::seconds kLatestClick{1};
+    // The latest a click is taken at its time rather than when handled. A
+    // Record clicked as the recordings window first shows has waited 1.8 s
+    // under Wine; the worker still reaches the oldest of this before the
+    // four-second ring goes round onto it.
+    static constexpr std::chrono::seconds kLatestClick{3};
 
 private:
     // One draining pass into the current writer: on the worker while the
@@ -99,6 +103,7 @@ private:
     // The bytes the device captures in that time, in whole frames, at most
     // kLatestClick's worth.
     std::uint32_t BytesSince(std::chrono::milliseconds clickedAgo) const;
+    std::uint32_t SoundInRing(std::uint32_t position, CaptureClock::time_point now) const;
     void CaptureThread();
     std::optional<CaptureEnd> TakeCapturedSound();
     bool CountLostSound();
@@ -109,6 +114,7 @@ private:
     std::unique_ptr<CaptureDevice> device_;
     std::optional<CaptureFormat> format_;
     std::unique_ptr<CaptureBuffer> buffer_;  // running while it exists
+    CaptureClock::time_point bufferStarted_{};  // when buffer_ was made and started
     std::uint32_t blockSize_ = 0;
     std::uint32_t nextOffset_ = 0;
     std::optional<CaptureWatch> watch_;
