@@ -2,12 +2,8 @@
 
 StreamTap::FeedId StreamTap::BeginFeed() {
     std::lock_guard lock(lock_);
-    if (current_ != 0 && sink_ && !broken_) sink_->OnStreamEnded();
+    CloseCurrent();
     current_ = ++lastFeed_;
-    live_ = false;
-    copyable_ = true;
-    broken_ = true;
-    title_.reset();
     return current_;
 }
 
@@ -36,8 +32,12 @@ void StreamTap::Break(FeedId feed) {
 void StreamTap::EndFeed(FeedId feed) {
     std::lock_guard lock(lock_);
     if (!IsCurrent(feed)) return;
-    if (sink_ && !broken_) sink_->OnStreamEnded();
+    CloseCurrent();
     current_ = 0;
+}
+
+void StreamTap::CloseCurrent() {
+    if (current_ != 0 && sink_ && !broken_) sink_->OnStreamEnded();
     live_ = false;
     copyable_ = true;
     broken_ = true;

@@ -51,6 +51,9 @@ public:
 
 private:
     bool IsCurrent(FeedId feed) const { return feed == current_ && feed != 0; }
+    // Ends the current feed's stretch for the sink and forgets its state;
+    // called with the lock held.
+    void CloseCurrent();
 
     mutable std::mutex lock_;
     FeedId lastFeed_ = 0;
