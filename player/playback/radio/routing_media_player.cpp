@@ -14,9 +14,13 @@ MediaPlayer& RoutingMediaPlayer::Active() {
     return control_;
 }
 
+// The player that had the address lets it go first. One that was given
+// nothing is left alone: an empty address still costs the control a tear-down
+// of its media graph, which held the window for over 100 ms at the first
+// station chosen.
 void RoutingMediaPlayer::SetUrl(const std::wstring& url) {
+    if (!url_.empty()) Active().SetUrl(L"");
     url_ = url;
-    Active().SetUrl(L"");
     engineHasIt_ = IsWebUrl(url);
     Active().SetUrl(url);
 }
