@@ -31,8 +31,10 @@ public:
     void RecordingStarted(bool scheduled) override {
         events.push_back(scheduled ? L"started scheduled" : L"started");
     }
-    void RecordingStopped(bool scheduled) override {
-        events.push_back(scheduled ? L"stopped scheduled" : L"stopped");
+    void RecordingStopped(bool scheduled, std::optional<CaptureEnd> ended) override {
+        std::wstring event = scheduled ? L"stopped scheduled" : L"stopped";
+        if (ended) event += *ended == CaptureEnd::DeviceStalled ? L", stalled" : L", exhausted";
+        events.push_back(event);
     }
 
     bool folderExists = true;
@@ -150,6 +152,27 @@ TEST_F(RecorderSessionTest, AScheduledRecordingKeepsItsNameAndItsFormatOutlivesI
     EXPECT_EQ(session.OutputPath(), L"C:\\My Recordings\\Recording001.wav");
     session.StopAll();
     EXPECT_EQ(window.events.back(), L"stopped");
+}
+
+}  // namespace
+
+namespace {
+
+// A recording the engine ended leaves its reason for the window's note; only
+// the one a person started also gets a box, and only once.
+TEST_F(RecorderSessionTest, ARecordingThatEndsByItselfBoxesOnlyForAPerson) {
+    ASSERT_TRUE(session.StartScheduledRecording(L"concert"));
+    session.EndedByItself(CaptureEnd::DeviceStalled);
+    EXPECT_EQ(window.events,
+              (Events{L"started scheduled", L"stop playback", L"stopped scheduled, stalled"}));
+
+    window.events.clear();
+    ASSERT_TRUE(session.StartRecording());
+    session.EndedByItself(CaptureEnd::WriterExhausted);
+    session.EndedByItself(CaptureEnd::WriterExhausted);  // a late second word: already stopped
+    EXPECT_EQ(window.events, (Events{L"started", L"stop playback", L"stopped, exhausted",
+                                     std::wstring(L"error ") + kWriterExhaustedMessage}));
+    EXPECT_FALSE(session.IsRecording());
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "recording/files/lame_enc_library.h"
 #include "recording/files/mp3_file_encoder.h"
 #include "recording/files/wave_file_writer.h"
-#include "recording/recorder/lost_sound_note.h"
+#include "recording/recorder/last_recording_note.h"
 #include "recording/recorder/recorder_ids.h"
 #include "recording/recorder/recording_files_win32.h"
 #include "recording/recorder/recording_names.h"
@@ -38,11 +38,6 @@ constexpr UINT_PTR kPlayBlinkTimer = 3455;
 constexpr UINT kBlinkMs = 500;
 constexpr wchar_t kCaption[] = L"VelmoraRadio";
 constexpr wchar_t kNoEncoderMessage[] = L"Can't initialize MP3 enocder.";
-constexpr wchar_t kWriterExhaustedMessage[] =
-    L"The recording has stopped: its file takes no more sound (the disk is full or keeps "
-    L"failing, or the WAV file reached its largest size).";
-constexpr wchar_t kDeviceStalledMessage[] =
-    L"The recording has stopped: the sound card stopped capturing for two seconds.";
 // From the capture worker: it ended the current recording (wParam: CaptureEnd).
 constexpr UINT WM_RECORDING_ENDED = WM_APP + 1;
 // Posted when a person first opens the window, so that the set-up's
@@ -213,14 +208,7 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
     case WM_SHOW_HELD_MESSAGES: ShowHeldMessages(); return 0;
     case WM_CLOSE: Show(SW_HIDE); return 0;
-    case WM_RECORDING_ENDED:
-        if (session_.IsRecording()) {
-            StopAll();
-            ShowError(static_cast<CaptureEnd>(wParam) == CaptureEnd::DeviceStalled
-                          ? kDeviceStalledMessage
-                          : kWriterExhaustedMessage);
-        }
-        return 0;
+    case WM_RECORDING_ENDED: session_.EndedByItself(static_cast<CaptureEnd>(wParam)); return 0;
     case WM_STREAM_COPY_FAILED: OnStreamCopyFailed(); return 0;
     case WM_CTLCOLORDLG: {
         static const HBRUSH brush = CreateSolidBrush(kBackground);
@@ -687,10 +675,11 @@ void CDlgPlayFiles::RecordingStarted(bool scheduled) {
     StartTimer(kRecordBlinkTimer, kBlinkMs);
 }
 
-void CDlgPlayFiles::RecordingStopped(bool scheduled) {
+void CDlgPlayFiles::RecordingStopped(bool scheduled, std::optional<CaptureEnd> ended) {
     const auto& format = engine_.Format();
-    note_.SetLinkText(
-        LostSoundNote(engine_.LastRecordingLoss(), format ? format->AvgBytesPerSec() : 0).c_str());
+    note_.SetLinkText(LastRecordingNote(engine_.LastRecordingLoss(),
+                                        format ? format->AvgBytesPerSec() : 0, ended)
+                          .c_str());
     ShowRecordingStopped(scheduled);
 }
 

@@ -72,7 +72,7 @@ private:
     void ShowWarning(std::wstring_view text) override;
     void StopPlayback() override;
     void RecordingStarted(bool scheduled) override;
-    void RecordingStopped(bool scheduled) override;
+    void RecordingStopped(bool scheduled, std::optional<CaptureEnd> ended) override;
     // The record indicator and the main window learn that a recording ended.
     void ShowRecordingStopped(bool scheduled);
 

@@ -3,6 +3,7 @@
 
 #include "recording/capture/capture_settings.h"
 #include "recording/recorder/dlg_play_files.h"
+#include "recording/recorder/last_recording_note.h"
 #include "recording/recorder/recording_names.h"
 
 namespace {
@@ -103,8 +104,12 @@ void CDlgPlayFiles::StopStreamCopy() {
     copyScheduled_ = false;
 }
 
+// As for the sound card: a scheduled copy has nobody there to answer a box,
+// so only the note says it.
 void CDlgPlayFiles::OnStreamCopyFailed() {
     if (!copy_.IsRunning()) return;
+    const bool byHand = !copyScheduled_;
     StopAll();
-    ShowError(kCopyFailedMessage);
+    note_.SetLinkText(LastRecordingNote({}, 0, CaptureEnd::WriterExhausted).c_str());
+    if (byHand) ShowError(kCopyFailedMessage);
 }

@@ -58,10 +58,23 @@ void RecorderSession::Complain(std::wstring_view text) {
 }
 
 void RecorderSession::StopAll(std::chrono::milliseconds clickedAgo) {
+    Stop(clickedAgo, std::nullopt);
+}
+
+void RecorderSession::EndedByItself(CaptureEnd ended) {
+    if (!IsRecording()) return;
+    const bool byHand = !scheduled_;
+    Stop({}, ended);
+    if (byHand)
+        actions_.ShowError(ended == CaptureEnd::DeviceStalled ? kDeviceStalledMessage
+                                                              : kWriterExhaustedMessage);
+}
+
+void RecorderSession::Stop(std::chrono::milliseconds clickedAgo, std::optional<CaptureEnd> ended) {
     actions_.StopPlayback();
     if (!IsRecording()) return;
     engine_.StopRecording(clickedAgo);
-    actions_.RecordingStopped(scheduled_);
+    actions_.RecordingStopped(scheduled_, ended);
     scheduled_ = false;
     scheduledName_.clear();
 }

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,11 @@ public:
     virtual void ShowWarning(std::wstring_view text) = 0;  // "VelmoraRadio", warning icon
     // A recording played from the list stops, and its blink ends.
     virtual void StopPlayback() = 0;
-    // The main window's indicator and the record button's blink.
+    // The main window's indicator and the record button's blink; a stopped
+    // recording also leaves its note in the window: what it lost, and why it
+    // ended when it ended by itself (ended).
     virtual void RecordingStarted(bool scheduled) = 0;
-    virtual void RecordingStopped(bool scheduled) = 0;
+    virtual void RecordingStopped(bool scheduled, std::optional<CaptureEnd> ended) = 0;
 };
 
 inline constexpr wchar_t kFileExistsMessage[] = L"File already exist.";
@@ -44,6 +47,11 @@ inline constexpr wchar_t kCaptureNotStartedMessage[] =
     L"Can't start recording: the sound card would not start capturing.";
 inline constexpr wchar_t kNoFolderMessage[] =
     L"Unable to create directory.You should select folder first";
+inline constexpr wchar_t kWriterExhaustedMessage[] =
+    L"The recording has stopped: its file takes no more sound (the disk is full or keeps "
+    L"failing, or the WAV file reached its largest size).";
+inline constexpr wchar_t kDeviceStalledMessage[] =
+    L"The recording has stopped: the sound card stopped capturing for two seconds.";
 
 class RecorderSession {
 public:
@@ -64,6 +72,10 @@ public:
     // Ends playback of a recording and any recording, at the moment of the
     // click that asked for it, clickedAgo before.
     void StopAll(std::chrono::milliseconds clickedAgo = {});
+    // The capture engine ended the recording by itself: it stops, and the
+    // window's note says why. A person who started it is also told in a box;
+    // a scheduled recording runs with nobody there to answer one.
+    void EndedByItself(CaptureEnd ended);
 
     bool IsRecording() const { return engine_.IsRecording(); }
     const std::wstring& OutputPath() const { return outputPath_; }
@@ -72,6 +84,7 @@ private:
     bool Start(std::chrono::milliseconds clickedAgo = {});
     std::wstring ChooseOutputPath(const std::wstring& folder);
     void Complain(std::wstring_view text);
+    void Stop(std::chrono::milliseconds clickedAgo, std::optional<CaptureEnd> ended);
 
     RecorderActions& actions_;
     CaptureEngine& engine_;

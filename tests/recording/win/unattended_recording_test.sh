@@ -2,7 +2,8 @@
 # One start of the real player with nobody at the screen: queued.xml holds a
 # WAV recording due this minute, there is no lame_enc.dll, and the recorder's
 # last format is MP3. The recording starts by itself and records the station;
-# no message box waits for someone to answer it.
+# no message box waits for someone to answer it, not even when the sound card
+# stalls and the recording ends.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # recorder_probe.exe.
 set -uo pipefail
@@ -48,6 +49,18 @@ grows() {  # the file is there and larger than a moment ago
 check "the scheduled WAV recording starts by itself and grows" eventually 30 grows
 check "no message box is waiting for an answer" test "$(probe answer-box)" = ""
 check "the recorder's window stayed closed" same "$(probe visible)" 0
+
+# The sound server stands still: the capture position stops, and after two
+# seconds the recording ends. With nobody there, the recorder
+# says so in its own window, not in a box.
+sound_server=$(pgrep -P "$pulse_pid" pulseaudio)
+kill -STOP "$sound_server"
+note() { probe text 1310; }
+says_stalled() { [[ "$(note)" == "Last recording stopped: the sound card stood still for 2 s"* ]]; }
+eventually 8 says_stalled
+kill -CONT "$sound_server"
+check "a stalled sound card ends the recording with a note (it says: $(note))" says_stalled
+check "and no message box waits for an answer" test "$(probe answer-box)" = ""
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 timeout 60 wineserver -w
 peak=$(sox "$recordings/unattended.wav" -n stat 2>&1 | sed -n 's/^Maximum amplitude: *//p')
