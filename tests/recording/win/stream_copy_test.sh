@@ -5,7 +5,7 @@
 # seconds) gives a file per title, named after it. Joined together the files
 # hold exactly the frames the server sent over those seconds, and each
 # decodes to the station's tune (check_stream_copy.py says how). The same
-# for 20 seconds of "Velmora AAC", whose files are bare ADTS frames named
+# for 18 seconds of "Velmora AAC", whose files are bare ADTS frames named
 # ".aac". Then a scheduled recording with this source, due at the player's
 # start, copies the stream into the one file its entry names until the
 # entry's end: an entry the user named for WAV gives an MP3 of that name.
@@ -52,7 +52,7 @@ ls -l "$recordings"
 check "the files hold what the station sent, a file per title, each named after it" \
     "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$station" 30
 check "the AAC station's files hold its frames, a file per title, each named after it" \
-    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$aac_station" 20 \
+    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$aac_station" 18 \
     live.aac
 
 # The scheduled copy: an entry due now that ends in 30 to 60 seconds.
