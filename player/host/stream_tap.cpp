@@ -7,6 +7,13 @@ StreamTap::FeedId StreamTap::BeginFeed() {
     return current_;
 }
 
+void StreamTap::Audio(FeedId feed, StreamAudio audio) {
+    std::lock_guard lock(lock_);
+    if (!IsCurrent(feed)) return;
+    audio_ = audio;
+    if (sink_) sink_->OnAudio(audio);
+}
+
 void StreamTap::Title(FeedId feed, const std::wstring& title) {
     std::lock_guard lock(lock_);
     if (!IsCurrent(feed)) return;
@@ -39,14 +46,9 @@ void StreamTap::EndFeed(FeedId feed) {
 void StreamTap::CloseCurrent() {
     if (current_ != 0 && sink_ && !broken_) sink_->OnStreamEnded();
     live_ = false;
-    copyable_ = true;
+    audio_.reset();
     broken_ = true;
     title_.reset();
-}
-
-void StreamTap::CannotCopy(FeedId feed) {
-    std::lock_guard lock(lock_);
-    if (IsCurrent(feed)) copyable_ = false;
 }
 
 bool StreamTap::IsLive() const {
@@ -54,14 +56,10 @@ bool StreamTap::IsLive() const {
     return live_;
 }
 
-bool StreamTap::IsCopyable() const {
-    std::lock_guard lock(lock_);
-    return copyable_;
-}
-
 void StreamTap::Attach(StreamCopySink& sink) {
     std::lock_guard lock(lock_);
     sink_ = &sink;
+    if (audio_) sink.OnAudio(*audio_);
     if (title_) sink.OnTitle(*title_);
 }
 

@@ -12,8 +12,15 @@
 #include <string>
 #include <string_view>
 
+// What a stream's frames are: the copy names its files after it, and tags
+// only what has a tag format of its own (MP3's ID3v2).
+enum class StreamAudio : std::uint8_t { Mp3, Aac };
+
 class StreamCopySink {
 public:
+    // A stretch of the stream begins, or the sink joins one: what its frames
+    // are. Comes before its title and frames.
+    virtual void OnAudio(StreamAudio audio) = 0;
     // The stream goes on: the title in force when the sink was attached or
     // at a change, then the frames that belong to it.
     virtual void OnTitle(const std::wstring& title) = 0;
@@ -33,19 +40,16 @@ public:
     // The engine's side. Calls for a feed that has ended are ignored, so a
     // session that is still winding down cannot write into the next one.
     FeedId BeginFeed();
+    // Each connection says what its frames are before it sends any.
+    void Audio(FeedId feed, StreamAudio audio);
     void Title(FeedId feed, const std::wstring& title);
     void Frame(FeedId feed, std::string_view frame);
     void Break(FeedId feed);  // the connection dropped; a reconnect may follow
     void EndFeed(FeedId feed);
-    // The feed's stream is of a kind the copy does not take (AAC): it sends
-    // no frames, and the recorder offers no copy until the next feed.
-    void CannotCopy(FeedId feed);
 
     // The recorder's side. Live while the engine plays a station it has
     // sent frames of: the copy is there to take.
     bool IsLive() const;
-    // False while the station sends what the copy does not take.
-    bool IsCopyable() const;
     void Attach(StreamCopySink& sink);
     void Detach();
 
@@ -60,7 +64,7 @@ private:
     FeedId current_ = 0;  // 0: no feed
     bool live_ = false;
     bool broken_ = false;  // the sink heard the end; the next frame starts anew
-    bool copyable_ = true;
+    std::optional<StreamAudio> audio_;
     std::optional<std::wstring> title_;
     StreamCopySink* sink_ = nullptr;  // not owned: the recorder detaches it before it goes
 };

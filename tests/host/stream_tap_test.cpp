@@ -13,6 +13,9 @@ namespace {
 
 class HeardSink : public StreamCopySink {
 public:
+    void OnAudio(StreamAudio audio) override {
+        heard.push_back(audio == StreamAudio::Aac ? L"AAC" : L"MP3");
+    }
     void OnTitle(const std::wstring& title) override { heard.push_back(L"title " + title); }
     void OnFrame(std::string_view frame) override {
         heard.push_back(L"frame " + std::wstring(frame.begin(), frame.end()));
@@ -49,18 +52,27 @@ TEST(StreamTap, ASinkJoinsWithTheTitleInForceAndHearsOneFeedAtATime) {
     EXPECT_EQ(sink.heard, expected);
 }
 
-TEST(StreamTap, AStreamTheCopyCannotTakeIsUncopyableUntilTheNextFeed) {
+TEST(StreamTap, ASinkLearnsWhatTheFramesAreBeforeItsTitleAndFrames) {
     StreamTap tap;
-    EXPECT_TRUE(tap.IsCopyable());
+    HeardSink sink;
     const auto aac = tap.BeginFeed();
-    tap.CannotCopy(aac);
-    EXPECT_FALSE(tap.IsCopyable());
-    const auto mp3 = tap.BeginFeed();
-    tap.CannotCopy(aac);  // the old session winding down
-    EXPECT_TRUE(tap.IsCopyable());
-    tap.CannotCopy(mp3);
-    tap.EndFeed(mp3);
-    EXPECT_TRUE(tap.IsCopyable()) << "nothing plays: the copy waits for the next station";
+    tap.Audio(aac, StreamAudio::Aac);
+    tap.Title(aac, L"A - B");
+    tap.Frame(aac, "1");
+    tap.Attach(sink);  // joins mid-stream
+    tap.Break(aac);
+    tap.Audio(aac, StreamAudio::Mp3);  // the reconnect found the station's other format
+    tap.Frame(aac, "2");
+    const auto next = tap.BeginFeed();
+    tap.Audio(aac, StreamAudio::Aac);  // the old session winding down
+    tap.Frame(next, "3");
+    tap.EndFeed(next);
+    tap.Detach();
+    tap.Attach(sink);  // nothing plays: nothing to tell
+    tap.Detach();
+    const std::vector<std::wstring> expected = {L"AAC", L"title A - B", L"end",   L"MP3",
+                                                L"frame 2", L"end", L"frame 3", L"end"};
+    EXPECT_EQ(sink.heard, expected);
 }
 
 }  // namespace

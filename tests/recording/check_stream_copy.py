@@ -1,8 +1,9 @@
 #!/usr/bin/python3
-"""check_stream_copy.py RECORDINGS SITE STATION SECONDS
+"""check_stream_copy.py RECORDINGS SITE STATION SECONDS [PROGRAMME]
 
-Checks the files that a copy of the demo site's "live" programme left in
-RECORDINGS, a file per title, against what the server (SITE/radio_stream.py)
+Checks the files that a copy of the demo site's PROGRAMME ("live.mp3" unless
+given; "live.aac" for the AAC one) left in RECORDINGS, a file per title, the
+files of its extension only, against what the server (SITE/radio_stream.py)
 sent from the start of its connection:
 - joined in the order they were written, the files' audio is one unbroken
   run of the frames the server sent, starting and ending on a whole frame:
@@ -11,9 +12,10 @@ sent from the start of its connection:
 - each file is named after the title the server gave most of its frames,
   the first and the last one "(incomplete)" and no other, and no two files
   in a row share a title;
-- each carries an ID3v2 tag of its title, artist and STATION (read by
-  mutagen), and decodes with lame to as many samples as its frames hold,
-  not silent.
+- an MP3 file carries an ID3v2 tag of its title, artist and STATION (read
+  by mutagen), an AAC file no tag at all;
+- each decodes (MP3 with lame, AAC with GStreamer's libav decoder) to as
+  many samples as its frames hold, not silent.
 Prints what it found; exits 1 when something is wrong.
 """
 
@@ -40,7 +42,9 @@ def fault(text):
     print("FAULT: " + text)
 
 
-def audio_after_tag(data):
+def audio_after_tag(data, extension):
+    if extension == ".aac":
+        return None if data[:3] == b"ID3" else data
     if data[:3] != b"ID3":
         return None
     size = 0
@@ -49,7 +53,7 @@ def audio_after_tag(data):
     return data[10 + size:]
 
 
-def sent_stream(site, seconds):
+def sent_stream(site, programme_name, seconds):
     """The frames the server sends from a connection's start, with their
     lengths in seconds and the title announced for each, for somewhat more
     than `seconds`. The server weaves a metadata block in after every METAINT
@@ -57,7 +61,7 @@ def sent_stream(site, seconds):
     listener takes a block's title from the first frame starting after it."""
     sys.path.insert(0, str(site))
     import radio_stream
-    programme = radio_stream.load_programmes(site / "public" / "streams")["live.mp3"]
+    programme = radio_stream.load_programmes(site / "public" / "streams")[programme_name]
     frames, lengths, announced = [], [], []
     played, start, next_block, title_now, told = 0.0, 0, radio_stream.METAINT, None, None
     while played < seconds:
@@ -75,15 +79,28 @@ def sent_stream(site, seconds):
     return frames, lengths, announced
 
 
-def named_title(name):
-    stem = re.sub(r" \(\d+\)$", "", name[:-len(".mp3")])
+def named_title(name, extension):
+    stem = re.sub(r" \(\d+\)$", "", name[:-len(extension)])
     return stem[:-len(INCOMPLETE)] if stem.endswith(INCOMPLETE) else stem
+
+
+def decode(path, decoded):
+    if path.suffix == ".aac":
+        # The AAC programme changes its rate and channels between tunes: the
+        # samples are made one format before they are written.
+        subprocess.run(["gst-launch-1.0", "-q", "filesrc", f"location={path}", "!", "aacparse", "!",
+                        "avdec_aac", "!", "audioconvert", "!", "audioresample", "!",
+                        "audio/x-raw,format=S16LE,rate=44100,channels=2", "!", "wavenc", "!",
+                        "filesink", f"location={decoded}"], check=False,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    else:
+        subprocess.run(["lame", "--decode", "--quiet", str(path), str(decoded)], check=False)
 
 
 def check_decodes(path, seconds):
     with tempfile.TemporaryDirectory() as scratch:
         decoded = pathlib.Path(scratch) / "decoded.wav"
-        subprocess.run(["lame", "--decode", "--quiet", str(path), str(decoded)], check=False)
+        decode(path, decoded)
         if not decoded.exists():
             return fault(f"{path.name} does not decode")
         with wave.open(str(decoded)) as sound:
@@ -111,11 +128,13 @@ def check_tags(path, title, station):
 def main():
     recordings, site, station, seconds = (pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]),
                                           sys.argv[3], float(sys.argv[4]))
-    files = sorted(recordings.glob("*.mp3"), key=lambda p: p.stat().st_mtime_ns)
+    programme = sys.argv[5] if len(sys.argv) > 5 else "live.mp3"
+    extension = pathlib.PurePath(programme).suffix
+    files = sorted(recordings.glob("*" + extension), key=lambda p: p.stat().st_mtime_ns)
     if not files:
-        fault("no files")
+        fault(f"no {extension} files")
         return
-    sent, lengths, announced = sent_stream(site, 3 * seconds)
+    sent, lengths, announced = sent_stream(site, programme, 3 * seconds)
     starts, at = [], 0
     for frame in sent:
         starts.append(at)
@@ -126,9 +145,9 @@ def main():
 
     pieces = []
     for path in files:
-        audio = audio_after_tag(path.read_bytes())
+        audio = audio_after_tag(path.read_bytes(), extension)
         if audio is None:
-            fault(f"{path.name} has no ID3v2 tag")
+            fault(f"{path.name} is {'tagged' if extension == '.aac' else 'not tagged'}")
             audio = b""
         pieces.append(audio)
     joined = b"".join(pieces)
@@ -153,7 +172,7 @@ def main():
         titles = collections.Counter(announced[frame:frame + count])
         file_seconds = sum(lengths[frame:frame + count])
         frame += count
-        title = named_title(path.name)
+        title = named_title(path.name, extension)
         print(f"{path.name}: {count} frames announced as {dict(titles)}")
         if set(titles) != {title}:
             fault(f"{path.name} holds frames announced as {dict(titles)}")
@@ -163,7 +182,8 @@ def main():
         if title == previous:
             fault(f"{path.name} has the title of the file before")
         previous = title
-        check_tags(path, title, station)
+        if extension == ".mp3":
+            check_tags(path, title, station)
         check_decodes(path, file_seconds)
 
 

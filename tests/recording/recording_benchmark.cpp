@@ -4,14 +4,23 @@
 // the capture worker runs, one block of an eighth of a second at a time. The
 // encoder finds a pure sine about half as costly as music, so it encodes
 // both: a sine, and a music-like mix of several tones and noise.
+//
+// Then the copy of a station's stream: half a minute of a 128 kbit/s MP3
+// station whose title changes every four seconds, from the tap through the
+// writer thread into a file per title, a write for each frame as on Windows.
 
 #include "recording/capture/capture_pump.h"
+#include "recording/copy/stream_copy.h"
 #include "recording/files/mp3_file_encoder.h"
 #include "recording/files/wave_file_writer.h"
 #include "tests/recording/fake_capture.h"
 #include "tests/recording/lame_shim.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -21,6 +30,7 @@
 #include <numbers>
 #include <random>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -92,6 +102,77 @@ void Report(const char* name, double cpuSeconds) {
                 cpuSeconds > 0 ? kSeconds / cpuSeconds : 0.0);
 }
 
+// The copy's files on the host's disk: one write call for each frame, as
+// the player makes one WriteFile call on Windows.
+class DiskTrackFiles : public TrackFiles {
+public:
+    ~DiskTrackFiles() override { Close(); }
+    bool Exists(const std::wstring& path) override { return std::filesystem::exists(path); }
+    bool Create(const std::wstring& path) override {
+        file_ = open(std::filesystem::path(path).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        return file_ >= 0;
+    }
+    bool Append(std::string_view bytes) override {
+        return write(file_, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    }
+    void Close() override {
+        if (file_ >= 0) close(file_);
+        file_ = -1;
+    }
+    bool Rename(const std::wstring& from, const std::wstring& to) override {
+        std::error_code error;
+        std::filesystem::rename(from, to, error);
+        return !error;
+    }
+
+private:
+    int file_ = -1;
+};
+
+// MPEG 1 Layer III at 128 kbit/s, 44.1 kHz: 417 bytes a frame, 418 with
+// padding, 38.28 frames a second.
+constexpr double kFramesPerSecond = 44100.0 / 1152;
+
+std::string Mp3Frame(int number) {
+    const bool padded = number % 3 != 0;
+    std::string frame = {'\xFF', '\xFB', padded ? '\x92' : '\x90', '\x00'};
+    frame.resize(padded ? 418 : 417, static_cast<char>(number & 0x7F));
+    return frame;
+}
+
+constexpr int kCopySeconds = 30;
+
+// Feeds the frames at the pace a station sends them, so that the writer
+// thread wakes as often as it does in the player, with the copy attached or
+// without it (what playing costs the feeding thread alone). The CPU time
+// counts the feeding thread and the writer thread alike.
+double FeedStream(const std::filesystem::path& folder, bool copied) {
+    StreamTap tap;
+    DiskTrackFiles files;
+    SettableClock clock;
+    StreamCopy copy(tap, files, clock);
+    const auto feed = tap.BeginFeed();
+    tap.Audio(feed, StreamAudio::Mp3);
+    if (copied && !copy.Start(folder.wstring() + L"/", std::nullopt, L"Benchmark Radio", nullptr))
+        return -1;
+    const int frames = static_cast<int>(kCopySeconds * kFramesPerSecond);
+    const auto pause = std::chrono::microseconds(static_cast<int>(1e6 / kFramesPerSecond));
+    const std::clock_t start = std::clock();
+    for (int number = 0; number < frames; ++number) {
+        if (number % static_cast<int>(4 * kFramesPerSecond) == 0)
+            tap.Title(feed, L"Benchmark Artist - Track " + std::to_wstring(number));
+        tap.Frame(feed, Mp3Frame(number));
+        std::this_thread::sleep_for(pause);
+    }
+    copy.Stop();
+    return double(std::clock() - start) / CLOCKS_PER_SEC;
+}
+
+void ReportCopy(const char* name, double cpuSeconds) {
+    std::printf("%-24s %6.3f ms CPU per second of stream, %6.4f %% of one core\n", name,
+                cpuSeconds * 1000 / kCopySeconds, cpuSeconds * 100 / kCopySeconds);
+}
+
 }  // namespace
 
 int main() {
@@ -112,5 +193,17 @@ int main() {
 
     std::filesystem::remove(wavPath);
     std::filesystem::remove(mp3Path);
+
+    const auto copyFolder = folder / "velmora-benchmark-copy";
+    std::filesystem::remove_all(copyFolder);
+    std::filesystem::create_directory(copyFolder);
+    const double fed = FeedStream(copyFolder, false);
+    const double copied = FeedStream(copyFolder, true);
+    std::filesystem::remove_all(copyFolder);
+    if (copied < 0) return 1;
+    std::printf("%d s of a 128 kbit/s MP3 station, a title every 4 s\n", kCopySeconds);
+    ReportCopy("fed, no copy", fed);
+    ReportCopy("fed and copied", copied);
+    ReportCopy("the copy (goal: 0.1 %)", copied - fed);
     return 0;
 }

@@ -51,4 +51,16 @@ TEST(FreeTrackPath, NumbersATakenName) {
     EXPECT_EQ(FreeTrackPath(L"C:\\R\\", L"A - C", L".mp3", exists), L"C:\\R\\A - C.mp3");
 }
 
+// The scheduler names each entry with the extension of the format the user
+// chose; the copy keeps the name and says what the file really holds.
+TEST(ScheduledCopyStem, DropsTheChosenFormatsExtensionOnly) {
+    EXPECT_EQ(ScheduledCopyStem(L"Morning show.wav"), L"Morning show");
+    EXPECT_EQ(ScheduledCopyStem(L"Morning show.MP3"), L"Morning show");
+    EXPECT_EQ(ScheduledCopyStem(L"show.wav.mp3"), L"show.wav");
+    EXPECT_EQ(ScheduledCopyStem(L"Vol. 2"), L"Vol. 2");
+    EXPECT_EQ(ScheduledCopyStem(L".wav"), L".wav") << "a name of the extension alone stays a name";
+    EXPECT_EQ(ScheduledCopyStem(L"Morning show.wav") + std::wstring(TrackExtension(StreamAudio::Aac)),
+              L"Morning show.aac");
+}
+
 }  // namespace

@@ -53,8 +53,8 @@ std::string Tagged(const std::wstring& title, const std::string& frames) {
 
 class TrackRecorderTest : public ::testing::Test {
 protected:
-    TrackRecorder& Copy(std::optional<std::wstring> fixedPath = std::nullopt) {
-        copy_.emplace(files_, clock_, kFolder, std::move(fixedPath));
+    TrackRecorder& Copy(std::optional<std::wstring> fixedStem = std::nullopt) {
+        copy_.emplace(files_, clock_, kFolder, std::move(fixedStem));
         copy_->SetStation(L"Velmora Live");
         return *copy_;
     }
@@ -119,8 +119,29 @@ TEST_F(TrackRecorderTest, AFullDiskStopsTheCopyWithWholeFramesOnly) {
     EXPECT_TRUE(files_.current.empty());
 }
 
+// AAC has no tag of its own that players agree on: its files are the bare
+// ADTS frames, as the station sent them.
+TEST_F(TrackRecorderTest, AnAacStationGivesUntaggedAacFilesAFilePerTitle) {
+    TrackRecorder& copy = Copy();
+    copy.OnAudio(StreamAudio::Aac);
+    copy.OnTitle(L"Lounge Trio - Last Call");
+    copy.OnFrame("a1");
+    copy.OnTitle(L"Pulse - Eight Bits");
+    copy.OnFrame("b1");
+    copy.OnFrame("b2");
+    copy.OnTitle(L"Lounge Trio - Last Call");
+    copy.OnFrame("a2");
+    copy.Finish();
+    const std::map<std::wstring, std::string> expected = {
+        {Path(L"Lounge Trio - Last Call (incomplete).aac"), "a1"},
+        {Path(L"Pulse - Eight Bits.aac"), "b1b2"},
+        {Path(L"Lounge Trio - Last Call (incomplete) (2).aac"), "a2"},
+    };
+    EXPECT_EQ(files_.files, expected);
+}
+
 TEST_F(TrackRecorderTest, AScheduledCopyKeepsEverythingInItsOneFile) {
-    TrackRecorder& copy = Copy(Path(L"news.mp3"));
+    TrackRecorder& copy = Copy(Path(L"news"));
     copy.OnTitle(L"A - B");
     copy.OnFrame("1");
     copy.OnTitle(L"C - D");
@@ -132,9 +153,25 @@ TEST_F(TrackRecorderTest, AScheduledCopyKeepsEverythingInItsOneFile) {
                                 {Path(L"news.mp3"), Tagged(L"A - B", "123")}}));
 }
 
+TEST_F(TrackRecorderTest, AScheduledCopyOfAnAacStationIsAnAacFileOfThatKindOnly) {
+    TrackRecorder& copy = Copy(Path(L"news"));
+    copy.OnAudio(StreamAudio::Aac);
+    copy.OnTitle(L"A - B");
+    copy.OnFrame("1");
+    copy.OnStreamEnded();
+    copy.OnAudio(StreamAudio::Mp3);  // a reconnect that reached the station's MP3 address
+    copy.OnFrame("mp3");
+    copy.OnStreamEnded();
+    copy.OnAudio(StreamAudio::Aac);
+    copy.OnFrame("2");
+    copy.Finish();
+    EXPECT_EQ(files_.files, (std::map<std::wstring, std::string>{{Path(L"news.aac"), "12"}}));
+    EXPECT_FALSE(copy.Failed());
+}
+
 TEST_F(TrackRecorderTest, AFileThatCannotBeMadeFailsTheCopy) {
     files_.files[Path(L"news.mp3")] = "someone else's";
-    TrackRecorder& copy = Copy(Path(L"news.mp3"));
+    TrackRecorder& copy = Copy(Path(L"news"));
     copy.OnFrame("1");
     copy.OnFrame("2");
     EXPECT_TRUE(copy.Failed());
@@ -155,12 +192,16 @@ TEST_F(TrackRecorderTest, TheTapsStreamIsWrittenOnTheWriterThread) {
     tap.Frame(feed, "2");
     tap.Break(feed);
     tap.Frame(feed, "3");
+    tap.Break(feed);
+    tap.Audio(feed, StreamAudio::Aac);
+    tap.Frame(feed, "4");
     copy.Stop();
     tap.Frame(feed, "after");
     EXPECT_EQ(files_.files, (std::map<std::wstring, std::string>{
                                 {Path(L"A - B (incomplete).mp3"), Tagged(L"A - B", "1")},
                                 {Path(L"C - D (incomplete).mp3"), Tagged(L"C - D", "2")},
-                                {Path(L"C - D (incomplete) (2).mp3"), Tagged(L"C - D", "3")}}));
+                                {Path(L"C - D (incomplete) (2).mp3"), Tagged(L"C - D", "3")},
+                                {Path(L"C - D (incomplete).aac"), "4"}}));
 }
 
 TEST_F(TrackRecorderTest, AFullDiskOnTheWriterThreadIsReportedOnce) {

@@ -207,9 +207,7 @@ RadioSession::Outcome RadioSession::PlayFrames(StreamConnection& connection, std
                                                StreamKind kind) {
     const auto decoder = DecoderFor(kind);
     StreamFrameReader reader(connection.Answer().metaInterval, decoder->Frames());
-    // The copy's files and tags are MP3's, so only MP3 is copied.
-    const bool copied = kind == StreamKind::Mp3;
-    if (!copied) tap_->CannotCopy(feed_);
+    tap_->Audio(feed_, kind == StreamKind::Aac ? StreamAudio::Aac : StreamAudio::Mp3);
     WaveOutput output;
     PcmFormat outputFormat;
     std::vector<std::int16_t> pcm;
@@ -238,7 +236,7 @@ RadioSession::Outcome RadioSession::PlayFrames(StreamConnection& connection, std
                 continue;
             }
             // The copy takes the frame as sent, whatever the volume.
-            if (copied) tap_->Frame(feed_, item->frame);
+            tap_->Frame(feed_, item->frame);
             if (!decoder->Decode(item->frame, onSamples))
                 return Stopping() ? Outcome::Stopped : Outcome::Failed;
         }

@@ -30,11 +30,12 @@ public:
     StreamCopy(const StreamCopy&) = delete;
     StreamCopy& operator=(const StreamCopy&) = delete;
 
-    // Copies into `folder` a file per track, or into `fixedPath` alone.
+    // Copies into `folder` a file per track, or into the one file at
+    // `fixedStem` with the extension of what the station sends.
     // `onFailed` comes on the writer thread when a file could not be made or
     // written (a full disk); the copy then writes nothing more and should be
     // stopped. False when the writer thread cannot start.
-    bool Start(const std::wstring& folder, std::optional<std::wstring> fixedPath,
+    bool Start(const std::wstring& folder, std::optional<std::wstring> fixedStem,
                std::wstring station, std::function<void()> onFailed);
     // Writes what is queued and ends the file being written; nothing is
     // copied after it returns.

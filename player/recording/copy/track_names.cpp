@@ -1,6 +1,8 @@
 #include "recording/copy/track_names.h"
 
 #include "common/helpers/plain_file_name.h"
+#include "common/helpers/text_case.h"
+#include "recording/files/recording_file_format.h"
 
 #include <cwchar>
 
@@ -20,6 +22,22 @@ std::wstring_view Shortened(std::wstring_view text) {
 }
 
 }  // namespace
+
+std::wstring_view TrackExtension(StreamAudio audio) {
+    return audio == StreamAudio::Aac ? L".aac" : L".mp3";
+}
+
+std::wstring ScheduledCopyStem(std::wstring_view entryName) {
+    for (const auto format : {RecordingFileFormat::Mp3, RecordingFileFormat::Wav}) {
+        const std::wstring_view extension = RecordingExtension(format);
+        // A name that is nothing but the extension keeps it, so it names a file still.
+        if (entryName.size() <= extension.size()) continue;
+        const std::size_t stemLength = entryName.size() - extension.size();
+        if (EqualsIgnoringCase(entryName.substr(stemLength), extension))
+            return std::wstring(entryName.substr(0, stemLength));
+    }
+    return std::wstring(entryName);
+}
 
 std::optional<std::wstring> TrackStem(std::wstring_view title) {
     return PlainFileNameFrom(Shortened(title));

@@ -6,6 +6,7 @@
 // its name, and a name already taken gets " (2)", " (3)" and so on.
 
 #include "common/ports/clock.h"
+#include "host/stream_tap.h"
 
 #include <cstddef>
 #include <functional>
@@ -17,6 +18,14 @@
 // room for the folder, the marks below and the extension within MAX_PATH.
 inline constexpr std::size_t kMaxTrackStemLength = 120;
 inline constexpr wchar_t kIncompleteTrackMark[] = L" (incomplete)";
+
+// ".mp3" or ".aac": the file says what it holds.
+std::wstring_view TrackExtension(StreamAudio audio);
+
+// A scheduled entry's name without the ".mp3" or ".wav" the scheduler gave
+// it for the format the user chose: the copy holds what the station sends,
+// and its file takes that extension instead, under the name the user gave.
+std::wstring ScheduledCopyStem(std::wstring_view entryName);
 
 // The file name without extension for a title; nothing when the title
 // leaves no usable name (empty, only dots, a device name).

@@ -4,8 +4,8 @@
 #include "recording/copy/track_names.h"
 
 TrackRecorder::TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
-                             std::optional<std::wstring> fixedPath)
-    : files_(files), clock_(clock), folder_(std::move(folder)), fixedPath_(std::move(fixedPath)) {}
+                             std::optional<std::wstring> fixedStem)
+    : files_(files), clock_(clock), folder_(std::move(folder)), fixedStem_(std::move(fixedStem)) {}
 
 void TrackRecorder::SetStation(std::wstring name) {
     std::lock_guard lock(stationLock_);
@@ -19,25 +19,35 @@ std::wstring TrackRecorder::Station() const {
 
 void TrackRecorder::OnTitle(const std::wstring& title) {
     title_ = title;
-    if (fixedPath_) return;
+    if (fixedStem_) return;
     // A title before any frame is the one in force when the copy joined the
     // stream (or came back to it): its track began earlier.
     startsAtChange_ = heardFrames_;
     if (open_) CloseFile(true);
 }
 
-void TrackRecorder::OnFrame(std::string_view frame) {
+void TrackRecorder::OnFrame(std::string_view frame) { OnFrames(frame, {frame.size()}); }
+
+void TrackRecorder::OnFrames(std::string_view run, const std::vector<std::size_t>& frameLengths) {
     if (failed_) return;
+    // Only a scheduled file stays open across a reconnect; should the station
+    // come back in the other format, its frames would make the file unplayable.
+    if (open_ && audio_ != fileAudio_) return;
     heardFrames_ = true;
     if (!open_ && !OpenFile()) return Fail();
-    if (!files_.Append(frame)) Fail();
+    if (files_.Append(run)) return;
+    // A disk that cannot take the run whole takes as many whole frames as it can.
+    for (const std::size_t length : frameLengths) {
+        if (!files_.Append(run.substr(0, length))) return Fail();
+        run.remove_prefix(length);
+    }
 }
 
 void TrackRecorder::OnStreamEnded() {
     heardFrames_ = false;
     startsAtChange_ = false;
     // A scheduled recording goes on in its one file after a reconnect.
-    if (open_ && !fixedPath_) CloseFile(false);
+    if (open_ && !fixedStem_) CloseFile(false);
 }
 
 void TrackRecorder::Finish() {
@@ -45,8 +55,9 @@ void TrackRecorder::Finish() {
 }
 
 bool TrackRecorder::OpenFile() {
-    if (fixedPath_) {
-        path_ = *fixedPath_;
+    fileAudio_ = audio_;
+    if (fixedStem_) {
+        path_ = *fixedStem_ + std::wstring(TrackExtension(fileAudio_));
     } else {
         stem_ = CurrentStem();
         pathMarked_ = !startsAtChange_;
@@ -54,6 +65,7 @@ bool TrackRecorder::OpenFile() {
     }
     if (!files_.Create(path_)) return false;
     open_ = true;
+    if (fileAudio_ != StreamAudio::Mp3) return true;
     const std::string tag = Id3v2Tag(TrackTagsOf(title_.value_or(L""), Station()));
     return tag.empty() || files_.Append(tag);
 }
@@ -65,14 +77,14 @@ std::wstring TrackRecorder::CurrentStem() const {
 }
 
 std::wstring TrackRecorder::FreePath(const std::wstring& stem) {
-    return FreeTrackPath(folder_, stem, kTrackExtension,
+    return FreeTrackPath(folder_, stem, TrackExtension(fileAudio_),
                          [this](const std::wstring& path) { return files_.Exists(path); });
 }
 
 void TrackRecorder::CloseFile(bool whole) {
     files_.Close();
     open_ = false;
-    if (whole || pathMarked_ || fixedPath_) return;
+    if (whole || pathMarked_ || fixedStem_) return;
     // Renamed only now: until the track is cut short nobody can tell it will be.
     files_.Rename(path_, FreePath(stem_ + kIncompleteTrackMark));
 }

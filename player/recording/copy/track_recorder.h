@@ -15,20 +15,23 @@
 #include <mutex>
 #include <optional>
 #include <string>
-
-inline constexpr wchar_t kTrackExtension[] = L".mp3";
+#include <vector>
 
 class TrackRecorder final : public StreamCopySink {
 public:
-    // `fixedPath` set: the scheduled recording's own file, never split.
+    // `fixedStem` set: the scheduled recording's own file, never split; its
+    // path without the extension, which the stream's audio gives.
     TrackRecorder(TrackFiles& files, const Clock& clock, std::wstring folder,
-                  std::optional<std::wstring> fixedPath);
+                  std::optional<std::wstring> fixedStem);
 
     // The station's name, for the tags and for a stream without titles.
     void SetStation(std::wstring name);
 
+    void OnAudio(StreamAudio audio) override { audio_ = audio; }
     void OnTitle(const std::wstring& title) override;
     void OnFrame(std::string_view frame) override;
+    // Frames that follow one another, in one write when the disk takes them.
+    void OnFrames(std::string_view run, const std::vector<std::size_t>& frameLengths);
     void OnStreamEnded() override;
 
     // The copy stops: the file it writes ends, incomplete.
@@ -48,12 +51,14 @@ private:
     TrackFiles& files_;
     const Clock& clock_;
     const std::wstring folder_;
-    const std::optional<std::wstring> fixedPath_;
+    const std::optional<std::wstring> fixedStem_;
     mutable std::mutex stationLock_;
     std::wstring station_;  // guarded by stationLock_
 
     std::optional<std::wstring> title_;
+    StreamAudio audio_ = StreamAudio::Mp3;
     bool open_ = false;
+    StreamAudio fileAudio_ = StreamAudio::Mp3;  // what the open file holds
     std::wstring stem_;          // the open file's name as its title gives it
     std::wstring path_;          // of the open file
     bool pathMarked_ = false;    // its name already says it is incomplete

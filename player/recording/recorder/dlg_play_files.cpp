@@ -505,9 +505,7 @@ void CDlgPlayFiles::StopAll(std::chrono::milliseconds clickedAgo) {
 
 // The sound card is set up whichever source was chosen, ready for a switch.
 void CDlgPlayFiles::InitCapture() {
-    device_.SetCopyAvailable([this] {
-        return !host_.MediaPlayerControlPlaysStation() && host_.StationStream().IsCopyable();
-    });
+    device_.SetCopyAvailable([this] { return !host_.MediaPlayerControlPlaysStation(); });
     const bool copyChosen = StoredSourceIsStreamCopy(registry_);
     InitSoundCard(copyChosen);
     if (copyChosen) UseStreamCopy(true);

@@ -2,15 +2,15 @@
 // recording the station's stream with it.
 
 #include "recording/capture/capture_settings.h"
+#include "recording/copy/track_names.h"
 #include "recording/recorder/dlg_play_files.h"
 #include "recording/recorder/last_recording_note.h"
-#include "recording/recorder/recording_names.h"
 
 namespace {
 
 constexpr wchar_t kCopyUnavailableMessage[] =
-    L"The player copies only MP3 stations that it plays itself, and this station is not one: it "
-    L"plays through Windows Media Player or sends AAC. Choose a sound card to record it.";
+    L"The player copies only stations that it plays itself, and this station plays through "
+    L"Windows Media Player. Choose a sound card to record it.";
 constexpr wchar_t kCopyFailedMessage[] =
     L"The copy of the radio stream has stopped: its file takes no more (the disk is full or "
     L"keeps failing). Every file it wrote plays to its last whole frame.";
@@ -78,14 +78,16 @@ bool CDlgPlayFiles::StartStreamCopy(const std::optional<std::wstring>& scheduled
         ChooseFolderAndWatch();
         return false;
     }
-    std::optional<std::wstring> fixedPath;
+    std::optional<std::wstring> fixedStem;
     if (scheduled) {
-        // The copy is MP3 as the station sends it, whatever the entry's format.
-        fixedPath = WithRecordingExtension(folder + *scheduledName, RecordingFileFormat::Mp3);
-        if (FileExists(*fixedPath)) return false;
+        fixedStem = folder + ScheduledCopyStem(*scheduledName);
+        // The station, started with the entry, has not yet said what it sends:
+        // a file of the name in either kind is someone's, and stays.
+        for (const StreamAudio audio : {StreamAudio::Mp3, StreamAudio::Aac})
+            if (FileExists(*fixedStem + std::wstring(TrackExtension(audio)))) return false;
     }
     StopPlayback();
-    if (!copy_.Start(folder, fixedPath, host_.StationName(),
+    if (!copy_.Start(folder, fixedStem, host_.StationName(),
                      [this] { Post(WM_STREAM_COPY_FAILED); })) {
         if (!scheduled) ShowError(kCannotCreateFileMessage);
         return false;

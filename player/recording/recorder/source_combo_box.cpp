@@ -6,8 +6,8 @@ namespace {
 
 constexpr wchar_t kSourceTip[] = L"Soundcard";
 constexpr wchar_t kCopyUnavailableTip[] =
-    L"Radio stream (exact copy) needs an MP3 station that the player plays itself. This station "
-    L"plays through Windows Media Player or sends AAC: record it from a sound card.";
+    L"Radio stream (exact copy) needs a station that the player plays itself. This station "
+    L"plays through Windows Media Player: record it from a sound card.";
 constexpr int kTextMargin = 2;
 
 }  // namespace

@@ -1,7 +1,13 @@
 #pragma once
 // Made-up MP3 and ADTS frames for the tests: real headers, filler audio.
 
+#include "playback/radio/adts_frame.h"
+#include "playback/radio/mp3_frame.h"
+
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 // MPEG 2 Layer III, 32 kbit/s, 22050 Hz, mono: 104-byte frames.
 inline std::string Mp3Frames(int count) {
@@ -26,4 +32,15 @@ inline std::string AdtsFrames(int count, unsigned length = 120, unsigned rateInd
     std::string frames;
     for (int i = 0; i < count; ++i) frames += frame;
     return frames;
+}
+
+// The length of the frame that `frame` starts with, as its header gives it.
+inline std::optional<std::size_t> Mp3FrameLength(std::string_view frame) {
+    const auto header = ReadMp3FrameHeader(frame);
+    return header ? std::optional(header->length) : std::nullopt;
+}
+
+inline std::optional<std::size_t> AdtsFrameLength(std::string_view frame) {
+    const auto header = ReadAdtsFrameHeader(frame);
+    return header ? std::optional(header->length) : std::nullopt;
 }

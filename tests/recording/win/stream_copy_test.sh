@@ -4,33 +4,21 @@
 # 30-second recording of "Velmora Live Direct" (its title changes every four
 # seconds) gives a file per title, named after it. Joined together the files
 # hold exactly the frames the server sent over those seconds, and each
-# decodes to the station's tune (check_stream_copy.py says how). Then a
-# scheduled recording with this source, due at the player's start, copies
-# the stream into the one file its entry names until the entry's end.
+# decodes to the station's tune (check_stream_copy.py says how). The same
+# for 18 seconds of "Velmora AAC", whose files are bare ADTS frames named
+# ".aac". Then a scheduled recording with this source, due at the player's
+# start, copies the stream into the one file its entry names until the
+# entry's end: an entry the user named for WAV gives an MP3 of that name.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # recorder_probe.exe.
 set -uo pipefail
 wine_run=$1 prefix=$2 player_exe=$3 player_probe=$4 recorder_probe=$5
 . "$(dirname "$0")/recorder_player_setup.sh"
-"$wine_run" "$prefix" reg add "$key" /v Device /t REG_SZ /d "Radio stream (exact copy)" /f \
-    >/dev/null 2>&1
+. "$(dirname "$0")/stream_copy_station.sh"
 
-station="Velmora Live Direct" station_list=1133 station_button=1204 status_line=1012
-row_of() {  # its row in the station browser's "All stations"
-    LC_ALL=C grep -ao '<station name="[^"]*"' "$root/site/public/stations.xml" |
-        cut -d'"' -f2 | grep -nxF "$1" | cut -d: -f1 | awk '{ print $1 - 1 }'
-}
-player_probe() { timeout 60 wine "$player_probe" "$@" 2>/dev/null | tr -d '\r'; }
-
-timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
-check "the status line says Ready" settles "Ready" player_probe text $status_line
-read -r screen_width _ < <(xdotool getdisplaygeometry)
-full_x=$((screen_width - 150 - 2))
-click $((full_x + 75)) $((2 + 142 + 10))
-sleep 2
-read -r x y < <(player_probe row $station_list "$(row_of "$station")")
-click "${x:-0}" "${y:-0}"
-check "\"$station\" is current" settles "$station" player_probe text $station_button
+station="Velmora Live Direct"
+start_player_with_browser
+play_station "$station"
 
 probe click-main 1203
 check "without lame_enc.dll the window says the encoder is missing" \
@@ -49,15 +37,26 @@ probe click 1088
 sleep 28
 check "nothing is heard while it copies" silent
 probe click 1089
+
+aac_station="Velmora AAC"
+play_station "$aac_station"
+check "the source stays the radio stream for it" same "$(probe text 1046)" "Radio stream (exact copy)"
+sleep 3
+probe click 1088
+sleep 18
+probe click 1089
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 timeout 60 wineserver -w
 
 ls -l "$recordings"
 check "the files hold what the station sent, a file per title, each named after it" \
     "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$station" 30
+check "the AAC station's files hold its frames, a file per title, each named after it" \
+    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$aac_station" 18 \
+    live.aac
 
 # The scheduled copy: an entry due now that ends in 30 to 60 seconds.
-rm -f "$recordings"/*.mp3
+rm -f "$recordings"/*.mp3 "$recordings"/*.aac
 queue_time() { date -d "@$1" '+%H:%M %d-%m-%Y'; }
 now=$(date +%s)
 start=$((now - now % 60))
@@ -70,10 +69,10 @@ cat >"$folder/queued.xml" <<QUEUE
 		<banner></banner>
 		<homepage></homepage>
 		<streamlink>http://127.0.0.1:$VELMORA_TEST_SITE_PORT/radio/icy.mp3</streamlink>
-		<name>scheduled copy.mp3</name>
+		<name>scheduled copy.wav</name>
 		<start>$(queue_time "$start")</start>
 		<end>$(queue_time "$end")</end>
-		<format>MP3</format>
+		<format>WAV</format>
 	</queued>
 </root>
 QUEUE
@@ -87,7 +86,8 @@ sleep $((end - $(date +%s) + 8))
 size=$(stat -c %s "$scheduled")
 sleep 3
 check "it stopped after the entry's end" same "$(stat -c %s "$scheduled")" "$size"
-check "into its one file" same "$(ls "$recordings" | wc -l)" 1
+check "into its one file, named as the entry but for what it holds" \
+    same "$(ls "$recordings")" "scheduled copy.mp3"
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 timeout 60 wineserver -w
 lame --decode --quiet "$scheduled" "$folder/scheduled.wav" >/dev/null 2>&1

@@ -6,6 +6,7 @@
 #include "playback/radio/radio_session.h"
 #include "playback/radio/routing_media_player.h"
 #include "playback/radio/stream_connection_wininet.h"
+#include "tests/playback/radio/audio_frames.h"
 #include "tests/support/site_under_test.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -195,14 +197,19 @@ TEST_F(RadioEngineTest, PlaysAnIcyStreamAloudAndFollowsItsTitle) {
 // What the engine hands to a copy of the stream; called on its thread.
 class CopiedStream : public StreamCopySink {
 public:
+    void OnAudio(StreamAudio audio) override {
+        std::lock_guard lock(lock_);
+        audio_ = audio;
+        events_.push_back(audio == StreamAudio::Aac ? L"AAC" : L"MP3");
+    }
     void OnTitle(const std::wstring& title) override {
         std::lock_guard lock(lock_);
         events_.push_back(L"title " + title);
     }
     void OnFrame(std::string_view frame) override {
         std::lock_guard lock(lock_);
-        const auto header = ReadMp3FrameHeader(frame);
-        if (!header || header->length != frame.size()) ++brokenFrames_;
+        const auto length = audio_ == StreamAudio::Aac ? AdtsFrameLength(frame) : Mp3FrameLength(frame);
+        if (length != frame.size()) ++brokenFrames_;
         if (events_.empty() || events_.back() != L"frames") events_.push_back(L"frames");
     }
     void OnStreamEnded() override {
@@ -220,6 +227,7 @@ public:
 
 private:
     mutable std::mutex lock_;
+    std::optional<StreamAudio> audio_;
     std::vector<std::wstring> events_;
     int brokenFrames_ = 0;
 };
@@ -248,27 +256,31 @@ TEST_F(RadioEngineTest, HandsTheStreamToACopyAtVolumeZeroAndEndsItAtADrop) {
 
     const std::wstring first = L"title Harbour Tunes - Morning Tide";
     const std::vector<std::wstring> expected = {
-        L"frames", first, L"frames", L"title Lounge Trio - Caf\u00E9 Nocturne", L"frames", L"end",
-        L"frames", first, L"frames", L"end"};
+        L"MP3",    L"frames", first, L"frames", L"title Lounge Trio - Caf\u00E9 Nocturne", L"frames",
+        L"end",    L"MP3",    L"frames", first, L"frames", L"end"};
     EXPECT_EQ(copy.Events(), expected);
     EXPECT_EQ(copy.BrokenFrames(), 0);
 }
 
-// The copy takes MP3 only for now: an AAC station plays, and offers no copy.
-TEST_F(RadioEngineTest, AnAacStationOffersNoCopy) {
+// An AAC station's copy gets its ADTS frames whole, as sent.
+TEST_F(RadioEngineTest, HandsAnAacStationsFramesToACopy) {
     CopiedStream copy;
     tap_->Attach(copy);
     engine_.SetVolume(0);
     engine_.SetUrl(SiteUrl() + L"radio/tone.aac");
     ASSERT_TRUE(WaitForPlaying()) << events_.Seen();
     EXPECT_TRUE(PumpUntil([&] { return !events_.titles.empty(); }, 5000)) << events_.Seen();
-    EXPECT_FALSE(tap_->IsCopyable());
-    EXPECT_FALSE(tap_->IsLive());
+    EXPECT_TRUE(tap_->IsLive());
     engine_.Stop();
     tap_->Detach();
-    EXPECT_TRUE(tap_->IsCopyable()) << "nothing plays: the next station may be copied";
     const auto heard = copy.Events();
-    EXPECT_EQ(std::count(heard.begin(), heard.end(), L"frames"), 0);
+    ASSERT_GE(heard.size(), 4u);
+    EXPECT_EQ(heard[0], L"AAC");
+    EXPECT_EQ(heard[1], L"frames");
+    EXPECT_EQ(heard[2], L"title Tone - A 440");
+    EXPECT_EQ(heard[3], L"frames");
+    EXPECT_EQ(heard.back(), L"end");
+    EXPECT_EQ(copy.BrokenFrames(), 0);
 }
 
 // A steady 440 Hz in AAC-LC at 44.1 kHz stereo: played at the wrong rate it
