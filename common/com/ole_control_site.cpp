@@ -1,5 +1,8 @@
 #include "common/com/ole_control_site.h"
 
+#include "common/com/security_problem_refusal.h"
+#include "common/helpers/com_ptr.h"
+
 #include <new>
 
 OleControlSite* OleControlSite::Create(HWND window, const RECT& place) {
@@ -15,6 +18,8 @@ STDMETHODIMP OleControlSite::QueryInterface(REFIID iid, void** object) {
         *object = static_cast<IOleInPlaceSite*>(this);
     } else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) {
         *object = static_cast<IOleInPlaceFrame*>(this);
+    } else if (iid == IID_IServiceProvider) {
+        *object = static_cast<IServiceProvider*>(this);
     } else {
         return E_NOINTERFACE;
     }
@@ -60,4 +65,16 @@ STDMETHODIMP OleControlSite::GetWindowContext(IOleInPlaceFrame** frame,
     frameInfo->haccel = nullptr;
     frameInfo->cAccelEntries = 0;
     return S_OK;
+}
+
+// The control asks for the binding window service too: the refusal is one,
+// as IHttpSecurity is an IWindowForBindingUI.
+STDMETHODIMP OleControlSite::QueryService(REFGUID service, REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (service != IID_IHttpSecurity && service != IID_IWindowForBindingUI) return E_NOINTERFACE;
+    ComPtr<SecurityProblemRefusal> refusal;
+    *refusal.Put() = SecurityProblemRefusal::Create(window_);
+    if (!refusal) return E_OUTOFMEMORY;
+    return refusal->QueryInterface(iid, object);
 }

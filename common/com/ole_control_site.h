@@ -3,13 +3,18 @@
 // that is the control's client site, in-place site and in-place frame. It
 // asks nothing of the control and refuses what a dialog cannot offer (menus,
 // borders, undo); the control draws into the window it is given and no
-// further.
+// further. Asked for services, it offers one: a download with a security
+// problem is refused without asking the user (see SecurityProblemRefusal).
+// Windows' HTML engine asks its container so; Wine 8's control never does,
+// which is why the player also checks an https address before it opens one.
 
 #include <ole2.h>
+#include <servprov.h>
 
 class OleControlSite final : public IOleClientSite,
                              public IOleInPlaceSite,
-                             public IOleInPlaceFrame {
+                             public IOleInPlaceFrame,
+                             public IServiceProvider {
 public:
     // `window` is the control's parent and `place` its rectangle there.
     static OleControlSite* Create(HWND window, const RECT& place);
@@ -59,6 +64,9 @@ public:
     STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
     STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+    // IServiceProvider
+    STDMETHODIMP QueryService(REFGUID service, REFIID iid, void** object) override;
 
 private:
     OleControlSite(HWND window, const RECT& place) : window_(window), place_(place) {}

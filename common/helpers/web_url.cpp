@@ -41,6 +41,7 @@ bool HasSchemeOf(std::basic_string_view<Char> url, const std::array<std::string_
 }
 
 constexpr std::array<std::string_view, 2> kWebSchemes{"http://", "https://"};
+constexpr std::array<std::string_view, 1> kSecureWebSchemes{"https://"};
 constexpr std::array<std::string_view, 5> kStreamSchemes{"http://", "https://", "mms://",
                                                          "mmsh://", "rtsp://"};
 
@@ -49,5 +50,7 @@ constexpr std::array<std::string_view, 5> kStreamSchemes{"http://", "https://", 
 bool IsWebUrl(std::string_view url) { return HasSchemeOf(url, kWebSchemes); }
 
 bool IsWebUrl(std::wstring_view url) { return HasSchemeOf(url, kWebSchemes); }
+
+bool IsSecureWebUrl(std::wstring_view url) { return HasSchemeOf(url, kSecureWebSchemes); }
 
 bool IsStreamUrl(std::wstring_view url) { return HasSchemeOf(url, kStreamSchemes); }

@@ -11,6 +11,10 @@
 bool IsWebUrl(std::string_view url);
 bool IsWebUrl(std::wstring_view url);
 
+// True for a web address (as IsWebUrl) over https, whose server's
+// certificate must pass the system's checks.
+bool IsSecureWebUrl(std::wstring_view url);
+
 // True for a web address (as IsWebUrl) or an mms, mmsh or rtsp address: the
 // schemes a station streams over. A station's stream is never a file or a
 // share, which the media player would open as readily as a stream.

@@ -134,7 +134,27 @@ void COrvaneDlg::CreateBanner() {
                                   GetAppFolder() + L"HTML\\banner.html", tip, *this))
         return;
     banner_.Show(layout_ == MainLayout::Full);
-    banner_.Navigate(SiteBaseUrl(registry_) + L"banner.php?bid=12");
+    OpenInBanner(SiteBaseUrl(registry_) + L"banner.php?bid=12");
+}
+
+void COrvaneDlg::OpenInBanner(const std::wstring& url) {
+    if (!IsSecureWebUrl(url)) {
+        bannerCertificate_.Forget();
+        banner_.Navigate(url);
+    } else if (!bannerCertificate_.Start(hwnd_, url)) {
+        banner_.NavigateToLocalPage();
+    }
+}
+
+// A refused certificate leaves the banner as a page that fails to load does.
+void COrvaneDlg::OnBannerCertificateChecked(bool passed, LPARAM check) {
+    const std::optional<std::wstring> url = bannerCertificate_.Reported(check);
+    if (!url) return;
+    if (passed) {
+        banner_.Navigate(*url);
+    } else {
+        banner_.NavigateToLocalPage();
+    }
 }
 
 void COrvaneDlg::PlayLink(const std::wstring& url) {
@@ -302,6 +322,9 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
     case WM_DIRECTORY_READY:
         OnDirectoryReady(lParam);
         return 0;
+    case WM_CERTIFICATE_CHECKED:
+        OnBannerCertificateChecked(wParam == 1, lParam);
+        return 0;
     case WM_NOWPLAYING_READY:
         // The fetch stored its title before it posted, and the newest fetch
         // may still be reading another page: nothing to wait for here.
@@ -449,7 +472,7 @@ void COrvaneDlg::ShowStation(const StationInfo& station) {
     station_.SetText(station.name.c_str());
     station_.Invalidate();
     // The station's banner comes from the directory: only a web page opens.
-    if (IsWebUrl(station.banner)) banner_.Navigate(station.banner);
+    if (IsWebUrl(station.banner)) OpenInBanner(station.banner);
     for (const auto& pane : panes_) {
         if (pane) pane->OnStationChanged(station);
     }
@@ -470,7 +493,10 @@ void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
     const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations, linksList_);
     if (handover == DirectoryHandover::Stale) return;
     if (handover == DirectoryHandover::NewList) stations_ = MakeStationList(std::move(stations));
-    if (handover == DirectoryHandover::Unchanged) banner_.NavigateToLocalPage();
+    if (handover == DirectoryHandover::Unchanged) {
+        bannerCertificate_.Forget();
+        banner_.NavigateToLocalPage();
+    }
     ShowCurrentLink();
     for (const auto& pane : panes_) {
         if (pane) pane->SetStations(stations_);

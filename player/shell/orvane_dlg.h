@@ -5,6 +5,7 @@
 // playback controller's; this window wires it to the controls.
 
 #include "common/ports/registry_win32.h"
+#include "directory/certificate_check.h"
 #include "directory/directory_refresh_runner.h"
 #include "directory/links_list.h"
 #include "directory/now_playing_fetcher.h"
@@ -88,6 +89,9 @@ private:
 
     void FinishStart();
     void CreateBanner();
+    // An https address goes to the banner only once its certificate passed.
+    void OpenInBanner(const std::wstring& url);
+    void OnBannerCertificateChecked(bool passed, LPARAM check);
     struct SkinnedButton {
         CButtonST& control;
         int id;
@@ -149,6 +153,7 @@ private:
     RoutingMediaPlayer player_{control_, playback_, stationStream_};
     std::shared_ptr<NowPlaying> nowPlaying_ = std::make_shared<NowPlaying>();
     NowPlayingFetcher nowPlayingFetcher_{nowPlaying_};
+    CertificateCheck bannerCertificate_;
     PlaybackController playback_{player_, *this, nowPlaying_};
     TickerHost ticker_;
     CBanner banner_;

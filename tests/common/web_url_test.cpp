@@ -44,4 +44,12 @@ TEST(WebUrl, StreamAddressesAddOnlyTheStreamingSchemes) {
     EXPECT_FALSE(IsWebUrl(L"mms://r.example/a"));
 }
 
+TEST(WebUrl, SecureAddressesAreHttpsOnly) {
+    for (const wchar_t* secure : {L"https://r.example/", L"HTTPS://r.example/banner.php?bid=12"})
+        EXPECT_TRUE(IsSecureWebUrl(secure)) << secure;
+    for (const wchar_t* other : {L"http://r.example/", L"https://", L"https:r.example",
+                                 L" https://r.example/", L"https://r.example/\"x"})
+        EXPECT_FALSE(IsSecureWebUrl(other)) << other;
+}
+
 }  // namespace
