@@ -12,6 +12,13 @@
 #define IDB_READ_MORE 208
 #define IDB_SPEED 209
 #define IDB_CLOSE 210
+// The same pictures drawn for 150% and 200% display scales.
+#define IDB_READ_MORE_150 308
+#define IDB_SPEED_150 309
+#define IDB_CLOSE_150 310
+#define IDB_READ_MORE_200 408
+#define IDB_SPEED_200 409
+#define IDB_CLOSE_200 410
 
 #define IDC_SPEED_SLIDER 104
 #define IDC_CHANNEL 203

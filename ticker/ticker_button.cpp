@@ -3,26 +3,33 @@
 #include "common/helpers/contained_call.h"
 
 #include "common/com/com_module.h"
+#include "common/scale/window_scale.h"
 #include "common/window/device_context.h"
+#include "ticker/ticker_picture.h"
 
 #include <commctrl.h>
 
 bool TickerButton::Create(HWND parent, int id, const RECT& bounds, int bitmapId,
                           HCURSOR cursor) {
     cursor_ = cursor;
-    bitmap_ = GdiObject<HBITMAP>(static_cast<HBITMAP>(
-        LoadImageA(ComModule::Instance(), MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0,
-                   LR_CREATEDIBSECTION | LR_LOADMAP3DCOLORS)));
-    BITMAP info{};
-    if (bitmap_ && GetObjectA(bitmap_.Get(), sizeof(info), &info)) {
-        bitmapSize_ = {info.bmWidth, info.bmHeight};
-    }
+    bitmapId_ = bitmapId;
+    LoadPicture(WindowScale(parent));
     window_ = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, bounds.left,
                               bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                               ComModule::Instance(), nullptr);
     if (!window_) return false;
     return SetWindowSubclass(window_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void TickerButton::LoadPicture(const DisplayScale& scale) {
+    bitmap_ = GdiObject<HBITMAP>(LoadTickerPicture(bitmapId_, scale));
+    BITMAP info{};
+    bitmapSize_ = {};
+    if (bitmap_ && GetObjectA(bitmap_.Get(), sizeof(info), &info)) {
+        bitmapSize_ = {info.bmWidth, info.bmHeight};
+    }
+    if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
 // The ticker window paints the strip behind the buttons; the button asks it

@@ -5,6 +5,7 @@
 #include "common/com/com_module.h"
 #include "common/helpers/web_url.h"
 #include "common/ports/registry_win32.h"
+#include "common/scale/window_scale.h"
 #include "common/window/device_context.h"
 #include "ticker/dc_text_measure.h"
 #include "ticker/feed_download_thread.h"
@@ -17,6 +18,8 @@
 
 #include <commctrl.h>
 #include <ole2.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -48,6 +51,13 @@ public:
 private:
     HRESULT result_;
 };
+
+// The strip stands 200 pixels from the screen's left edge; where the screen
+// is too narrow for that, as at 200% on a small screen, it moves left as far
+// as it must to show whole.
+LONG LeftOnScreen(LONG width) {
+    return std::max(0L, std::min(200L, GetSystemMetrics(SM_CXSCREEN) - width));
+}
 
 RECT ScreenRect(HWND window) {
     RECT rect{};
@@ -102,7 +112,8 @@ void TickerWindow::SetDisplayText(const std::string& text) {
     SIZE size{};
     GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
     const RECT frame = ScreenRect(window_);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, size.cy + 9,
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
+                 size.cy + WindowScale(window_).Scale(9),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     auto image = TextImage::Render(dc.Get(), text);
     {
@@ -189,7 +200,8 @@ void TickerWindow::OnInitDialog() {
     }
     displayText_ = kFirstText;
     GetClientRect(window_, &client);
-    SetWindowPos(window_, nullptr, 200, 0, client.right - client.left,
+    const LONG width = client.right - client.left;
+    SetWindowPos(window_, nullptr, LeftOnScreen(width), 0, width,
                  size.cy + 2 * GetSystemMetrics(SM_CYFRAME), SWP_NOZORDER | SWP_NOACTIVATE);
     CreateButtons(client);
     GetClientRect(window_, &client_);
@@ -202,12 +214,18 @@ void TickerWindow::OnInitDialog() {
     SetTimer(window_, kDownloadTimer, kDownloadPeriodMs, nullptr);
 }
 
-// Close at the right edge, speed to its left, read-more to the left of that.
+// Close at the right edge, speed to its left, read-more to the left of that,
+// each as wide as its picture and reaching a little above the strip. The
+// sizes are pixels at 100%, scaled for the window's monitor.
 void TickerWindow::CreateButtons(const RECT& client) {
-    const LONG right = client.right;
-    const RECT closeArea{right - 21, client.top - 4, right - 4, client.bottom};
-    const RECT speedArea{closeArea.left - 17, closeArea.top, closeArea.left, closeArea.bottom};
-    const RECT readMoreArea{speedArea.left - 78, closeArea.top, speedArea.left, closeArea.bottom};
+    const DisplayScale scale = WindowScale(window_);
+    const LONG margin = scale.Scale(4);
+    const RECT closeArea{client.right - margin - scale.Scale(17), client.top - margin,
+                         client.right - margin, client.bottom};
+    const RECT speedArea{closeArea.left - scale.Scale(17), closeArea.top, closeArea.left,
+                         closeArea.bottom};
+    const RECT readMoreArea{speedArea.left - scale.Scale(78), closeArea.top, speedArea.left,
+                            closeArea.bottom};
     close_.Create(window_, ID_TICKER_CLOSE, closeArea, IDB_CLOSE);
     speed_.Create(window_, ID_TICKER_SPEED, speedArea, IDB_SPEED);
     readMore_.Create(window_, ID_TICKER_READ_MORE, readMoreArea, IDB_READ_MORE,

@@ -2,8 +2,10 @@
 // The flag pictures of the station list, loaded once per file and shared by
 // every row that shows the same flag. A directory of thousands of stations
 // uses a few hundred flags; one bitmap per row would make every category
-// change slow and could use up the process's GDI objects.
+// change slow and could use up the process's GDI objects. The flags are
+// drawn for 100%; at another display scale each is resized once, smoothly.
 
+#include "common/scale/display_scale.h"
 #include "common/window/gdi_object.h"
 
 #include <map>
@@ -11,9 +13,10 @@
 
 class FlagImages {
 public:
-    // The picture of the file, loaded at its first use; null when the file
-    // cannot be loaded (asked again only after Forget). Owned by this object.
-    HBITMAP Get(const std::wstring& path);
+    // The picture of the file at the scale, loaded at its first use; null
+    // when the file cannot be loaded (asked again only after Forget). Owned
+    // by this object. A new scale drops the pictures made for the old one.
+    HBITMAP Get(const std::wstring& path, const DisplayScale& scale);
 
     // Drops every picture, for a new directory whose flag files may differ.
     void Forget() { images_.clear(); }
@@ -22,4 +25,5 @@ public:
 
 private:
     std::map<std::wstring, ScopedBitmap> images_;
+    DisplayScale scale_;
 };

@@ -1,5 +1,6 @@
 #include "browser/list_ctrl_adv.h"
 
+#include "common/scale/window_scale.h"
 #include "directory/station_categories.h"
 
 namespace {
@@ -22,7 +23,7 @@ void CListCtrlAdv::AddStationRow(const StationInfo& station, std::size_t index) 
 }
 
 void CListCtrlAdv::AppendRow(const StationInfo& station, std::size_t index) {
-    rows_.push_back({station.name, index, flags_.Get(station.flagPath)});
+    rows_.push_back({station.name, index, flags_.Get(station.flagPath, WindowScale(hwnd_))});
 }
 
 void CListCtrlAdv::ClearRows() {

@@ -3,7 +3,7 @@
 // button in the top-right corner, the categories above the line at y 78 and
 // the stations below it, both lists across the pane.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 inline constexpr int kBrowserLineY = 78;
 

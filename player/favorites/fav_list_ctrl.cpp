@@ -1,8 +1,10 @@
 #include "favorites/fav_list_ctrl.h"
 
 #include "common/ports/app_folder.h"
+#include "common/scale/window_scale.h"
 #include "favorites/favorites_file.h"
 #include "res/skin_ids.h"
+#include "skin/skin_picture.h"
 
 #include <commctrl.h>
 
@@ -10,19 +12,14 @@ namespace {
 
 constexpr wchar_t kSelectTip[] = L"Selecteer";
 
-HBITMAP LoadPicture(UINT resourceId) {
-    return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 }  // namespace
 
 std::wstring FavoritesFilePath() { return GetAppFolder() + kFavoritesFileName; }
 
 void CFavListCtrl::InitFavoritesList() {
     SetUpColumns(L"Check", 25, L"Station", 75);
-    checked_.Reset(LoadPicture(IDB_CHECK_ON));
-    unchecked_.Reset(LoadPicture(IDB_CHECK_OFF));
+    checked_.Reset(LoadSkinBitmap(IDB_CHECK_ON, WindowScale(hwnd_)));
+    unchecked_.Reset(LoadSkinBitmap(IDB_CHECK_OFF, WindowScale(hwnd_)));
     tipText_ = L"Favorietes";
     CreateTooltip(tipText_.c_str(), 600, 4000);
     LoadFavorites();

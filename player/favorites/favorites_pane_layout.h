@@ -3,7 +3,7 @@
 // button in the top-right corner, the add and delete buttons either side of
 // the middle, the list and the status line across the pane.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 inline constexpr int kFavoritesAddWidth = 63;
 inline constexpr int kFavoritesDeleteWidth = 67;

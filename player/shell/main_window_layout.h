@@ -4,7 +4,7 @@
 // (150 x 215) and the one-line compact bar (312 x 26), which shows only the
 // status line, the transport buttons, the volume and its two title buttons.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 #include <optional>
 

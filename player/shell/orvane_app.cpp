@@ -3,11 +3,13 @@
 #include "common/helpers/scoped_handle.h"
 #include "common/ports/app_folder.h"
 #include "common/ports/registry_win32.h"
+#include "common/scale/window_scale.h"
 #include "directory/data_files_win32.h"
 #include "host/player_settings.h"
 #include "shell/data_cleanup.h"
 #include "shell/orvane_dlg.h"
 #include "shell/startup_action.h"
+#include "skin/skin_decoder_preload.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -53,6 +55,7 @@ void COrvaneApp::RunPlayer() {
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         RaiseRunningPlayer();
     } else if (!FindWindowW(nullptr, kMainWindowTitle)) {
+        const SkinDecoderPreload preload(WindowScale(nullptr));
         // No download runs before the main window starts its refresh, so
         // whatever a killed one left behind can go.
         RemoveLeftoverDownloads(GetAppFolder());

@@ -5,7 +5,7 @@
 // scheduler to its left, the scheduler under the recorder while that shows.
 
 #include "host/pane_size.h"
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "common/window/device_context.h"
 #include "skin/shape_region.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 #include <commctrl.h>
 

@@ -6,7 +6,7 @@
 
 #include "common/window/dialog.h"
 #include "common/window/gdi_object.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 #include "skin/zip_bitmap.h"
 
 class CBitmapDialog : public Dialog {

@@ -1,7 +1,7 @@
 #include "skin/button_st.h"
 
 #include "skin/keyed_picture.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 #include "skin/zip_bitmap.h"
 
 #include <commctrl.h>

@@ -4,7 +4,7 @@
 // picture repeated (never stretched) between the corners. A client area
 // narrower or lower than two corners gets overlapping corners and no edge.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include "common/helpers/shell_open.h"
 #include "common/window/device_context.h"
 #include "common/window/mem_dc.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 namespace {
 constexpr int kDefaultFontHeight = 10;

@@ -5,7 +5,7 @@
 // pixels in from top and bottom, so a click on a cell's very edge does
 // nothing.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 enum class ListCell { None, First, Second };
 

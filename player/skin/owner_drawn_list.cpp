@@ -172,12 +172,13 @@ void OwnerDrawnList::PaintRow(HDC dc, HDC pictures, std::size_t row,
     BITMAP size{};
     if (!GetObjectW(picture, sizeof(size), &size)) return;
     // Never more than the picture has, nor past the row into the next one.
-    const int width = std::min<int>(kPictureWidth, size.bmWidth);
-    const int height = std::min<int>({kPictureHeight, static_cast<int>(size.bmHeight),
-                                      static_cast<int>(item.bottom - item.top) - kPictureInset});
+    const DisplayScale scale = WindowScale(hwnd_);
+    const int inset = scale.Scale(kPictureInset);
+    const int width = std::min<int>(scale.Scale(kPictureWidth), size.bmWidth);
+    const int height = std::min<int>({scale.Scale(kPictureHeight), static_cast<int>(size.bmHeight),
+                                      static_cast<int>(item.bottom - item.top) - inset});
     SelectedObject selection(pictures, picture);
-    BitBlt(dc, firstLeft + kPictureInset, item.top + kPictureInset, width, height, pictures, 0, 0,
-           SRCCOPY);
+    BitBlt(dc, firstLeft + inset, item.top + inset, width, height, pictures, 0, 0, SRCCOPY);
 }
 
 void OwnerDrawnList::OnLButtonDown(POINT point) {

@@ -11,7 +11,7 @@
 #include "common/window/gdi_object.h"
 #include "skin/hover_tooltip.h"
 #include "skin/list_cell_zone.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 #include <cstddef>
 #include <string_view>

@@ -3,8 +3,8 @@
 // in the skin's pixels at 100%; they grow with the scale of the parent's
 // monitor, as the parent's pictures do.
 
-#include "skin/pixel_rect.h"
-#include "skin/window_scale.h"
+#include "common/scale/pixel_rect.h"
+#include "common/scale/window_scale.h"
 
 #include <windows.h>
 

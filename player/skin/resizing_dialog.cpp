@@ -4,7 +4,7 @@
 #include "common/window/gdi_object.h"
 #include "skin/bitmap_dialog.h"
 #include "skin/resize_limits.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 namespace {
 constexpr int kFrameCorner = 76;

@@ -3,7 +3,7 @@
 // the key colour. Skinned windows are cut to these runs and find their drag
 // area by them.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 // stored as PNG ("SKIN150", "SKIN200" resources under the bitmap's id),
 // decoded through WIC. Any other scale shrinks the next larger drawing.
 
-#include "skin/display_scale.h"
+#include "common/scale/display_scale.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Where the skinned slider draws its thumb, and what its tip flags mean.
 
-#include "skin/display_scale.h"
-#include "skin/pixel_rect.h"
+#include "common/scale/display_scale.h"
+#include "common/scale/pixel_rect.h"
 
 struct SliderRange {
     int minimum = 0;

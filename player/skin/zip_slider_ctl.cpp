@@ -1,7 +1,7 @@
 #include "skin/zip_slider_ctl.h"
 
 #include "common/window/device_context.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 #include <commctrl.h>
 

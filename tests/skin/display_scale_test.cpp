@@ -1,7 +1,7 @@
 // The display-scale arithmetic: rounding, places, the skin drawing chosen for
 // a scale and the pictures shrunk for scales in between.
 
-#include "skin/display_scale.h"
+#include "common/scale/display_scale.h"
 #include "skin/picture_scaling.h"
 #include "skin/slider_geometry.h"
 

@@ -4,12 +4,13 @@
 # client is 150 x 215 times the scale, each control lies in its place of the
 # skin scaled alike, its picture is the skin drawn for that scale pixel for
 # pixel (not the 100% picture stretched), and the station browser's lists
-# show their names whole.
+# show their names whole. The ticker, opened from the links field, is whole
+# too, its buttons showing their pictures drawn for that scale.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # folder for the screenshots, DPI, the skin's picture of the full window
-# drawn for that scale.
+# drawn for that scale, Marquel.dll.
 set -uo pipefail
-wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4 shots=$5 dpi=$6 skin=$7
+wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4 shots=$5 dpi=$6 skin=$7 ticker_dll=$8
 scripts=$(dirname "$wine_run")
 root=$(cd "$scripts/.." && pwd)
 mkdir -p "$shots"
@@ -18,6 +19,7 @@ rm -f "$shots"/*.png
 desktop_key='HKCU\Control Panel\Desktop'
 . "$root/tests/support/player_scenario.sh"
 restore_scale() {
+    wine regsvr32 /s /u "$(winepath -w "$folder/Marquel.dll")" >/dev/null 2>&1
     finish_scenario
     "$wine_run" "$prefix" reg delete "$desktop_key" /v LogPixels /f >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1
@@ -25,6 +27,8 @@ restore_scale() {
 trap restore_scale EXIT
 "$wine_run" "$prefix" reg add "$desktop_key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 start_scenario "$player_exe" || echo "no PulseAudio: the player runs without a mixer"
+cp "$ticker_dll" "$folder/Marquel.dll"
+wine regsvr32 /s "$(winepath -w "$folder/Marquel.dll")" >/dev/null 2>&1
 
 . "$root/tests/support/screen_checks.sh"
 scaled() { echo $(((2 * $1 * dpi + 96) / 192)); }  # rounded, halves up, as the player does
@@ -103,6 +107,50 @@ grep -o '<station name="[^"]*"' "$root/site/public/stations.xml" | cut -d'"' -f2
 check "the station names are as whole as at 100%" settles "10 of $(wc -l <"$folder/names")" \
     probe clipped 1133 1 "$(winepath -w "$folder/names")"
 import -window root "$shots/browser-$dpi.png"
+
+# The ticker, from the first link, cut no more than at 100%: there the strip
+# cuts 2 pixels off the foot of its channel field and spin, and may cut the
+# buttons' blank margins (4 rows above each drawing, 3 below, 3 columns
+# right of the close cross). Each button is as wide as its picture, and what
+# shows of the close button is the picture drawn for this scale to the
+# pixel, not the 100% one stretched.
+check "the links field offers the ticker" settles "Ticker" probe text 1103
+click $((x + $(scaled 66))) $((y0 + $(scaled 128)))
+tickers() { probe ticker | grep -c .; }
+check "the ticker opens" settles 1 tickers
+xdotool mousemove 5 1000
+sleep 1
+probe ticker-places >"$folder/ticker"
+read -r _ tx ty tw th < <(grep '^client ' "$folder/ticker")
+picture_height=$(scaled 19)
+for button in "113 78" "110 17" "105 17"; do
+    read -r id width <<<"$button"
+    read -r _ bx by bw bh < <(grep "^$id " "$folder/ticker")
+    check "ticker button $id is as wide as its picture at this scale" same "${bw:-}" "$(scaled "$width")"
+    picture_top=$((${by:-0} + (${bh:-0} - picture_height) / 2))
+    whole() { [ -n "${bx:-}" ] && [ "$bx" -ge 0 ] && [ $((bx + bw - tw)) -le "$(scaled 3)" ] &&
+        [ $((-picture_top)) -le "$(scaled 4)" ] &&
+        [ $((picture_top + picture_height - th)) -le "$(scaled 3)" ]; }
+    check "ticker button $id shows its picture whole (at ${bx:-} $picture_top in $tw x $th)" whole
+done
+while read -r id cx cy cw ch; do
+    inside() { [ "$cx" -ge 0 ] && [ "$cy" -ge 0 ] && [ $((cx + cw)) -le "$tw" ] &&
+        [ $((cy + ch - th)) -le "$(scaled 2)" ]; }
+    check "ticker control $id lies inside the strip ($cx $cy $cw $ch in $tw x $th)" inside
+done < <(grep -E '^(203|204) ' "$folder/ticker")
+import -window root "$shots/ticker-$dpi.png"
+read -r _ bx by bw bh < <(grep '^105 ' "$folder/ticker")
+close_picture=$root/ticker/res/close.bmp
+[ "$dpi" -eq 96 ] || close_picture=$root/ticker/res/$((dpi * 100 / 96))/close.bmp
+picture_top=$((by + (bh - picture_height) / 2))
+cut=$((picture_top < 0 ? -picture_top : 0))
+shown=$((picture_height - cut < th - picture_top - cut ? picture_height - cut : th - picture_top - cut))
+columns=$((tw - bx < $(scaled 17) ? tw - bx : $(scaled 17)))
+convert "$shots/ticker-$dpi.png" -crop "${columns}x$shown+$((tx + bx))+$((ty + picture_top + cut))" \
+    +repage "$folder/close.png"
+convert "$close_picture" -crop "${columns}x$shown+0+$cut" +repage "$folder/close-drawn.png"
+check "what shows of the ticker's close button is its picture drawn for this scale" \
+    same "$(compare -metric AE "$folder/close.png" "$folder/close-drawn.png" null: 2>&1)" 0
 
 check "the player ends when its window closes" ends probe close
 echo "$failures failed"

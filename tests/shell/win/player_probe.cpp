@@ -34,6 +34,9 @@
 //                                process holding the ticker's channel field
 //                                (203) and its spin (204), one a line:
 //                                "X Y W H|TEXT OF CONTROL 203"
+//   player_probe ticker-places   the ticker's client area on the screen,
+//                                "client X Y W H", then each of its visible
+//                                controls in that area: "ID X Y W H"
 //   player_probe tips            the tip of every tooltip that shows, of
 //                                any program (the tray icon's tip is the
 //                                system tray's), one a line
@@ -353,6 +356,18 @@ void PrintPlaces(HWND player) {
     }
 }
 
+void PrintTickerPlaces(HWND player) {
+    ForOtherWindows(player, [](HWND ticker) {
+        if (!IsTicker(ticker)) return;
+        RECT client{};
+        GetClientRect(ticker, &client);
+        POINT origin{0, 0};
+        ClientToScreen(ticker, &origin);
+        std::wprintf(L"client %ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+        PrintPlaces(ticker);
+    });
+}
+
 std::vector<std::wstring> ReadLines(const wchar_t* path) {
     std::vector<std::wstring> lines;
     FILE* file = _wfopen(path, L"rb");
@@ -434,6 +449,8 @@ int wmain(int argc, wchar_t** argv) {
         PrintShownTips();
     } else if (command == L"ticker") {
         PrintTickers(window);
+    } else if (command == L"ticker-places") {
+        PrintTickerPlaces(window);
     } else if (command == L"texts" && argc == 3) {
         return PrintTexts(PlayerWindowNamed(window, argv[2]));
     } else if (command == L"press" && argc == 4) {

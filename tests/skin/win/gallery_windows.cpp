@@ -1,7 +1,7 @@
 #include "tests/skin/win/gallery_windows.h"
 
 #include "res/skin_ids.h"
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 #include <commctrl.h>
 

@@ -1,4 +1,4 @@
-#include "skin/display_scale.h"
+#include "common/scale/display_scale.h"
 
 #include <iterator>
 

@@ -1,10 +1,10 @@
 #pragma once
 // The display scale of a monitor, as its dots per inch, and the arithmetic
-// that turns the skin's 96-DPI pixels into that monitor's pixels. Every
-// window of the player scales through this one type, so a place, a size and
-// the pictures drawn for them round alike.
+// that turns pixels drawn for 96 DPI into that monitor's pixels. Every
+// window of the player and of the ticker scales through this one type, so a
+// place, a size and the pictures drawn for them round alike.
 
-#include "skin/pixel_rect.h"
+#include "common/scale/pixel_rect.h"
 
 class DisplayScale {
 public:
@@ -41,7 +41,7 @@ private:
     int dpi_ = kBaseDpi;
 };
 
-// The scales, in percent, the skin's pictures are drawn at.
+// The scales, in percent, the skin's and the ticker's pictures are drawn at.
 inline constexpr int kSkinPercents[] = {100, 150, 200};
 
 // Which drawing of the skin serves a display scale: the one drawn for it if

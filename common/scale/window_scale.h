@@ -1,7 +1,7 @@
 #pragma once
 // The display scale of the monitor a window is on.
 
-#include "skin/display_scale.h"
+#include "common/scale/display_scale.h"
 
 #include <windows.h>
 

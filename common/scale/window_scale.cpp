@@ -1,4 +1,4 @@
-#include "skin/window_scale.h"
+#include "common/scale/window_scale.h"
 
 #include "common/window/device_context.h"
 

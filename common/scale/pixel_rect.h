@@ -1,6 +1,6 @@
 #pragma once
 // A rectangle of pixels, right and bottom excluded, as the skin's geometry
-// computes it; the Win32 side turns it into a RECT.
+// computes it and the display scale scales it; the Win32 side turns it into a RECT.
 
 struct PixelRect {
     int left = 0;
