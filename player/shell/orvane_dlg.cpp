@@ -166,6 +166,7 @@ void COrvaneDlg::PlayLink(const std::wstring& url) {
 void COrvaneDlg::SetUpControls() {
     for (const SkinnedButton& button : SkinnedButtons())
         AttachSkinnedButton(button.control, Item(button.id), button.picture, kKeyColour);
+    recorder_.SetLitImages(IDB_RECORDER_BUTTON_LIT, kKeyColour);
 
     AttachControl(volume_, IDC_VOLUME);
     volume_.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
@@ -199,7 +200,7 @@ std::array<COrvaneDlg::SkinnedButton, 10> COrvaneDlg::SkinnedButtons() {
         {stop_, IDC_STOP, IDB_STOP},
         {play_, IDC_PLAY, IDB_PLAY},
         {mute_, IDC_MUTE, muted ? IDB_MUTE_ON : IDB_MUTE_OFF},
-        {recorder_, IDC_RECORDER, iconLit_ ? IDB_RECORDER_BUTTON_LIT : IDB_RECORDER_BUTTON},
+        {recorder_, IDC_RECORDER, IDB_RECORDER_BUTTON},
         {favorites_, IDC_FAVORITES, IDB_FAVORITES_BUTTON},
         {scheduler_, IDC_SCHEDULER, IDB_SCHEDULER_BUTTON},
         {station_, IDC_STATION, IDB_STATION},
@@ -211,6 +212,7 @@ std::array<COrvaneDlg::SkinnedButton, 10> COrvaneDlg::SkinnedButtons() {
 void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
     for (const SkinnedButton& button : SkinnedButtons())
         button.control.SetImages(button.picture, kKeyColour);
+    recorder_.SetLitImages(IDB_RECORDER_BUTTON_LIT, kKeyColour);
     ApplyScaledFonts();
     ApplyLayout();
     if (const std::optional<PixelRect> banner = ScaledPlace(IDC_BANNER, MainLayout::Full))
@@ -442,7 +444,7 @@ void COrvaneDlg::OnTimer(UINT_PTR id) {
     case kRecordingBlinkTimer:
         iconLit_ = !iconLit_;
         SetBigIcon(hwnd_, iconLit_ ? IDI_RECORDING : IDI_PLAYER);
-        recorder_.SetImages(iconLit_ ? IDB_RECORDER_BUTTON_LIT : IDB_RECORDER_BUTTON, kKeyColour);
+        recorder_.SetLit(iconLit_);
         break;
     }
 }
@@ -455,7 +457,7 @@ void COrvaneDlg::NotifyRecordingState(bool recording, bool scheduled) {
     StopTimer(kRecordingBlinkTimer);
     iconLit_ = false;
     SetBigIcon(hwnd_, IDI_PLAYER);
-    recorder_.SetImages(IDB_RECORDER_BUTTON, kKeyColour);
+    recorder_.SetLit(false);
     if (DockedPane* scheduler = Pane(PaneKind::Scheduler); scheduler && scheduled)
         scheduler->MarkRunningDone();
 }

@@ -27,21 +27,40 @@ CButtonST::Result CButtonST::SetImages(UINT resourceId, COLORREF keyColour) {
 }
 
 CButtonST::Result CButtonST::SetImageHandles(HBITMAP bitmap, COLORREF keyColour) {
-    mask_.Reset();
-    image_.Reset(bitmap);
-    imageSize_ = {};
+    const Result result = PrepareFace(face_, bitmap, keyColour);
+    if (hwnd_) Invalidate();
+    return result;
+}
+
+CButtonST::Result CButtonST::SetLitImages(UINT resourceId, COLORREF keyColour) {
+    const Result result =
+        PrepareFace(litFace_, LoadSkinBitmap(resourceId, WindowScale(hwnd_)), keyColour);
+    if (hwnd_ && lit_) Invalidate();
+    return result;
+}
+
+void CButtonST::SetLit(bool lit) {
+    if (lit == lit_) return;
+    lit_ = lit;
+    if (hwnd_) Invalidate();
+}
+
+// Takes ownership of bitmap; leaves the face empty when it cannot be used.
+CButtonST::Result CButtonST::PrepareFace(Face& face, HBITMAP bitmap, COLORREF keyColour) {
+    face.mask.Reset();
+    face.image.Reset(bitmap);
+    face.size = {};
     BITMAP info{};
-    if (!image_ || !GetObjectW(image_.Get(), sizeof(info), &info)) {
-        image_.Reset();
+    if (!face.image || !GetObjectW(face.image.Get(), sizeof(info), &info)) {
+        face.image.Reset();
         return kNoImageSize;
     }
-    imageSize_ = {info.bmWidth, info.bmHeight};
-    mask_ = MakeKeyMask(image_.Get(), imageSize_, keyColour);
-    if (!mask_) {
-        image_.Reset();
+    face.size = {info.bmWidth, info.bmHeight};
+    face.mask = MakeKeyMask(face.image.Get(), face.size, keyColour);
+    if (!face.mask) {
+        face.image.Reset();
         return kNoMask;
     }
-    if (hwnd_) Invalidate();
     return kOk;
 }
 
@@ -190,11 +209,12 @@ void CButtonST::DrawBackground(HDC dc, const RECT& rect) {
 }
 
 void CButtonST::DrawImage(HDC dc, const RECT& rect) const {
-    if (!image_) return;
+    const Face& face = ShownFace();
+    if (!face.image) return;
     const int offset = pressed_ ? 1 : 0;
-    const int x = rect.left + (rect.right - rect.left - imageSize_.cx) / 2 + offset;
-    const int y = rect.top + (rect.bottom - rect.top - imageSize_.cy) / 2 + offset;
-    DrawKeyed(dc, x, y, imageSize_, image_.Get(), mask_.Get());
+    const int x = rect.left + (rect.right - rect.left - face.size.cx) / 2 + offset;
+    const int y = rect.top + (rect.bottom - rect.top - face.size.cy) / 2 + offset;
+    DrawKeyed(dc, x, y, face.size, face.image.Get(), face.mask.Get());
 }
 
 void CButtonST::DrawCaption(HDC dc, RECT rect) const {

@@ -21,6 +21,11 @@ public:
     Result SetImages(UINT resourceId, COLORREF keyColour);
     // Takes ownership of bitmap.
     Result SetImageHandles(HBITMAP bitmap, COLORREF keyColour);
+    // A second picture to switch to and back, as a blinking indicator does.
+    // Both are prepared once, so that a blink costs only a repaint.
+    Result SetLitImages(UINT resourceId, COLORREF keyColour);
+    void SetLit(bool lit);
+    bool IsLit() const { return lit_; }
     void SetDrawBorder(bool on, bool repaint = true);
     // Draws over the parent's picture, captured afresh at the next paint.
     void SetTransparentDrawing(bool repaint = true);
@@ -55,9 +60,17 @@ private:
     bool disabled_ = false;
     bool isDefault_ = false;
 
-    ScopedBitmap image_;
-    ScopedBitmap mask_;
-    SIZE imageSize_{};
+    struct Face {
+        ScopedBitmap image;
+        ScopedBitmap mask;
+        SIZE size{};
+    };
+    static Result PrepareFace(Face& face, HBITMAP bitmap, COLORREF keyColour);
+    const Face& ShownFace() const { return lit_ && litFace_.image ? litFace_ : face_; }
+
+    Face face_;
+    Face litFace_;
+    bool lit_ = false;
 
     std::optional<MemoryDC> backgroundDC_;
     ScopedBitmap background_;

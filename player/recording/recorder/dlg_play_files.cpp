@@ -138,6 +138,8 @@ void CDlgPlayFiles::SetUpControls() {
     AttachSkinnedButton(help_, Item(IDC_REC_HELP), IDB_HELP, kKeyColour);
     AttachSkinnedButton(record_, Item(IDC_REC_RECORD), IDB_RECORD, kKeyColour);
     AttachSkinnedButton(play_, Item(IDC_REC_PLAY), IDB_RECORDER_PLAY, kPlayKeyColour);
+    record_.SetLitImages(IDB_RECORD_LIT, kKeyColour);
+    play_.SetLitImages(IDB_RECORDER_PLAY_LIT, kPlayKeyColour);
     AttachSkinnedButton(stop_, Item(IDC_REC_STOP), IDB_RECORDER_STOP, kKeyColour);
     AttachSkinnedButton(folder_, Item(IDC_REC_FOLDER), IDB_RECORDER_FOLDER, kKeyColour);
     SetUpLink(recordLink_, IDC_REC_RECORD_LINK);
@@ -288,13 +290,9 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
 
 void CDlgPlayFiles::OnTimer(UINT_PTR id) {
     if (id == kRecordBlinkTimer) {
-        recordLit_ = !recordLit_;
-        record_.SetImages(recordLit_ ? IDB_RECORD_LIT : IDB_RECORD, kKeyColour);
-        record_.Invalidate();
+        record_.SetLit(!record_.IsLit());
     } else if (id == kPlayBlinkTimer) {
-        playLit_ = !playLit_;
-        play_.SetImages(playLit_ ? IDB_RECORDER_PLAY_LIT : IDB_RECORDER_PLAY, kPlayKeyColour);
-        play_.Invalidate();
+        play_.SetLit(!play_.IsLit());
     }
 }
 
@@ -328,9 +326,7 @@ void CDlgPlayFiles::FollowMainWindow(bool visible) {
 
 void CDlgPlayFiles::StopPlayIndicator() {
     StopTimer(kPlayBlinkTimer);
-    playLit_ = false;
-    play_.SetImages(IDB_RECORDER_PLAY, kPlayKeyColour);
-    play_.Invalidate();
+    play_.SetLit(false);
 }
 
 void CDlgPlayFiles::CloseToMainWindow() {
@@ -684,7 +680,5 @@ void CDlgPlayFiles::RecordingStopped(bool scheduled, std::optional<CaptureEnd> e
 void CDlgPlayFiles::ShowRecordingStopped(bool scheduled) {
     host_.NotifyRecordingState(false, scheduled);
     StopTimer(kRecordBlinkTimer);
-    recordLit_ = false;
-    record_.SetImages(IDB_RECORD, kKeyColour);
-    record_.Invalidate();
+    record_.SetLit(false);
 }

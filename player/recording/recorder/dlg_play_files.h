@@ -156,8 +156,6 @@ private:
     StreamCopy copy_{host_.StationStream(), trackFiles_, clock_};
     bool copySource_ = false;     // the source combo shows the stream copy
     bool copyScheduled_ = false;  // the running copy is a scheduled recording
-    bool recordLit_ = false;
-    bool playLit_ = false;
     bool visibleBeforeCompact_ = false;
     bool openedByPerson_ = false;
     std::vector<std::wstring> heldMessages_;  // set-up complaints nobody has seen yet

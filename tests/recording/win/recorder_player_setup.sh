@@ -34,3 +34,17 @@ finish() {
 trap finish EXIT
 
 . "$root/tests/support/screen_checks.sh"
+
+# For the CPU benchmarks: opens the recordings window (there is no
+# lame_enc.dll here, so its box is answered) and sets pid to the player's
+# process; ticks then prints the clock ticks it has used, per_second of them
+# to a second.
+open_recorder_to_measure() {
+    probe click-main 1203
+    probe answer-box >/dev/null
+    sleep 2
+    pid=$(pgrep -f "$(basename "$folder").VelmoraRadio.exe" | head -1)
+    [ -n "$pid" ] || { echo "the player is not running" >&2; exit 1; }
+}
+ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+per_second=$(getconf CLK_TCK)

@@ -17,14 +17,8 @@ seconds=${SECONDS_EACH:-20}
 sox -n -r 44100 -c 2 "$folder/tone.wav" synth $((3 * seconds + 60)) sine 440 vol 0.5
 paplay "$folder/tone.wav" & tone_pid=$!
 timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
-probe click-main 1203
-probe answer-box >/dev/null  # no lame_enc.dll here
-sleep 2
-pid=$(pgrep -f "$(basename "$folder").VelmoraRadio.exe" | head -1)
-[ -n "$pid" ] || { echo "the player is not running" >&2; exit 1; }
-per_second=$(getconf CLK_TCK)
-# Clock ticks of the whole process, and of Wine's sound threads by their names.
-ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+open_recorder_to_measure
+# Clock ticks of Wine's sound threads, found by their names.
 sound_ticks() {
     cat /proc/"$pid"/task/*/stat 2>/dev/null |
         awk '/\((winepulse|wine_dsound)/ { sub(/^.*\) /, ""); t += $12 + $13 } END { print t + 0 }'

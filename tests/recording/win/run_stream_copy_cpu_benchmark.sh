@@ -20,13 +20,7 @@ seconds=${SECONDS_EACH:-20} rounds=${ROUNDS:-3}
 start_player_with_browser
 play_station "Velmora Live Direct"
 sleep 3
-probe click-main 1203
-probe answer-box >/dev/null  # no lame_enc.dll here
-sleep 2
-pid=$(pgrep -f "$(basename "$folder").VelmoraRadio.exe" | head -1)
-[ -n "$pid" ] || { echo "the player is not running" >&2; exit 1; }
-per_second=$(getconf CLK_TCK)
-ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+open_recorder_to_measure
 tasks() { ls "/proc/$pid/task" | sort; }
 # Nanoseconds on a processor of the threads named, summed.
 run_ns() { for task in "$@"; do cut -d' ' -f1 "/proc/$pid/task/$task/schedstat" 2>/dev/null; done |
