@@ -1,5 +1,5 @@
 #include "recording/capture/capture_format.h"
-#include "recording/capture/capture_format_list.h"
+#include "recording/capture/capture_format_choice.h"
 #include "tests/recording/fake_capture.h"
 
 #include <gtest/gtest.h>
@@ -29,24 +29,29 @@ TEST(CaptureFormat, BlocksAreAnEighthOfASecondInWholeFrames) {
     EXPECT_EQ(CaptureNotifySize({11025, 8, 2}) % 2, 0u);
 }
 
-TEST(CaptureFormatList, Mp3KeepsOnlySixteenBitAtHighRates) {
+TEST(CaptureFormatChoice, TakesFortyFourKilohertzStereoAfterOneLookWhenOffered) {
     OfferingDevice device({48000, 44100, 22050});
-    const auto wav = BuildFormatList(device, RecordingFileFormat::Wav);
-    ASSERT_EQ(wav.size(), 12u);
-    EXPECT_EQ(wav.front().candidate, 0);
-    const auto mp3 = BuildFormatList(device, RecordingFileFormat::Mp3);
-    ASSERT_EQ(mp3.size(), 4u);
-    EXPECT_EQ(mp3[0].text, L"48000 Hz, 16-bit Mono");
-    EXPECT_EQ(mp3[3].text, L"44100 Hz, 16-bit Stereo");
-    EXPECT_EQ(DefaultFormatEntry(mp3), 3u);
+    for (const RecordingFileFormat fileFormat : {RecordingFileFormat::Wav, RecordingFileFormat::Mp3}) {
+        device.asked = 0;
+        const auto chosen = ChooseCaptureFormat(device, fileFormat);
+        ASSERT_TRUE(chosen);
+        EXPECT_EQ(chosen->text, L"44100 Hz, 16-bit Stereo");
+        EXPECT_EQ(chosen->candidate, 7);
+        EXPECT_EQ(device.asked, 1);
+    }
 }
 
-TEST(CaptureFormatList, Mp3OnALowRateDeviceHasNoFormat) {
-    OfferingDevice device({22050});
-    EXPECT_TRUE(BuildFormatList(device, RecordingFileFormat::Mp3).empty());
-    EXPECT_EQ(DefaultFormatEntry({}), std::nullopt);
-    const auto wav = BuildFormatList(device, RecordingFileFormat::Wav);
-    EXPECT_EQ(DefaultFormatEntry(wav), 0u);
+TEST(CaptureFormatChoice, ElseTheFirstCandidateTheFileFormatAllows) {
+    OfferingDevice highAndLow({48000, 22050});
+    EXPECT_EQ(ChooseCaptureFormat(highAndLow, RecordingFileFormat::Wav)->text, L"48000 Hz, 8-bit Mono");
+    // MP3 takes only 16-bit sound at high rates, and never asks about the rest.
+    highAndLow.asked = 0;
+    EXPECT_EQ(ChooseCaptureFormat(highAndLow, RecordingFileFormat::Mp3)->text, L"48000 Hz, 16-bit Mono");
+    EXPECT_EQ(highAndLow.asked, 2);
+
+    OfferingDevice lowRate({22050});
+    EXPECT_EQ(ChooseCaptureFormat(lowRate, RecordingFileFormat::Mp3), std::nullopt);
+    EXPECT_EQ(ChooseCaptureFormat(lowRate, RecordingFileFormat::Wav)->text, L"22050 Hz, 8-bit Mono");
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ TEST(CaptureSetup, ChoosesTheDefaultFormatAndBuildsAnIdleBuffer) {
         SetUpCapture(engine, std::make_unique<OfferingDevice>(std::set<std::uint32_t>{48000, 44100}),
                      RecordingFileFormat::Mp3);
     EXPECT_EQ(setup.failed, CaptureSetupStep::Done);
-    ASSERT_TRUE(setup.formatEntry);
-    EXPECT_EQ(setup.formats[*setup.formatEntry].text, L"44100 Hz, 16-bit Stereo");
+    ASSERT_TRUE(setup.format);
+    EXPECT_EQ(setup.format->text, L"44100 Hz, 16-bit Stereo");
     EXPECT_EQ(engine.Format(), (CaptureFormat{44100, 16, 2}));
 }
 
@@ -32,7 +32,8 @@ TEST(CaptureSetup, EachFailedStepHasItsMessage) {
         engine, std::make_unique<OfferingDevice>(std::set<std::uint32_t>{22050}, false),
         RecordingFileFormat::Wav);
     EXPECT_EQ(noBuffer.failed, CaptureSetupStep::Buffer);
-    EXPECT_EQ(noBuffer.formatEntry, 0u);
+    ASSERT_TRUE(noBuffer.format);
+    EXPECT_EQ(noBuffer.format->text, L"22050 Hz, 8-bit Mono");
     EXPECT_EQ(CaptureSetupMessage(CaptureSetupStep::Buffer, true), L"Can't create capture buffer.");
     EXPECT_EQ(CaptureSetupMessage(CaptureSetupStep::DirectSound, false),
               L"Can't initialize Direct Sound. DirectX 9.0 needed.");

@@ -63,7 +63,10 @@ class OfferingDevice : public CaptureDevice {
 public:
     explicit OfferingDevice(std::set<std::uint32_t> rates, bool givesBuffers = true)
         : rates_(std::move(rates)), givesBuffers_(givesBuffers) {}
-    bool Supports(const CaptureFormat& format) override { return rates_.contains(format.sampleRate); }
+    bool Supports(const CaptureFormat& format) override {
+        ++asked;
+        return rates_.contains(format.sampleRate);
+    }
     std::unique_ptr<CaptureBuffer> CreateBuffer(const CaptureFormat&, std::uint32_t blockSize,
                                                 std::uint32_t blockCount) override {
         if (!givesBuffers_) return nullptr;
@@ -71,6 +74,8 @@ public:
     }
     bool WaitForBlock(std::chrono::milliseconds) override { return false; }
     void WakeBlockWaiter() override {}
+
+    int asked = 0;  // calls of Supports
 
 private:
     std::set<std::uint32_t> rates_;

@@ -22,10 +22,10 @@ struct CaptureFormat {
 inline constexpr int kCaptureFormatCount = 20;
 CaptureFormat CaptureFormatCandidate(int index);
 
-// "44100 Hz, 16-bit Stereo": the text the format list shows and the registry
-// value "Format" keeps.
+// "44100 Hz, 16-bit Stereo": the text the registry value "Format" keeps.
 std::wstring CaptureFormatText(const CaptureFormat& format);
-inline constexpr wchar_t kDefaultCaptureFormatText[] = L"44100 Hz, 16-bit Stereo";
+// 44100 Hz, 16-bit stereo, the format recorded wherever the device offers it.
+inline constexpr int kDefaultCaptureFormatCandidate = 7;
 
 // The encoder takes only 16-bit sound at 44100 or 48000 Hz; WAV takes all.
 bool IsCaptureFormatUsableFor(RecordingFileFormat fileFormat, const CaptureFormat& format);

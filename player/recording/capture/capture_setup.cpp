@@ -9,14 +9,12 @@ CaptureSetup SetUpCapture(CaptureEngine& engine, std::unique_ptr<CaptureDevice> 
         setup.failed = CaptureSetupStep::DirectSound;
         return setup;
     }
-    setup.formats = BuildFormatList(*engine.Device(), fileFormat);
-    setup.formatEntry = DefaultFormatEntry(setup.formats);
-    if (!setup.formatEntry) {
+    setup.format = ChooseCaptureFormat(*engine.Device(), fileFormat);
+    if (!setup.format) {
         setup.failed = CaptureSetupStep::FormatList;
         return setup;
     }
-    const int candidate = setup.formats[*setup.formatEntry].candidate;
-    if (!engine.BuildCaptureBuffer(CaptureFormatCandidate(candidate))) {
+    if (!engine.BuildCaptureBuffer(CaptureFormatCandidate(setup.format->candidate))) {
         setup.failed = CaptureSetupStep::Buffer;
     }
     return setup;

@@ -1,25 +1,23 @@
 #pragma once
-// Readies the capture engine for a device and a file format: the device's
-// formats for that file format, the default one chosen ("44100 Hz, 16-bit
-// Stereo" when offered) and an idle ring buffer in it. The recorder runs it
+// Readies the capture engine for a device and a file format: the capture
+// format chosen for them ("44100 Hz, 16-bit Stereo" when offered) and a ring
+// buffer in it. The recorder runs it
 // at start-up and after every device or file-format change, and shows the
 // message of the step that failed.
 
 #include "recording/capture/capture_engine.h"
-#include "recording/capture/capture_format_list.h"
+#include "recording/capture/capture_format_choice.h"
 #include "recording/files/recording_file_format.h"
 
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 enum class CaptureSetupStep { Done, Device, DirectSound, FormatList, Buffer };
 
 struct CaptureSetup {
     CaptureSetupStep failed = CaptureSetupStep::Done;
-    std::vector<FormatEntry> formats;
-    std::optional<std::size_t> formatEntry;
+    std::optional<FormatEntry> format;
 };
 
 // Hands the device (null when it could not be opened) to the engine, which

@@ -548,7 +548,7 @@ std::optional<CaptureSetupStep> CDlgPlayFiles::SetUpCaptureFor(int deviceEntry,
     session_.SetFileFormat(format);
     if (setup.failed != CaptureSetupStep::Done) return setup.failed;
     SaveCaptureSettings(registry_, {devices_[deviceEntry].description,
-                                    setup.formats[*setup.formatEntry].text, format});
+                                    setup.format->text, format});
     return std::nullopt;
 }
 
