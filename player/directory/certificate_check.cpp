@@ -1,10 +1,16 @@
 #include "directory/certificate_check.h"
 
+#include "common/helpers/web_url.h"
 #include "directory/http_client_wininet.h"
 #include "host/player_messages.h"
 
-bool CertificateCheck::Start(HWND owner, const std::wstring& url) {
+void CertificateCheck::Open(HWND reportTo, const std::wstring& url, Navigate navigate,
+                            Refuse refuse) {
     Forget();
+    if (!IsSecureWebUrl(url)) {
+        navigate(url);
+        return;
+    }
     auto worker = std::make_unique<ReportingWorker>();
     // The certificate is checked before any of the body arrives, so the
     // first block ends the request.
@@ -12,18 +18,32 @@ bool CertificateCheck::Start(HWND owner, const std::wstring& url) {
         WinInetHttpClient http;
         return !http.Get(url, [](std::string_view) { return false; }).refused;
     };
-    if (!worker->Start(owner, WM_CERTIFICATE_CHECKED, std::move(job), newest_)) return false;
+    if (!worker->Start(reportTo, WM_CERTIFICATE_CHECKED, std::move(job), newest_)) {
+        refuse();
+        return;
+    }
     worker_ = std::move(worker);
     url_ = url;
-    return true;
+    navigate_ = std::move(navigate);
+    refuse_ = std::move(refuse);
+}
+
+void CertificateCheck::OnChecked(bool passed, LPARAM check) {
+    if (check != newest_ || url_.empty()) return;
+    const std::wstring url = std::move(url_);
+    const Navigate navigate = std::move(navigate_);
+    const Refuse refuse = std::move(refuse_);
+    Forget();
+    if (passed) {
+        navigate(url);
+    } else {
+        refuse();
+    }
 }
 
 void CertificateCheck::Forget() {
     ++newest_;
     url_.clear();
-}
-
-std::optional<std::wstring> CertificateCheck::Reported(LPARAM number) const {
-    if (number != newest_ || url_.empty()) return std::nullopt;
-    return url_;
+    navigate_ = nullptr;
+    refuse_ = nullptr;
 }

@@ -137,24 +137,11 @@ void COrvaneDlg::CreateBanner() {
     OpenInBanner(SiteBaseUrl(registry_) + L"banner.php?bid=12");
 }
 
-void COrvaneDlg::OpenInBanner(const std::wstring& url) {
-    if (!IsSecureWebUrl(url)) {
-        bannerCertificate_.Forget();
-        banner_.Navigate(url);
-    } else if (!bannerCertificate_.Start(hwnd_, url)) {
-        banner_.NavigateToLocalPage();
-    }
-}
-
 // A refused certificate leaves the banner as a page that fails to load does.
-void COrvaneDlg::OnBannerCertificateChecked(bool passed, LPARAM check) {
-    const std::optional<std::wstring> url = bannerCertificate_.Reported(check);
-    if (!url) return;
-    if (passed) {
-        banner_.Navigate(*url);
-    } else {
-        banner_.NavigateToLocalPage();
-    }
+void COrvaneDlg::OpenInBanner(const std::wstring& url) {
+    bannerPages_.Open(
+        hwnd_, url, [this](const std::wstring& page) { banner_.Navigate(page); },
+        [this] { banner_.NavigateToLocalPage(); });
 }
 
 void COrvaneDlg::PlayLink(const std::wstring& url) {
@@ -325,7 +312,7 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
         OnDirectoryReady(lParam);
         return 0;
     case WM_CERTIFICATE_CHECKED:
-        OnBannerCertificateChecked(wParam == 1, lParam);
+        bannerPages_.OnChecked(wParam == 1, lParam);
         return 0;
     case WM_NOWPLAYING_READY:
         // The fetch stored its title before it posted, and the newest fetch
@@ -496,7 +483,7 @@ void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
     if (handover == DirectoryHandover::Stale) return;
     if (handover == DirectoryHandover::NewList) stations_ = MakeStationList(std::move(stations));
     if (handover == DirectoryHandover::Unchanged) {
-        bannerCertificate_.Forget();
+        bannerPages_.Forget();
         banner_.NavigateToLocalPage();
     }
     ShowCurrentLink();

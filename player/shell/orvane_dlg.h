@@ -91,7 +91,6 @@ private:
     void CreateBanner();
     // An https address goes to the banner only once its certificate passed.
     void OpenInBanner(const std::wstring& url);
-    void OnBannerCertificateChecked(bool passed, LPARAM check);
     struct SkinnedButton {
         CButtonST& control;
         int id;
@@ -153,7 +152,7 @@ private:
     RoutingMediaPlayer player_{control_, playback_, stationStream_};
     std::shared_ptr<NowPlaying> nowPlaying_ = std::make_shared<NowPlaying>();
     NowPlayingFetcher nowPlayingFetcher_{nowPlaying_};
-    CertificateCheck bannerCertificate_;
+    CertificateCheck bannerPages_;
     PlaybackController playback_{player_, *this, nowPlaying_};
     TickerHost ticker_;
     CBanner banner_;

@@ -1,6 +1,7 @@
 #include "web/web_pane_dlg.h"
 
 #include "common/ports/registry_win32.h"
+#include "host/player_messages.h"
 #include "host/site_urls.h"
 #include "res/skin_ids.h"
 #include "res/web_pane_ids.h"
@@ -20,17 +21,21 @@ constexpr WebPaneParts kSearchParts{IDD_SEARCH, L"Search the web", IDC_SEARCH_CL
                                     L"info/zoeken.html", true};
 
 template <class Pane>
-std::unique_ptr<DockedPane> CreatePane(HWND owner) {
+std::unique_ptr<DockedPane> CreatePane(HWND owner, std::unique_ptr<PageOpener> pages) {
     Win32Registry registry;
-    auto pane = std::make_unique<Pane>(owner, SiteBaseUrl(registry));
+    auto pane = std::make_unique<Pane>(owner, SiteBaseUrl(registry), std::move(pages));
     if (!pane->Create()) return nullptr;
     return pane;
 }
 
 }  // namespace
 
-CWebPaneDlg::CWebPaneDlg(const WebPaneParts& parts, HWND owner, std::wstring siteBaseUrl)
-    : CBitmapDialog(parts.templateId, owner), parts_(parts), siteBaseUrl_(std::move(siteBaseUrl)) {
+CWebPaneDlg::CWebPaneDlg(const WebPaneParts& parts, HWND owner, std::wstring siteBaseUrl,
+                         std::unique_ptr<PageOpener> pages)
+    : CBitmapDialog(parts.templateId, owner),
+      parts_(parts),
+      siteBaseUrl_(std::move(siteBaseUrl)),
+      pages_(std::move(pages)) {
     SetKeyColour(kKeyColour);
     SetShaped(true);
 }
@@ -50,7 +55,12 @@ bool CWebPaneDlg::OnInitDialog() {
     AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
     PlaceControl(Item(parts_.closeId), kClosePlace);
     const PixelRect browser = Scale().Scale(kBrowserPlace);
-    if (browser_.Create(hwnd_, {browser.left, browser.top, browser.right, browser.bottom})) browser_.Navigate(siteBaseUrl_ + parts_.page);
+    if (browser_.Create(hwnd_, {browser.left, browser.top, browser.right, browser.bottom})) {
+        // A refused page leaves the browser as it is: blank.
+        pages_->Open(
+            hwnd_, siteBaseUrl_ + parts_.page,
+            [this](const std::wstring& url) { browser_.Navigate(url); }, [] {});
+    }
     return false;
 }
 
@@ -64,6 +74,14 @@ bool CWebPaneDlg::OnCommand(int id, int notifyCode) {
     return false;
 }
 
+std::optional<LRESULT> CWebPaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CERTIFICATE_CHECKED) {
+        pages_->OnChecked(wParam == 1, lParam);
+        return 0;
+    }
+    return CBitmapDialog::OnMessage(message, wParam, lParam);
+}
+
 bool CWebPaneDlg::PreTranslateMessage(MSG& message) {
     const HWND page = browser_.ControlWindow();
     const bool onPage = page && (message.hwnd == page || IsChild(page, message.hwnd));
@@ -73,12 +91,16 @@ bool CWebPaneDlg::PreTranslateMessage(MSG& message) {
     return CBitmapDialog::PreTranslateMessage(message);
 }
 
-CDlgInfo::CDlgInfo(HWND owner, std::wstring siteBaseUrl)
-    : CWebPaneDlg(kInfoParts, owner, std::move(siteBaseUrl)) {}
+CDlgInfo::CDlgInfo(HWND owner, std::wstring siteBaseUrl, std::unique_ptr<PageOpener> pages)
+    : CWebPaneDlg(kInfoParts, owner, std::move(siteBaseUrl), std::move(pages)) {}
 
-CDlgSearch::CDlgSearch(HWND owner, std::wstring siteBaseUrl)
-    : CWebPaneDlg(kSearchParts, owner, std::move(siteBaseUrl)) {}
+CDlgSearch::CDlgSearch(HWND owner, std::wstring siteBaseUrl, std::unique_ptr<PageOpener> pages)
+    : CWebPaneDlg(kSearchParts, owner, std::move(siteBaseUrl), std::move(pages)) {}
 
-std::unique_ptr<DockedPane> CreateInfoPane(HWND owner) { return CreatePane<CDlgInfo>(owner); }
+std::unique_ptr<DockedPane> CreateInfoPane(HWND owner, std::unique_ptr<PageOpener> pages) {
+    return CreatePane<CDlgInfo>(owner, std::move(pages));
+}
 
-std::unique_ptr<DockedPane> CreateSearchPane(HWND owner) { return CreatePane<CDlgSearch>(owner); }
+std::unique_ptr<DockedPane> CreateSearchPane(HWND owner, std::unique_ptr<PageOpener> pages) {
+    return CreatePane<CDlgSearch>(owner, std::move(pages));
+}

@@ -75,6 +75,25 @@ click() {  # as a hand does it: the pointer rests on the place, then presses
     xdotool mousemove 5 1000
 }
 
+# A spin's arrow steps again when it is held for half a second, so a click
+# on one presses and lets go in one X client: three programs apart, as in
+# click, the press and the release drifted more than that apart on a busy
+# machine, and the spin went one step further than it was clicked.
+tap() {  # tap X Y
+    xdotool mousemove "$1" "$2" sleep 0.3 click 1 sleep 0.5 mousemove 5 1000
+}
+
+# Waits up to 15 s for `probe windows` lines matching PATTERN, then prints them.
+windows_matching() {
+    local lines
+    for _ in $(seq 30); do
+        lines=$(probe windows | grep -E "$1")
+        [ -n "$lines" ] && break
+        sleep 0.5
+    done
+    echo "$lines"
+}
+
 gone_within() {  # gone_within TRIES FINDS: FINDS fails within TRIES quarter seconds
     for _ in $(seq "$1"); do
         "$2" || return 0

@@ -92,13 +92,13 @@ click $((full_x + 40)) $((favorites_y + 42))
 # The spin beside the links field walks through the links, not past the first.
 spin_x=$((full_x + 126 + 8))
 check "the links field shows the first link" same "$(probe text 1103)" "Ticker"
-click "$spin_x" $((2 + 119 + 15))
+tap "$spin_x" $((2 + 119 + 15))
 check "the spin's lower arrow goes to the next link" same "$(probe text 1103)" "Update"
-click "$spin_x" $((2 + 119 + 15))
+tap "$spin_x" $((2 + 119 + 15))
 check "and on into the site's links" same "$(probe text 1103)" "Favorites"
-click "$spin_x" $((2 + 119 + 3))
-click "$spin_x" $((2 + 119 + 3))
-click "$spin_x" $((2 + 119 + 3))
+tap "$spin_x" $((2 + 119 + 3))
+tap "$spin_x" $((2 + 119 + 3))
+tap "$spin_x" $((2 + 119 + 3))
 check "the upper arrow goes back, never before the first" same "$(probe text 1103)" "Ticker"
 
 # Compact and back: the bar is centred at the top, the full window returns

@@ -31,16 +31,6 @@ trap finish EXIT
 wine regsvr32 /s "$(winepath -w "$folder/Marquel.dll")" >/dev/null 2>&1
 
 . "$root/tests/support/screen_checks.sh"
-# Waits up to 15 s for `probe windows` lines matching PATTERN, then prints them.
-windows_matching() {
-    local lines
-    for _ in $(seq 30); do
-        lines=$(probe windows | grep -E "$1")
-        [ -n "$lines" ] && break
-        sleep 0.5
-    done
-    echo "$lines"
-}
 # A check that a window went asks for "1 0": the window counted by the same
 # probe before it went, and after. A probe that sees nothing cannot pass for
 # a window gone.
@@ -85,7 +75,7 @@ tickers=$(windows_matching '\|News$')
 check "a second command leaves exactly one ticker" same "$(count "$tickers")" 1
 
 # Ticker, Update, Favorites, Recording timer, Station info.
-for _ in 1 2 3 4; do click "${spin_down[@]}"; done
+for _ in 1 2 3 4; do tap "${spin_down[@]}"; done
 check "the spin reaches the info link" same "$(probe text 1103)" "Station info"
 click "${links[@]}"
 info=$(windows_matching '^Station info\|')
@@ -131,7 +121,7 @@ sleep 1
 check "a right click on the banner opens no menu" same "$(shown)" "$before"
 xdotool mousemove 5 1000
 
-click $((300 + 126 + 8)) $((300 + 119 + 15))
+tap $((300 + 126 + 8)) $((300 + 119 + 15))
 for _ in $(seq 20); do
     [ "$(probe text 1103)" = "Search the web" ] && break
     sleep 0.25
