@@ -44,14 +44,23 @@ PaneSize CWebPaneDlg::Size() const {
 bool CWebPaneDlg::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
     SetText(parts_.name);
+    AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
+    if (browser_.Create(hwnd_, BrowserPlace())) browser_.Navigate(siteBaseUrl_ + parts_.page);
+    ApplyMonitorScale();
+    return false;
+}
+
+void CWebPaneDlg::ApplyScale() {
     ResizeToSkin(kPaneWidth, kPaneHeight);
     SetBackground(IDB_WEB_PANE);
     SetDragRegion(IDB_WEB_PANE_DRAG);
-    AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
     PlaceControl(Item(parts_.closeId), kClosePlace);
+    browser_.Move(BrowserPlace());
+}
+
+RECT CWebPaneDlg::BrowserPlace() const {
     const PixelRect browser = Scale().Scale(kBrowserPlace);
-    if (browser_.Create(hwnd_, {browser.left, browser.top, browser.right, browser.bottom})) browser_.Navigate(siteBaseUrl_ + parts_.page);
-    return false;
+    return {browser.left, browser.top, browser.right, browser.bottom};
 }
 
 bool CWebPaneDlg::OnCommand(int id, int notifyCode) {

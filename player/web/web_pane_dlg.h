@@ -34,8 +34,11 @@ public:
 protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
+    void ApplyScale() override;
 
 private:
+    RECT BrowserPlace() const;
+
     WebPaneParts parts_;
     std::wstring siteBaseUrl_;
     WebBrowserControl browser_;
