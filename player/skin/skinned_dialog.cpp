@@ -38,10 +38,14 @@ void CSkinnedDialog::OnScaleChanged() {
     ApplyMonitorScale();
     // The controls come after the dialog: fixed widths inside a control are
     // set over the places and widths the dialog's layout gave.
+    RescaleControls();
+    Invalidate();
+}
+
+void CSkinnedDialog::RescaleControls() const {
     for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (Control* control = Control::FromHandle(child)) control->OnScaleChanged();
     }
-    Invalidate();
 }
 
 std::optional<LRESULT> CSkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

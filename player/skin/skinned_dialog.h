@@ -23,6 +23,8 @@ protected:
     void ApplyMonitorScale();
     // The scale ApplyScale last ran at; none before the first time.
     std::optional<DisplayScale> AppliedScale() const { return applied_; }
+    // Each attached control makes its pictures and fonts again.
+    void RescaleControls() const;
 
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
