@@ -26,6 +26,9 @@ void OnSliderReleased(HWND dialog, TickerWindow& ticker) {
     ticker.SetDelay(DelayForSliderPosition(position));
 }
 
+// WM_DPICHANGED is left to the dialog manager: every control here comes
+// from the template, in dialog units, so the manager's own resizing, placing
+// and new fonts at the new scale are all it needs.
 INT_PTR CALLBACK SpeedDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
     auto* ticker = reinterpret_cast<TickerWindow*>(GetWindowLongPtrA(dialog, DWLP_USER));

@@ -32,6 +32,11 @@ void TickerButton::LoadPicture(const DisplayScale& scale) {
     if (window_) InvalidateRect(window_, nullptr, FALSE);
 }
 
+void TickerButton::Move(const RECT& bounds) const {
+    MoveWindow(window_, bounds.left, bounds.top, bounds.right - bounds.left,
+               bounds.bottom - bounds.top, TRUE);
+}
+
 // The ticker window paints the strip behind the buttons; the button asks it
 // to paint into its own context, shifted to where the button sits.
 void TickerButton::PaintParentBackground(HDC dc) {

@@ -21,6 +21,7 @@ public:
     bool Create(HWND parent, int id, const RECT& bounds, int bitmapId, HCURSOR cursor = nullptr);
     // The picture again, for the monitor's new scale.
     void LoadPicture(const DisplayScale& scale);
+    void Move(const RECT& bounds) const;
     // The parent's WM_DRAWITEM for this button.
     void Draw(const DRAWITEMSTRUCT& item);
     HWND Handle() const { return window_; }

@@ -214,22 +214,55 @@ void TickerWindow::OnInitDialog() {
     SetTimer(window_, kDownloadTimer, kDownloadPeriodMs, nullptr);
 }
 
+namespace {
+
+struct ButtonAreas {
+    RECT close, speed, readMore;
+};
+
 // Close at the right edge, speed to its left, read-more to the left of that,
 // each as wide as its picture and reaching a little above the strip. The
 // sizes are pixels at 100%, scaled for the window's monitor.
-void TickerWindow::CreateButtons(const RECT& client) {
-    const DisplayScale scale = WindowScale(window_);
+ButtonAreas AreasOfButtons(const RECT& client, const DisplayScale& scale) {
     const LONG margin = scale.Scale(4);
-    const RECT closeArea{client.right - margin - scale.Scale(17), client.top - margin,
-                         client.right - margin, client.bottom};
-    const RECT speedArea{closeArea.left - scale.Scale(17), closeArea.top, closeArea.left,
-                         closeArea.bottom};
-    const RECT readMoreArea{speedArea.left - scale.Scale(78), closeArea.top, speedArea.left,
-                            closeArea.bottom};
-    close_.Create(window_, ID_TICKER_CLOSE, closeArea, IDB_CLOSE);
-    speed_.Create(window_, ID_TICKER_SPEED, speedArea, IDB_SPEED);
-    readMore_.Create(window_, ID_TICKER_READ_MORE, readMoreArea, IDB_READ_MORE,
+    const RECT close{client.right - margin - scale.Scale(17), client.top - margin,
+                     client.right - margin, client.bottom};
+    const RECT speed{close.left - scale.Scale(17), close.top, close.left, close.bottom};
+    const RECT readMore{speed.left - scale.Scale(78), close.top, speed.left, close.bottom};
+    return {close, speed, readMore};
+}
+
+}  // namespace
+
+void TickerWindow::CreateButtons(const RECT& client) {
+    const ButtonAreas areas = AreasOfButtons(client, WindowScale(window_));
+    close_.Create(window_, ID_TICKER_CLOSE, areas.close, IDB_CLOSE);
+    speed_.Create(window_, ID_TICKER_SPEED, areas.speed, IDB_SPEED);
+    readMore_.Create(window_, ID_TICKER_READ_MORE, areas.readMore, IDB_READ_MORE,
                      LoadCursor(nullptr, IDC_HAND));
+}
+
+// The buttons stand as at the start, where the strip was as high as its
+// template, which the spin still is; then the line is measured and drawn
+// anew, which makes the strip as high as the text again.
+void TickerWindow::OnScaleChanged() {
+    const DisplayScale scale = WindowScale(window_);
+    RECT client{};
+    GetClientRect(window_, &client);
+    RECT spin = ScreenRect(GetDlgItem(window_, IDC_CHANNEL_SPIN));
+    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&spin), 2);
+    client.bottom = spin.bottom;
+    const ButtonAreas areas = AreasOfButtons(client, scale);
+    close_.Move(areas.close);
+    speed_.Move(areas.speed);
+    readMore_.Move(areas.readMore);
+    for (TickerButton* button : {&close_, &speed_, &readMore_}) button->LoadPicture(scale);
+    std::string text;
+    {
+        std::lock_guard lock(drawLock_);
+        text = displayText_;
+    }
+    SetDisplayText(text);
 }
 
 void TickerWindow::OnShowWindow(bool shown) {
@@ -409,6 +442,15 @@ INT_PTR TickerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return TRUE;
     case WM_TICKER_PASS_ENDED:
         SelectChannelByName(channelName_);
+        return TRUE;
+    case WM_DPICHANGED:
+        // The channel field and spin come from the template: the dialog
+        // manager places them and gives them their font at the new scale,
+        // and sizes the strip, before the buttons and the line follow.
+        PostMessageA(window_, WM_TICKER_RESCALE, 0, 0);
+        return FALSE;
+    case WM_TICKER_RESCALE:
+        OnScaleChanged();
         return TRUE;
     }
     return FALSE;

@@ -60,6 +60,7 @@ private:
 
     void OnInitDialog();
     void CreateButtons(const RECT& client);
+    void OnScaleChanged();
     void OnShowWindow(bool shown);
     void OnEraseBackground(HDC dc);
     INT_PTR OnCommand(int id);

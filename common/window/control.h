@@ -29,6 +29,11 @@ public:
     // on a click and still let the parent see it).
     virtual std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The window moved to a monitor of another scale and its dialog has
+    // placed it anew: the control makes again what it made for the old
+    // scale (pictures, fonts, fixed column widths).
+    virtual void OnScaleChanged() {}
+
 protected:
     virtual void OnAttached() {}
     virtual void PreTranslateMessage(const MSG& message);

@@ -10,6 +10,7 @@
 namespace {
 
 constexpr int kRowHeight = 13;
+constexpr int kColumnWidth = 110;
 constexpr int kTextInset = 2;
 
 std::wstring ItemText(HWND list, int item) {
@@ -30,14 +31,11 @@ void CCatList::Fill() {
     Send(LVM_SETBKCOLOR, 0, kPaneColour);
     Send(LVM_SETTEXTBKCOLOR, 0, kPaneColour);
     LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.mask = LVCF_TEXT;
     column.pszText = const_cast<wchar_t*>(L"Categorie");
-    column.cx = WindowScale(hwnd_).Scale(110);
     Send(LVM_DELETECOLUMN, 0);
     Send(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-    if (!font_) font_.Reset(CreateListFont(WindowScale(hwnd_)));
-    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
-    AskForRowHeightAgain(hwnd_);
+    OnScaleChanged();
     int index = 0;
     for (const StationCategory& category : kStationCategories) {
         LVITEMW item{};
@@ -48,6 +46,14 @@ void CCatList::Fill() {
         Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
     filling_ = false;
+}
+
+void CCatList::OnScaleChanged() {
+    const DisplayScale scale = WindowScale(hwnd_);
+    Send(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(scale.Scale(kColumnWidth), 0));
+    font_.Reset(CreateListFont(scale));
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+    AskForRowHeightAgain(hwnd_);
 }
 
 void CCatList::ClearChoice() const {

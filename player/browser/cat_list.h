@@ -19,6 +19,8 @@ public:
     void ClearChoice() const;
 
     std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The column's width, the font and the row height at the new scale.
+    void OnScaleChanged() override;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -57,13 +57,6 @@ void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(*stations_, mask
 
 bool CDlgSmall::OnInitDialog() {
     Dialog::OnInitDialog();
-    const DisplayScale scale = WindowScale(hwnd_);
-    const int width = scale.Scale(kSkinWidth);
-    const int height = scale.Scale(kSkinHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
-    SetBackground(IDB_PANE_FRAME);
-    SetMinSize(static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height));
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-
     AttachControl(close_, IDC_BROWSER_CLOSE);
     close_.SetImages(IDB_CLOSE, kRed);
     close_.SetDrawBorder(false);
@@ -79,9 +72,24 @@ bool CDlgSmall::OnInitDialog() {
     for (std::size_t i = 0; i < links_.size(); ++i) {
         AttachControl(links_[i], IDC_BROWSER_LINK_FIRST + static_cast<int>(i));
     }
-    LayOut(ClientRect().right);
+    ApplyMonitorScale();
     Fill(0);
     return false;
+}
+
+// As wide, in the skin's pixels, as the person left it.
+void CDlgSmall::ApplyScale() {
+    const DisplayScale scale = Scale();
+    const int width = scale.Scale(WidthInSkin(kSkinWidth));
+    const int height = scale.Scale(kSkinHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    SetBackground(IDB_PANE_FRAME);
+    SetMinSize(static_cast<std::uint16_t>(scale.Scale(kSkinWidth)),
+               static_cast<std::uint16_t>(height));
+    // A new size lays the pane out (WM_SIZE) as a person's resizing does;
+    // the first time, the template may already have that size.
+    const bool first = !AppliedScale();
+    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (first) LayOut(ClientRect().right);
 }
 
 std::optional<LRESULT> CDlgSmall::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -33,6 +33,7 @@ protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
+    void ApplyScale() override;
 
 private:
     void LayOut(int clientWidth) const;

@@ -23,7 +23,17 @@ void CListCtrlAdv::AddStationRow(const StationInfo& station, std::size_t index) 
 }
 
 void CListCtrlAdv::AppendRow(const StationInfo& station, std::size_t index) {
-    rows_.push_back({station.name, index, flags_.Get(station.flagPath, WindowScale(hwnd_))});
+    rows_.push_back({station.name, index, flags_.Get(station.flagPath, WindowScale(hwnd_)),
+                     station.flagPath});
+}
+
+void CListCtrlAdv::OnScaleChanged() {
+    OwnerDrawnList::OnScaleChanged();
+    // The first flag at the new scale drops those of the old one, which no
+    // row holds once the loop is done; nothing paints in between.
+    const DisplayScale scale = WindowScale(hwnd_);
+    for (StationRow& row : rows_) row.flag = flags_.Get(row.flagPath, scale);
+    Invalidate(false);
 }
 
 void CListCtrlAdv::ClearRows() {

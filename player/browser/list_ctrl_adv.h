@@ -16,6 +16,7 @@ struct StationRow {
     std::wstring name;
     std::size_t index = 0;   // in the station list the rows were filled from
     HBITMAP flag = nullptr;  // shared, owned by the list's FlagImages; null: no flag
+    std::wstring flagPath;   // to load the flag again at another scale
 };
 
 class CListCtrlAdv : public OwnerDrawnList {
@@ -40,6 +41,8 @@ protected:
     HBITMAP RowPicture(std::size_t row) const override { return rows_[row].flag; }
     void OnCellClicked(std::size_t row, ListCell cell) override;
     void PreTranslateMessage(const MSG& message) override;
+    // Each row's flag again, drawn for the new scale.
+    void OnScaleChanged() override;
 
 private:
     void AppendRow(const StationInfo& station, std::size_t index);

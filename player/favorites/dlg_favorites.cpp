@@ -12,6 +12,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr int kListHeight = 96;
 constexpr int kPaneHeight = 161;
+constexpr int kPaneWidth = 150;
 
 }  // namespace
 
@@ -41,40 +42,38 @@ void CDlgFavorites::SetStatusText(const std::wstring& text) {
 
 bool CDlgFavorites::OnInitDialog() {
     Dialog::OnInitDialog();
-    SetBackground(IDB_PANE_FRAME);
-    const DisplayScale scale = WindowScale(hwnd_);
-    SetMinSize(static_cast<std::uint16_t>(scale.Scale(150)), static_cast<std::uint16_t>(scale.Scale(160)));
-    SetWindowPos(hwnd_, nullptr, 0, 0, scale.Scale(150), scale.Scale(160), SWP_NOZORDER | SWP_NOACTIVATE);
-
     AttachControl(list_, IDC_FAVORITES_LIST);
-    PlaceControl(list_, RectAt(11, 53, 132, 91));
     list_.onPlay = [this](const FavoriteEntry& favorite) { PlayFavorite(favorite); };
     list_.InitFavoritesList();
 
     AttachControl(close_, IDC_FAVORITES_CLOSE);
-    PlaceControl(close_, RectAt(134, 5, 12, 11));
     close_.SetImages(IDB_CLOSE, kRed);
-    SetUpButton(add_, IDC_FAVORITES_ADD, IDB_FAVORITES_ADD,
-                RectAt(11, kFavoritesButtonsTop, kFavoritesAddWidth, kFavoritesButtonHeight));
-    SetUpButton(delete_, IDC_FAVORITES_DELETE, IDB_FAVORITES_DELETE,
-                RectAt(80, kFavoritesButtonsTop, kFavoritesDeleteWidth, kFavoritesButtonHeight));
+    SetUpButton(add_, IDC_FAVORITES_ADD, IDB_FAVORITES_ADD);
+    SetUpButton(delete_, IDC_FAVORITES_DELETE, IDB_FAVORITES_DELETE);
 
     AttachControl(status_, IDC_FAVORITES_STATUS);
-    PlaceControl(status_, RectAt(3, 19, 143, 14));
     status_.textFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     status_.SetLinkFontSize(14, 5);
     status_.SetHandOverText(false);
     status_.SetUnderline(false);
     status_.SetLinkTextColour(RGB(0, 0, 0));
-
-    FitToList();
-    LayoutControls();
+    ApplyMonitorScale();
     return false;
 }
 
-void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image, const PixelRect& place) {
+// As wide, in the skin's pixels, as the person left it.
+void CDlgFavorites::ApplyScale() {
+    const int width = Scale().Scale(WidthInSkin(kPaneWidth));
+    SetBackground(IDB_PANE_FRAME);
+    PlaceControl(list_, RectAt(11, 53, 132, 91));
+    PlaceControl(status_, RectAt(3, 19, 143, 14));
+    FitToList();
+    Resize(width, WindowSize().cy);
+    LayoutControls();
+}
+
+void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image) {
     AttachControl(button, id);
-    PlaceControl(button, place);
     button.SetImages(image, kMagenta);
     button.SetDrawBorder(false);
     button.SetTransparentDrawing();
@@ -87,7 +86,8 @@ void CDlgFavorites::FitToList() {
     // The pane is as high as its least height, frame included, so its
     // inside is kPaneHeight high on every system.
     const int height = scale.Scale(kPaneHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
-    SetMinSize(static_cast<std::uint16_t>(scale.Scale(150)), static_cast<std::uint16_t>(height));
+    SetMinSize(static_cast<std::uint16_t>(scale.Scale(kPaneWidth)),
+               static_cast<std::uint16_t>(height));
     Resize(WindowSize().cx, height);
 }
 

@@ -40,7 +40,8 @@ protected:
     bool OnCommand(int id, int notifyCode) override;
 
 private:
-    void SetUpButton(CButtonST& button, int id, UINT image, const PixelRect& place);
+    void ApplyScale() override;
+    void SetUpButton(CButtonST& button, int id, UINT image);
     void AddCurrentStation();
 
     StationPlayer& player_;

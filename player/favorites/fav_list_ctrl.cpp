@@ -18,11 +18,21 @@ std::wstring FavoritesFilePath() { return GetAppFolder() + kFavoritesFileName; }
 
 void CFavListCtrl::InitFavoritesList() {
     SetUpColumns(L"Check", 25, L"Station", 75);
-    checked_.Reset(LoadSkinBitmap(IDB_CHECK_ON, WindowScale(hwnd_)));
-    unchecked_.Reset(LoadSkinBitmap(IDB_CHECK_OFF, WindowScale(hwnd_)));
+    LoadCheckPictures();
     tipText_ = L"Favorietes";
     CreateTooltip(tipText_.c_str(), 600, 4000);
     LoadFavorites();
+}
+
+void CFavListCtrl::OnScaleChanged() {
+    OwnerDrawnList::OnScaleChanged();
+    LoadCheckPictures();
+    Invalidate(false);
+}
+
+void CFavListCtrl::LoadCheckPictures() {
+    checked_.Reset(LoadSkinBitmap(IDB_CHECK_ON, WindowScale(hwnd_)));
+    unchecked_.Reset(LoadSkinBitmap(IDB_CHECK_OFF, WindowScale(hwnd_)));
 }
 
 void CFavListCtrl::AddFavorite(const FavoriteEntry& entry) {

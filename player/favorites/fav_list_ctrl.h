@@ -27,6 +27,9 @@ public:
 
     const FavoritesList& Favorites() const { return favorites_; }
 
+    // The check pictures again, drawn for the new scale.
+    void OnScaleChanged() override;
+
 protected:
     std::size_t RowCount() const override { return favorites_.Entries().size(); }
     std::wstring_view RowName(std::size_t row) const override;
@@ -36,6 +39,7 @@ protected:
 
 private:
     void ShowRows();
+    void LoadCheckPictures();
 
     std::wstring file_;
     // False when the file could be read neither whole nor moved aside: it is

@@ -197,9 +197,7 @@ std::array<COrvaneDlg::SkinnedButton, 10> COrvaneDlg::SkinnedButtons() {
 // Moved to a monitor of another scale, the window draws and places it all
 // anew, keeping to the place the system suggests on the new monitor.
 void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
-    for (const SkinnedButton& button : SkinnedButtons())
-        button.control.SetImages(button.picture, kKeyColour);
-    recorder_.SetLitImages(IDB_RECORDER_BUTTON_LIT, kKeyColour);
+    RescaleControls();
     ApplyScaledFonts();
     ApplyLayout();
     if (const std::optional<PixelRect> banner = ScaledPlace(IDC_BANNER, MainLayout::Full))

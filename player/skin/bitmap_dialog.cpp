@@ -66,7 +66,7 @@ std::optional<LRESULT> CBitmapDialog::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_CTLCOLORSTATIC:
         return OnStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     }
-    return Dialog::OnMessage(message, wParam, lParam);
+    return CSkinnedDialog::OnMessage(message, wParam, lParam);
 }
 
 bool CBitmapDialog::OnEraseBackground(HDC dc) const {

@@ -4,17 +4,14 @@
 // and lets the user drag it by the opaque pixels of a strip picture, or from
 // anywhere. Static texts sit transparently on the picture.
 
-#include "common/window/dialog.h"
 #include "common/window/gdi_object.h"
-#include "common/scale/window_scale.h"
+#include "skin/skinned_dialog.h"
 #include "skin/zip_bitmap.h"
 
-class CBitmapDialog : public Dialog {
+class CBitmapDialog : public CSkinnedDialog {
 public:
-    using Dialog::Dialog;
+    using CSkinnedDialog::CSkinnedDialog;
 
-    // The scale of the monitor the window is on.
-    DisplayScale Scale() const { return WindowScale(hwnd_); }
     // A size of the skin at 100%, scaled; the window's own size when it has
     // no border.
     void ResizeToSkin(int width, int height) const {

@@ -23,20 +23,32 @@ void CButtonST::OnAttached() {
 }
 
 CButtonST::Result CButtonST::SetImages(UINT resourceId, COLORREF keyColour) {
-    return SetImageHandles(LoadSkinBitmap(resourceId, WindowScale(hwnd_)), keyColour);
+    const Result result =
+        SetImageHandles(LoadSkinBitmap(resourceId, WindowScale(hwnd_)), keyColour);
+    picture_ = {resourceId, keyColour};
+    return result;
 }
 
 CButtonST::Result CButtonST::SetImageHandles(HBITMAP bitmap, COLORREF keyColour) {
+    picture_ = {};
     const Result result = PrepareFace(face_, bitmap, keyColour);
     if (hwnd_) Invalidate();
     return result;
 }
 
 CButtonST::Result CButtonST::SetLitImages(UINT resourceId, COLORREF keyColour) {
+    litPicture_ = {resourceId, keyColour};
     const Result result =
         PrepareFace(litFace_, LoadSkinBitmap(resourceId, WindowScale(hwnd_)), keyColour);
     if (hwnd_ && lit_) Invalidate();
     return result;
+}
+
+void CButtonST::OnScaleChanged() {
+    if (picture_.resourceId) SetImages(picture_.resourceId, picture_.keyColour);
+    if (litPicture_.resourceId) SetLitImages(litPicture_.resourceId, litPicture_.keyColour);
+    // The parent's picture behind the button was drawn for the old scale.
+    if (transparent_) SetTransparentDrawing();
 }
 
 void CButtonST::SetLit(bool lit) {

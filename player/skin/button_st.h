@@ -36,6 +36,9 @@ public:
     void SetTooltipText(const wchar_t* text, bool activate = true);
 
     std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Both pictures again, drawn for the new scale; handles given by the
+    // caller stay as they are.
+    void OnScaleChanged() override;
 
 protected:
     void OnAttached() override;
@@ -68,8 +71,17 @@ private:
     static Result PrepareFace(Face& face, HBITMAP bitmap, COLORREF keyColour);
     const Face& ShownFace() const { return lit_ && litFace_.image ? litFace_ : face_; }
 
+    // The resources of the two pictures, to load again at another scale;
+    // 0 for none, or for a picture given as a handle.
+    struct Picture {
+        UINT resourceId = 0;
+        COLORREF keyColour = 0;
+    };
+
     Face face_;
     Face litFace_;
+    Picture picture_;
+    Picture litPicture_;
     bool lit_ = false;
 
     std::optional<MemoryDC> backgroundDC_;

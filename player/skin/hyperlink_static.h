@@ -24,6 +24,9 @@ public:
     // DrawText flags; DT_VCENTER centres only together with DT_SINGLELINE.
     UINT textFormat = DT_VCENTER;
 
+    // The font again, at the new scale.
+    void OnScaleChanged() override { MakeFont(); }
+
 protected:
     void OnAttached() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -78,6 +78,7 @@ ListCell OwnerDrawnList::CellAtPoint(POINT client) const {
 
 void OwnerDrawnList::SetUpColumns(const wchar_t* first, int firstWidth, const wchar_t* second,
                                   int secondWidth) {
+    firstWidth_ = firstWidth;
     Send(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT);
     SetRowCount(0);
     Send(LVM_DELETECOLUMN, 1);
@@ -93,6 +94,13 @@ void OwnerDrawnList::SetUpColumns(const wchar_t* first, int firstWidth, const wc
     if (!font_) font_.Reset(CreateListFont(WindowScale(hwnd_)));
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
     Send(LVM_SETBKCOLOR, 0, kPaneColour);
+}
+
+void OwnerDrawnList::OnScaleChanged() {
+    const DisplayScale scale = WindowScale(hwnd_);
+    SetColumnWidth(0, scale.Scale(firstWidth_));
+    font_.Reset(CreateListFont(scale));
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);  // asks for the row height
 }
 
 void OwnerDrawnList::CreateTooltip(const wchar_t* text, int initialMs, int autoPopMs) {

@@ -25,6 +25,9 @@ public:
     int ColumnWidth(int column) const;
     void SetColumnWidth(int column, int width) const;
     ListCell CellAtPoint(POINT client) const;
+    // The font, the row height and the picture column's width at the new
+    // scale; the owner's layout sets the name column's width.
+    void OnScaleChanged() override;
 
 protected:
     // Empties the list and gives it its two columns, font and colours.
@@ -48,6 +51,7 @@ private:
     ListColumns Columns() const;
 
     ScopedFont font_;
+    int firstWidth_ = 0;  // the picture column, in the skin's pixels
 };
 
 // The skin lists' font, Arial of 8.5 points.

@@ -17,6 +17,11 @@ bool CResizingDialog::SetBackground(UINT resourceId) {
     return true;
 }
 
+int CResizingDialog::WidthInSkin(int initial) const {
+    const std::optional<DisplayScale> applied = AppliedScale();
+    return applied ? applied->Unscale(WindowSize().cx) : initial;
+}
+
 void CResizingDialog::SetMinSize(std::uint16_t width, std::uint16_t height) {
     minWidth_ = width;
     minHeight_ = height;
@@ -49,7 +54,7 @@ std::optional<LRESULT> CResizingDialog::OnMessage(UINT message, WPARAM wParam, L
         }
         break;
     }
-    return Dialog::OnMessage(message, wParam, lParam);
+    return CSkinnedDialog::OnMessage(message, wParam, lParam);
 }
 
 void CResizingDialog::PaintFrame(HDC dc) const {

@@ -3,23 +3,27 @@
 // edges repeated, a flat centre), dragged from anywhere, with a fixed height
 // and a width that can grow by a fifth.
 
-#include "common/window/dialog.h"
 #include "skin/frame_plan.h"
+#include "skin/skinned_dialog.h"
 #include "skin/zip_bitmap.h"
 
 #include <cstdint>
 
 inline constexpr COLORREF kPaneColour = RGB(236, 242, 244);
 
-class CResizingDialog : public Dialog {
+class CResizingDialog : public CSkinnedDialog {
 public:
-    using Dialog::Dialog;
+    using CSkinnedDialog::CSkinnedDialog;
 
     // The frame picture at the monitor's scale, and the scale of the pane.
     bool SetBackground(UINT resourceId);
     void SetMinSize(std::uint16_t width, std::uint16_t height);
 
 protected:
+    // The pane's width in the skin's pixels, as the person left it at the
+    // scale it was last built for; `initial` before it was first built.
+    int WidthInSkin(int initial) const;
+
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:

@@ -49,19 +49,28 @@ PaneSize CWebPaneDlg::Size() const {
 bool CWebPaneDlg::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
     SetText(parts_.name);
-    ResizeToSkin(kPaneWidth, kPaneHeight);
-    SetBackground(IDB_WEB_PANE);
-    SetDragRegion(IDB_WEB_PANE_DRAG);
     AttachSkinnedButton(close_, Item(parts_.closeId), IDB_CLOSE, kKeyColour);
-    PlaceControl(Item(parts_.closeId), kClosePlace);
-    const PixelRect browser = Scale().Scale(kBrowserPlace);
-    if (browser_.Create(hwnd_, {browser.left, browser.top, browser.right, browser.bottom})) {
+    if (browser_.Create(hwnd_, BrowserPlace())) {
         // A refused page leaves the browser as it is: blank.
         pages_->Open(
             hwnd_, siteBaseUrl_ + parts_.page,
             [this](const std::wstring& url) { browser_.Navigate(url); }, [] {});
     }
+    ApplyMonitorScale();
     return false;
+}
+
+void CWebPaneDlg::ApplyScale() {
+    ResizeToSkin(kPaneWidth, kPaneHeight);
+    SetBackground(IDB_WEB_PANE);
+    SetDragRegion(IDB_WEB_PANE_DRAG);
+    PlaceControl(Item(parts_.closeId), kClosePlace);
+    browser_.Move(BrowserPlace());
+}
+
+RECT CWebPaneDlg::BrowserPlace() const {
+    const PixelRect browser = Scale().Scale(kBrowserPlace);
+    return {browser.left, browser.top, browser.right, browser.bottom};
 }
 
 bool CWebPaneDlg::OnCommand(int id, int notifyCode) {

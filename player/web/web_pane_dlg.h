@@ -40,8 +40,11 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void ApplyScale() override;
 
 private:
+    RECT BrowserPlace() const;
+
     WebPaneParts parts_;
     std::wstring siteBaseUrl_;
     std::unique_ptr<PageOpener> pages_;

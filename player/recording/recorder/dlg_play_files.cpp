@@ -123,10 +123,6 @@ bool CDlgPlayFiles::OnInitDialog() {
 }
 
 void CDlgPlayFiles::SetUpControls() {
-    ResizeToSkin(kWidth, kHeight);
-    SetBackground(IDB_RECORDER);
-    SetDragRegion(IDB_RECORDER_DRAG);
-    PlaceControls(hwnd_, kPlaces);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
 
@@ -160,6 +156,23 @@ void CDlgPlayFiles::SetUpControls() {
     channel_.SetTooltip(L"Recording channel");
     SetUpList();
     SetUpMeterAndVolume();
+    ApplyMonitorScale();
+}
+
+void CDlgPlayFiles::ApplyScale() {
+    ResizeToSkin(kWidth, kHeight);
+    SetBackground(IDB_RECORDER);
+    SetDragRegion(IDB_RECORDER_DRAG);
+    PlaceControls(hwnd_, kPlaces);
+    const RECT meter = MeterPlace();
+    MoveWindow(meter_.Hwnd(), meter.left, meter.top, meter.right - meter.left,
+               meter.bottom - meter.top, TRUE);
+    volume_.SetSkin(IDB_SLIDER_RECORDER, IDB_SLIDER_THUMB);
+}
+
+RECT CDlgPlayFiles::MeterPlace() const {
+    const PixelRect place = Scale().Scale(RectAt(405, 83, 40, 10));
+    return {place.left, place.top, place.right, place.bottom};
 }
 
 void CDlgPlayFiles::SetUpLink(CHyperlinkStatic& link, int id) {
@@ -184,8 +197,7 @@ void CDlgPlayFiles::SetUpList() {
 }
 
 void CDlgPlayFiles::SetUpMeterAndVolume() {
-    const PixelRect place = Scale().Scale(RectAt(405, 83, 40, 10));
-    meter_.Create(hwnd_, RECT{place.left, place.top, place.right, place.bottom}, IDC_REC_METER);
+    meter_.Create(hwnd_, MeterPlace(), IDC_REC_METER);
     meter_.SetBackColour(RGB(0, 0, 0));
     meter_.SetBandLayout(1, 13);
     meter_.StartDecayTimer(100);
@@ -198,7 +210,6 @@ void CDlgPlayFiles::SetUpMeterAndVolume() {
     AttachControl(volume_, IDC_REC_VOLUME);
     volume_.Send(TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
     volume_.Send(TBM_SETTICFREQ, 1);
-    volume_.SetSkin(IDB_SLIDER_RECORDER, IDB_SLIDER_THUMB);
     volume_.SetTipFlags(0x30);
     volume_.InitHoverTooltip(L"Recording volume");
 }

@@ -57,6 +57,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
     void OnTimer(UINT_PTR id) override;
+    void ApplyScale() override;
 
 private:
     // RecorderActions
@@ -80,6 +81,7 @@ private:
     void SetUpLink(CHyperlinkStatic& link, int id);
     void SetUpList();
     void SetUpMeterAndVolume();
+    RECT MeterPlace() const;
 
     void RefreshList();
     void ShowRows();

@@ -27,10 +27,16 @@ void CDlgImportant::ShowCentred() {
 
 bool CDlgImportant::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
+    AttachSkinnedButton(close_, Item(IDC_IMPORTANT_CLOSE), IDB_CLOSE, kKeyColour);
+    textBrush_.Reset(CreateSolidBrush(kTextBackground));
+    ApplyMonitorScale();
+    return false;
+}
+
+void CDlgImportant::ApplyScale() {
     ResizeToSkin(kWidth, kHeight);
     SetBackground(IDB_INSTRUCTIONS);
     SetDragRegion(IDB_INSTRUCTIONS_DRAG);
-    AttachSkinnedButton(close_, Item(IDC_IMPORTANT_CLOSE), IDB_CLOSE, kKeyColour);
     PlaceControl(Item(IDC_IMPORTANT_CLOSE), RectAt(401, 2, 12, 11));
     const HWND text = Item(IDC_IMPORTANT_TEXT);
     PlaceControl(text, RectAt(32, 28, 368, 177));
@@ -41,8 +47,6 @@ bool CDlgImportant::OnInitDialog() {
     font.lfWidth = Scale().Scale(5);
     textFont_.Reset(CreateFontIndirectW(&font));
     SendMessageW(text, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.Get()), TRUE);
-    textBrush_.Reset(CreateSolidBrush(kTextBackground));
-    return false;
 }
 
 std::optional<LRESULT> CDlgImportant::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -18,6 +18,7 @@ protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
+    void ApplyScale() override;
 
 private:
     CButtonST close_;

@@ -97,10 +97,6 @@ void CDlgTimer::LoadQueue() {
 }
 
 void CDlgTimer::SetUpControls() {
-    ResizeToSkin(kWidth, kHeight);
-    SetBackground(IDB_SCHEDULER);
-    SetDragRegion(IDB_SCHEDULER_DRAG);
-    PlaceControls(hwnd_, kPlaces);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
                  reinterpret_cast<LPARAM>(LoadIconW(Instance(), MAKEINTRESOURCEW(IDI_PLAYER))));
 
@@ -117,11 +113,19 @@ void CDlgTimer::SetUpControls() {
         SendDlgItemMessageW(hwnd_, IDC_SCHED_FORMAT, CB_ADDSTRING, 0,
                             reinterpret_cast<LPARAM>(format));
     SendDlgItemMessageW(hwnd_, IDC_SCHED_FORMAT, CB_SETCURSEL, 0, 0);
-    SetUpPickers();
     SetUpList();
+    ApplyMonitorScale();
 }
 
-void CDlgTimer::SetUpPickers() {
+void CDlgTimer::ApplyScale() {
+    ResizeToSkin(kWidth, kHeight);
+    SetBackground(IDB_SCHEDULER);
+    SetDragRegion(IDB_SCHEDULER_DRAG);
+    PlaceControls(hwnd_, kPlaces);
+    ApplyPickerFont();
+}
+
+void CDlgTimer::ApplyPickerFont() {
     pickerFont_.Reset(CreateFontW(Scale().Scale(12), Scale().Scale(5), 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                   DEFAULT_PITCH | FF_SWISS, L"Arial"));

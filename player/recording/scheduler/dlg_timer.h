@@ -40,11 +40,12 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
     void OnTimer(UINT_PTR id) override;
+    void ApplyScale() override;
 
 private:
     void SetUpControls();
     void SetUpList();
-    void SetUpPickers();
+    void ApplyPickerFont();
 
     void LoadQueue();
     void Tick();

@@ -8,9 +8,10 @@
 # too, its buttons showing their pictures drawn for that scale.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # folder for the screenshots, DPI, the skin's picture of the full window
-# drawn for that scale, Marquel.dll.
+# drawn for that scale, Marquel.dll, recorder_probe.exe.
 set -uo pipefail
 wine_run=$1 prefix=$2 player_exe=$3 probe_exe=$4 shots=$5 dpi=$6 skin=$7 ticker_dll=$8
+recorder_probe=$9
 scripts=$(dirname "$wine_run")
 root=$(cd "$scripts/.." && pwd)
 mkdir -p "$shots"
@@ -98,8 +99,42 @@ same_pixels() {  # same_pixels LEFT TOP WIDTH HEIGHT (at 100%): differing pixels
 check "the title strip is the skin's own picture at this scale" same "$(same_pixels 8 0 92 22)" 0
 check "the edges between the wells are the skin's own" same "$(same_pixels 4 88 142 8)" 0
 
-# The station browser, below the window, shows its names whole.
+# The panes, each found by its list: recorder, favourites, scheduler and
+# station browser. Told its monitor's DPI changed (to the DPI it has), each
+# builds its pictures, places and fonts anew from a message it posts itself,
+# long handled by the next probe's start: as large as before, every control
+# where it was, and drawn the same to the pixel. The browser's checks below
+# look at it after that.
+panes="1052 1231 1121 1133"
 click $((x + $(scaled 75))) $((y0 + $(scaled 152)))
+click $((x + $(scaled 12))) $((y0 + $(scaled 172)))
+# There is no lame_enc.dll here: the recorder says so once, in a box.
+answer_box() { timeout 60 wine "$recorder_probe" answer-box 2>/dev/null | tr -d '\r'; }
+check "the recorder's one box is answered" same "$(answer_box)" "Can't initialize MP3 enocder."
+for button in 27 42; do click $((x + $(scaled "$button"))) $((y0 + $(scaled 172))); done
+pane_shown() { probe pane "$1" >/dev/null && echo shown; }
+for list in $panes; do check "the pane of list $list opens" settles shown pane_shown "$list"; done
+xdotool mousemove 5 1000
+sleep 1
+for list in $panes; do probe pane "$list" >"$folder/pane-$list"; done
+import -window root "$shots/panes-$dpi.png"
+for list in $panes; do probe pane-dpi-changed "$list"; done
+for list in $panes; do
+    check "after WM_DPICHANGED the pane of list $list is as large, its controls in place" \
+        settles "$(cat "$folder/pane-$list")" probe pane "$list"
+done
+sleep 1
+import -window root "$shots/panes-rebuilt-$dpi.png"
+for list in $panes; do
+    read -r _ px py pw ph <"$folder/pane-$list"
+    for shot in panes panes-rebuilt; do
+        convert "$shots/$shot-$dpi.png" -crop "${pw}x$ph+$px+$py" +repage "$folder/$shot-$list.png"
+    done
+    check "the pane of list $list is drawn as before" same "$(compare -metric AE \
+        "$folder/panes-$list.png" "$folder/panes-rebuilt-$list.png" null: 2>&1)" 0
+done
+
+# The station browser, below the window, shows its names whole.
 categories_whole() { [[ "$(probe clipped 1132 0)" =~ ^0\ of\ [1-9] ]]; }
 check "the categories are whole" categories_whole
 grep -o '<station name="[^"]*"' "$root/site/public/stations.xml" | cut -d'"' -f2 >"$folder/names"
@@ -118,6 +153,12 @@ check "the links field offers the ticker" settles "Ticker" probe text 1103
 click $((x + $(scaled 66))) $((y0 + $(scaled 128)))
 tickers() { probe ticker | grep -c .; }
 check "the ticker opens" settles 1 tickers
+# Built anew for the DPI it has, the ticker stays as it was; the checks below
+# look at it after that.
+probe pane 203 | head -1 >"$folder/ticker-window"
+probe pane-dpi-changed 203
+ticker_window() { probe pane 203 | head -1; }
+check "after WM_DPICHANGED the ticker is as large" settles "$(cat "$folder/ticker-window")" ticker_window
 xdotool mousemove 5 1000
 sleep 1
 probe ticker-places >"$folder/ticker"

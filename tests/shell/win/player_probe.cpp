@@ -19,6 +19,13 @@
 //                                (to the DPI it has) and suggest X Y
 //   player_probe places          the same for every visible control of the
 //                                window, one a line: "ID X Y W H"
+//   player_probe pane ID         the player's other shown window that holds
+//                                control ID (a pane, the ticker): "window X Y
+//                                W H" on the screen, then its visible
+//                                controls as `places` prints them
+//   player_probe pane-dpi-changed ID  tell that window its monitor's DPI
+//                                changed (to the DPI it has), suggesting the
+//                                place it has
 //   player_probe clipped ID C [FILE]  how many texts of column C of list
 //                                control ID (in any of the player's windows)
 //                                are wider, in the list's font, than the
@@ -327,20 +334,20 @@ void PrintPlace(HWND player, int id) {
 
 // The suggested rectangle goes into the player's memory: no one carries a
 // WM_DPICHANGED's address across processes.
-bool SendDpiChanged(HWND player, POINT suggestedCorner) {
-    const HANDLE process = OpenWindowProcess(player);
+bool SendDpiChanged(HWND window, POINT suggestedCorner) {
+    const HANDLE process = window ? OpenWindowProcess(window) : nullptr;
     if (!process) return false;
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     RECT suggested{};
-    GetWindowRect(player, &suggested);
+    GetWindowRect(window, &suggested);
     OffsetRect(&suggested, suggestedCorner.x - suggested.left, suggestedCorner.y - suggested.top);
     void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
     const bool sent =
         remote && WriteProcessMemory(process, remote, &suggested, sizeof(suggested), nullptr);
     if (sent)
-        SendMessageW(player, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(remote));
     if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
     return sent;
@@ -354,6 +361,29 @@ void PrintPlaces(HWND player) {
         std::wprintf(L"%d %ld %ld %ld %ld\n", GetDlgCtrlID(control), place.left, place.top,
                      place.right - place.left, place.bottom - place.top);
     }
+}
+
+HWND PaneHolding(HWND player, int controlId) {
+    HWND pane = nullptr;
+    ForOtherWindows(player, [&](HWND window) {
+        if (!pane && GetDlgItem(window, controlId)) pane = window;
+    });
+    return pane;
+}
+
+bool PrintPane(HWND pane) {
+    if (!pane) return false;
+    RECT frame{};
+    GetWindowRect(pane, &frame);
+    std::wprintf(L"window %ld %ld %ld %ld\n", frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top);
+    PrintPlaces(pane);
+    return true;
+}
+
+bool SendPaneDpiChanged(HWND pane) {
+    RECT frame{};
+    return pane && GetWindowRect(pane, &frame) && SendDpiChanged(pane, {frame.left, frame.top});
 }
 
 void PrintTickerPlaces(HWND player) {
@@ -468,6 +498,10 @@ int wmain(int argc, wchar_t** argv) {
         return CloseTimed(window);
     } else if (command == L"dpi-changed" && argc == 4) {
         return SendDpiChanged(window, {_wtoi(argv[2]), _wtoi(argv[3])}) ? 0 : 1;
+    } else if (command == L"pane" && argc == 3) {
+        return PrintPane(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
+    } else if (command == L"pane-dpi-changed" && argc == 3) {
+        return SendPaneDpiChanged(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
     } else if (command == L"places") {
         PrintPlaces(window);
     } else if (command == L"clipped" && (argc == 4 || argc == 5)) {

@@ -1,0 +1,62 @@
+#include "skin/skinned_dialog.h"
+
+namespace {
+
+// Posted to itself at WM_DPICHANGED: the window is built anew once the
+// dialog manager has finished with the message.
+UINT RescaleMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Velmora.Rescale");
+    return message;
+}
+
+// On a monitor of another scale, Windows' dialog manager would resize the
+// dialog and move every template control to its template place scaled. Our
+// windows take their sizes and places from the skin and the main window
+// places the panes, so both are switched off; the manager still gives the
+// controls that use the template's font that font at the new scale, before
+// our rebuild puts back the fonts of our own. Windows before 10 (1703), and
+// Wine, have no such function and no per-monitor scale to follow.
+// https://learn.microsoft.com/windows/win32/api/winuser/ne-winuser-dialog_dpi_change_behaviors
+void KeepDialogLayoutOurs(HWND dialog) {
+    using SetBehaviour = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    static const auto setBehaviour = reinterpret_cast<SetBehaviour>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    if (!setBehaviour) return;
+    const auto ours = static_cast<DIALOG_DPI_CHANGE_BEHAVIORS>(DDC_DISABLE_RESIZE |
+                                                                DDC_DISABLE_CONTROL_RELAYOUT);
+    setBehaviour(dialog, ours, ours);
+}
+
+}  // namespace
+
+void CSkinnedDialog::ApplyMonitorScale() {
+    ApplyScale();
+    applied_ = Scale();
+}
+
+void CSkinnedDialog::OnScaleChanged() {
+    ApplyMonitorScale();
+    // The controls come after the dialog: fixed widths inside a control are
+    // set over the places and widths the dialog's layout gave.
+    RescaleControls();
+    Invalidate();
+}
+
+void CSkinnedDialog::RescaleControls() const {
+    for (HWND child = GetWindow(hwnd_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (Control* control = Control::FromHandle(child)) control->OnScaleChanged();
+    }
+}
+
+std::optional<LRESULT> CSkinnedDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) KeepDialogLayoutOurs(hwnd_);
+    if (message == WM_DPICHANGED) {
+        Post(RescaleMessage());
+        return std::nullopt;  // the dialog manager's font update
+    }
+    if (message == RescaleMessage()) {
+        OnScaleChanged();
+        return 0;
+    }
+    return Dialog::OnMessage(message, wParam, lParam);
+}
