@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "res/skin_ids.h"
 #include "skin/place_control.h"
+#include "skin/report_columns.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -38,6 +39,7 @@ constexpr UINT_PTR kPlayBlinkTimer = 3455;
 constexpr UINT kBlinkMs = 500;
 constexpr wchar_t kCaption[] = L"VelmoraRadio";
 constexpr wchar_t kNoEncoderMessage[] = L"Can't initialize MP3 enocder.";
+constexpr ReportColumn kListColumns[] = {{L"Date:", 90}, {L"Name:", 120}, {L"Size:", 60}};
 // From the capture worker: it ended the current recording (wParam: CaptureEnd).
 constexpr UINT WM_RECORDING_ENDED = WM_APP + 1;
 // Posted when a person first opens the window, so that the set-up's
@@ -164,6 +166,7 @@ void CDlgPlayFiles::ApplyScale() {
     SetBackground(IDB_RECORDER);
     SetDragRegion(IDB_RECORDER_DRAG);
     PlaceControls(hwnd_, kPlaces);
+    ScaleReportColumns(list_, kListColumns);
     const RECT meter = MeterPlace();
     MoveWindow(meter_.Hwnd(), meter.left, meter.top, meter.right - meter.left,
                meter.bottom - meter.top, TRUE);
@@ -185,15 +188,7 @@ void CDlgPlayFiles::SetUpList() {
     AttachControl(list_, IDC_REC_LIST);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
                                                  LVS_EX_INFOTIP);
-    const std::pair<const wchar_t*, int> columns[] = {{L"Date:", 90}, {L"Name:", 120}, {L"Size:", 60}};
-    for (int index = 0; index < 3; ++index) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt = LVCFMT_LEFT;
-        column.pszText = const_cast<wchar_t*>(columns[index].first);
-        column.cx = columns[index].second;
-        ListView_InsertColumn(list_, index, &column);
-    }
+    InsertReportColumns(list_, kListColumns);
 }
 
 void CDlgPlayFiles::SetUpMeterAndVolume() {

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 #include "res/skin_ids.h"
 #include "skin/place_control.h"
+#include "skin/report_columns.h"
 
 #include <commctrl.h>
 
@@ -38,11 +39,7 @@ constexpr ControlPlace kPlaces[] = {
 constexpr int kPickers[] = {IDC_SCHED_START_DATE, IDC_SCHED_START_TIME, IDC_SCHED_END_DATE,
                             IDC_SCHED_END_TIME};
 
-struct Column {
-    const wchar_t* title;
-    int width;
-};
-constexpr Column kColumns[] = {
+constexpr ReportColumn kColumns[] = {
     {L"Station name:", 99}, {L"Start:", 99}, {L"End:", 99}, {L"Recording name:", 97},
     {L"Status:", 50}};
 
@@ -122,6 +119,7 @@ void CDlgTimer::ApplyScale() {
     SetBackground(IDB_SCHEDULER);
     SetDragRegion(IDB_SCHEDULER_DRAG);
     PlaceControls(hwnd_, kPlaces);
+    ScaleReportColumns(Item(IDC_SCHED_LIST), kColumns);
     ApplyPickerFont();
 }
 
@@ -138,14 +136,7 @@ void CDlgTimer::SetUpList() {
     const HWND list = Item(IDC_SCHED_LIST);
     ListView_SetExtendedListViewStyle(list, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT |
                                                 LVS_EX_INFOTIP);
-    for (int index = 0; index < static_cast<int>(std::size(kColumns)); ++index) {
-        LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
-        column.fmt = LVCFMT_LEFT;
-        column.pszText = const_cast<wchar_t*>(kColumns[index].title);
-        column.cx = kColumns[index].width;
-        ListView_InsertColumn(list, index, &column);
-    }
+    InsertReportColumns(list, kColumns);
 }
 
 std::optional<LRESULT> CDlgTimer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

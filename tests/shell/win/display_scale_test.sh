@@ -134,6 +134,13 @@ for list in $panes; do
         "$folder/panes-$list.png" "$folder/panes-rebuilt-$list.png" null: 2>&1)" 0
 done
 
+# The recordings and the scheduled recordings are listed in columns as wide
+# as the skin's at this scale, as the list's letters are.
+check "the recordings list's columns grow with the scale" \
+    same "$(probe columns 1052)" "$(scaled 90) $(scaled 120) $(scaled 60)"
+check "the scheduler list's columns grow with the scale" \
+    same "$(probe columns 1121)" "$(scaled 99) $(scaled 99) $(scaled 99) $(scaled 97) $(scaled 50)"
+
 # The station browser, below the window, shows its names whole.
 categories_whole() { [[ "$(probe clipped 1132 0)" =~ ^0\ of\ [1-9] ]]; }
 check "the categories are whole" categories_whole

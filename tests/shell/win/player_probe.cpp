@@ -26,6 +26,8 @@
 //   player_probe pane-dpi-changed ID  tell that window its monitor's DPI
 //                                changed (to the DPI it has), suggesting the
 //                                place it has
+//   player_probe columns ID      the column widths of list control ID in the
+//                                pane that holds it, on one line
 //   player_probe clipped ID C [FILE]  how many texts of column C of list
 //                                control ID (in any of the player's windows)
 //                                are wider, in the list's font, than the
@@ -381,6 +383,17 @@ bool PrintPane(HWND pane) {
     return true;
 }
 
+bool PrintColumnWidths(HWND list) {
+    if (!list) return false;
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    for (int column = 0; column < count; ++column)
+        std::wprintf(L"%ls%d", column ? L" " : L"",
+                     static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0)));
+    std::wprintf(L"\n");
+    return count > 0;
+}
+
 bool SendPaneDpiChanged(HWND pane) {
     RECT frame{};
     return pane && GetWindowRect(pane, &frame) && SendDpiChanged(pane, {frame.left, frame.top});
@@ -500,6 +513,9 @@ int wmain(int argc, wchar_t** argv) {
         return SendDpiChanged(window, {_wtoi(argv[2]), _wtoi(argv[3])}) ? 0 : 1;
     } else if (command == L"pane" && argc == 3) {
         return PrintPane(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
+    } else if (command == L"columns" && argc == 3) {
+        const int list = _wtoi(argv[2]);
+        return PrintColumnWidths(GetDlgItem(PaneHolding(window, list), list)) ? 0 : 1;
     } else if (command == L"pane-dpi-changed" && argc == 3) {
         return SendPaneDpiChanged(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
     } else if (command == L"places") {
