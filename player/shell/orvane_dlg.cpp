@@ -79,6 +79,7 @@ COrvaneDlg::COrvaneDlg()
 
 bool COrvaneDlg::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
+    templateFont_.Remember(hwnd_, Scale().Dpi());
     SilenceNavigationSound(registry_);
     SetUpControls();
     ShowCurrentLink();
@@ -195,9 +196,12 @@ std::array<COrvaneDlg::SkinnedButton, 10> COrvaneDlg::SkinnedButtons() {
 }
 
 // Moved to a monitor of another scale, the window draws and places it all
-// anew, keeping to the place the system suggests on the new monitor.
-void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
+// anew, keeping to the place the system suggests on the new monitor. It
+// handles the message itself, so the dialog manager's font update does not
+// reach the controls that use the template's font: they get it here.
+void COrvaneDlg::OnDpiChanged(const RECT& suggested, int dpi) {
     RescaleControls();
+    templateFont_.ApplyTo(hwnd_, dpi);
     ApplyScaledFonts();
     ApplyLayout();
     if (const std::optional<PixelRect> banner = ScaledPlace(IDC_BANNER, MainLayout::Full))
@@ -360,7 +364,7 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
         FollowMainWindow();
         break;
     case WM_DPICHANGED:
-        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam), HIWORD(wParam));
         return 0;
     case WM_SHOWWINDOW:
         // However the window comes back from the tray (a tray click, its
