@@ -296,6 +296,10 @@ void COrvaneDlg::MoveToTopRight() const {
 }
 
 std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == RebuiltMessage()) {
+        PlacePaneAgain(reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
     switch (message) {
     case WM_CLOSE:
         End(IDCANCEL);
@@ -657,6 +661,20 @@ void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT show
     const RECT place = ToRect(PlacePane(kind, pane.Size(), around));
     SetWindowPos(pane.PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | showFlag);
+}
+
+// A pane built anew at a new scale has a new size, and this window may have
+// placed it at its old one: it goes to its place again, and the panes that
+// stand by it follow.
+void COrvaneDlg::PlacePaneAgain(HWND paneWindow) {
+    for (size_t index = 0; index < panes_.size(); ++index) {
+        const auto kind = static_cast<PaneKind>(index);
+        const DockedPane* pane = Pane(kind);
+        if (!pane || pane->PaneWindow() != paneWindow || !IsPaneVisible(kind)) continue;
+        MovePaneBeside(kind, *pane, 0);
+        if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
+        if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
+    }
 }
 
 // The recorder's place holds the recordings window whenever it holds a pane.

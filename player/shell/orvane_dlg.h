@@ -131,6 +131,7 @@ private:
     void TogglePane(PaneKind kind);
     void ShowPane(PaneKind kind);
     void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
+    void PlacePaneAgain(HWND paneWindow);
     CDlgPlayFiles* Recorder() const;
     void HidePane(PaneKind kind) const;
     void FollowMainWindow();

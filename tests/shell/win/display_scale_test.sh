@@ -130,9 +130,14 @@ xdotool mousemove 5 1000
 sleep 1
 for list in $panes; do probe pane "$list" >"$folder/pane-$list"; done
 import -window root "$shots/panes-$dpi.png"
+# Moved away first, each goes back to its place beside the window.
+for list in $panes; do
+    read -r _ px py pw ph <"$folder/pane-$list"
+    probe pane-rect "$list" $((px + 30)) $((py + 20)) "$pw" "$ph"
+done
 for list in $panes; do probe pane-dpi-changed "$list"; done
 for list in $panes; do
-    check "after WM_DPICHANGED the pane of list $list is as large, its controls in place" \
+    check "after WM_DPICHANGED the pane of list $list is in its place, as large, its controls in place" \
         settles "$(cat "$folder/pane-$list")" probe pane "$list"
 done
 sleep 1
