@@ -123,7 +123,7 @@ bool CDlgSmall::OnCommand(int id, int notifyCode) {
 
 // The layout is the skin's, at 100%: the client width goes back to it, the
 // places come out scaled.
-void CDlgSmall::LayOut(int clientWidth) {
+void CDlgSmall::LayOut(int clientWidth) const {
     if (!close_.Hwnd()) return;  // sizes before the controls are attached
     const DisplayScale scale = WindowScale(hwnd_);
     const int skinWidth = scale.Unscale(clientWidth);
@@ -131,7 +131,7 @@ void CDlgSmall::LayOut(int clientWidth) {
     PlaceControl(close_, layout.close);
     PlaceControl(categories_, layout.categories);
     PlaceControl(stationList_, layout.stations);
-    stationList_.SetNameColumnWidth(layout.nameColumnWidth);
+    stationList_.SetColumnWidth(1, scale.Scale(layout.nameColumnWidth));
     PlaceLinks(skinWidth);
 }
 

@@ -36,7 +36,7 @@ protected:
     void ApplyScale() override;
 
 private:
-    void LayOut(int clientWidth);
+    void LayOut(int clientWidth) const;
     void PlaceLinks(int clientWidth) const;
     void PaintLine(HDC dc) const;
     void PlayStation(std::size_t index) const;

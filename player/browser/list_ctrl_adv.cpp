@@ -9,14 +9,9 @@ constexpr wchar_t kTip[] = L"Click on flag to open homepage and click on station
 
 }  // namespace
 
-void CListCtrlAdv::SetNameColumnWidth(int width) {
-    nameWidth_ = width;
-    SetColumnWidth(1, WindowScale(hwnd_).Scale(width));
-}
-
 void CListCtrlAdv::FillStations(const std::vector<StationInfo>& stations, unsigned mask) {
     ClearRows();
-    SetUpColumns(L"Icon", 25, L"Station", nameWidth_);
+    SetUpColumns(L"Icon", 25, L"Station", 80);
     CreateTooltip(kTip, 1500, 1400);
     for (std::size_t index : StationsInCategory(stations, mask)) AppendRow(stations[index], index);
     SetRowCount(rows_.size());

@@ -25,9 +25,6 @@ public:
     std::function<void(std::size_t)> onPlay;
     std::function<void(std::size_t)> onOpenHomePage;
 
-    // The names' column, in the skin's pixels at 100%: the pane's layout
-    // decides it, and every fill after that keeps it.
-    void SetNameColumnWidth(int width);
     // Rebuilds the list with the stations listed under the category mask.
     void FillStations(const std::vector<StationInfo>& stations, unsigned mask);
     void AddStationRow(const StationInfo& station, std::size_t index);
@@ -52,5 +49,4 @@ private:
 
     std::vector<StationRow> rows_;
     FlagImages flags_;
-    int nameWidth_ = 0;  // set by the pane's layout before the first fill
 };
