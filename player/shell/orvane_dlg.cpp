@@ -79,6 +79,7 @@ COrvaneDlg::COrvaneDlg()
 
 bool COrvaneDlg::OnInitDialog() {
     CBitmapDialog::OnInitDialog();
+    templateFont_.Remember(hwnd_, Scale().Dpi());
     SilenceNavigationSound(registry_);
     SetUpControls();
     ShowCurrentLink();
@@ -195,9 +196,12 @@ std::array<COrvaneDlg::SkinnedButton, 10> COrvaneDlg::SkinnedButtons() {
 }
 
 // Moved to a monitor of another scale, the window draws and places it all
-// anew, keeping to the place the system suggests on the new monitor.
-void COrvaneDlg::OnDpiChanged(const RECT& suggested) {
+// anew, keeping to the place the system suggests on the new monitor. It
+// handles the message itself, so the dialog manager's font update does not
+// reach the controls that use the template's font: they get it here.
+void COrvaneDlg::OnDpiChanged(const RECT& suggested, int dpi) {
     RescaleControls();
+    templateFont_.ApplyTo(hwnd_, dpi);
     ApplyScaledFonts();
     ApplyLayout();
     if (const std::optional<PixelRect> banner = ScaledPlace(IDC_BANNER, MainLayout::Full))
@@ -292,6 +296,10 @@ void COrvaneDlg::MoveToTopRight() const {
 }
 
 std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == RebuiltMessage()) {
+        PlacePaneAgain(reinterpret_cast<HWND>(lParam));
+        return 0;
+    }
     switch (message) {
     case WM_CLOSE:
         End(IDCANCEL);
@@ -360,7 +368,7 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
         FollowMainWindow();
         break;
     case WM_DPICHANGED:
-        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+        OnDpiChanged(*reinterpret_cast<const RECT*>(lParam), HIWORD(wParam));
         return 0;
     case WM_SHOWWINDOW:
         // However the window comes back from the tray (a tray click, its
@@ -653,6 +661,20 @@ void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT show
     const RECT place = ToRect(PlacePane(kind, pane.Size(), around));
     SetWindowPos(pane.PaneWindow(), nullptr, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE | showFlag);
+}
+
+// A pane built anew at a new scale has a new size, and this window may have
+// placed it at its old one: it goes to its place again, and the panes that
+// stand by it follow.
+void COrvaneDlg::PlacePaneAgain(HWND paneWindow) {
+    for (size_t index = 0; index < panes_.size(); ++index) {
+        const auto kind = static_cast<PaneKind>(index);
+        const DockedPane* pane = Pane(kind);
+        if (!pane || pane->PaneWindow() != paneWindow || !IsPaneVisible(kind)) continue;
+        MovePaneBeside(kind, *pane, 0);
+        if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
+        if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
+    }
 }
 
 // The recorder's place holds the recordings window whenever it holds a pane.

@@ -27,6 +27,7 @@
 #include "skin/button_st.h"
 #include "skin/fs_edit.h"
 #include "skin/hyperlink_static.h"
+#include "skin/template_font.h"
 #include "skin/zip_slider_ctl.h"
 #include "web/banner.h"
 #include "web/ticker_host.h"
@@ -100,7 +101,7 @@ private:
     void SetUpControls();
     void ApplyScaledFonts();
     void ApplyLayout();
-    void OnDpiChanged(const RECT& suggested);
+    void OnDpiChanged(const RECT& suggested, int dpi);
     std::optional<PixelRect> ScaledPlace(int id, MainLayout layout) const;
     void PlaceControl(int id) const;
     void SwitchLayout();
@@ -130,6 +131,7 @@ private:
     void TogglePane(PaneKind kind);
     void ShowPane(PaneKind kind);
     void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
+    void PlacePaneAgain(HWND paneWindow);
     CDlgPlayFiles* Recorder() const;
     void HidePane(PaneKind kind) const;
     void FollowMainWindow();
@@ -143,6 +145,8 @@ private:
     CAdvEdit search_;
     CFSEdit links_{WM_RUN_LINK};
     ScopedFont stationFont_;
+    // The search and links fields show their text in it.
+    TemplateFont templateFont_;
 
     // Everything plays through player_: MP3 radio in its own engine, the
     // rest (other streams, local files, the recordings) in the control.

@@ -29,6 +29,11 @@ void KeepDialogLayoutOurs(HWND dialog) {
 
 }  // namespace
 
+UINT CSkinnedDialog::RebuiltMessage() {
+    static const UINT message = RegisterWindowMessageW(L"Velmora.Rebuilt");
+    return message;
+}
+
 void CSkinnedDialog::ApplyMonitorScale() {
     ApplyScale();
     applied_ = Scale();
@@ -40,6 +45,8 @@ void CSkinnedDialog::OnScaleChanged() {
     // set over the places and widths the dialog's layout gave.
     RescaleControls();
     Invalidate();
+    if (const HWND owner = GetWindow(hwnd_, GW_OWNER))
+        PostMessageW(owner, RebuiltMessage(), 0, reinterpret_cast<LPARAM>(hwnd_));
 }
 
 void CSkinnedDialog::RescaleControls() const {

@@ -15,6 +15,11 @@ public:
     // The scale of the monitor the window is on.
     DisplayScale Scale() const { return WindowScale(hwnd_); }
 
+    // Posted to the window's owner once the window was built anew at a new
+    // scale, with its window in lParam: an owner that places its windows
+    // places it again at its new size.
+    static UINT RebuiltMessage();
+
 protected:
     // The dialog's own parts that depend on the scale: its size, pictures,
     // shape, the places of its controls and the fonts it made. A dialog

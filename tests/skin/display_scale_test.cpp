@@ -2,6 +2,7 @@
 // a scale and the pictures shrunk for scales in between.
 
 #include "common/scale/display_scale.h"
+#include "skin/dialog_font_height.h"
 #include "skin/picture_scaling.h"
 #include "skin/slider_geometry.h"
 
@@ -20,6 +21,16 @@ TEST(DisplayScale, RoundsToTheNearestPixelWithHalvesAwayFromZero) {
     EXPECT_EQ(k150.Scale(-13), -20);  // -19.5
     EXPECT_EQ(DisplayScale{110}.Scale(150), 172);  // 171.875
     EXPECT_EQ(DisplayScale{0}, k100);  // a DPI the system could not tell
+}
+
+TEST(DialogFontHeight, GoesBackToTheTemplatesPointsRatherThanScalingPixels) {
+    // "MS Shell Dlg" of 8 points, as each DPI's dialog manager makes it.
+    EXPECT_EQ(DialogFontHeight(-11, 96, 192), -21);  // not -22
+    EXPECT_EQ(DialogFontHeight(-11, 96, 144), -16);
+    EXPECT_EQ(DialogFontHeight(-21, 192, 96), -11);
+    EXPECT_EQ(DialogFontHeight(-21, 192, 120), -13);  // 13.33
+    EXPECT_EQ(DialogFontHeight(-16, 144, 168), -19);  // 18.67
+    EXPECT_EQ(DialogFontHeight(-11, 96, 96), -11);
 }
 
 TEST(DisplayScale, APlaceScalesItsOriginAndItsSizeAlikeToItsPicture) {

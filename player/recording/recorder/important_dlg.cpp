@@ -50,6 +50,12 @@ void CDlgImportant::ApplyScale() {
 }
 
 std::optional<LRESULT> CDlgImportant::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // On a monitor of another scale the window stands where the system
+    // suggests; its size comes with the rebuild at the new scale.
+    if (message == WM_DPICHANGED) {
+        const auto& suggested = *reinterpret_cast<const RECT*>(lParam);
+        MoveTo(suggested.left, suggested.top);
+    }
     if ((message == WM_CTLCOLORSTATIC || message == WM_CTLCOLOREDIT) &&
         reinterpret_cast<HWND>(lParam) == Item(IDC_IMPORTANT_TEXT)) {
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

@@ -83,6 +83,18 @@ while read -r id left top w h; do
     check "control $id lies in its place scaled" inside
 done <<<"$places"
 
+# The search and links fields show their text in the template's font, made
+# anew for each DPI the window is told of, as the dialog manager makes it
+# for a dialog that leaves the message to it. (A smaller DPI: a field cuts
+# its line to its own height, which does not change here.)
+for dpi_told in $((dpi * 2 / 3)) "$dpi"; do
+    probe dpi-changed 300 40 "$dpi_told"
+    for field in 1084 1103; do
+        check "told of $dpi_told DPI, field $field's lines are as high as the dialog font's there" \
+            settles "$(probe template-line-height "$dpi_told")" probe line-height "$field"
+    done
+done
+
 # Away from the controls the screen shows the skin drawn for this scale, to
 # the pixel: the title's letters and the edges of the wells are as sharp as
 # drawn, which a stretched 100% picture would not be.
@@ -118,9 +130,14 @@ xdotool mousemove 5 1000
 sleep 1
 for list in $panes; do probe pane "$list" >"$folder/pane-$list"; done
 import -window root "$shots/panes-$dpi.png"
+# Moved away first, each goes back to its place beside the window.
+for list in $panes; do
+    read -r _ px py pw ph <"$folder/pane-$list"
+    probe pane-rect "$list" $((px + 30)) $((py + 20)) "$pw" "$ph"
+done
 for list in $panes; do probe pane-dpi-changed "$list"; done
 for list in $panes; do
-    check "after WM_DPICHANGED the pane of list $list is as large, its controls in place" \
+    check "after WM_DPICHANGED the pane of list $list is in its place, as large, its controls in place" \
         settles "$(cat "$folder/pane-$list")" probe pane "$list"
 done
 sleep 1

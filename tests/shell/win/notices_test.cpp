@@ -1,3 +1,4 @@
+#include "common/scale/window_scale.h"
 #include "recording/recorder/important_dlg.h"
 #include "res/web_pane_ids.h"
 #include "shell/download_notice_dlg.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -106,6 +108,26 @@ TEST(Notices, TheRecordingInstructionsFitTheirPanelAndTheCloseButtonHidesThem) {
     EXPECT_FALSE(IsWindowVisible(window));
     instructions.ShowCentred();
     EXPECT_TRUE(IsWindowVisible(window)) << "the help button shows the same window again";
+}
+
+TEST(Notices, TheRecordingInstructionsGoWhereTheSystemSuggestsOnAnotherMonitor) {
+    CDlgImportant instructions(nullptr);
+    instructions.ShowCentred();
+    Pump();
+    const HWND window = FindWindowW(nullptr, L"How to record");
+    ASSERT_NE(window, nullptr);
+    const DisplayScale scale = WindowScale(window);
+    // The suggestion's size is the system's guess; the window's own comes
+    // from its skin at the scale.
+    RECT suggested{37, 53, 37 + 100, 53 + 40};
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(scale.Dpi(), scale.Dpi()),
+                 reinterpret_cast<LPARAM>(&suggested));
+    Pump();
+    RECT place{};
+    GetWindowRect(window, &place);
+    EXPECT_EQ(std::pair(place.left, place.top), std::pair(37L, 53L)) << "its top-left corner";
+    EXPECT_EQ(place.right - place.left, scale.Scale(415));
+    EXPECT_EQ(place.bottom - place.top, scale.Scale(112));
 }
 
 }  // namespace

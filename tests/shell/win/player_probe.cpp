@@ -15,8 +15,13 @@
 //                                after 30 s
 //   player_probe place ID        where control ID stands in the window's
 //                                client area: "X Y W H"
-//   player_probe dpi-changed X Y  tell the window its monitor's DPI changed
-//                                (to the DPI it has) and suggest X Y
+//   player_probe dpi-changed X Y [DPI]  tell the window its monitor's DPI
+//                                changed (to DPI, else to the DPI it has) and
+//                                suggest X Y
+//   player_probe line-height ID  the height of a line of text in edit
+//                                control ID, in its font
+//   player_probe template-line-height DPI  the same for the player's dialog
+//                                font made for DPI
 //   player_probe places          the same for every visible control of the
 //                                window, one a line: "ID X Y W H"
 //   player_probe pane ID         the player's other shown window that holds
@@ -26,6 +31,11 @@
 //   player_probe pane-dpi-changed ID  tell that window its monitor's DPI
 //                                changed (to the DPI it has), suggesting the
 //                                place it has
+//   player_probe pane-rect ID X Y W H  put the pane that holds control ID
+//                                at that rectangle on the screen, as a drag
+//                                of its frame would
+//   player_probe pane-press ID C  click control C of the pane that holds
+//                                control ID, and wait till it was handled
 //   player_probe columns ID      the column widths of list control ID in the
 //                                pane that holds it, on one line
 //   player_probe clipped ID C [FILE]  how many texts of column C of list
@@ -336,12 +346,16 @@ void PrintPlace(HWND player, int id) {
 
 // The suggested rectangle goes into the player's memory: no one carries a
 // WM_DPICHANGED's address across processes.
-bool SendDpiChanged(HWND window, POINT suggestedCorner) {
-    const HANDLE process = window ? OpenWindowProcess(window) : nullptr;
-    if (!process) return false;
+int ScreenDpi() {
     const HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+bool SendDpiChanged(HWND window, POINT suggestedCorner, int dpi) {
+    const HANDLE process = window ? OpenWindowProcess(window) : nullptr;
+    if (!process) return false;
     RECT suggested{};
     GetWindowRect(window, &suggested);
     OffsetRect(&suggested, suggestedCorner.x - suggested.left, suggestedCorner.y - suggested.top);
@@ -396,7 +410,49 @@ bool PrintColumnWidths(HWND list) {
 
 bool SendPaneDpiChanged(HWND pane) {
     RECT frame{};
-    return pane && GetWindowRect(pane, &frame) && SendDpiChanged(pane, {frame.left, frame.top});
+    return pane && GetWindowRect(pane, &frame) &&
+           SendDpiChanged(pane, {frame.left, frame.top}, ScreenDpi());
+}
+
+// The edit control's text line: its height is that of its font's letters
+// with their leading. The system carries an edit message's rectangle
+// across processes, as it does for every message below WM_USER.
+bool PrintLineHeight(HWND edit) {
+    RECT line{};
+    if (!edit) return false;
+    SendMessageW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&line));
+    std::wprintf(L"%ld\n", line.bottom - line.top);
+    return true;
+}
+
+// The same for the player's dialog font, 8 points of "MS Shell Dlg", made
+// here for DPI as the dialog manager makes it.
+bool PrintTemplateLineHeight(int dpi) {
+    const HFONT font = CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                   DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                   DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg");
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    const bool measured = GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(font);
+    if (measured) std::wprintf(L"%ld\n", metrics.tmHeight);
+    return measured;
+}
+
+bool PlacePane(HWND pane, wchar_t** place) {
+    return pane && SetWindowPos(pane, nullptr, _wtoi(place[0]), _wtoi(place[1]), _wtoi(place[2]),
+                                _wtoi(place[3]), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Sent, not posted: once it returns, the pane has done what the click asks.
+bool PressInPane(HWND pane, int id) {
+    const HWND control = pane ? GetDlgItem(pane, id) : nullptr;
+    if (!control) return false;
+    SendMessageW(pane, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+    return true;
 }
 
 void PrintTickerPlaces(HWND player) {
@@ -509,8 +565,17 @@ int wmain(int argc, wchar_t** argv) {
         PostMessageW(window, WM_CLOSE, 0, 0);
     } else if (command == L"close-timed") {
         return CloseTimed(window);
-    } else if (command == L"dpi-changed" && argc == 4) {
-        return SendDpiChanged(window, {_wtoi(argv[2]), _wtoi(argv[3])}) ? 0 : 1;
+    } else if (command == L"dpi-changed" && (argc == 4 || argc == 5)) {
+        const int dpi = argc == 5 ? _wtoi(argv[4]) : ScreenDpi();
+        return SendDpiChanged(window, {_wtoi(argv[2]), _wtoi(argv[3])}, dpi) ? 0 : 1;
+    } else if (command == L"line-height" && argc == 3) {
+        return PrintLineHeight(GetDlgItem(window, _wtoi(argv[2]))) ? 0 : 1;
+    } else if (command == L"template-line-height" && argc == 3) {
+        return PrintTemplateLineHeight(_wtoi(argv[2])) ? 0 : 1;
+    } else if (command == L"pane-rect" && argc == 7) {
+        return PlacePane(PaneHolding(window, _wtoi(argv[2])), argv + 3) ? 0 : 1;
+    } else if (command == L"pane-press" && argc == 4) {
+        return PressInPane(PaneHolding(window, _wtoi(argv[2])), _wtoi(argv[3])) ? 0 : 1;
     } else if (command == L"pane" && argc == 3) {
         return PrintPane(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
     } else if (command == L"columns" && argc == 3) {
