@@ -6,6 +6,7 @@
 #include <dxdiag.h>
 #include <windows.h>
 
+#include <system_error>
 #include <vector>
 
 namespace {
@@ -96,4 +97,17 @@ std::optional<DirectXVersion> GetDirectXVersion() {
     // DirectX does not change under a running player.
     static const std::optional<DirectXVersion> version = FindDirectXVersion();
     return version;
+}
+
+void DirectXVersionLookup::Start() {
+    if (thread_.joinable()) return;
+    try {
+        thread_ = std::thread([] { GetDirectXVersion(); });
+    } catch (const std::system_error&) {
+        // Without a thread the first click asks itself.
+    }
+}
+
+DirectXVersionLookup::~DirectXVersionLookup() {
+    if (thread_.joinable()) thread_.join();
 }

@@ -122,6 +122,7 @@ void COrvaneDlg::FinishStart() {
     mediaHotKeys_.Register(hwnd_);
     WriteRadioDirectoryAndTickerUrl(registry_, GetAppFolder(), SiteBaseUrl(registry_));
     CreateBanner();
+    directXLookup_.Start();
     // Creating the control is the test of the media player. The player goes
     // on without it: MP3 radio plays through its own engine.
     if (!haveControl) CDlgWMPErr(hwnd_).DoModal();

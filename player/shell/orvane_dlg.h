@@ -17,6 +17,7 @@
 #include "playback/radio/routing_media_player.h"
 #include "playback/wmp_player.h"
 #include "recording/recorder/recorder_host.h"
+#include "shell/get_directx_version.h"
 #include "shell/main_window_layout.h"
 #include "shell/media_keys.h"
 #include "shell/pane_placement.h"
@@ -167,6 +168,7 @@ private:
 
     TrayIcon tray_;
     MediaHotKeys mediaHotKeys_;
+    DirectXVersionLookup directXLookup_;
     SpeakerMute speakerMute_;
     MainLayout layout_ = MainLayout::Full;
     bool wideStatus_ = false;
