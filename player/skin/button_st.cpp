@@ -59,6 +59,7 @@ void CButtonST::SetLit(bool lit) {
 
 // Takes ownership of bitmap; leaves the face empty when it cannot be used.
 CButtonST::Result CButtonST::PrepareFace(Face& face, HBITMAP bitmap, COLORREF keyColour) {
+    face.source.reset();
     face.mask.Reset();
     face.image.Reset(bitmap);
     face.size = {};
@@ -73,6 +74,7 @@ CButtonST::Result CButtonST::PrepareFace(Face& face, HBITMAP bitmap, COLORREF ke
         face.image.Reset();
         return kNoMask;
     }
+    face.source.emplace(face.image.Get(), face.mask.Get());
     return kOk;
 }
 
@@ -222,11 +224,11 @@ void CButtonST::DrawBackground(HDC dc, const RECT& rect) {
 
 void CButtonST::DrawImage(HDC dc, const RECT& rect) const {
     const Face& face = ShownFace();
-    if (!face.image) return;
+    if (!face.source) return;
     const int offset = pressed_ ? 1 : 0;
     const int x = rect.left + (rect.right - rect.left - face.size.cx) / 2 + offset;
     const int y = rect.top + (rect.bottom - rect.top - face.size.cy) / 2 + offset;
-    DrawKeyed(dc, x, y, face.size, face.image.Get(), face.mask.Get());
+    face.source->Draw(dc, x, y, face.size);
 }
 
 void CButtonST::DrawCaption(HDC dc, RECT rect) const {

@@ -9,6 +9,7 @@
 #include "common/window/device_context.h"
 #include "common/window/gdi_object.h"
 #include "skin/hover_tooltip.h"
+#include "skin/keyed_picture.h"
 
 #include <commctrl.h>
 
@@ -67,6 +68,7 @@ private:
         ScopedBitmap image;
         ScopedBitmap mask;
         SIZE size{};
+        std::optional<KeyedPictureSource> source;  // goes before the bitmaps
     };
     static Result PrepareFace(Face& face, HBITMAP bitmap, COLORREF keyColour);
     const Face& ShownFace() const { return lit_ && litFace_.image ? litFace_ : face_; }

@@ -22,18 +22,18 @@ ScopedBitmap MakeKeyMask(HBITMAP picture, SIZE size, COLORREF keyColour) {
 }
 
 void DrawKeyed(HDC dc, int x, int y, SIZE size, HBITMAP picture, HBITMAP mask) {
+    KeyedPictureSource(picture, mask).Draw(dc, x, y, size);
+}
+
+KeyedPictureSource::KeyedPictureSource(HBITMAP picture, HBITMAP mask)
+    : pictureSelection_(pictureDC_, picture), maskSelection_(maskDC_, mask) {}
+
+void KeyedPictureSource::Draw(HDC dc, int x, int y, SIZE size) const {
     // The mask's white must keep the destination and its black clear it.
     const COLORREF oldBackground = SetBkColor(dc, RGB(255, 255, 255));
     const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
-    MemoryDC source(dc);
-    {
-        SelectedObject selection(source, mask);
-        BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCAND);
-    }
-    {
-        SelectedObject selection(source, picture);
-        BitBlt(dc, x, y, size.cx, size.cy, source, 0, 0, SRCPAINT);
-    }
+    BitBlt(dc, x, y, size.cx, size.cy, maskDC_, 0, 0, SRCAND);
+    BitBlt(dc, x, y, size.cx, size.cy, pictureDC_, 0, 0, SRCPAINT);
     SetBkColor(dc, oldBackground);
     SetTextColor(dc, oldText);
 }

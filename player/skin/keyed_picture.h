@@ -4,6 +4,7 @@
 // ANDing the mask and then ORing the picture leaves the destination as it
 // was wherever the key colour stood.
 
+#include "common/window/device_context.h"
 #include "common/window/gdi_object.h"
 
 #include <windows.h>
@@ -17,3 +18,23 @@ ScopedBitmap MakeKeyMask(HBITMAP picture, SIZE size, COLORREF keyColour);
 
 // Draws a picture prepared by MakeKeyMask with its top-left corner at (x, y).
 void DrawKeyed(HDC dc, int x, int y, SIZE size, HBITMAP picture, HBITMAP mask);
+
+// A picture and mask prepared by MakeKeyMask, kept selected into memory
+// contexts of their own for a picture drawn again and again (a blinking
+// button): under Wine each selection of a bitmap asks the display driver,
+// and the server, about the context, which cost more than the blits.
+// Borrows both bitmaps; it must go before they do.
+class KeyedPictureSource {
+public:
+    KeyedPictureSource(HBITMAP picture, HBITMAP mask);
+    KeyedPictureSource(const KeyedPictureSource&) = delete;
+    KeyedPictureSource& operator=(const KeyedPictureSource&) = delete;
+
+    void Draw(HDC dc, int x, int y, SIZE size) const;
+
+private:
+    MemoryDC pictureDC_;
+    MemoryDC maskDC_;
+    SelectedObject pictureSelection_;
+    SelectedObject maskSelection_;
+};

@@ -2,7 +2,6 @@
 
 #include "common/window/device_context.h"
 #include "common/window/gdi_object.h"
-#include "common/window/mem_dc.h"
 
 #include <set>
 #include <utility>
@@ -76,29 +75,29 @@ void CPeakMeterCtrl::Destroy() {
 
 void CPeakMeterCtrl::SetBandLayout(int bands, int ledsPerBand) {
     model_.SetBandLayout(bands, ledsPerBand);
-    Repaint();
+    Restyle();
 }
 
 void CPeakMeterCtrl::SetZoneLimits(int green, int yellow, int maximum) {
     model_.SetZoneLimits(green, yellow, maximum);
-    Repaint();
+    Restyle();
 }
 
 void CPeakMeterCtrl::SetBackColour(COLORREF colour) {
     look_.background = colour;
-    Repaint();
+    Restyle();
 }
 
 void CPeakMeterCtrl::SetGrid(bool on) {
     if (look_.grid == on) return;
     look_.grid = on;
-    Repaint();
+    Restyle();
 }
 
 void CPeakMeterCtrl::SetPeakDisplay(bool on) {
     if (look_.peaks == on) return;
     look_.peaks = on;
-    Repaint();
+    Restyle();
 }
 
 // The capture worker hands a level over several times a second. Silence
@@ -158,27 +157,67 @@ void CPeakMeterCtrl::Repaint() const {
     if (HWND hwnd = hwnd_) InvalidateRect(hwnd, nullptr, FALSE);
 }
 
+void CPeakMeterCtrl::Restyle() {
+    keptPicture_.reset();
+    Repaint();
+}
+
+// The bar is drawn off screen and kept: a paint that finds the picture as it
+// was drawn (a level that sank at a tick and came back before the paint)
+// only copies it again, and one that draws makes no context or bitmap. Under
+// Wine each of those asks the server, which cost more than the drawing.
 void CPeakMeterCtrl::Paint() {
     const HWND hwnd = hwnd_;
     PaintDC target(hwnd);
     RECT client;
     GetClientRect(hwnd, &client);
-    CMemDC memory(target, client);
-    FillColour(memory, client, look_.background);
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, MeterGridPenColour(look_.background)));
+    if (!KeepPictureOf(target, {client.right, client.bottom})) return;
+    std::optional<std::vector<MeterCell>> plan;
     {
-        SelectedObject gridPen(memory, pen.Get());
-        for (const MeterCell& cell : model_.PaintPlan(client.right, client.bottom, look_)) {
-            if (cell.gridLineX) {
-                MoveToEx(memory, *cell.gridLineX, cell.gridTop, nullptr);
-                LineTo(memory, *cell.gridLineX, cell.gridBottom);
-            }
-            const RECT fill{cell.fill.left, cell.fill.top, cell.fill.right, cell.fill.bottom};
-            FillColour(memory, fill, cell.colour);
+        // The timer and the capture worker change the model meanwhile.
+        std::lock_guard lock(timerMutex_);
+        std::vector<int> picture = model_.Picture(look_.peaks);
+        if (picture != keptPicture_) {
+            plan = model_.PaintPlan(client.right, client.bottom, look_);
+            keptPicture_ = std::move(picture);
         }
     }
-    SetDCBrushColor(memory, kMeterFrameColour);
-    FrameRect(memory, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    if (plan) DrawBar(*keptDC_, client, *plan);
+    BitBlt(target, 0, 0, client.right, client.bottom, *keptDC_, 0, 0, SRCCOPY);
+}
+
+// Makes the kept bitmap anew when the meter's size changed.
+bool CPeakMeterCtrl::KeepPictureOf(HDC target, SIZE size) {
+    if (keptDC_ && size.cx == keptSize_.cx && size.cy == keptSize_.cy) return true;
+    keptSelection_.reset();
+    keptPicture_.reset();
+    keptDC_.emplace(target);
+    keptBitmap_.Reset(CreateCompatibleBitmap(target, size.cx, size.cy));
+    if (!keptDC_->Get() || !keptBitmap_) {
+        keptDC_.reset();
+        return false;
+    }
+    keptSelection_.emplace(*keptDC_, keptBitmap_.Get());
+    keptSize_ = size;
+    return true;
+}
+
+void CPeakMeterCtrl::DrawBar(HDC dc, const RECT& client, const std::vector<MeterCell>& plan) const {
+    FillColour(dc, client, look_.background);
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, MeterGridPenColour(look_.background)));
+    {
+        SelectedObject gridPen(dc, pen.Get());
+        for (const MeterCell& cell : plan) {
+            if (cell.gridLineX) {
+                MoveToEx(dc, *cell.gridLineX, cell.gridTop, nullptr);
+                LineTo(dc, *cell.gridLineX, cell.gridBottom);
+            }
+            const RECT fill{cell.fill.left, cell.fill.top, cell.fill.right, cell.fill.bottom};
+            FillColour(dc, fill, cell.colour);
+        }
+    }
+    SetDCBrushColor(dc, kMeterFrameColour);
+    FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
 LRESULT CALLBACK CPeakMeterCtrl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,13 +10,17 @@
 // leaves the table before its timer is killed and its window goes away, so
 // no callback ever touches a meter that is gone.
 
+#include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
 #include "recording/meter/peak_meter_model.h"
 
 #include <windows.h>
 
 #include <atomic>
 #include <mutex>
+#include <optional>
 #include <span>
+#include <vector>
 
 class CPeakMeterCtrl {
 public:
@@ -50,7 +54,11 @@ private:
     void DecayTick(UINT timerId);
     void StartTimerLocked();
     void Paint();
+    void DrawBar(HDC dc, const RECT& client, const std::vector<MeterCell>& plan) const;
+    bool KeepPictureOf(HDC target, SIZE size);
     void Repaint() const;
+    // A change of look: the kept picture is drawn anew at the next paint.
+    void Restyle();
 
     std::atomic<HWND> hwnd_{nullptr};  // owned: destroyed by Destroy or the destructor
     PeakMeterModel model_;
@@ -60,4 +68,11 @@ private:
     UINT delayMs_ = 0;       // 0 while the owner wants no decay timer
     bool alive_ = false;     // between Create and Destroy: a timer may be started
     UINT timerPeriod_ = 0;   // raised system timer resolution, undone at destruction
+
+    // The bar as last drawn, off screen, kept between paints (window thread only).
+    std::optional<MemoryDC> keptDC_;
+    ScopedBitmap keptBitmap_;
+    std::optional<SelectedObject> keptSelection_;  // goes before the bitmap and context
+    SIZE keptSize_{};
+    std::optional<std::vector<int>> keptPicture_;  // none: the kept bitmap is stale
 };

@@ -1,6 +1,7 @@
 // The meter window with its multimedia timer: levels from another thread,
 // the decay to empty, the restart by a new level, silence and steady levels
-// that change nothing on screen, and meters destroyed while their timers run.
+// that change nothing on screen, the kept picture following levels, look and
+// size, and meters destroyed while their timers run.
 
 #include "recording/meter/peak_meter_ctrl.h"
 
@@ -107,6 +108,41 @@ TEST_F(MeterWindow, PaintsLitLedsInTheirZoneColours) {
     EXPECT_EQ(GetPixel(dc, 38, 5), RGB(236, 243, 244));
     EXPECT_EQ(GetPixel(dc, 0, 0), RGB(60, 124, 160));
     ReleaseDC(meter.Hwnd(), dc);
+}
+
+// The bar is drawn once and kept between paints: each paint must still show
+// the current level, the current look and the current size.
+TEST_F(MeterWindow, TheKeptBarFollowsLevelsLookAndSize) {
+    CPeakMeterCtrl meter;
+    SetUpRecorderMeter(meter, 100000);  // no decay during the test
+    const auto pixel = [&](int x, int y) {
+        UpdateWindow(meter.Hwnd());
+        HDC dc = GetDC(meter.Hwnd());
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(meter.Hwnd(), dc);
+        return colour;
+    };
+    const std::array<int, 1> level = {40};
+    meter.SetLevels(level, 0, 1);
+    EXPECT_EQ(pixel(29, 5), RGB(255, 255, 0));
+
+    // A paint for another reason, the bar unchanged, shows the same bar.
+    InvalidateRect(meter.Hwnd(), nullptr, TRUE);
+    EXPECT_EQ(pixel(29, 5), RGB(255, 255, 0));
+
+    const std::array<int, 1> lower = {10};
+    meter.SetLevels(lower, 0, 1);
+    EXPECT_EQ(pixel(29, 5), RGB(236, 243, 244)) << "LED 9 should be out at level 10";
+
+    // Unlit LEDs without the grid show the background.
+    meter.SetGrid(false);
+    EXPECT_EQ(pixel(38, 5), RGB(0, 0, 0));
+    meter.SetBackColour(RGB(0, 0, 255));
+    EXPECT_EQ(pixel(38, 5), RGB(0, 0, 255));
+
+    MoveWindow(meter.Hwnd(), 10, 10, 80, 20, TRUE);
+    EXPECT_EQ(pixel(79, 0), RGB(60, 124, 160)) << "the frame's right edge at the new width";
+    EXPECT_EQ(pixel(2, 5), RGB(0, 255, 0));
 }
 
 TEST_F(MeterWindow, AMeterDestroyedWhileItsTimerAndAWorkerRunIsLeftAlone) {

@@ -38,7 +38,10 @@ trap finish EXIT
 # For the CPU benchmarks: opens the recordings window (there is no
 # lame_enc.dll here, so its box is answered) and sets pid to the player's
 # process; ticks then prints the clock ticks it has used, per_second of them
-# to a second.
+# to a second, sound_ticks those of Wine's own sound threads (its DirectSound
+# capture and PulseAudio threads, found by their names), which any program
+# that plays or captures under Wine pays, and own_ticks those of the player's
+# own threads, the rest.
 open_recorder_to_measure() {
     probe click-main 1203
     probe answer-box >/dev/null
@@ -47,4 +50,9 @@ open_recorder_to_measure() {
     [ -n "$pid" ] || { echo "the player is not running" >&2; exit 1; }
 }
 ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
+sound_ticks() {
+    cat /proc/"$pid"/task/*/stat 2>/dev/null |
+        awk '/\((winepulse|wine_dsound)/ { sub(/^.*\) /, ""); t += $12 + $13 } END { print t + 0 }'
+}
+own_ticks() { echo $(($(ticks) - $(sound_ticks))); }
 per_second=$(getconf CLK_TCK)

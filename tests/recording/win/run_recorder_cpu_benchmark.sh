@@ -18,11 +18,6 @@ sox -n -r 44100 -c 2 "$folder/tone.wav" synth $((3 * seconds + 60)) sine 440 vol
 paplay "$folder/tone.wav" & tone_pid=$!
 timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
 open_recorder_to_measure
-# Clock ticks of Wine's sound threads, found by their names.
-sound_ticks() {
-    cat /proc/"$pid"/task/*/stat 2>/dev/null |
-        awk '/\((winepulse|wine_dsound)/ { sub(/^.*\) /, ""); t += $12 + $13 } END { print t + 0 }'
-}
 percent() { awk -v t="$1" -v hz="$per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
 cpu_over() {  # "ALL SOUND": percent of one core in the next $seconds
     local before sound_before
