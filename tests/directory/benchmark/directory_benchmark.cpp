@@ -1,6 +1,6 @@
 // Prints how long the directory takes to read and to check for missing flags
 // at 10,000 stations: through pugixml and memory files on the host, through
-// MSXML and the disk on Windows. Run by hand; the figures go in the README.
+// MSXML and the disk on Windows. Run by hand; the figures go in docs/performance.md.
 
 #include "common/ports/xml_document.h"
 #include "directory/directory_refresh.h"
