@@ -646,8 +646,7 @@ void COrvaneDlg::ShowPane(PaneKind kind) {
     // The recorder shows itself, as it selects its recording line again then.
     MovePaneBeside(kind, *pane, kind == PaneKind::Recorder ? 0 : SWP_SHOWWINDOW);
     if (kind == PaneKind::Recorder) Recorder()->ShowRecorder(SW_SHOW);
-    if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
-    if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
+    AnnouncePaneMoved(kind, true);
     // The favourites pane names the station now playing whenever it shows.
     if (kind == PaneKind::Favorites && playback_.HasStation())
         pane->OnStationChanged(GetCurrentStation());
@@ -673,9 +672,15 @@ void COrvaneDlg::PlacePaneAgain(HWND paneWindow) {
         const DockedPane* pane = Pane(kind);
         if (!pane || pane->PaneWindow() != paneWindow || !IsPaneVisible(kind)) continue;
         MovePaneBeside(kind, *pane, 0);
-        if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 1);
-        if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 1);
+        AnnouncePaneMoved(kind, true);
     }
+}
+
+// The panes that others stand by (the favourites below the browser, the
+// scheduler beside the recorder) follow them when they move, show or hide.
+void COrvaneDlg::AnnouncePaneMoved(PaneKind kind, bool shown) const {
+    if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, shown);
+    if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, shown);
 }
 
 // The recorder's place holds the recordings window whenever it holds a pane.
@@ -692,8 +697,7 @@ void COrvaneDlg::HidePane(PaneKind kind) const {
     const DockedPane* pane = Pane(kind);
     if (!pane || !IsWindowVisible(pane->PaneWindow())) return;
     ShowWindow(pane->PaneWindow(), SW_HIDE);
-    if (kind == PaneKind::StationBrowser) Post(WM_BROWSER_PANE_MOVED, 0);
-    if (kind == PaneKind::Recorder) Post(WM_RECORDER_PANE_MOVED, 0);
+    AnnouncePaneMoved(kind, false);
 }
 
 // In the full layout the station browser hangs below the window wherever it

@@ -133,6 +133,7 @@ private:
     void ShowPane(PaneKind kind);
     void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
     void PlacePaneAgain(HWND paneWindow);
+    void AnnouncePaneMoved(PaneKind kind, bool shown) const;
     CDlgPlayFiles* Recorder() const;
     void HidePane(PaneKind kind) const;
     void FollowMainWindow();
