@@ -5,13 +5,12 @@
 
 #include "playback/media_player.h"
 #include "playback/radio/aac_decoder_mf.h"
+#include "playback/radio/frame_player.h"
 #include "playback/radio/icy_demuxer.h"
 #include "playback/radio/mp3_decoder_acm.h"
 #include "playback/radio/playlist.h"
-#include "playback/radio/sample_volume.h"
 #include "playback/radio/stream_connection_wininet.h"
 #include "playback/radio/stream_frames.h"
-#include "playback/radio/wave_output.h"
 
 #include <objbase.h>
 
@@ -21,9 +20,10 @@ namespace {
 constexpr std::size_t kSniffBytes = 4096;
 // Room for three frames of low-rate MP3 or AAC.
 constexpr std::size_t kFirstLookBytes = 512;
-// A stream that gives no sound in this much is not audio the decoder knows,
-// whatever the server called it.
-constexpr std::size_t kMaxSilentBytes = 256 * 1024;
+// More than the player can hold and judge: a stream read this far without a
+// sound has no frames the decoder takes.
+constexpr std::size_t kMaxBytesBeforeSound =
+    FramePlayer::kMaxQueuedBytes + FramePlayer::kMaxSilentBytes;
 
 std::chrono::milliseconds SteadyNow() { return std::chrono::milliseconds(GetTickCount64()); }
 
@@ -205,30 +205,20 @@ RadioSession::Outcome RadioSession::Play(StreamConnection& connection, std::stri
 
 RadioSession::Outcome RadioSession::PlayFrames(StreamConnection& connection, std::string bytes,
                                                StreamKind kind) {
-    const auto decoder = DecoderFor(kind);
-    StreamFrameReader reader(connection.Answer().metaInterval, decoder->Frames());
+    FramePlayer player(DecoderFor(kind), volume_, stop_.Get());
+    if (!player.Start()) return Outcome::Failed;
+    StreamFrameReader reader(connection.Answer().metaInterval, player.Frames());
     tap_->Audio(feed_, kind == StreamKind::Aac ? StreamAudio::Aac : StreamAudio::Mp3);
-    WaveOutput output;
-    PcmFormat outputFormat;
-    std::vector<std::int16_t> pcm;
     bool playing = false;
-    std::size_t silentBytes = 0;
-    const PcmSink onSamples = [&](const PcmFormat& format, const std::int16_t* samples,
-                                  std::size_t count) {
-        if (format != outputFormat) {
-            // What was decoded in the old format is played in it, to its end.
-            if (!PlayOut(output, pcm) || !output.Finish(stop_.Get()) ||
-                !output.Open(format.sampleRate, format.channels)) {
-                return false;
-            }
-            outputFormat = format;
-        }
-        pcm.insert(pcm.end(), samples, samples + count);
-        return true;
+    std::size_t bytesBeforeSound = 0;
+    const auto ended = [&] {
+        if (Stopping()) return Outcome::Stopped;
+        if (player.Now() == FramePlayer::State::NotAudio) return Outcome::NotOurs;
+        return playing ? Outcome::Dropped : Outcome::Failed;
     };
     do {
-        if (Stopping()) return Outcome::Stopped;
-        if (!playing) silentBytes += bytes.size();
+        if (!playing && (bytesBeforeSound += bytes.size()) > kMaxBytesBeforeSound)
+            return Outcome::NotOurs;
         reader.Feed(bytes);
         while (auto item = reader.Next()) {
             if (item->title) {
@@ -237,20 +227,19 @@ RadioSession::Outcome RadioSession::PlayFrames(StreamConnection& connection, std
             }
             // The copy takes the frame as sent, whatever the volume.
             tap_->Frame(feed_, item->frame);
-            if (!decoder->Decode(item->frame, onSamples))
-                return Stopping() ? Outcome::Stopped : Outcome::Failed;
+            if (!player.Add(item->frame)) return ended();
         }
-        if (!PlayOut(output, pcm)) return Stopping() ? Outcome::Stopped : Outcome::Failed;
-        if (output.Playing() && !playing) {
+        if (!playing && player.Now() == FramePlayer::State::Playing) {
             playing = true;
             hasPlayed_ = true;
             schedule_.Reset();
             Report({RadioEvent::Kind::PlayState, MediaPlayState::kPlaying});
         }
-        if (silentBytes > kMaxSilentBytes) return Outcome::NotOurs;
+        if (Stopping()) return Outcome::Stopped;
     } while (connection.Read(bytes));
-    if (Stopping()) return Outcome::Stopped;
-    return playing ? Outcome::Dropped : Outcome::Failed;
+    // What came before the stream ended is heard before it reconnects.
+    player.PlayOut();
+    return ended();
 }
 
 void RadioSession::NoteTitle(const std::wstring& title) {
@@ -258,11 +247,4 @@ void RadioSession::NoteTitle(const std::wstring& title) {
     title_ = title;
     tap_->Title(feed_, title_);
     Report({RadioEvent::Kind::Title, 0, title_});
-}
-
-bool RadioSession::PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm) {
-    ScaleSamples(pcm.data(), pcm.size(), volume_->load());
-    const bool written = pcm.empty() || output.Write(pcm.data(), pcm.size(), stop_.Get());
-    pcm.clear();
-    return written;
 }

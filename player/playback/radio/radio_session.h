@@ -33,7 +33,6 @@ struct RadioEvent {
 };
 
 class StreamConnection;
-class WaveOutput;
 
 class RadioSession : public std::enable_shared_from_this<RadioSession> {
 public:
@@ -43,9 +42,9 @@ public:
                  StreamTap::FeedId feed);
 
     bool Start();
-    // Asks the thread to end; it stops its sound at once unless it waits for
-    // the network, which its time-out bounds. The thread holds the session
-    // until then, so the caller may drop it at once.
+    // Asks the thread to end. Its sound stops at once; the thread ends once
+    // the network lets it go, which its time-out bounds. The thread holds
+    // the session until then, so the caller may drop it at once.
     void RequestStop();
     std::vector<RadioEvent> TakeEvents();
 
@@ -57,8 +56,6 @@ private:
     Outcome TryEntry(const std::wstring& url, std::vector<std::wstring>& listed);
     Outcome Play(StreamConnection& connection, std::string firstBytes, StreamKind kind);
     Outcome PlayFrames(StreamConnection& connection, std::string bytes, StreamKind kind);
-    // Scales the samples to the volume and queues them; empties `pcm`.
-    bool PlayOut(WaveOutput& output, std::vector<std::int16_t>& pcm);
     void NoteTitle(const std::wstring& title);
     bool WaitOrStop(std::chrono::milliseconds pause) const;
     bool Stopping() const;

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 
+WaveOutput::WaveOutput(std::initializer_list<HANDLE> interrupts) : waits_(interrupts) {
+    waits_.push_back(nullptr);
+}
+
 bool WaveOutput::Open(unsigned sampleRate, unsigned channels) {
     Close();
     done_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     if (!done_) return false;
+    waits_.back() = done_;
     WAVEFORMATEX format{};
     format.wFormatTag = WAVE_FORMAT_PCM;
     format.nChannels = static_cast<WORD>(channels);
@@ -47,10 +52,10 @@ void WaveOutput::Close() {
     playing_ = false;
 }
 
-bool WaveOutput::Write(const std::int16_t* samples, std::size_t count, HANDLE stop) {
+bool WaveOutput::Write(const std::int16_t* samples, std::size_t count) {
     while (count > 0) {
         Buffer& buffer = ring_[current_];
-        if (!WaitForFreeBuffer(buffer, stop)) return false;
+        if (!WaitForFreeBuffer(buffer)) return false;
         const std::size_t room = samplesPerBuffer_ - buffer.samples.size();
         const std::size_t taken = std::min(room, count);
         buffer.samples.insert(buffer.samples.end(), samples, samples + taken);
@@ -64,7 +69,7 @@ bool WaveOutput::Write(const std::int16_t* samples, std::size_t count, HANDLE st
     return true;
 }
 
-bool WaveOutput::Finish(HANDLE stop) {
+bool WaveOutput::Finish() {
     if (!device_) return true;
     Buffer& partial = ring_[current_];
     if (!partial.queued && !partial.samples.empty()) {
@@ -77,10 +82,10 @@ bool WaveOutput::Finish(HANDLE stop) {
         playing_ = true;
     }
     return std::all_of(ring_.begin(), ring_.end(),
-                       [&](Buffer& buffer) { return WaitForFreeBuffer(buffer, stop); });
+                       [&](Buffer& buffer) { return WaitForFreeBuffer(buffer); });
 }
 
-bool WaveOutput::WaitForFreeBuffer(Buffer& buffer, HANDLE stop) {
+bool WaveOutput::WaitForFreeBuffer(Buffer& buffer) {
     while (buffer.queued) {
         if ((buffer.header.dwFlags & WHDR_DONE) != 0) {
             waveOutUnprepareHeader(device_, &buffer.header, sizeof(WAVEHDR));
@@ -88,8 +93,11 @@ bool WaveOutput::WaitForFreeBuffer(Buffer& buffer, HANDLE stop) {
             buffer.samples.clear();
             break;
         }
-        const HANDLE waits[] = {stop, done_};
-        if (WaitForMultipleObjects(2, waits, FALSE, INFINITE) != WAIT_OBJECT_0 + 1) return false;
+        const auto count = static_cast<DWORD>(waits_.size());
+        if (WaitForMultipleObjects(count, waits_.data(), FALSE, INFINITE) !=
+            WAIT_OBJECT_0 + count - 1) {
+            return false;
+        }
     }
     return true;
 }

@@ -9,11 +9,13 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 class WaveOutput {
 public:
-    WaveOutput() = default;
+    // A wait for the device ends when any of `interrupts` is signalled.
+    explicit WaveOutput(std::initializer_list<HANDLE> interrupts);
     WaveOutput(const WaveOutput&) = delete;
     WaveOutput& operator=(const WaveOutput&) = delete;
     ~WaveOutput() { Close(); }
@@ -25,11 +27,11 @@ public:
     bool Playing() const { return playing_; }
 
     // Queues the samples, waiting while every buffer is with the device.
-    // False when `stop` is signalled first or the device fails.
-    bool Write(const std::int16_t* samples, std::size_t count, HANDLE stop);
+    // False when an interrupt comes first or the device fails.
+    bool Write(const std::int16_t* samples, std::size_t count);
     // Plays what was written to its end, waiting for it; before the device
-    // is opened again in another format. False as for Write.
-    bool Finish(HANDLE stop);
+    // is opened again in another format, or closed. False as for Write.
+    bool Finish();
 
 private:
     static constexpr std::size_t kBuffers = 8;
@@ -42,7 +44,7 @@ private:
         bool queued = false;
     };
 
-    bool WaitForFreeBuffer(Buffer& buffer, HANDLE stop);
+    bool WaitForFreeBuffer(Buffer& buffer);
     bool Queue(Buffer& buffer);
 
     HWAVEOUT device_ = nullptr;  // owned
@@ -52,4 +54,5 @@ private:
     std::size_t current_ = 0;  // the buffer being filled
     std::size_t queuedCount_ = 0;
     bool playing_ = false;
+    std::vector<HANDLE> waits_;  // the interrupts, then done_
 };

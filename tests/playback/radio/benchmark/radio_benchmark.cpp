@@ -65,7 +65,8 @@ double ProcessorSeconds() {
 // Processor seconds of the whole process for kPlaySeconds of a tone played
 // through the engine's output, as the engine's thread feeds it.
 double OutputAloneSeconds(const PcmFormat& format) {
-    WaveOutput output;
+    const HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    WaveOutput output({never});
     if (!output.Open(format.sampleRate, format.channels)) return -1;
     std::vector<std::int16_t> tone(format.sampleRate / 10 * format.channels);
     for (std::size_t i = 0; i < tone.size(); ++i) {
@@ -73,11 +74,11 @@ double OutputAloneSeconds(const PcmFormat& format) {
         tone[i] = static_cast<std::int16_t>(
             8000 * std::sin(frame * 2 * 3.14159265 * 440 / format.sampleRate));
     }
-    const HANDLE never = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     const double before = ProcessorSeconds();
     for (DWORD chunk = 0; chunk < kPlaySeconds * 10; ++chunk)
-        output.Write(tone.data(), tone.size(), never);
+        output.Write(tone.data(), tone.size());
     const double used = ProcessorSeconds() - before;
+    output.Close();
     CloseHandle(never);
     return used;
 }
