@@ -2,7 +2,8 @@
 # One start of the real player copying a station's stream: with the
 # recorder's source on "Radio stream (exact copy)" and the speakers muted, a
 # 30-second recording of "Velmora Live Direct" (its title changes every four
-# seconds) gives a file per title, named after it. Joined together the files
+# seconds), with the sound server stalled for 10 of them, gives a file per
+# title, named after it. Joined together the files
 # hold exactly the frames the server sent over those seconds, and each
 # decodes to the station's tune (check_stream_copy.py says how). The same
 # for 18 seconds of "Velmora AAC", whose files are bare ADTS frames named
@@ -34,7 +35,14 @@ sleep 2  # Wine mutes what it has not yet handed to the sound server
 check "the mute button silences it" silent
 
 probe click 1088
-sleep 28
+sleep 8
+# The sound server stops answering for a while, as a stalled sound device
+# does on a busy machine: the copy keeps the station's pace all the same.
+sound_server=$(pgrep -f "^pulseaudio .*socket=${PULSE_SERVER#unix:}")
+kill -STOP $sound_server
+sleep 10
+kill -CONT $sound_server
+sleep 10
 check "nothing is heard while it copies" silent
 probe click 1089
 
