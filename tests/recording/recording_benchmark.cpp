@@ -124,6 +124,10 @@ public:
         std::filesystem::rename(from, to, error);
         return !error;
     }
+    bool Remove(const std::wstring& path) override {
+        std::error_code error;
+        return std::filesystem::remove(path, error);
+    }
 
 private:
     int file_ = -1;

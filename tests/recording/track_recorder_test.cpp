@@ -41,6 +41,10 @@ public:
         files.erase(from);
         return true;
     }
+    bool Remove(const std::wstring& path) override {
+        if (!current.empty()) ADD_FAILURE() << "removed while open";
+        return files.erase(path) == 1;
+    }
 
     std::map<std::wstring, std::string> files;
     std::wstring current;
@@ -117,6 +121,29 @@ TEST_F(TrackRecorderTest, AFullDiskStopsTheCopyWithWholeFramesOnly) {
     EXPECT_EQ(files_.files.begin()->first, Path(L"A - B (incomplete).mp3"));
     EXPECT_EQ(files_.files.begin()->second, Tagged(L"A - B", "123456"));
     EXPECT_TRUE(files_.current.empty());
+}
+
+// A track that begins as the disk fills up gets no file, not an empty one
+// nor one of a tag alone; a scheduled file gone full before its first
+// frame goes too.
+TEST_F(TrackRecorderTest, AFullDiskLeavesNoFileWithoutAFrame) {
+    for (const std::size_t room : {std::size_t{0}, Tagged(L"C - D", "").size()}) {
+        files_.files.clear();
+        TrackRecorder& copy = Copy();
+        copy.OnTitle(L"A - B");
+        files_.room = Tagged(L"A - B", "12").size() + room;
+        copy.OnFrame("12");
+        copy.OnTitle(L"C - D");
+        copy.OnFrame("34");
+        EXPECT_TRUE(copy.Failed());
+        const std::map<std::wstring, std::string> expected = {
+            {Path(L"A - B (incomplete).mp3"), Tagged(L"A - B", "12")}};
+        EXPECT_EQ(files_.files, expected) << "room for the next file: " << room;
+    }
+    files_.files.clear();
+    files_.room = 0;
+    Copy(Path(L"news")).OnFrame("1");
+    EXPECT_TRUE(files_.files.empty());
 }
 
 // AAC has no tag of its own that players agree on: its files are the bare

@@ -17,4 +17,5 @@ public:
     virtual bool Append(std::string_view bytes) = 0;
     virtual void Close() = 0;
     virtual bool Rename(const std::wstring& from, const std::wstring& to) = 0;
+    virtual bool Remove(const std::wstring& path) = 0;
 };

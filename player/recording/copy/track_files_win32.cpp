@@ -28,3 +28,5 @@ bool Win32TrackFiles::Append(std::string_view bytes) {
 bool Win32TrackFiles::Rename(const std::wstring& from, const std::wstring& to) {
     return MoveFileW(from.c_str(), to.c_str()) != FALSE;
 }
+
+bool Win32TrackFiles::Remove(const std::wstring& path) { return DeleteFileW(path.c_str()) != FALSE; }

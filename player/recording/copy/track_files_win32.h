@@ -13,6 +13,7 @@ public:
     bool Append(std::string_view bytes) override;
     void Close() override { file_.Close(); }
     bool Rename(const std::wstring& from, const std::wstring& to) override;
+    bool Remove(const std::wstring& path) override;
 
 private:
     ScopedHandle file_;

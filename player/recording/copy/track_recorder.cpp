@@ -35,10 +35,14 @@ void TrackRecorder::OnFrames(std::string_view run, const std::vector<std::size_t
     if (open_ && audio_ != fileAudio_) return;
     heardFrames_ = true;
     if (!open_ && !OpenFile()) return Fail();
-    if (files_.Append(run)) return;
+    if (files_.Append(run)) {
+        fileHasFrames_ = true;
+        return;
+    }
     // A disk that cannot take the run whole takes as many whole frames as it can.
     for (const std::size_t length : frameLengths) {
         if (!files_.Append(run.substr(0, length))) return Fail();
+        fileHasFrames_ = true;
         run.remove_prefix(length);
     }
 }
@@ -65,6 +69,7 @@ bool TrackRecorder::OpenFile() {
     }
     if (!files_.Create(path_)) return false;
     open_ = true;
+    fileHasFrames_ = false;
     if (fileAudio_ != StreamAudio::Mp3) return true;
     const std::string tag = Id3v2Tag(TrackTagsOf(title_.value_or(L""), Station()));
     return tag.empty() || files_.Append(tag);
@@ -90,6 +95,11 @@ void TrackRecorder::CloseFile(bool whole) {
 }
 
 void TrackRecorder::Fail() {
-    if (open_) CloseFile(false);
     failed_ = true;
+    if (!open_) return;
+    if (fileHasFrames_) return CloseFile(false);
+    // A file the disk took no frame for would play nothing: it goes.
+    files_.Close();
+    open_ = false;
+    files_.Remove(path_);
 }

@@ -36,7 +36,8 @@ public:
 
     // The copy stops: the file it writes ends, incomplete.
     void Finish();
-    // A file could not be made or written; the copy writes nothing more.
+    // A file could not be made or written; the copy writes nothing more, and
+    // leaves no file without a frame.
     bool Failed() const { return failed_; }
 
 private:
@@ -62,6 +63,7 @@ private:
     std::wstring stem_;          // the open file's name as its title gives it
     std::wstring path_;          // of the open file
     bool pathMarked_ = false;    // its name already says it is incomplete
+    bool fileHasFrames_ = false;
     bool heardFrames_ = false;   // in this stretch of the stream
     bool startsAtChange_ = false;  // the next file starts where its track starts
     bool failed_ = false;
