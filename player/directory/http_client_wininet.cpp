@@ -56,42 +56,58 @@ void SetTimeouts(HINTERNET handle, DWORD timeoutMs) {
 HttpTransfer WinInetHttpClient::Get(const std::wstring& url,
                                     const std::function<bool(std::string_view)>& onBlock) {
     HttpTransfer transfer;
-    const auto fail = [&transfer] {
-        transfer.refused = SecureConnectionProblemOf(GetLastError());
-        transfer.error = LastErrorText();
-        return transfer;
-    };
-    auto parts = SplitWebUrl(url);
-    if (!parts) return fail();
-    InternetHandle session(
-        InternetOpenW(kAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
-    if (!session) return fail();
-    SetTimeouts(session.Get(), timeoutMs_);
-    SetOption(session.Get(), INTERNET_OPTION_CONNECT_RETRIES, kConnectRetries);
-
-    // Made in steps rather than with InternetOpenUrl: Wine takes the time-outs
-    // of a request from its connection handle only, and InternetOpenUrl keeps
-    // that handle to itself.
-    InternetHandle connection(InternetConnectW(session.Get(), parts->host.c_str(), parts->port,
-                                               nullptr, nullptr, INTERNET_SERVICE_HTTP, 0, 0));
-    if (!connection) return fail();
-    SetTimeouts(connection.Get(), timeoutMs_);
-    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_BINARY;
-    if (parts->secure) flags |= INTERNET_FLAG_SECURE;
-    InternetHandle request(HttpOpenRequestW(connection.Get(), L"GET", parts->object.c_str(),
-                                            nullptr, nullptr, nullptr, flags, 0));
-    if (!request || !SendWebRequest(request.Get(), *parts)) return fail();
-    transfer.status = NumberHeader(request.Get(), HTTP_QUERY_STATUS_CODE).value_or(0);
-    transfer.announcedLength = NumberHeader(request.Get(), HTTP_QUERY_CONTENT_LENGTH);
-
+    const auto exchange = Send(L"GET", url, transfer);
+    if (!exchange) return transfer;
     char block[kBlockSize];
     for (;;) {
         DWORD read = 0;
-        if (!InternetReadFile(request.Get(), block, kBlockSize, &read)) {
+        if (!InternetReadFile(exchange->request.Get(), block, kBlockSize, &read)) {
             transfer.error = LastErrorText();
             break;
         }
         if (read == 0 || !onBlock(std::string_view(block, read))) break;
     }
     return transfer;
+}
+
+HttpTransfer WinInetHttpClient::Head(const std::wstring& url) {
+    HttpTransfer transfer;
+    Send(L"HEAD", url, transfer);
+    return transfer;
+}
+
+std::unique_ptr<WinInetHttpClient::Exchange> WinInetHttpClient::Send(const wchar_t* verb,
+                                                                     const std::wstring& url,
+                                                                     HttpTransfer& transfer) {
+    const auto fail = [&transfer] {
+        transfer.refused = SecureConnectionProblemOf(GetLastError());
+        transfer.error = LastErrorText();
+        return nullptr;
+    };
+    auto parts = SplitWebUrl(url);
+    if (!parts) return fail();
+    auto exchange = std::make_unique<Exchange>();
+    exchange->session.Reset(
+        InternetOpenW(kAgentName, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
+    if (!exchange->session) return fail();
+    SetTimeouts(exchange->session.Get(), timeoutMs_);
+    SetOption(exchange->session.Get(), INTERNET_OPTION_CONNECT_RETRIES, kConnectRetries);
+
+    // Made in steps rather than with InternetOpenUrl: Wine takes the time-outs
+    // of a request from its connection handle only, and InternetOpenUrl keeps
+    // that handle to itself.
+    exchange->connection.Reset(InternetConnectW(exchange->session.Get(), parts->host.c_str(),
+                                                parts->port, nullptr, nullptr,
+                                                INTERNET_SERVICE_HTTP, 0, 0));
+    if (!exchange->connection) return fail();
+    SetTimeouts(exchange->connection.Get(), timeoutMs_);
+    DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_TRANSFER_BINARY;
+    if (parts->secure) flags |= INTERNET_FLAG_SECURE;
+    exchange->request.Reset(HttpOpenRequestW(exchange->connection.Get(), verb,
+                                             parts->object.c_str(), nullptr, nullptr, nullptr,
+                                             flags, 0));
+    if (!exchange->request || !SendWebRequest(exchange->request.Get(), *parts)) return fail();
+    transfer.status = NumberHeader(exchange->request.Get(), HTTP_QUERY_STATUS_CODE).value_or(0);
+    transfer.announcedLength = NumberHeader(exchange->request.Get(), HTTP_QUERY_CONTENT_LENGTH);
+    return exchange;
 }

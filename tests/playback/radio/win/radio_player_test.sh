@@ -165,6 +165,13 @@ for row in 3 4; do
 done
 
 check "the player ends when its window closes" ends probe close
+# The banners come over https: each server's certificate is checked before
+# the web browser control goes there, with a request for the head alone, so
+# the page itself is fetched once, by the control.
+banner_requests() { grep -c "\"$1 /banner.php" "$VELMORA_TEST_SITE_LOG"; }
+heads=$(banner_requests HEAD) gets=$(banner_requests GET)
+check "each banner's certificate is checked by its head, the page fetched once ($heads heads, $gets fetches)" \
+    awk -v h="$heads" -v g="$gets" 'BEGIN { exit !(h >= 1 && g <= h) }'
 if [ "$failures" -ne 0 ]; then
     for file in direct aac dropout stopped hostile-1 hostile-2 refused-3 refused-4; do
         echo "--- status line, $file:"
