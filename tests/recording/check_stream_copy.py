@@ -1,10 +1,13 @@
 #!/usr/bin/python3
-"""check_stream_copy.py RECORDINGS SITE STATION SECONDS [PROGRAMME]
+"""check_stream_copy.py RECORDINGS SITE STATION SECONDS [PROGRAMME] [--began=AFTER]
 
 Checks the files that a copy of the demo site's PROGRAMME ("live.mp3" unless
 given; "live.aac" for the AAC one) left in RECORDINGS, a file per title, the
 files of its extension only, against what the server (SITE/radio_stream.py)
-sent from the start of its connection:
+sent from the start of its connection. The programme repeats its tunes, so
+the same frames come again later with the metadata blocks elsewhere among
+them: AFTER, the seconds from the station's choice to the copy's start,
+tells which of those runs the copy is (the first one when not given).
 - joined in the order they were written, the files' audio is one unbroken
   run of the frames the server sent, starting and ending on a whole frame:
   none missing, none twice, nothing else;
@@ -97,6 +100,27 @@ def decode(path, decoded):
         subprocess.run(["lame", "--decode", "--quiet", str(path), str(decoded)], check=False)
 
 
+def reservoir_seconds(frames, lengths):
+    """The seconds of an MP3 file's frames that no decoder can play: those
+    whose audio data begins in the bit reservoir, in bytes of frames before
+    the file's first (the copy cuts between whole frames, and a frame's data
+    may start up to 511 bytes back)."""
+    available, lost = 0, 0.0
+    for frame, length in zip(frames, lengths):
+        side_info = 4 if frame[1] & 1 else 6  # after the header and its CRC, if any
+        mono = frame[3] >> 6 == 3
+        if (frame[1] >> 3) & 3 == 3:  # MPEG 1: 9 bits back, 17 or 32 bytes of side info
+            back = frame[side_info] << 1 | frame[side_info + 1] >> 7
+            side_bytes = 17 if mono else 32
+        else:  # MPEG 2 and 2.5: 8 bits back, 9 or 17 bytes of side info
+            back = frame[side_info]
+            side_bytes = 9 if mono else 17
+        if back > available:
+            lost += length
+        available += len(frame) - side_info - side_bytes
+    return lost
+
+
 def check_decodes(path, seconds):
     with tempfile.TemporaryDirectory() as scratch:
         decoded = pathlib.Path(scratch) / "decoded.wav"
@@ -126,19 +150,28 @@ def check_tags(path, title, station):
 
 
 def main():
-    recordings, site, station, seconds = (pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2]),
-                                          sys.argv[3], float(sys.argv[4]))
-    programme = sys.argv[5] if len(sys.argv) > 5 else "live.mp3"
+    began = None
+    arguments = []
+    for argument in sys.argv[1:]:
+        if argument.startswith("--began="):
+            began = float(argument.split("=", 1)[1])
+        else:
+            arguments.append(argument)
+    recordings, site, station, seconds = (pathlib.Path(arguments[0]), pathlib.Path(arguments[1]),
+                                          arguments[2], float(arguments[3]))
+    programme = arguments[4] if len(arguments) > 4 else "live.mp3"
     extension = pathlib.PurePath(programme).suffix
     files = sorted(recordings.glob("*" + extension), key=lambda p: p.stat().st_mtime_ns)
     if not files:
         fault(f"no {extension} files")
         return
-    sent, lengths, announced = sent_stream(site, programme, 3 * seconds)
-    starts, at = [], 0
-    for frame in sent:
+    sent, lengths, announced = sent_stream(site, programme, 3 * seconds + (began or 0))
+    starts, times, at, played = [], [], 0, 0.0
+    for frame, length in zip(sent, lengths):
         starts.append(at)
+        times.append(played)
         at += len(frame)
+        played += length
     sent_bytes = b"".join(sent)
     frame_at = {start: index for index, start in enumerate(starts)}
     frame_at[len(sent_bytes)] = len(sent)
@@ -151,13 +184,21 @@ def main():
             audio = b""
         pieces.append(audio)
     joined = b"".join(pieces)
-    found = sent_bytes.find(joined)
-    while found >= 0 and (found not in frame_at or found + len(joined) not in frame_at):
+    runs = []
+    found = sent_bytes.find(joined) if joined else -1
+    while found >= 0:
+        if found in frame_at and found + len(joined) in frame_at:
+            runs.append(frame_at[found])
         found = sent_bytes.find(joined, found + 1)
-    if not joined or found < 0:
+    if not runs:
         return fault("the files joined are not a run of whole frames the server sent")
-    first = frame_at[found]
-    copied = frame_at[found + len(joined)] - first
+    # The server sends a head start at once, then keeps pace: a copy begun
+    # AFTER seconds in starts about that far past the head start.
+    import radio_stream  # on the path since sent_stream
+    expected_start = None if began is None else began + radio_stream.HEAD_START_SECONDS
+    first = runs[0] if expected_start is None else min(
+        runs, key=lambda run: abs(times[run] - expected_start))
+    copied = frame_at[starts[first] + len(joined)] - first
     length = sum(lengths[first:first + copied])
     print(f"the files hold frames {first} to {first + copied - 1} of those sent, {length:.2f} s")
     if abs(length - seconds) > 2.5:
@@ -184,6 +225,10 @@ def main():
         previous = title
         if extension == ".mp3":
             check_tags(path, title, station)
+            unplayable = reservoir_seconds(sent[frame - count:frame], lengths[frame - count:frame])
+            if unplayable:
+                print(f"{path.name}: {unplayable:.3f} s of its first frames lie in the reservoir")
+            file_seconds -= unplayable
         check_decodes(path, file_seconds)
 
 

@@ -21,6 +21,9 @@ start_player_with_browser() {
     click $((full_x + 75)) $((2 + 142 + 10))
     sleep 2
 }
+# The seconds from one time of day (seconds since 1970, with a fraction) to
+# another.
+seconds_between() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f\n", b - a }'; }
 # Clicks STATION in the open station browser.
 play_station() {  # play_station STATION
     local x y

@@ -10,6 +10,9 @@
 # ".aac". Then a scheduled recording with this source, due at the player's
 # start, copies the stream into the one file its entry names until the
 # entry's end: an entry the user named for WAV gives an MP3 of that name.
+# The copy's length is checked against the time from the press of Record to
+# that of Stop as the window took them: starting a probe on a busy machine
+# takes seconds of its own.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # recorder_probe.exe.
 set -uo pipefail
@@ -19,6 +22,7 @@ wine_run=$1 prefix=$2 player_exe=$3 player_probe=$4 recorder_probe=$5
 
 station="Velmora Live Direct"
 start_player_with_browser
+chosen=$(date +%s.%N)
 play_station "$station"
 
 probe click-main 1203
@@ -34,7 +38,7 @@ probe click-main 1008
 sleep 2  # Wine mutes what it has not yet handed to the sound server
 check "the mute button silences it" silent
 
-probe click 1088
+record_sent=$(probe click-timed 1088)
 sleep 8
 # The sound server stops answering for a while, as a stalled sound device
 # does on a busy machine: the copy keeps the station's pace all the same.
@@ -44,24 +48,30 @@ sleep 10
 kill -CONT $sound_server
 sleep 10
 check "nothing is heard while it copies" silent
-probe click 1089
+stop_sent=$(probe click-timed 1089)
+copy_seconds=$(seconds_between "$record_sent" "$stop_sent")
+copy_began=$(seconds_between "$chosen" "$record_sent")
 
 aac_station="Velmora AAC"
+aac_chosen=$(date +%s.%N)
 play_station "$aac_station"
 check "the source stays the radio stream for it" same "$(probe text 1046)" "Radio stream (exact copy)"
 sleep 3
-probe click 1088
+record_sent=$(probe click-timed 1088)
 sleep 18
-probe click 1089
+stop_sent=$(probe click-timed 1089)
+aac_seconds=$(seconds_between "$record_sent" "$stop_sent")
+aac_began=$(seconds_between "$aac_chosen" "$record_sent")
 timeout 60 wine "$player_probe" close >/dev/null 2>&1
 timeout 60 wineserver -w
 
 ls -l "$recordings"
 check "the files hold what the station sent, a file per title, each named after it" \
-    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$station" 30
+    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$station" \
+    "$copy_seconds" --began="$copy_began"
 check "the AAC station's files hold its frames, a file per title, each named after it" \
-    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$aac_station" 18 \
-    live.aac
+    "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$aac_station" \
+    "$aac_seconds" live.aac --began="$aac_began"
 
 # The scheduled copy: an entry due now that ends in 30 to 60 seconds.
 rm -f "$recordings"/*.mp3 "$recordings"/*.aac
