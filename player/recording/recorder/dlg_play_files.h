@@ -86,6 +86,7 @@ private:
     void RefreshList();
     void ShowRows();
     void RebuildList();
+    void InsertRow(int index);  // rows_[index], at that place in the list
     RecordingsChoice ShownChoice() const;
     void ShowChoice(const RecordingsChoice& choice);
     void Sort(RecordingSortKey key);
