@@ -34,7 +34,6 @@ constexpr int kHeight = 215;
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 constexpr COLORREF kPlayKeyColour = RGB(255, 120, 255);
 constexpr COLORREF kBackground = RGB(236, 244, 250);
-constexpr UINT_PTR kRecordBlinkTimer = 3330;
 constexpr UINT_PTR kPlayBlinkTimer = 3455;
 constexpr UINT kBlinkMs = 500;
 constexpr wchar_t kCaption[] = L"VelmoraRadio";
@@ -295,11 +294,7 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
 }
 
 void CDlgPlayFiles::OnTimer(UINT_PTR id) {
-    if (id == kRecordBlinkTimer) {
-        record_.SetLit(!record_.IsLit());
-    } else if (id == kPlayBlinkTimer) {
-        play_.SetLit(!play_.IsLit());
-    }
+    if (id == kPlayBlinkTimer) play_.SetLit(!play_.IsLit());
 }
 
 void CDlgPlayFiles::ShowRecorder(int command) {
@@ -677,7 +672,6 @@ void CDlgPlayFiles::StopPlayback() {
 
 void CDlgPlayFiles::RecordingStarted(bool scheduled) {
     host_.NotifyRecordingState(true, scheduled);
-    StartTimer(kRecordBlinkTimer, kBlinkMs);
 }
 
 void CDlgPlayFiles::RecordingStopped(bool scheduled, std::optional<CaptureEnd> ended) {
@@ -690,6 +684,4 @@ void CDlgPlayFiles::RecordingStopped(bool scheduled, std::optional<CaptureEnd> e
 
 void CDlgPlayFiles::ShowRecordingStopped(bool scheduled) {
     host_.NotifyRecordingState(false, scheduled);
-    StopTimer(kRecordBlinkTimer);
-    record_.SetLit(false);
 }

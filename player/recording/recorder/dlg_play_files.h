@@ -49,6 +49,9 @@ public:
     void ShowRecorder(int command);
     void FollowMainWindow(bool visible);
     void StopPlayIndicator();
+    // The main window blinks every light of a recording on one timer, this
+    // window's record button among them.
+    void ShowRecordingLight(bool lit) { record_.SetLit(lit); }
 
     bool PreTranslateMessage(MSG& message) override;
 
