@@ -375,6 +375,7 @@ std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM
         // However the window comes back from the tray (a tray click, its
         // menu, a second start), it comes back at its place.
         if (wParam && layout_ == MainLayout::Full) MoveToTopRight();
+        if (wParam && started_) ShowRecordingIcon();
         if (wParam && !started_) {
             started_ = true;
             Post(kFinishStart);
@@ -437,8 +438,7 @@ void COrvaneDlg::OnTimer(UINT_PTR id) {
     case kMarqueeTimer: playback_.OnMarqueeTimer(); break;
     case kRecordingBlinkTimer:
         iconLit_ = !iconLit_;
-        SetBigIcon(hwnd_, iconLit_ ? IDI_RECORDING : IDI_PLAYER);
-        recorder_.SetLit(iconLit_);
+        ShowRecordingLight();
         break;
     }
 }
@@ -450,11 +450,23 @@ void COrvaneDlg::NotifyRecordingState(bool recording, bool scheduled) {
     }
     StopTimer(kRecordingBlinkTimer);
     iconLit_ = false;
-    SetBigIcon(hwnd_, IDI_PLAYER);
-    recorder_.SetLit(false);
+    ShowRecordingLight();
     if (DockedPane* scheduler = Pane(PaneKind::Scheduler); scheduler && scheduled)
         scheduler->MarkRunningDone();
 }
+
+// One timer blinks every light of a recording (this window's recorder button
+// and icon, the recordings window's record button), so that a blink wakes the
+// window thread once. A hidden window's icon shows nowhere, and under Wine
+// each change of it hands the X server a new picture: it changes with the
+// window shown, and is put right when the window shows again.
+void COrvaneDlg::ShowRecordingLight() {
+    recorder_.SetLit(iconLit_);
+    if (CDlgPlayFiles* recorder = Recorder()) recorder->ShowRecordingLight(iconLit_);
+    if (IsVisible()) ShowRecordingIcon();
+}
+
+void COrvaneDlg::ShowRecordingIcon() { SetBigIcon(hwnd_, iconLit_ ? IDI_RECORDING : IDI_PLAYER); }
 
 void COrvaneDlg::ShowStatus(const std::wstring& text, bool wide) {
     if (wide != wideStatus_) {

@@ -120,6 +120,8 @@ private:
     void StepVolume(int step);
     void ToggleRecorder();
     void ShowMuteState();
+    void ShowRecordingLight();
+    void ShowRecordingIcon();
     void OnScheduledRecording(WPARAM item, LPARAM action);
     void HideToTray();
     void BringBack();
@@ -173,7 +175,7 @@ private:
     SpeakerMute speakerMute_;
     MainLayout layout_ = MainLayout::Full;
     bool wideStatus_ = false;
-    bool iconLit_ = false;
+    bool iconLit_ = false;  // the recording's lights are on, in their blink
     bool started_ = false;  // the start finished once the window showed
 
     std::array<std::unique_ptr<DockedPane>, 6> panes_;

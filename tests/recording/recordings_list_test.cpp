@@ -65,28 +65,40 @@ TEST(RecordingsList, SortsByNameOrdinallyBySizeNumberAndByTime) {
     EXPECT_EQ(Names(rows), (std::vector<std::wstring>{L"a", L"B", L"b"}));
 }
 
-TEST(RecordingsList, AGrowingFileRewritesOnlyItsCellsAndOtherChangesRebuild) {
+TEST(RecordingsList, NewFilesOnTopAndGrowingFilesEditTheListOtherChangesRebuildIt) {
     std::vector<RecordingRow> shown;
     RefreshRecordingRows(shown, {Entry(L"a.wav", 1024), Entry(L"b.wav", 2048)});
     std::vector<RecordingRow> rows = shown;
     RefreshRecordingRows(rows, {Entry(L"a.wav", 1024), Entry(L"b.wav", 9216, {2024, 3, 5, 9, 8, 0})});
-    const auto changes = RecordingCellChanges(shown, rows);
-    ASSERT_TRUE(changes);
-    ASSERT_EQ(changes->size(), 2u);
-    EXPECT_EQ((*changes)[0].row, 0);  // b.wav, listed last, went on top
-    EXPECT_EQ((*changes)[0].column, 0);
-    EXPECT_EQ((*changes)[0].text, L"2024:3:5 9:8");
-    EXPECT_EQ((*changes)[1].column, 2);
-    EXPECT_EQ((*changes)[1].text, L"9 Kb.");
-    EXPECT_TRUE(RecordingCellChanges(rows, rows)->empty());
+    const auto growing = RecordingListEditsFor(shown, rows);
+    ASSERT_TRUE(growing);
+    EXPECT_EQ(growing->inserted, 0u);
+    ASSERT_EQ(growing->cells.size(), 2u);
+    EXPECT_EQ(growing->cells[0].row, 0);  // b.wav, listed last, went on top
+    EXPECT_EQ(growing->cells[0].column, 0);
+    EXPECT_EQ(growing->cells[0].text, L"2024:3:5 9:8");
+    EXPECT_EQ(growing->cells[1].column, 2);
+    EXPECT_EQ(growing->cells[1].text, L"9 Kb.");
+    EXPECT_TRUE(RecordingListEditsFor(rows, rows)->cells.empty());
+
+    // The copy of a stream starts a file per track while the last one grows.
+    std::vector<RecordingRow> nextTrack = rows;
+    RefreshRecordingRows(nextTrack, {Entry(L"a.wav", 1024), Entry(L"b.wav", 10240, {2024, 3, 5, 9, 8, 0}),
+                                     Entry(L"c.mp3", 0), Entry(L"d.mp3", 0)});
+    const auto track = RecordingListEditsFor(rows, nextTrack);
+    ASSERT_TRUE(track);
+    EXPECT_EQ(track->inserted, 2u);
+    ASSERT_EQ(track->cells.size(), 1u);
+    EXPECT_EQ(track->cells[0].row, 2);  // b.wav, below the two new rows
+    EXPECT_EQ(track->cells[0].text, L"10 Kb.");
 
     std::vector<RecordingRow> renamed = rows;
     renamed[1].name = L"take.wav";
-    EXPECT_FALSE(RecordingCellChanges(rows, renamed));
-    EXPECT_FALSE(RecordingCellChanges(rows, {rows[0]}));
+    EXPECT_FALSE(RecordingListEditsFor(rows, renamed));
+    EXPECT_FALSE(RecordingListEditsFor(rows, {rows[0]}));
     std::vector<RecordingRow> sorted = rows;
     SortRecordingRows(sorted, RecordingSortKey::Name, true);
-    EXPECT_FALSE(RecordingCellChanges(rows, sorted));
+    EXPECT_FALSE(RecordingListEditsFor(rows, sorted));
 }
 
 }  // namespace

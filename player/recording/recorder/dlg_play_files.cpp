@@ -34,7 +34,6 @@ constexpr int kHeight = 215;
 constexpr COLORREF kKeyColour = RGB(255, 0, 255);
 constexpr COLORREF kPlayKeyColour = RGB(255, 120, 255);
 constexpr COLORREF kBackground = RGB(236, 244, 250);
-constexpr UINT_PTR kRecordBlinkTimer = 3330;
 constexpr UINT_PTR kPlayBlinkTimer = 3455;
 constexpr UINT kBlinkMs = 500;
 constexpr wchar_t kCaption[] = L"VelmoraRadio";
@@ -295,11 +294,7 @@ bool CDlgPlayFiles::OnCommand(int id, int notifyCode) {
 }
 
 void CDlgPlayFiles::OnTimer(UINT_PTR id) {
-    if (id == kRecordBlinkTimer) {
-        record_.SetLit(!record_.IsLit());
-    } else if (id == kPlayBlinkTimer) {
-        play_.SetLit(!play_.IsLit());
-    }
+    if (id == kPlayBlinkTimer) play_.SetLit(!play_.IsLit());
 }
 
 void CDlgPlayFiles::ShowRecorder(int command) {
@@ -347,14 +342,18 @@ void CDlgPlayFiles::RefreshList() {
     ShowRows();
 }
 
-// A recording in progress changes its file's size several times a second;
-// rewriting just the cells that changed keeps that from costing more than
-// the recording itself, as building the whole list anew each time did.
-// The user's choice stays on the same files whatever moves: a rebuild puts
-// the selection, the focus and the mark back on the rows of the same names.
+// A recording in progress changes its file's size several times a second,
+// and a copy of a stream starts a new file at each track; rewriting just the
+// cells that changed and putting in just the new rows keeps that from costing
+// more than the recording itself, as building the whole list anew each time
+// did. The list control moves the selection, the focus and the mark down
+// with their rows. Anything else (a file gone or renamed, a sort) builds the
+// list anew, putting the user's choice back on the rows of the same names.
 void CDlgPlayFiles::ShowRows() {
-    if (auto changes = RecordingCellChanges(shownRows_, rows_)) {
-        for (const RecordingCellChange& change : *changes)
+    if (auto edits = RecordingListEditsFor(shownRows_, rows_)) {
+        for (std::size_t index = 0; index < edits->inserted; ++index)
+            InsertRow(static_cast<int>(index));
+        for (const RecordingCellChange& change : edits->cells)
             ListView_SetItemText(list_, change.row, change.column,
                                  const_cast<wchar_t*>(change.text.c_str()));
         shownRows_ = rows_;
@@ -390,17 +389,18 @@ void CDlgPlayFiles::ShowChoice(const RecordingsChoice& choice) {
 
 void CDlgPlayFiles::RebuildList() {
     ListView_DeleteAllItems(list_);
-    for (int index = 0; index < static_cast<int>(rows_.size()); ++index) {
-        const RecordingRow& row = rows_[index];
-        LVITEMW item{};
-        item.mask = LVIF_TEXT | LVIF_PARAM;
-        item.iItem = index;
-        item.lParam = index;
-        item.pszText = const_cast<wchar_t*>(row.date.c_str());
-        ListView_InsertItem(list_, &item);
-        ListView_SetItemText(list_, index, 1, const_cast<wchar_t*>(row.name.c_str()));
-        ListView_SetItemText(list_, index, 2, const_cast<wchar_t*>(row.size.c_str()));
-    }
+    for (int index = 0; index < static_cast<int>(rows_.size()); ++index) InsertRow(index);
+}
+
+void CDlgPlayFiles::InsertRow(int index) {
+    const RecordingRow& row = rows_[index];
+    LVITEMW item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = index;
+    item.pszText = const_cast<wchar_t*>(row.date.c_str());
+    ListView_InsertItem(list_, &item);
+    ListView_SetItemText(list_, index, 1, const_cast<wchar_t*>(row.name.c_str()));
+    ListView_SetItemText(list_, index, 2, const_cast<wchar_t*>(row.size.c_str()));
 }
 
 void CDlgPlayFiles::Sort(RecordingSortKey key) {
@@ -672,7 +672,6 @@ void CDlgPlayFiles::StopPlayback() {
 
 void CDlgPlayFiles::RecordingStarted(bool scheduled) {
     host_.NotifyRecordingState(true, scheduled);
-    StartTimer(kRecordBlinkTimer, kBlinkMs);
 }
 
 void CDlgPlayFiles::RecordingStopped(bool scheduled, std::optional<CaptureEnd> ended) {
@@ -685,6 +684,4 @@ void CDlgPlayFiles::RecordingStopped(bool scheduled, std::optional<CaptureEnd> e
 
 void CDlgPlayFiles::ShowRecordingStopped(bool scheduled) {
     host_.NotifyRecordingState(false, scheduled);
-    StopTimer(kRecordBlinkTimer);
-    record_.SetLit(false);
 }

@@ -49,6 +49,9 @@ public:
     void ShowRecorder(int command);
     void FollowMainWindow(bool visible);
     void StopPlayIndicator();
+    // The main window blinks every light of a recording on one timer, this
+    // window's record button among them.
+    void ShowRecordingLight(bool lit) { record_.SetLit(lit); }
 
     bool PreTranslateMessage(MSG& message) override;
 
@@ -86,6 +89,7 @@ private:
     void RefreshList();
     void ShowRows();
     void RebuildList();
+    void InsertRow(int index);  // rows_[index], at that place in the list
     RecordingsChoice ShownChoice() const;
     void ShowChoice(const RecordingsChoice& choice);
     void Sort(RecordingSortKey key);

@@ -66,17 +66,19 @@ void RefreshRecordingRows(std::vector<RecordingRow>& rows, const std::vector<Fol
     std::erase_if(rows, [&](const RecordingRow& row) { return !seen.contains(row.name); });
 }
 
-std::optional<std::vector<RecordingCellChange>> RecordingCellChanges(
-    const std::vector<RecordingRow>& shown, const std::vector<RecordingRow>& rows) {
-    if (shown.size() != rows.size()) return std::nullopt;
-    std::vector<RecordingCellChange> changes;
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        if (shown[index].name != rows[index].name) return std::nullopt;
-        const int row = static_cast<int>(index);
-        if (shown[index].date != rows[index].date) changes.push_back({row, 0, rows[index].date});
-        if (shown[index].size != rows[index].size) changes.push_back({row, 2, rows[index].size});
+std::optional<RecordingListEdits> RecordingListEditsFor(const std::vector<RecordingRow>& shown,
+                                                        const std::vector<RecordingRow>& rows) {
+    if (rows.size() < shown.size()) return std::nullopt;
+    RecordingListEdits edits{rows.size() - shown.size(), {}};
+    for (std::size_t index = 0; index < shown.size(); ++index) {
+        const RecordingRow& was = shown[index];
+        const RecordingRow& now = rows[edits.inserted + index];
+        if (was.name != now.name) return std::nullopt;
+        const int row = static_cast<int>(edits.inserted + index);
+        if (was.date != now.date) edits.cells.push_back({row, 0, now.date});
+        if (was.size != now.size) edits.cells.push_back({row, 2, now.size});
     }
-    return changes;
+    return edits;
 }
 
 void SortRecordingRows(std::vector<RecordingRow>& rows, RecordingSortKey key, bool ascending) {

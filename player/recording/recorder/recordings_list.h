@@ -35,11 +35,19 @@ struct RecordingCellChange {
     std::wstring text;
 };
 
-// The cells to rewrite so that a list showing `shown` shows `rows`, when both
-// hold the same names in the same order; none (nullopt) when the rows
-// themselves differ and the list must be built anew.
-std::optional<std::vector<RecordingCellChange>> RecordingCellChanges(
-    const std::vector<RecordingRow>& shown, const std::vector<RecordingRow>& rows);
+// What turns a list showing one set of rows into one showing another: the
+// first `inserted` rows are new and go in on top, then the cells to rewrite.
+struct RecordingListEdits {
+    std::size_t inserted = 0;
+    std::vector<RecordingCellChange> cells;  // rows counted after the insertion
+};
+
+// The edits that make a list showing `shown` show `rows`, when `rows` holds
+// the names of `shown` in the same order below some new ones (a growing
+// file, a new file); none (nullopt) when a row went or the order changed,
+// and the list must be built anew.
+std::optional<RecordingListEdits> RecordingListEditsFor(const std::vector<RecordingRow>& shown,
+                                                        const std::vector<RecordingRow>& rows);
 
 enum class RecordingSortKey { Name = 0, Size = 1, Date = 2 };
 

@@ -41,7 +41,8 @@ trap finish EXIT
 # to a second, sound_ticks those of Wine's own sound threads (its DirectSound
 # capture and PulseAudio threads, found by their names), which any program
 # that plays or captures under Wine pays, and own_ticks those of the player's
-# own threads, the rest.
+# own threads, the rest; window_ns is the run time in nanoseconds of the
+# window thread (the process's first), where the recording's own share goes.
 open_recorder_to_measure() {
     probe click-main 1203
     probe answer-box >/dev/null
@@ -55,4 +56,5 @@ sound_ticks() {
         awk '/\((winepulse|wine_dsound)/ { sub(/^.*\) /, ""); t += $12 + $13 } END { print t + 0 }'
 }
 own_ticks() { echo $(($(ticks) - $(sound_ticks))); }
+window_ns() { cut -d' ' -f1 "/proc/$pid/task/$pid/schedstat"; }
 per_second=$(getconf CLK_TCK)

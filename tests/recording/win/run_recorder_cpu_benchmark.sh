@@ -19,21 +19,24 @@ paplay "$folder/tone.wav" & tone_pid=$!
 timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
 open_recorder_to_measure
 percent() { awk -v t="$1" -v hz="$per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
-cpu_over() {  # "ALL SOUND": percent of one core in the next $seconds
-    local before sound_before
-    before=$(ticks) sound_before=$(sound_ticks)
+ns_percent() { awk -v n="$1" -v s="$seconds" 'BEGIN { printf "%.3f", n / 1e7 / s }'; }
+cpu_over() {  # "ALL SOUND WINDOW": percent of one core in the next $seconds
+    local before sound_before window_before
+    before=$(ticks) sound_before=$(sound_ticks) window_before=$(window_ns)
     sleep "$seconds"
-    echo "$(percent $(($(ticks) - before))) $(percent $(($(sound_ticks) - sound_before)))"
+    echo "$(percent $(($(ticks) - before))) $(percent $(($(sound_ticks) - sound_before)))" \
+        "$(ns_percent $(($(window_ns) - window_before)))"
 }
 
-read -r idle _ <<<"$(cpu_over)"
+read -r idle _ idle_window <<<"$(cpu_over)"
 probe click 1088
 sleep 1
-read -r recording sound <<<"$(cpu_over)"
+read -r recording sound recording_window <<<"$(cpu_over)"
 probe click 1089
 echo "player idle with the recordings window open: ${idle}% of one core"
 echo "player recording WAV:                         ${recording}% of one core"
 awk -v r="$recording" -v s="$sound" 'BEGIN {
     printf "  of which Wine'\''s sound threads:             %.2f%%, the player'\''s own threads: %.2f%%\n", s, r - s }'
+echo "  the window thread idle / recording:         ${idle_window}% / ${recording_window}%"
 awk -v i="$idle" -v r="$recording" 'BEGIN { printf "recording costs %.2f%% of one core above idle (goal: under 1%%)\n", r - i }'
 timeout 60 wine "$player_probe" close >/dev/null 2>&1

@@ -31,21 +31,22 @@ ticks_percent() { awk -v t="$1" -v hz="$per_second" -v s="$seconds" 'BEGIN { pri
 # "ALL OWN": the process's clock ticks and its own threads' over the next
 # $seconds.
 ticks_over() {
-    local before=$(ticks) own_before=$(own_ticks)
+    local before=$(ticks) own_before=$(own_ticks) window_before=$(window_ns)
     sleep "$seconds"
-    echo "$(($(ticks) - before)) $(($(own_ticks) - own_before))"
+    echo "$(($(ticks) - before)) $(($(own_ticks) - own_before)) $(($(window_ns) - window_before))"
 }
 difference() { awk -v p="$1" -v c="$2" 'BEGIN { printf "%.3f", c - p }'; }
 
 playing_ticks=0 copying_ticks=0 playing_own=0 copying_own=0 writer_ns=0
+playing_window=0 copying_window=0
 for round in $(seq "$rounds"); do
-    read -r playing playing_own_now <<<"$(ticks_over)"
+    read -r playing playing_own_now playing_window_now <<<"$(ticks_over)"
     tasks >"$folder/before-tasks"
     probe click 1088
     sleep 1
     writer=$(tasks | comm -13 "$folder/before-tasks" -)
     writer_before=$(run_ns $writer)
-    read -r copying copying_own_now <<<"$(ticks_over)"
+    read -r copying copying_own_now copying_window_now <<<"$(ticks_over)"
     writer_run=$(($(run_ns $writer) - writer_before))
     probe click 1089
     sleep 1
@@ -57,6 +58,8 @@ for round in $(seq "$rounds"); do
     playing_ticks=$((playing_ticks + playing)) copying_ticks=$((copying_ticks + copying))
     playing_own=$((playing_own + playing_own_now)) copying_own=$((copying_own + copying_own_now))
     writer_ns=$((writer_ns + writer_run))
+    playing_window=$((playing_window + playing_window_now))
+    copying_window=$((copying_window + copying_window_now))
 done
 seconds=$((seconds * rounds))
 echo "player playing the station:              $(ticks_percent $playing_ticks)% of one core"
@@ -67,6 +70,9 @@ echo "the player's own threads playing:        $(ticks_percent $playing_own)% of
 echo "the player's own threads copying:        $(ticks_percent $copying_own)% of one core"
 echo "  difference (goal: under 0.1%):         $(difference "$(ticks_percent $playing_own)" \
     "$(ticks_percent $copying_own)")%"
+ns_percent() { awk -v n="$1" -v s="$seconds" 'BEGIN { printf "%.3f", n / 1e7 / s }'; }
+echo "the window thread playing / copying:     $(ns_percent $playing_window)% /" \
+    "$(ns_percent $copying_window)% of one core"
 awk -v n="$writer_ns" -v s="$seconds" \
     'BEGIN { printf "of which the copy'\''s writer thread:     %.4f%% of one core\n", n / 1e7 / s }'
 ls "$recordings" | head -3
