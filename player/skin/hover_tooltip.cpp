@@ -55,13 +55,21 @@ void HoverTooltip::Create(HWND owner, DWORD style) {
 }
 
 void HoverTooltip::CreateBalloon(HWND owner, const wchar_t* text) {
-    if (tooltip_) return;
-    Create(owner, TTS_BALLOON);
-    SetText(text);
+    if (Exists()) return;
+    owner_ = owner;
+    balloon_ = Balloon{text ? text : L"", std::nullopt};
+}
+
+void HoverTooltip::MakeBalloon() {
+    const Balloon wanted = *std::exchange(balloon_, std::nullopt);
+    Create(owner_, TTS_BALLOON);
+    SetText(wanted.text.c_str());
+    if (wanted.delays) SetDelays(wanted.delays->first, wanted.delays->second);
     Activate(true);
 }
 
 void HoverTooltip::SetText(const wchar_t* text) {
+    if (balloon_) balloon_->text = text ? text : L"";
     if (!tooltip_) return;
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
@@ -85,13 +93,15 @@ void HoverTooltip::Activate(bool on) const {
     if (tooltip_) SendMessageW(tooltip_, TTM_ACTIVATE, on, 0);
 }
 
-void HoverTooltip::SetDelays(int initialMs, int autoPopMs) const {
+void HoverTooltip::SetDelays(int initialMs, int autoPopMs) {
+    if (balloon_) balloon_->delays = std::pair(initialMs, autoPopMs);
     if (!tooltip_) return;
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, initialMs);
     SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, autoPopMs);
 }
 
-void HoverTooltip::Relay(const MSG& message) const {
+void HoverTooltip::Relay(const MSG& message) {
+    if (balloon_ && IsClientMouseMessage(message.message)) MakeBalloon();
     if (!tooltip_) return;
     MSG copy = message;
     // The one tool lies over the owner: a message for a window inside it is

@@ -44,6 +44,12 @@ constexpr UINT WM_RECORDING_ENDED = WM_APP + 1;
 // Posted when a person first opens the window, so that the set-up's
 // messages show once the window is up, outside the main window's call.
 constexpr UINT WM_SHOW_HELD_MESSAGES = WM_APP + 2;
+// Posted at creation: the sound card and mixer are set up in a message of
+// their own, so that the click that opens the window is answered sooner.
+// Posted messages come before input and painting, and before a scheduled
+// recording posted after the window was made, so nobody sees the window
+// or records through it before the set-up ran.
+constexpr UINT WM_SET_UP_CAPTURE = WM_APP + 4;
 
 
 constexpr ControlPlace kPlaces[] = {
@@ -119,7 +125,7 @@ bool CDlgPlayFiles::OnInitDialog() {
     watcher_.Start(hwnd_, folder);
     AddComboEntry(fileFormat_, L"MP3");
     AddComboEntry(fileFormat_, L"WAV");
-    InitCapture();
+    Post(WM_SET_UP_CAPTURE);
     return true;
 }
 
@@ -213,6 +219,7 @@ std::optional<LRESULT> CDlgPlayFiles::OnMessage(UINT message, WPARAM wParam, LPA
     case WM_RECORDINGS_CHANGED: RefreshList(); return 0;
     case WM_RENAME_DONE: RenameSelected(); return 0;
     case WM_SCHEDULED_RECORDING: OnScheduledRecording(wParam, lParam); return 0;
+    case WM_SET_UP_CAPTURE: InitCapture(); return 0;
     case WM_SHOW_HELD_MESSAGES: ShowHeldMessages(); return 0;
     case WM_CLOSE: Show(SW_HIDE); return 0;
     case WM_RECORDING_ENDED: session_.EndedByItself(static_cast<CaptureEnd>(wParam)); return 0;

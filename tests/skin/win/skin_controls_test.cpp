@@ -384,6 +384,31 @@ TEST_F(ImageButton, TheBalloonStyleAppliesAlsoAfterTheTooltipWasMade) {
     EXPECT_TRUE(GetWindowLongPtrW(tooltip, GWL_STYLE) & TTS_BALLOON);
 }
 
+// A hover tip's window is made at the first mouse message over its owner:
+// the tip then shows as before, in the balloon, with the text it was given.
+TEST_F(MainSkin, AHoverTipGetsItsWindowAtTheFirstMouseMessageWithItsText) {
+    CZipSliderCtl slider;
+    HWND track = CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 120, 72,
+                                 20, main_, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(slider.Attach(track));
+    slider.InitHoverTooltip(L"Recording volume");
+    EXPECT_EQ(TooltipOf(track), nullptr) << "a tooltip window before any mouse message";
+    slider.Send(WM_MOUSEMOVE, 0, At(5, 5));
+    HWND tooltip = TooltipOf(track);
+    ASSERT_NE(tooltip, nullptr) << "no tooltip window after a mouse move over the slider";
+    EXPECT_TRUE(GetWindowLongPtrW(tooltip, GWL_STYLE) & TTS_BALLOON);
+    wchar_t text[64]{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = track;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"Recording volume");
+    slider.Send(WM_MOUSEMOVE, 0, At(6, 5));
+    EXPECT_EQ(TooltipOf(track), tooltip) << "a second mouse move made another tooltip";
+}
+
 LRESULT CALLBACK CountSysColourChanges(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR, DWORD_PTR count) {
     if (message == WM_SYSCOLORCHANGE) ++*reinterpret_cast<int*>(count);
