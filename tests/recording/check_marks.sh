@@ -8,8 +8,10 @@ file=$1
 sox "$file" -t dat - remix 1 | awk '
     /^;/ { next }
     { t = $1; x = $2 < 0 ? -$2 : $2 }
-    # A mark cut by the start of the file has no true onset.
-    x > 0.5 && t >= 0.006 && (count == 0 || t - last > 0.05) {
+    # A mark that the start of the file cut, or that began too near it to
+    # tell, has no true onset: what is left of it is no mark either.
+    x > 0.5 && t < 0.006 { cut = t; next }
+    x > 0.5 && (count == 0 ? cut == "" || t - cut > 0.05 : t - last > 0.05) {
         if (count == 0) first = t
         if (count > 0) {
             gap = int((t - last) * 1000 + 0.5)

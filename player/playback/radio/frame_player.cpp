@@ -85,6 +85,13 @@ DWORD WINAPI FramePlayer::ThreadEntry(void* parameter) {
 }
 
 void FramePlayer::Run() {
+    PlayQueue();
+    // Whatever ended the playing, the device falls silent at once rather
+    // than when the reading thread lets the player go.
+    output_.Close();
+}
+
+void FramePlayer::PlayQueue() {
     std::string frame;
     bool playing = false;
     while (TakeNext(frame)) {
@@ -102,7 +109,6 @@ void FramePlayer::Run() {
         ending = ending_;
     }
     if (ending && !output_.Finish()) SetState(State::Failed);
-    output_.Close();
 }
 
 bool FramePlayer::TakeNext(std::string& frame) {

@@ -63,6 +63,9 @@ public:
 private:
     static DWORD WINAPI ThreadEntry(void* parameter);
     void Run();
+    // Plays frames until the queue is played out, the player is told to
+    // end, or it fails.
+    void PlayQueue();
     // The next frame to play; false once the queue is played out or the
     // player is told to end.
     bool TakeNext(std::string& frame);
