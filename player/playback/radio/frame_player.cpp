@@ -49,12 +49,17 @@ bool FramePlayer::Add(std::string_view frame) {
             std::lock_guard lock(mutex_);
             if (state_ == State::Failed || state_ == State::NotAudio) return false;
             // A frame larger than the whole queue still gets through alone.
-            if (queue_.empty() || queuedBytes_ + frame.size() <= kMaxQueuedBytes) {
+            const bool wasEmpty = queue_.empty();
+            if (wasEmpty || queuedBytes_ + frame.size() <= kMaxQueuedBytes) {
                 queue_.emplace_back(frame);
                 queuedBytes_ += frame.size();
-                SetEvent(framesQueued_.Get());
+                // The player waits only on an empty queue. Under Wine each
+                // signal is a round trip to its server, so a frame that
+                // joins others is not announced.
+                if (wasEmpty) SetEvent(framesQueued_.Get());
                 return true;
             }
+            readerWaits_ = true;
         }
         if (!FirstSignalled({roomMade_.Get(), stop_, thread_.Get()})) return false;
     }
@@ -119,7 +124,7 @@ bool FramePlayer::TakeNext(std::string& frame) {
                 frame = std::move(queue_.front());
                 queue_.pop_front();
                 queuedBytes_ -= frame.size();
-                SetEvent(roomMade_.Get());
+                if (std::exchange(readerWaits_, false)) SetEvent(roomMade_.Get());
                 return true;
             }
             if (ending_) return false;

@@ -88,7 +88,8 @@ private:
     mutable std::mutex mutex_;
     std::deque<std::string> queue_;  // oldest first
     std::size_t queuedBytes_ = 0;
-    bool ending_ = false;  // play what is queued, then end
+    bool ending_ = false;       // play what is queued, then end
+    bool readerWaits_ = false;  // for room in a full queue
     State state_ = State::Starting;
 
     // Player thread only.
