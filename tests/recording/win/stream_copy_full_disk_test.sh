@@ -28,7 +28,6 @@ record_sent=$(probe click-timed 1088)
 check "the copy stops with a box that says why" \
     same "$(probe answer-box)" \
     "The copy of the radio stream has stopped: its file takes no more (the disk is full or keeps failing). Every file it wrote plays to its last whole frame."
-seconds=$(seconds_between "$record_sent" "$(date +%s.%N)")
 files_now=$(ls -l "$recordings")
 sleep 3
 check "nothing is written after it" same "$(ls -l "$recordings")" "$files_now"
@@ -39,7 +38,7 @@ df -k "$folder/rec" | tail -1
 ls -l "$recordings"
 check "the files hold what the station sent until the disk was full, and play" \
     "$root/tests/recording/check_stream_copy.py" "$recordings" "$root/site" "$station" \
-    "$seconds" --began="$(seconds_between "$chosen" "$record_sent")"
+    any --began="$(seconds_between "$chosen" "$record_sent")"
 
 echo "$failures failed"
 [ "$failures" -eq 0 ]
