@@ -57,4 +57,6 @@ sound_ticks() {
 }
 own_ticks() { echo $(($(ticks) - $(sound_ticks))); }
 window_ns() { cut -d' ' -f1 "/proc/$pid/task/$pid/schedstat"; }
+# Nanoseconds of run time as a percent of one core over $seconds.
+ns_percent() { awk -v n="$1" -v s="$seconds" 'BEGIN { printf "%.3f", n / 1e7 / s }'; }
 per_second=$(getconf CLK_TCK)

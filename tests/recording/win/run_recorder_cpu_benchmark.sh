@@ -19,7 +19,6 @@ paplay "$folder/tone.wav" & tone_pid=$!
 timeout 60 wine "$player_probe" start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null 2>&1
 open_recorder_to_measure
 percent() { awk -v t="$1" -v hz="$per_second" -v s="$seconds" 'BEGIN { printf "%.2f", 100 * t / hz / s }'; }
-ns_percent() { awk -v n="$1" -v s="$seconds" 'BEGIN { printf "%.3f", n / 1e7 / s }'; }
 cpu_over() {  # "ALL SOUND WINDOW": percent of one core in the next $seconds
     local before sound_before window_before
     before=$(ticks) sound_before=$(sound_ticks) window_before=$(window_ns)

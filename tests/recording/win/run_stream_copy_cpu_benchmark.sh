@@ -70,7 +70,6 @@ echo "the player's own threads playing:        $(ticks_percent $playing_own)% of
 echo "the player's own threads copying:        $(ticks_percent $copying_own)% of one core"
 echo "  difference (goal: under 0.1%):         $(difference "$(ticks_percent $playing_own)" \
     "$(ticks_percent $copying_own)")%"
-ns_percent() { awk -v n="$1" -v s="$seconds" 'BEGIN { printf "%.3f", n / 1e7 / s }'; }
 echo "the window thread playing / copying:     $(ns_percent $playing_window)% /" \
     "$(ns_percent $copying_window)% of one core"
 awk -v n="$writer_ns" -v s="$seconds" \
