@@ -56,14 +56,19 @@ def audio_after_tag(data, extension):
     return data[10 + size:]
 
 
-def sent_stream(site, programme_name, seconds):
+def site_server(site):
+    """The demo site's stream server (SITE/radio_stream.py): what it sends."""
+    sys.path.insert(0, str(site))
+    import radio_stream
+    return radio_stream
+
+
+def sent_stream(radio_stream, site, programme_name, seconds):
     """The frames the server sends from a connection's start, with their
     lengths in seconds and the title announced for each, for somewhat more
     than `seconds`. The server weaves a metadata block in after every METAINT
     audio bytes, naming the title of the frame it falls in (or ends); a
     listener takes a block's title from the first frame starting after it."""
-    sys.path.insert(0, str(site))
-    import radio_stream
     programme = radio_stream.load_programmes(site / "public" / "streams")[programme_name]
     frames, lengths, announced = [], [], []
     played, start, next_block, title_now, told = 0.0, 0, radio_stream.METAINT, None, None
@@ -166,7 +171,8 @@ def main():
     if not files:
         fault(f"no {extension} files")
         return
-    sent, lengths, announced = sent_stream(site, programme, 3 * (seconds or 30) + (began or 0))
+    server = site_server(site)
+    sent, lengths, announced = sent_stream(server, site, programme, 3 * (seconds or 30) + (began or 0))
     starts, times, at, played = [], [], 0, 0.0
     for frame, length in zip(sent, lengths):
         starts.append(at)
@@ -195,8 +201,7 @@ def main():
         return fault("the files joined are not a run of whole frames the server sent")
     # The server sends a head start at once, then keeps pace: a copy begun
     # AFTER seconds in starts about that far past the head start.
-    import radio_stream  # on the path since sent_stream
-    expected_start = None if began is None else began + radio_stream.HEAD_START_SECONDS
+    expected_start = None if began is None else began + server.HEAD_START_SECONDS
     first = runs[0] if expected_start is None else min(
         runs, key=lambda run: abs(times[run] - expected_start))
     copied = frame_at[starts[first] + len(joined)] - first
