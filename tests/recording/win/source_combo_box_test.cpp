@@ -1,0 +1,120 @@
+// The recorder's source combo while the media player control plays the
+// station: the stream entry is drawn greyed and never as chosen, and the
+// combo's tip says why; when our engine plays it again, both come back.
+
+#include "recording/recorder/source_combo_box.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 200;
+constexpr int kHeight = 16;
+
+// An entry as the combo draws it, into a bitmap whose pixels the test reads.
+class DrawnEntry {
+public:
+    DrawnEntry(CSourceComboBox& combo, int entry, UINT state) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = kWidth;
+        info.bmiHeader.biHeight = -kHeight;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_),
+                                   nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        DRAWITEMSTRUCT item{ODT_COMBOBOX, 0, static_cast<UINT>(entry), ODA_DRAWENTIRE, state,
+                            combo.Hwnd(), dc_, {0, 0, kWidth, kHeight}, 0};
+        combo.OnReflected(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        GdiFlush();
+    }
+    ~DrawnEntry() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+
+    bool Shows(int sysColour) const {
+        const COLORREF wanted = GetSysColor(sysColour);
+        for (int i = 0; i < kWidth * kHeight; ++i) {
+            const DWORD pixel = pixels_[i];
+            if (RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF) == wanted) return true;
+        }
+        return false;
+    }
+
+private:
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    DWORD* pixels_ = nullptr;
+};
+
+std::wstring TipOf(HWND combo) {
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr))) {
+        if (GetWindow(tip, GW_OWNER) == GetAncestor(combo, GA_ROOT)) break;
+    }
+    if (!tip) return L"<no tip window>";
+    wchar_t text[256] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = combo;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+    return text;
+}
+
+class SourceCombo : public ::testing::Test {
+protected:
+    void SetUp() override {
+        parent_ = CreateWindowExW(0, L"STATIC", L"source test", WS_OVERLAPPED | WS_VISIBLE, 100,
+                                  100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+        HWND window = CreateWindowExW(
+            0, L"COMBOBOX", nullptr,
+            WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 10, 10,
+            kWidth, 100, parent_, nullptr, nullptr, nullptr);
+        ASSERT_TRUE(combo_.Attach(window));
+        for (const wchar_t* entry : {L"Radio stream (exact copy)", L"Monitor of Null Output"})
+            SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
+        combo_.SetTooltip(L"Soundcard");
+        combo_.SetCopyAvailable([this] { return available_; });
+    }
+    void TearDown() override { DestroyWindow(parent_); }
+
+    void MoveOver() const { SendMessageW(combo_.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 5)); }
+
+    HWND parent_ = nullptr;
+    CSourceComboBox combo_;
+    bool available_ = false;
+};
+
+TEST_F(SourceCombo, TheStreamEntryIsGreyedWithItsReasonWhileTheControlPlaysTheStation) {
+    MoveOver();
+    const std::wstring why = TipOf(combo_.Hwnd());
+    EXPECT_NE(why.find(L"plays through Windows Media Player"), std::wstring::npos)
+        << "the tip: " << testing::PrintToString(why);
+    {
+        const DrawnEntry stream(combo_, kStreamCopyEntry, ODS_SELECTED);
+        EXPECT_TRUE(stream.Shows(COLOR_GRAYTEXT)) << "the stream entry is written in grey";
+        EXPECT_FALSE(stream.Shows(COLOR_WINDOWTEXT));
+        EXPECT_FALSE(stream.Shows(COLOR_HIGHLIGHT)) << "and never drawn as the one chosen";
+        const DrawnEntry card(combo_, kFirstDeviceEntry, 0);
+        EXPECT_TRUE(card.Shows(COLOR_WINDOWTEXT)) << "a sound card is not greyed";
+    }
+
+    available_ = true;
+    MoveOver();
+    EXPECT_EQ(TipOf(combo_.Hwnd()), L"Soundcard");
+    const DrawnEntry stream(combo_, kStreamCopyEntry, ODS_SELECTED);
+    EXPECT_TRUE(stream.Shows(COLOR_HIGHLIGHT)) << "the stream entry can be chosen again";
+}
+
+}  // namespace
