@@ -11,6 +11,7 @@ constexpr COLORREF kCaptionColour = RGB(0, 0, 132);
 }  // namespace
 
 void CButtonST::OnAttached() {
+    caption_ = Text();
     const LONG_PTR style = Style();
     isDefault_ = (style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     // Templates declare their skinned buttons owner-drawn: under Wine each
@@ -142,6 +143,11 @@ LRESULT CButtonST::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefaultProc(message, (wParam & ~WPARAM{BS_TYPEMASK}) | BS_OWNERDRAW, lParam);
     case WM_ERASEBKGND:
         return TRUE;  // DrawItem covers the whole button
+    case WM_SETTEXT: {
+        const LRESULT result = DefaultProc(message, wParam, lParam);
+        if (result) caption_ = lParam ? reinterpret_cast<const wchar_t*>(lParam) : L"";
+        return result;
+    }
     case WM_MOUSEMOVE: {
         const LRESULT result = DefaultProc(message, wParam, lParam);
         OnMouseMove(wParam);
@@ -232,8 +238,7 @@ void CButtonST::DrawImage(HDC dc, const RECT& rect) const {
 }
 
 void CButtonST::DrawCaption(HDC dc, RECT rect) const {
-    const std::wstring caption = Text();
-    if (caption.empty()) return;
+    if (caption_.empty()) return;
     const UINT format = DT_CENTER | DT_WORDBREAK;
     SetBkMode(dc, TRANSPARENT);
     SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
@@ -243,16 +248,16 @@ void CButtonST::DrawCaption(HDC dc, RECT rect) const {
         RECT shifted = rect;
         OffsetRect(&shifted, 1, 1);
         SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
-        DrawTextW(dc, caption.c_str(), -1, &shifted, format);
+        DrawTextW(dc, caption_.c_str(), -1, &shifted, format);
         SetTextColor(dc, GetSysColor(COLOR_3DSHADOW));
-        DrawTextW(dc, caption.c_str(), -1, &rect, format);
+        DrawTextW(dc, caption_.c_str(), -1, &rect, format);
         return;
     }
     // Only the top-left corner moves: the caption centres in what is left.
     rect.left += 3;
     rect.top += 3;
     SetTextColor(dc, kCaptionColour);
-    DrawTextW(dc, caption.c_str(), -1, &rect, format);
+    DrawTextW(dc, caption_.c_str(), -1, &rect, format);
 }
 
 void CButtonST::CaptureBackground(HDC parentDC) {

@@ -14,6 +14,7 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <string>
 
 class CButtonST : public Control {
 public:
@@ -57,6 +58,10 @@ private:
     void CancelHover();
     void OnDisabled();
 
+    // Kept from WM_SETTEXT: asking the window for it at every paint costs
+    // two messages through the subclass chain, and a blinking button paints
+    // twice a second.
+    std::wstring caption_;
     bool drawBorder_ = true;
     bool transparent_ = false;
     bool mouseOver_ = false;

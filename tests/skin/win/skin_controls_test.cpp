@@ -4,6 +4,7 @@
 
 #include "common/helpers/shell_open.h"
 #include "common/window/device_context.h"
+#include "common/window/gdi_object.h"
 #include "common/window/modeless_dialogs.h"
 #include "host/player_messages.h"
 #include "res/skin_ids.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -349,6 +351,44 @@ TEST_F(ImageButton, BecomesOwnerDrawnAndADoubleClickCountsAsTwoClicks) {
     }
     EXPECT_EQ(host_.clicks, 2);
     EXPECT_EQ(GetFocus(), button);  // a click gives the button the focus
+}
+
+// The button as it draws itself for its parent, pixel by pixel.
+std::vector<DWORD> DrawnButton(CButtonST& button) {
+    constexpr int kSide = 40;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = kSide;
+    info.bmiHeader.biHeight = -kSide;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    MemoryDC dc(nullptr);
+    DWORD* bits = nullptr;
+    ScopedBitmap bitmap(
+        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
+    SelectedObject selection(dc, bitmap.Get());
+    DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button.Hwnd(), dc,
+                        {0, 0, kSide, kSide}, 0};
+    button.OnReflected(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+    GdiFlush();
+    return {bits, bits + kSide * kSide};
+}
+
+long PixelsDiffering(const std::vector<DWORD>& one, const std::vector<DWORD>& other) {
+    long differing = 0;
+    for (std::size_t i = 0; i < one.size() && i < other.size(); ++i) differing += one[i] != other[i];
+    return differing;
+}
+
+TEST_F(ImageButton, DrawsTheCaptionLastGiven) {
+    CButtonST& button = host_.button;
+    SetWindowTextW(button.Hwnd(), L"");
+    const std::vector<DWORD> bare = DrawnButton(button);
+    SetWindowTextW(button.Hwnd(), L"Rec");
+    const std::vector<DWORD> captioned = DrawnButton(button);
+    EXPECT_GT(PixelsDiffering(captioned, bare), 0) << "the caption is drawn";
+    SetWindowTextW(button.Hwnd(), L"");
+    EXPECT_EQ(PixelsDiffering(DrawnButton(button), bare), 0) << "and goes with an empty text";
 }
 
 // The tooltip window whose first tool belongs to owner, or null.
