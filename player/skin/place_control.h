@@ -10,13 +10,9 @@
 
 #include <span>
 
-inline void PlaceControl(HWND control, const PixelRect& place, const DisplayScale& scale) {
-    const PixelRect scaled = scale.Scale(place);
-    MoveWindow(control, scaled.left, scaled.top, scaled.Width(), scaled.Height(), TRUE);
-}
-
 inline void PlaceControl(HWND control, const PixelRect& place) {
-    PlaceControl(control, place, WindowScale(GetParent(control)));
+    const PixelRect scaled = WindowScale(GetParent(control)).Scale(place);
+    MoveWindow(control, scaled.left, scaled.top, scaled.Width(), scaled.Height(), TRUE);
 }
 
 // A template control's place in its dialog's skin, in client pixels at 100%.
@@ -24,12 +20,7 @@ struct ControlPlace {
     int id, x, y, width, height;
 };
 
-// The scale is asked once: under Wine each question of a window's DPI asks
-// its server three times.
 inline void PlaceControls(HWND dialog, std::span<const ControlPlace> places) {
-    const DisplayScale scale = WindowScale(dialog);
-    for (const ControlPlace& place : places) {
-        PlaceControl(GetDlgItem(dialog, place.id),
-                     RectAt(place.x, place.y, place.width, place.height), scale);
-    }
+    for (const ControlPlace& place : places)
+        PlaceControl(GetDlgItem(dialog, place.id), RectAt(place.x, place.y, place.width, place.height));
 }
