@@ -17,11 +17,6 @@ void CListCtrlAdv::FillStations(const std::vector<StationInfo>& stations, unsign
     SetRowCount(rows_.size());
 }
 
-void CListCtrlAdv::AddStationRow(const StationInfo& station, std::size_t index) {
-    AppendRow(station, index);
-    SetRowCount(rows_.size());
-}
-
 void CListCtrlAdv::AppendRow(const StationInfo& station, std::size_t index) {
     rows_.push_back({station.name, index, flags_.Get(station.flagPath, WindowScale(hwnd_)),
                      station.flagPath});

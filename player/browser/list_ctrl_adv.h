@@ -27,7 +27,6 @@ public:
 
     // Rebuilds the list with the stations listed under the category mask.
     void FillStations(const std::vector<StationInfo>& stations, unsigned mask);
-    void AddStationRow(const StationInfo& station, std::size_t index);
     void ClearRows();
     // For a new directory: its flag files may have changed.
     void ForgetFlags() { flags_.Forget(); }
