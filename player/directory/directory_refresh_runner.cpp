@@ -26,7 +26,7 @@ bool DirectoryRefreshRunner::Start(HWND owner, bool forced) {
 }
 
 DirectoryHandover DirectoryRefreshRunner::TakeDirectory(LPARAM refresh,
-                                                        std::vector<StationInfo>& stations,
+                                                        StationTable& stations,
                                                         LinksList& links) {
     if (!reading_ || refresh != refreshes_) return DirectoryHandover::Stale;
     worker_.Wait();

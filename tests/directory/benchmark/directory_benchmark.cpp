@@ -98,7 +98,7 @@ int main() {
 #endif
     const std::wstring text = GeneratedDirectory();
     bool loaded = true;
-    std::vector<StationInfo> stations;
+    StationTable stations;
     bool parsed = true;
     NoNetwork network;
     Downloader downloads(network, files);
