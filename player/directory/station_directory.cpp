@@ -36,8 +36,8 @@ std::optional<StationInfo> ReadStation(XmlNode& element, std::wstring_view appFo
     return station;
 }
 
-// Adds the listed stations in order up to the first incomplete one; false
-// when there was one.
+// Adds the listed stations in order up to the first incomplete one (or one
+// the table has no room for); false when there was one.
 bool AddStations(XmlNodeList& elements, std::wstring_view appFolder, StationTable& stations) {
     const std::size_t count = elements.Length();
     stations.Reserve(count);
@@ -45,8 +45,7 @@ bool AddStations(XmlNodeList& elements, std::wstring_view appFolder, StationTabl
         auto element = elements.Item(index);
         if (!element) return false;
         auto station = ReadStation(*element, appFolder);
-        if (!station) return false;
-        stations.Add(*station);
+        if (!station || !stations.Add(*station)) return false;
     }
     return true;
 }

@@ -1,39 +1,29 @@
 #include "host/station_table.h"
 
-#include <cassert>
 #include <functional>
 #include <limits>
 
 StationInfo StationTable::operator[](std::size_t index) const {
     const Row& row = rows_[index];
-    const auto text = [&](Field field) { return std::wstring(View(row.texts[field])); };
     StationInfo station;
-    station.name = text(kName);
-    station.homepage = text(kHomepage);
-    station.streamlink = text(kStreamlink);
-    station.banner = text(kBanner);
-    station.flagPath = text(kFlagPath);
-    station.flagfile = text(kFlagfile);
-    station.current = text(kCurrent);
-    station.tfirst = text(kTfirst);
-    station.tsecond = text(kTsecond);
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        station.*kFieldTexts[field] = std::wstring(View(row.texts[field]));
+    }
     station.catid = row.catid;
     return station;
 }
 
-void StationTable::Add(const StationInfo& station) {
+bool StationTable::Add(const StationInfo& station) {
+    std::size_t added = 0;
+    for (const auto text : kFieldTexts) added += (station.*text).size();
+    if (added > std::numeric_limits<std::uint32_t>::max() - texts_.size()) return false;
     Row row;
-    row.texts[kName] = Store(station.name);
-    row.texts[kHomepage] = Store(station.homepage);
-    row.texts[kStreamlink] = Store(station.streamlink);
-    row.texts[kBanner] = Store(station.banner);
-    row.texts[kFlagPath] = Store(station.flagPath);
-    row.texts[kFlagfile] = Store(station.flagfile);
-    row.texts[kCurrent] = Store(station.current);
-    row.texts[kTfirst] = Store(station.tfirst);
-    row.texts[kTsecond] = Store(station.tsecond);
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        row.texts[field] = Store(station.*kFieldTexts[field]);
+    }
     row.catid = station.catid;
     rows_.push_back(row);
+    return true;
 }
 
 void StationTable::Clear() {
@@ -54,9 +44,6 @@ StationTable::Span StationTable::Store(std::wstring_view text) {
     for (auto found = first; found != last; ++found) {
         if (View(found->second) == text) return found->second;
     }
-    // Texts come from a directory read whole into memory, far below 4 G
-    // characters; the offsets hold that much.
-    assert(texts_.size() + text.size() <= std::numeric_limits<std::uint32_t>::max());
     const Span span{static_cast<std::uint32_t>(texts_.size()),
                     static_cast<std::uint32_t>(text.size())};
     texts_.append(text);

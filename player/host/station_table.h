@@ -27,7 +27,9 @@ public:
     unsigned Category(std::size_t index) const { return rows_[index].catid; }
 
     void Reserve(std::size_t stations) { rows_.reserve(stations); }
-    void Add(const StationInfo& station);
+    // False, and nothing added, when the texts would pass what the table's
+    // 32-bit references reach (4 G characters, far beyond any directory).
+    bool Add(const StationInfo& station);
     void Clear();
     // Once the table is filled: drops the index of stored texts, which only
     // adding needs, and the spare room the buffers grew with.
@@ -36,6 +38,11 @@ public:
 private:
     enum Field { kName, kHomepage, kStreamlink, kBanner, kFlagPath, kFlagfile, kCurrent,
                  kTfirst, kTsecond, kFieldCount };
+    // The record's text for each field, in the order of Field.
+    static constexpr std::array<std::wstring StationInfo::*, kFieldCount> kFieldTexts{
+        &StationInfo::name,     &StationInfo::homepage, &StationInfo::streamlink,
+        &StationInfo::banner,   &StationInfo::flagPath, &StationInfo::flagfile,
+        &StationInfo::current,  &StationInfo::tfirst,  &StationInfo::tsecond};
     struct Span {
         std::uint32_t offset = 0;
         std::uint32_t length = 0;
