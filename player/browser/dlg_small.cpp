@@ -53,7 +53,7 @@ void CDlgSmall::SetStations(const StationList& stations) {
     Fill(0);
 }
 
-void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(*stations_, mask); }
+void CDlgSmall::Fill(unsigned mask) { stationList_.FillStations(stations_, mask); }
 
 bool CDlgSmall::OnInitDialog() {
     Dialog::OnInitDialog();

@@ -9,17 +9,20 @@ constexpr wchar_t kTip[] = L"Click on flag to open homepage and click on station
 
 }  // namespace
 
-void CListCtrlAdv::FillStations(const std::vector<StationInfo>& stations, unsigned mask) {
+void CListCtrlAdv::FillStations(const StationList& stations, unsigned mask) {
     ClearRows();
+    stations_ = stations;
     SetUpColumns(L"Icon", 25, L"Station", 80);
     CreateTooltip(kTip, 1500, 1400);
-    for (std::size_t index : StationsInCategory(stations, mask)) AppendRow(stations[index], index);
+    const std::vector<std::size_t> listed = StationsInCategory(*stations_, mask);
+    const DisplayScale scale = WindowScale(hwnd_);
+    rows_.reserve(listed.size());
+    for (std::size_t index : listed) rows_.push_back({index, FlagOf(index, scale)});
     SetRowCount(rows_.size());
 }
 
-void CListCtrlAdv::AppendRow(const StationInfo& station, std::size_t index) {
-    rows_.push_back({station.name, index, flags_.Get(station.flagPath, WindowScale(hwnd_)),
-                     station.flagPath});
+HBITMAP CListCtrlAdv::FlagOf(std::size_t index, const DisplayScale& scale) {
+    return flags_.Get(std::wstring(stations_->FlagPath(index)), scale);
 }
 
 void CListCtrlAdv::OnScaleChanged() {
@@ -27,12 +30,12 @@ void CListCtrlAdv::OnScaleChanged() {
     // The first flag at the new scale drops those of the old one, which no
     // row holds once the loop is done; nothing paints in between.
     const DisplayScale scale = WindowScale(hwnd_);
-    for (StationRow& row : rows_) row.flag = flags_.Get(row.flagPath, scale);
+    for (StationRow& row : rows_) row.flag = FlagOf(row.index, scale);
     Invalidate(false);
 }
 
 void CListCtrlAdv::ClearRows() {
-    rows_.clear();
+    rows_ = {};
     SetRowCount(0);
 }
 

@@ -11,13 +11,14 @@ bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced) {
     return forced || ReadLastLaunch(registry) != FormatLastLaunch(clock.Now());
 }
 
-bool FetchMissingFlags(const std::vector<StationInfo>& stations, const DirectoryPlace& place,
+bool FetchMissingFlags(const StationTable& stations, const DirectoryPlace& place,
                        Downloader& downloads, DataFiles& files) {
     files.CreateFolder(place.appFolder + kFlagsFolder);
-    for (const StationInfo& station : stations) {
-        if (station.flagPath.empty() || files.Exists(station.flagPath)) continue;
-        const std::wstring url = place.siteBaseUrl + L"flags/" + station.flagfile;
-        if (!DownloadSucceeded(downloads.DownloadToFile(url, station.flagPath, IsFlagBitmap)))
+    for (std::size_t index = 0; index < stations.size(); ++index) {
+        const std::wstring flagPath(stations.FlagPath(index));
+        if (flagPath.empty() || files.Exists(flagPath)) continue;
+        const std::wstring url = place.siteBaseUrl + L"flags/" + stations[index].flagfile;
+        if (!DownloadSucceeded(downloads.DownloadToFile(url, flagPath, IsFlagBitmap)))
             return false;
     }
     return true;
@@ -32,11 +33,10 @@ bool IsEmptyDirectory(std::wstring_view text) {
     return document && document->LoadText(text) && document->SelectSingle(L"root");
 }
 
-std::optional<std::vector<StationInfo>> ReadDirectory(const std::optional<std::string>& bytes,
-                                                      const std::wstring& appFolder) {
-    if (!bytes || bytes->empty()) return std::nullopt;
-    const std::wstring text = AnsiToWide(*bytes);
-    std::vector<StationInfo> stations;
+std::optional<StationTable> ReadDirectory(std::string_view bytes, const std::wstring& appFolder) {
+    if (bytes.empty()) return std::nullopt;
+    const std::wstring text = AnsiToWide(bytes);
+    StationTable stations;
     if (!ParseStations(text, appFolder, stations)) return std::nullopt;
     if (stations.empty() && !IsEmptyDirectory(text)) return std::nullopt;
     return stations;
@@ -44,9 +44,9 @@ std::optional<std::vector<StationInfo>> ReadDirectory(const std::optional<std::s
 
 // The stations before the first incomplete one, when there are any: for a
 // player that has no directory of its own yet, better than none at all.
-std::optional<std::vector<StationInfo>> ReadDirectoryStart(std::string_view bytes,
-                                                           const std::wstring& appFolder) {
-    std::vector<StationInfo> stations;
+std::optional<StationTable> ReadDirectoryStart(std::string_view bytes,
+                                               const std::wstring& appFolder) {
+    StationTable stations;
     ParseStations(AnsiToWide(bytes), appFolder, stations);
     if (stations.empty()) return std::nullopt;
     return stations;
@@ -58,8 +58,8 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
                                         bool forced) {
     const std::wstring stationsPath = place.appFolder + kLocalStationsFile;
     bool downloadsMissed = false;
-    std::optional<std::vector<StationInfo>> downloaded;
-    std::optional<std::vector<StationInfo>> downloadedStart;
+    std::optional<StationTable> downloaded;
+    std::optional<StationTable> downloadedStart;
     const bool haveCopy = services.files.Exists(stationsPath);
     // "Last Launch" is the user's, the files are the folder's: a player in a
     // new folder, or one whose copy went, would otherwise show no stations
@@ -70,7 +70,7 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
         // A directory broken off at an incomplete station is not kept either,
         // but without a copy its stations up to there are shown.
         const auto isDirectory = [&](std::string_view bytes) {
-            downloaded = ReadDirectory(std::string(bytes), place.appFolder);
+            downloaded = ReadDirectory(bytes, place.appFolder);
             if (!downloaded && !haveCopy) downloadedStart = ReadDirectoryStart(bytes, place.appFolder);
             return downloaded.has_value();
         };
@@ -86,9 +86,11 @@ DirectoryRefreshResult RefreshDirectory(const DirectoryPlace& place, DirectorySe
             downloadsMissed = true;
     }
     DirectoryRefreshResult result;
-    result.stations = downloaded
-                          ? std::move(downloaded)
-                          : ReadDirectory(services.files.Read(stationsPath), place.appFolder);
+    if (downloaded) {
+        result.stations = std::move(downloaded);
+    } else if (const auto bytes = services.files.Read(stationsPath)) {
+        result.stations = ReadDirectory(*bytes, place.appFolder);
+    }
     if (!result.stations) result.stations = std::move(downloadedStart);
     if (!result.stations) return result;
     if (!FetchMissingFlags(*result.stations, place, services.downloads, services.files))

@@ -7,11 +7,10 @@
 #include "common/ports/registry.h"
 #include "directory/data_files.h"
 #include "directory/downloads.h"
-#include "host/station_info.h"
+#include "host/station_table.h"
 
 #include <optional>
 #include <string>
-#include <vector>
 
 // Where the directory comes from and where its copy lives; both end with
 // their separator.
@@ -34,7 +33,7 @@ bool RefreshIsDue(Registry& registry, const Clock& clock, bool forced);
 // Downloads every flag whose file is missing, in list order; the first failed
 // download (or one that is no flag bitmap) ends the walk. Stations without a usable flag file name are passed
 // over: they show no flag.
-bool FetchMissingFlags(const std::vector<StationInfo>& stations, const DirectoryPlace& place,
+bool FetchMissingFlags(const StationTable& stations, const DirectoryPlace& place,
                        Downloader& downloads, DataFiles& files);
 
 struct DirectoryRefreshResult {
@@ -45,7 +44,7 @@ struct DirectoryRefreshResult {
     // the one it holds instead of an empty or partial one. Only a player
     // without a copy of its own gets the stations of a downloaded directory
     // up to its first incomplete station.
-    std::optional<std::vector<StationInfo>> stations;
+    std::optional<StationTable> stations;
 };
 
 // Reads the local directory after downloading a fresh copy when one is due.

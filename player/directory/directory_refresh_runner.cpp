@@ -25,8 +25,7 @@ bool DirectoryRefreshRunner::Start(HWND owner, bool forced) {
     return true;
 }
 
-DirectoryHandover DirectoryRefreshRunner::TakeDirectory(LPARAM refresh,
-                                                        std::vector<StationInfo>& stations,
+DirectoryHandover DirectoryRefreshRunner::TakeDirectory(LPARAM refresh, StationTable& stations,
                                                         LinksList& links) {
     if (!reading_ || refresh != refreshes_) return DirectoryHandover::Stale;
     worker_.Wait();

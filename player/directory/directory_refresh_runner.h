@@ -34,8 +34,7 @@ public:
     // refresh, which has already reported, and replaces `stations` with the
     // list it read, if it read one, and the links' entries with the ones it
     // read, if the file loaded. A stale report changes neither.
-    DirectoryHandover TakeDirectory(LPARAM refresh, std::vector<StationInfo>& stations,
-                                    LinksList& links);
+    DirectoryHandover TakeDirectory(LPARAM refresh, StationTable& stations, LinksList& links);
     // Why the site of the refresh last taken was refused, if it was.
     std::optional<SecureConnectionProblem> Refused() const { return refused_; }
 

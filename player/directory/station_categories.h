@@ -3,7 +3,7 @@
 // browser pane lists the categories in the order below, each row filtering by
 // its mask.
 
-#include "host/station_info.h"
+#include "host/station_table.h"
 
 #include <array>
 #include <cstddef>
@@ -41,8 +41,7 @@ inline constexpr std::array<StationCategory, 11> kStationCategories{{
 
 // Mask 0 lists every station; any other mask lists the stations that share a
 // bit with it, so a station with catid 0 appears only under mask 0.
-bool IsListedUnder(const StationInfo& station, unsigned mask);
+bool IsListedUnder(unsigned catid, unsigned mask);
 
 // Indexes into the list of the stations listed under the mask, in list order.
-std::vector<std::size_t> StationsInCategory(const std::vector<StationInfo>& stations,
-                                            unsigned mask);
+std::vector<std::size_t> StationsInCategory(const StationTable& stations, unsigned mask);

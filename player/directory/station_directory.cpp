@@ -36,6 +36,20 @@ std::optional<StationInfo> ReadStation(XmlNode& element, std::wstring_view appFo
     return station;
 }
 
+// Adds the listed stations in order up to the first incomplete one (or one
+// the table has no room for); false when there was one.
+bool AddStations(XmlNodeList& elements, std::wstring_view appFolder, StationTable& stations) {
+    const std::size_t count = elements.Length();
+    stations.Reserve(count);
+    for (std::size_t index = 0; index < count; ++index) {
+        auto element = elements.Item(index);
+        if (!element) return false;
+        auto station = ReadStation(*element, appFolder);
+        if (!station || !stations.Add(*station)) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::wstring FlagPathFor(std::wstring_view appFolder, std::wstring_view flagfile) {
@@ -55,20 +69,13 @@ unsigned ParseCategoryMask(std::wstring_view text) {
     return mask;
 }
 
-bool ParseStations(std::wstring_view text, std::wstring_view appFolder,
-                   std::vector<StationInfo>& stations) {
+bool ParseStations(std::wstring_view text, std::wstring_view appFolder, StationTable& stations) {
     auto document = NewXmlDocument();
     if (!document || !document->LoadText(text)) return false;
     auto elements = document->SelectNodes(L"root/station");
     if (!elements) return false;
-    const std::size_t count = elements->Length();
-    stations.clear();
-    for (std::size_t index = 0; index < count; ++index) {
-        auto element = elements->Item(index);
-        if (!element) return false;
-        auto station = ReadStation(*element, appFolder);
-        if (!station) return false;
-        stations.push_back(std::move(*station));
-    }
-    return true;
+    stations.Clear();
+    const bool whole = AddStations(*elements, appFolder, stations);
+    stations.Compact();
+    return whole;
 }

@@ -4,11 +4,10 @@
 // elements "homepage", "streamlink", "banner", "current", "tfirst", "tsecond",
 // "catid" and "flagfile".
 
-#include "host/station_info.h"
+#include "host/station_table.h"
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 inline constexpr wchar_t kLocalStationsFile[] = L"radio_pal_stations.xml";
 inline constexpr wchar_t kSiteStationsFile[] = L"stations.xml";
@@ -24,8 +23,7 @@ std::wstring FlagPathFor(std::wstring_view appFolder, std::wstring_view flagfile
 // is refilled in document order; a station missing a required value (name,
 // homepage, streamlink, banner, flagfile) stops the reading there, keeping
 // the stations before it, and the result is false. No stations is success.
-bool ParseStations(std::wstring_view text, std::wstring_view appFolder,
-                   std::vector<StationInfo>& stations);
+bool ParseStations(std::wstring_view text, std::wstring_view appFolder, StationTable& stations);
 
 // "12abc" reads as 12, text without leading digits as 0, and so does a number
 // too large for the mask.

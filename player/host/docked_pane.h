@@ -6,6 +6,7 @@
 
 #include "host/pane_size.h"
 #include "host/station_info.h"
+#include "host/station_table.h"
 
 #include <windows.h>
 

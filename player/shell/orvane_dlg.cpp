@@ -497,7 +497,7 @@ void COrvaneDlg::StopPlayIndicator() {
 }
 
 void COrvaneDlg::OnDirectoryReady(LPARAM refresh) {
-    std::vector<StationInfo> stations;
+    StationTable stations;
     const DirectoryHandover handover = refresh_.TakeDirectory(refresh, stations, linksList_);
     if (handover == DirectoryHandover::Stale) return;
     if (handover == DirectoryHandover::NewList) stations_ = MakeStationList(std::move(stations));

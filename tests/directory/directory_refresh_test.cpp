@@ -56,7 +56,7 @@ protected:
         DirectoryRefreshResult result =
             RefreshDirectory({kFolder, kSite}, {downloads_, files_, registry_, clock_}, forced);
         listRead_ = result.stations.has_value();
-        stations_ = std::move(result.stations).value_or(std::vector<StationInfo>{});
+        stations_ = std::move(result.stations).value_or(StationTable{});
         return result.succeeded;
     }
 
@@ -67,7 +67,7 @@ protected:
     Downloader downloads_{http_, files_};
     MemoryRegistry registry_;
     SettableClock clock_{kToday};
-    std::vector<StationInfo> stations_;
+    StationTable stations_;
     bool listRead_ = false;  // the refresh gave a list for the player
 };
 

@@ -3,6 +3,7 @@
 
 #include "directory/station_categories.h"
 #include "directory/station_directory.h"
+#include "tests/support/station_records.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +22,16 @@ std::wstring Directory(const std::wstring& stations) {
     return L"<?xml version=\"1.0\"?><root>" + stations + L"</root>";
 }
 
-std::vector<std::wstring> NamesOf(const std::vector<StationInfo>& stations) {
+std::vector<std::wstring> NamesOf(const StationTable& stations) {
     std::vector<std::wstring> names;
-    for (const auto& station : stations) names.push_back(station.name);
+    for (std::size_t index = 0; index < stations.size(); ++index) {
+        names.emplace_back(stations.Name(index));
+    }
     return names;
 }
 
 TEST(ParseStations, ReadsEveryFieldAndBuildsTheFlagPath) {
-    std::vector<StationInfo> stations;
+    StationTable stations;
     const std::wstring text = Directory(
         L"<station name=\"Radio Kaap\"><homepage>http://kaap/</homepage>"
         L"<streamlink>http://kaap/live.mp3</streamlink><banner>http://kaap/b.html</banner>"
@@ -50,7 +53,7 @@ TEST(ParseStations, ReadsEveryFieldAndBuildsTheFlagPath) {
 }
 
 TEST(ParseStations, OptionalElementsDefaultToEmptyAndCategoryZero) {
-    std::vector<StationInfo> stations;
+    StationTable stations;
     ASSERT_TRUE(ParseStations(Directory(Station(L"Plain")), kFolder, stations));
     ASSERT_EQ(stations.size(), 1u);
     EXPECT_EQ(stations[0].current, L"");
@@ -73,7 +76,7 @@ TEST(ParseStations, AMissingRequiredValueStopsTheReadingKeepingEarlierStations) 
     };
     for (const auto& [what, station] : broken) {
         SCOPED_TRACE(what);
-        std::vector<StationInfo> stations;
+        StationTable stations;
         EXPECT_FALSE(ParseStations(Directory(Station(L"First") + Station(L"Second") + station +
                                              Station(L"After")),
                                    kFolder, stations));
@@ -82,21 +85,22 @@ TEST(ParseStations, AMissingRequiredValueStopsTheReadingKeepingEarlierStations) 
 }
 
 TEST(ParseStations, NoStationsIsAnEmptySuccess) {
-    std::vector<StationInfo> stations(3);
+    StationTable stations = TableOf(std::vector<StationInfo>(3));
     EXPECT_TRUE(ParseStations(L"<root><other/></root>", kFolder, stations));
     EXPECT_TRUE(stations.empty());
 }
 
 TEST(ParseStations, TextThatIsNotXmlLeavesTheListAlone) {
-    std::vector<StationInfo> stations(2);
-    stations[0].name = L"Kept";
+    std::vector<StationInfo> held(2);
+    held[0].name = L"Kept";
+    StationTable stations = TableOf(held);
     EXPECT_FALSE(ParseStations(L"<html><body>502 Bad Gateway", kFolder, stations));
     ASSERT_EQ(stations.size(), 2u);
     EXPECT_EQ(stations[0].name, L"Kept");
 }
 
 TEST(ParseStations, StationsOutsideTheRootAreNotRead) {
-    std::vector<StationInfo> stations;
+    StationTable stations;
     ASSERT_TRUE(ParseStations(Directory(L"<group>" + Station(L"Nested") + L"</group>" +
                                         Station(L"Top")),
                               kFolder, stations));
@@ -121,7 +125,7 @@ TEST(ParseCategoryMask, AValueBeyond32BitsIsZero) {
 }
 
 TEST(ParseStations, AStationWithAnUnsafeFlagNameLoadsWithoutAFlagPath) {
-    std::vector<StationInfo> stations;
+    StationTable stations;
     ASSERT_TRUE(ParseStations(
         Directory(Station(L"Sly", L"", L"<flagfile>..\\..\\Windows\\evil.bmp</flagfile>") +
                   Station(L"Fine")),
@@ -138,12 +142,13 @@ TEST(StationCategories, MaskZeroListsEveryStationOthersThoseSharingABit) {
     stations[1].catid = 0;
     stations[2].catid = kCategoryDanceTechno;
     stations[3].catid = kCategoryOldies | kCategoryRock;
-    EXPECT_EQ(StationsInCategory(stations, 0), (std::vector<std::size_t>{0, 1, 2, 3}));
-    EXPECT_EQ(StationsInCategory(stations, kCategoryClassical), std::vector<std::size_t>{0});
-    EXPECT_EQ(StationsInCategory(stations, kCategoryDanceTechno),
+    const StationTable table = TableOf(stations);
+    EXPECT_EQ(StationsInCategory(table, 0), (std::vector<std::size_t>{0, 1, 2, 3}));
+    EXPECT_EQ(StationsInCategory(table, kCategoryClassical), std::vector<std::size_t>{0});
+    EXPECT_EQ(StationsInCategory(table, kCategoryDanceTechno),
               (std::vector<std::size_t>{0, 2}));
-    EXPECT_EQ(StationsInCategory(stations, kCategoryRock), std::vector<std::size_t>{3});
-    EXPECT_TRUE(StationsInCategory(stations, kCategoryCountry).empty());
+    EXPECT_EQ(StationsInCategory(table, kCategoryRock), std::vector<std::size_t>{3});
+    EXPECT_TRUE(StationsInCategory(table, kCategoryCountry).empty());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "favorites/favorite_station.h"
 #include "favorites/favorites_list.h"
 #include "tests/favorites/favorites_sample.h"
+#include "tests/support/station_records.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +78,7 @@ TEST(FavoriteStation, TakesTheNowPlayingSourceOfTheStationOfThatExactName) {
     lowerCase.current = L"http://wrong/";
     StationInfo later = jazz;
     later.current = L"http://later/";
-    const std::vector<StationInfo> directory = {lowerCase, jazz, later};
+    const StationTable directory = TableOf({lowerCase, jazz, later});
 
     const StationInfo played = StationForFavorite(
         Favorite(L"Jazz FM", L"http://fav-home/", L"http://fav-stream/", L"http://fav-banner/"),

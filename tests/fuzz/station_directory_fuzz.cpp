@@ -3,10 +3,8 @@
 #include "directory/station_directory.h"
 #include "tests/fuzz/fuzz_input.h"
 
-#include <vector>
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<StationInfo> stations;
+    StationTable stations;
     ParseStations(WideOf(data, size), L"C:\\Program Files\\VelmoraRadio 3.01 UK\\", stations);
     return 0;
 }

@@ -64,13 +64,15 @@ int main() {
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / "velmora-station-list-benchmark";
     std::filesystem::create_directories(folder);
-    std::vector<StationInfo> stations(kStations);
+    StationTable stations;
     for (int i = 0; i < kStations; ++i) {
-        stations[i].name = L"Station " + std::to_wstring(i);
-        stations[i].flagPath =
-            (folder / (L"flag" + std::to_wstring(i % kFlags) + L".bmp")).wstring();
-        stations[i].catid = 1u << (i % 10);
+        StationInfo station;
+        station.name = L"Station " + std::to_wstring(i);
+        station.flagPath = (folder / (L"flag" + std::to_wstring(i % kFlags) + L".bmp")).wstring();
+        station.catid = 1u << (i % 10);
+        stations.Add(station);
     }
+    stations.Compact();
     for (int flag = 0; flag < kFlags; ++flag) {
         WriteFlag(folder / (L"flag" + std::to_wstring(flag) + L".bmp"), flag);
     }

@@ -114,28 +114,30 @@ std::wstring WindowText(HWND window) {
     return text;
 }
 
-std::vector<StationInfo> DemoDirectory() {
+StationTable DemoDirectory() {
     const std::string bytes = SiteFile(L"stations.xml").value_or("");
     const std::wstring text(bytes.begin(), bytes.end());
     std::wstring folder = L"Z:" + std::wstring(VELMORA_SITE_DIR L"/public/");
     for (wchar_t& c : folder) {
         if (c == L'/') c = L'\\';
     }
-    std::vector<StationInfo> stations;
+    StationTable stations;
     ParseStations(text, folder, stations);
     return stations;
 }
 
 std::vector<std::wstring> RowNames(const CListCtrlAdv& list) {
     std::vector<std::wstring> names;
-    for (const StationRow& row : list.Rows()) names.push_back(row.name);
+    for (std::size_t row = 0; row < list.Rows().size(); ++row) {
+        names.emplace_back(list.RowName(row));
+    }
     return names;
 }
 
-std::vector<std::wstring> NamesInCategory(const std::vector<StationInfo>& stations, unsigned mask) {
+std::vector<std::wstring> NamesInCategory(const StationTable& stations, unsigned mask) {
     std::vector<std::wstring> names;
     for (std::size_t index : StationsInCategory(stations, mask)) {
-        names.push_back(stations[index].name);
+        names.emplace_back(stations.Name(index));
     }
     return names;
 }
@@ -159,7 +161,7 @@ protected:
     }
     void TearDown() override { DestroyWindow(owner_); }
 
-    std::vector<StationInfo> stations_;
+    StationTable stations_;
     StandInPlayer player_;
     HWND owner_ = nullptr;
 };
@@ -227,7 +229,7 @@ TEST_F(StationPanes, BrowseChooseAStationAndKeepItAsAFavourite) {
     const RECT third = RowRect(stationList, 2);
     ClickAt(stationList, {60, (third.top + third.bottom) / 2});
     ASSERT_EQ(player_.selections, 1);
-    const StationInfo& chosen = stations_[list->Rows()[2].index];
+    const StationInfo chosen = stations_[list->Rows()[2].index];
     EXPECT_EQ(player_.current.name, chosen.name);
     EXPECT_EQ(player_.current.streamlink, chosen.streamlink);
 

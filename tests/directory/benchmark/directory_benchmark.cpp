@@ -87,8 +87,10 @@ int main() {
     std::filesystem::create_directories(folder / "Flags");
     const std::wstring appFolder = folder.wstring() + L"\\";
     Win32DataFiles files;
+    // An empty file counts as none, so each flag gets a few bytes.
     for (int i = 0; i < kFlags; ++i) {
-        if (auto flag = files.Replace(appFolder + kFlagsFolder + FlagName(i))) flag->Commit();
+        auto flag = files.Replace(appFolder + kFlagsFolder + FlagName(i));
+        if (flag && flag->Write("BM")) flag->Commit();
     }
 #else
     const char* adapter = "pugixml, files in memory";
@@ -98,7 +100,7 @@ int main() {
 #endif
     const std::wstring text = GeneratedDirectory();
     bool loaded = true;
-    std::vector<StationInfo> stations;
+    StationTable stations;
     bool parsed = true;
     NoNetwork network;
     Downloader downloads(network, files);

@@ -26,7 +26,7 @@ protected:
     bool Refresh(const std::wstring& siteUrl, bool forced = false) {
         DirectoryRefreshResult result = RefreshDirectory(
             {folder_.Path(), siteUrl}, {downloads_, files_, registry_, clock_}, forced);
-        stations_ = std::move(result.stations).value_or(std::vector<StationInfo>{});
+        stations_ = std::move(result.stations).value_or(StationTable{});
         return result.succeeded;
     }
 
@@ -42,7 +42,7 @@ protected:
     Downloader downloads_{http_, files_};
     Win32Registry registry_;
     SystemClock clock_;
-    std::vector<StationInfo> stations_;
+    StationTable stations_;
 };
 
 TEST_F(DirectoryRefreshWine, TheFirstRefreshDownloadsBothFilesAndTheFlags) {

@@ -89,7 +89,8 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     TestFolder folder(L"runner");
     MessageWindow window;
     DirectoryRefreshRunner runner({folder.Path(), SiteUrl()});
-    std::vector<StationInfo> stations(1);  // the list the window holds
+    StationTable stations;  // the list the window holds
+    stations.Add({});
     LinksList links;
     EXPECT_EQ(runner.TakeDirectory(0, stations, links), DirectoryHandover::Stale);
 
@@ -105,7 +106,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     EXPECT_NE(window.lastLParam, first);
     ASSERT_EQ(runner.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::NewList);
     ASSERT_EQ(stations.size(), 28u);
-    EXPECT_EQ(stations.back().name, L"Polder Pop");
+    EXPECT_EQ(stations.Name(27), L"Polder Pop");
     // The links file came with the directory and was read on the worker.
     ASSERT_GT(links.entries.size(), 2u);
     EXPECT_EQ(links.entries[2].target, L"::Favorites::");
@@ -117,7 +118,7 @@ TEST(DirectoryRefreshRunner, HandsOverTheWholeListOfItsOwnRefreshOnly) {
     DirectoryRefreshRunner broken({folder.Path(), NothingListensUrl()});
     ASSERT_TRUE(broken.Start(window.Get(), true));
     EXPECT_EQ(window.WaitFor(WM_DIRECTORY_READY), 0u);
-    stations.clear();
+    stations.Clear();
     EXPECT_EQ(broken.TakeDirectory(window.lastLParam, stations, links), DirectoryHandover::NewList);
     EXPECT_EQ(stations.size(), 28u);
 

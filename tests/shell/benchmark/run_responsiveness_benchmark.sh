@@ -7,7 +7,7 @@
 # the now-playing timer (every 50 s) to fire; then it plays a station that
 # answers. Prints the longest answer, the 99th percentile, how many answers
 # took over 100 ms, and the player's resident memory with the browser,
-# favourites and recorder open, with its largest mappings.
+# favourites and recorder open, with its thread count and largest mappings.
 # Arguments: Wine runner, Wine prefix, VelmoraRadio.exe, player_probe.exe,
 # responsiveness_probe.exe, a folder for the benchmark's site.
 set -uo pipefail
@@ -85,6 +85,8 @@ mark "a station plays"
 player_pid=$(pgrep -f "$(basename "$folder").VelmoraRadio\.exe" | tail -1)
 echo "resident memory with the browser, favourites and recorder open:" \
     "$(awk '$1 == "VmRSS:" { print $2 }' "/proc/$player_pid/status") kB"
+# Under Wine every thread keeps about 1 MB of its stack resident.
+echo "threads: $(ls "/proc/$player_pid/task" | wc -l)"
 echo "largest mappings (kB resident, file):"
 awk '/^[0-9a-f]+-[0-9a-f]+ / { file = $6 } $1 == "Rss:" { rss[file] += $2 }
      END { for (f in rss) print rss[f], (f == "" ? "[anonymous]" : f) }' \
