@@ -40,7 +40,7 @@ geometry() {
     eval "$(xdotool getwindowgeometry --shell "$id")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
-read -r screen_width _ < <(xdotool getdisplaygeometry)
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 
 probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
 width=$(scaled 150) height=$(scaled 215)
@@ -164,6 +164,20 @@ for list in $panes; do
     check "the pane of list $list is drawn as before" same "$(compare -metric AE \
         "$folder/panes-$list.png" "$folder/panes-rebuilt-$list.png" null: 2>&1)" 0
 done
+
+# The recorder's help opens the instructions, centred on the screen. Moved
+# away and then told its monitor's DPI changed, the window is built anew and
+# the recorder, which owns it, centres it again at its new size.
+probe pane-press 1052 6
+instructions_width=$(scaled 415) instructions_height=$(scaled 112)
+centred="window $(((screen_width - instructions_width) / 2)) $(((screen_height - instructions_height) / 2)) $instructions_width $instructions_height"
+instructions_window() { probe pane 1094 | head -1; }
+check "the instructions open centred" settles "$centred" instructions_window
+probe pane-rect 1094 40 50 "$instructions_width" "$instructions_height"
+probe pane-dpi-changed 1094
+check "after WM_DPICHANGED the recorder centres the instructions again" \
+    settles "$centred" instructions_window
+probe pane-press 1094 1065
 
 # The recordings and the scheduled recordings are listed in columns as wide
 # as the skin's at this scale, as the list's letters are.
