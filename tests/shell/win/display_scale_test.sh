@@ -215,6 +215,9 @@ xdotool mousemove 5 1000
 sleep 1
 probe ticker-places >"$folder/ticker"
 read -r _ tx ty tw th < <(grep '^client ' "$folder/ticker")
+# Its inside holds the line of text and a margin, 19 pixels high at 100%,
+# whatever its frame (which under Wine keeps its 3 pixels a side).
+check "the ticker's inside is 19 high scaled" same "${th:-}" "$(scaled 19)"
 picture_height=$(scaled 19)
 for button in "113 78" "110 17" "105 17"; do
     read -r id width <<<"$button"
