@@ -5,6 +5,7 @@
 #include "common/com/com_module.h"
 #include "common/helpers/web_url.h"
 #include "common/ports/registry_win32.h"
+#include "common/scale/window_frame.h"
 #include "common/scale/window_scale.h"
 #include "common/window/device_context.h"
 #include "ticker/dc_text_measure.h"
@@ -57,6 +58,13 @@ private:
 // as it must to show whole.
 LONG LeftOnScreen(LONG width) {
     return std::max(0L, std::min(200L, GetSystemMetrics(SM_CXSCREEN) - width));
+}
+
+// The strip holds a line of text `textHeight` high at its scale and a
+// margin of 9 pixels at 100%, frame included.
+LONG StripHeight(HWND window, LONG textHeight) {
+    const DisplayScale scale = WindowScale(window);
+    return FramedWindowSize(window, {0, scale.Unscale(textHeight) + 9}, scale).cy;
 }
 
 RECT ScreenRect(HWND window) {
@@ -112,8 +120,7 @@ void TickerWindow::SetDisplayText(const std::string& text) {
     SIZE size{};
     GetTextExtentPoint32A(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
     const RECT frame = ScreenRect(window_);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left,
-                 size.cy + WindowScale(window_).Scale(9),
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, StripHeight(window_, size.cy),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     auto image = TextImage::Render(dc.Get(), text);
     {

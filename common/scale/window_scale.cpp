@@ -1,6 +1,7 @@
 #include "common/scale/window_scale.h"
 
 #include "common/window/device_context.h"
+#include "common/window/user32_function.h"
 
 namespace {
 
@@ -8,8 +9,7 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 
 // Looked up rather than imported: Windows 7 and 8 have no such function.
 GetDpiForWindowFunction FindGetDpiForWindow() {
-    static const auto function = reinterpret_cast<GetDpiForWindowFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    static const auto function = FindUser32Function<GetDpiForWindowFunction>("GetDpiForWindow");
     return function;
 }
 

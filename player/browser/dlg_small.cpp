@@ -79,16 +79,15 @@ bool CDlgSmall::OnInitDialog() {
 
 // As wide, in the skin's pixels, as the person left it.
 void CDlgSmall::ApplyScale() {
-    const DisplayScale scale = Scale();
-    const int width = scale.Scale(WidthInSkin(kSkinWidth));
-    const int height = scale.Scale(kSkinHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
+    const SIZE size = ScaledWindowSize(WidthInSkin(kSkinWidth), kSkinHeight);
+    const SIZE least = ScaledWindowSize(kSkinWidth, kSkinHeight);
     SetBackground(IDB_PANE_FRAME);
-    SetMinSize(static_cast<std::uint16_t>(scale.Scale(kSkinWidth)),
-               static_cast<std::uint16_t>(height));
+    SetMinSize(static_cast<std::uint16_t>(least.cx), static_cast<std::uint16_t>(least.cy));
     // A new size lays the pane out (WM_SIZE) as a person's resizing does;
     // the first time, the template may already have that size.
     const bool first = !AppliedScale();
-    SetWindowPos(hwnd_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (first) LayOut(ClientRect().right);
 }
 

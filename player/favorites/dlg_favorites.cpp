@@ -63,7 +63,7 @@ bool CDlgFavorites::OnInitDialog() {
 
 // As wide, in the skin's pixels, as the person left it.
 void CDlgFavorites::ApplyScale() {
-    const int width = Scale().Scale(WidthInSkin(kPaneWidth));
+    const int width = ScaledWindowSize(WidthInSkin(kPaneWidth), kPaneHeight).cx;
     SetBackground(IDB_PANE_FRAME);
     PlaceControl(list_, RectAt(11, 53, 132, 91));
     PlaceControl(status_, RectAt(3, 19, 143, 14));
@@ -83,19 +83,17 @@ void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image) {
 void CDlgFavorites::FitToList() {
     const DisplayScale scale = WindowScale(hwnd_);
     list_.Resize(scale.Scale(132), scale.Scale(kListHeight));
-    // The pane is as high as its least height, frame included, so its
-    // inside is kPaneHeight high on every system.
-    const int height = scale.Scale(kPaneHeight) + 2 * GetSystemMetrics(SM_CYSIZEFRAME);
-    SetMinSize(static_cast<std::uint16_t>(scale.Scale(kPaneWidth)),
-               static_cast<std::uint16_t>(height));
-    Resize(WindowSize().cx, height);
+    // The pane is as high as its least height.
+    const SIZE least = ScaledWindowSize(kPaneWidth, kPaneHeight);
+    SetMinSize(static_cast<std::uint16_t>(least.cx), static_cast<std::uint16_t>(least.cy));
+    Resize(WindowSize().cx, least.cy);
 }
 
 void CDlgFavorites::LayoutControls() {
     if (!close_.Hwnd()) return;  // sizes before the controls are attached
     // The layout is the skin's, at 100%; its places come out scaled.
     const DisplayScale scale = WindowScale(hwnd_);
-    const FavoritesPaneLayout layout = LayoutFavoritesPane(scale.Unscale(WindowSize().cx));
+    const FavoritesPaneLayout layout = LayoutFavoritesPane(WidthAt100(scale));
     PlaceControl(close_, layout.close);
     PlaceControl(add_, layout.add);
     PlaceControl(delete_, layout.remove);

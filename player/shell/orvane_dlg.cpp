@@ -297,10 +297,6 @@ void COrvaneDlg::MoveToTopRight() const {
 }
 
 std::optional<LRESULT> COrvaneDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == RebuiltMessage()) {
-        PlacePaneAgain(reinterpret_cast<HWND>(lParam));
-        return 0;
-    }
     switch (message) {
     case WM_CLOSE:
         End(IDCANCEL);
@@ -678,11 +674,11 @@ void COrvaneDlg::MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT show
 // A pane built anew at a new scale has a new size, and this window may have
 // placed it at its old one: it goes to its place again, and the panes that
 // stand by it follow.
-void COrvaneDlg::PlacePaneAgain(HWND paneWindow) {
+void COrvaneDlg::PlaceOwnedWindowAgain(HWND owned) {
     for (size_t index = 0; index < panes_.size(); ++index) {
         const auto kind = static_cast<PaneKind>(index);
         const DockedPane* pane = Pane(kind);
-        if (!pane || pane->PaneWindow() != paneWindow || !IsPaneVisible(kind)) continue;
+        if (!pane || pane->PaneWindow() != owned) continue;
         MovePaneBeside(kind, *pane, 0);
         AnnouncePaneMoved(kind, true);
     }

@@ -58,6 +58,7 @@ protected:
     bool OnInitDialog() override;
     bool OnCommand(int id, int notifyCode) override;
     void OnTimer(UINT_PTR id) override;
+    void PlaceOwnedWindowAgain(HWND owned) override;
 
 private:
     // PlaybackView
@@ -134,7 +135,6 @@ private:
     void TogglePane(PaneKind kind);
     void ShowPane(PaneKind kind);
     void MovePaneBeside(PaneKind kind, const DockedPane& pane, UINT showFlag) const;
-    void PlacePaneAgain(HWND paneWindow);
     void AnnouncePaneMoved(PaneKind kind, bool shown) const;
     CDlgPlayFiles* Recorder() const;
     void HidePane(PaneKind kind) const;

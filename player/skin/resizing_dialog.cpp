@@ -1,10 +1,11 @@
 #include "skin/resizing_dialog.h"
 
+#include "common/scale/window_frame.h"
+#include "common/scale/window_scale.h"
 #include "common/window/device_context.h"
 #include "common/window/gdi_object.h"
 #include "skin/bitmap_dialog.h"
 #include "skin/resize_limits.h"
-#include "common/scale/window_scale.h"
 
 namespace {
 constexpr int kFrameCorner = 76;
@@ -17,9 +18,19 @@ bool CResizingDialog::SetBackground(UINT resourceId) {
     return true;
 }
 
+SIZE CResizingDialog::ScaledWindowSize(int widthAt100, int skinHeight) const {
+    const int heightAt100 = skinHeight + 2 * SystemMetricAt(SM_CYSIZEFRAME, DisplayScale());
+    return FramedWindowSize(hwnd_, {widthAt100, heightAt100}, Scale());
+}
+
+int CResizingDialog::WidthAt100(const DisplayScale& scale) const {
+    const RECT inside = ClientRect();
+    return FramedSizeAt100(hwnd_, {inside.right, inside.bottom}, scale).cx;
+}
+
 int CResizingDialog::WidthInSkin(int initial) const {
     const std::optional<DisplayScale> applied = AppliedScale();
-    return applied ? applied->Unscale(WindowSize().cx) : initial;
+    return applied ? WidthAt100(*applied) : initial;
 }
 
 void CResizingDialog::SetMinSize(std::uint16_t width, std::uint16_t height) {

@@ -20,8 +20,15 @@ public:
     void SetMinSize(std::uint16_t width, std::uint16_t height);
 
 protected:
-    // The pane's width in the skin's pixels, as the person left it at the
-    // scale it was last built for; `initial` before it was first built.
+    // A pane's sizes are given at 100%, as its skin was laid out: a width
+    // of its window, frame included, and the skin's height, inside the
+    // sizing borders. At the monitor's scale the inside scales, and the
+    // frame is the system's at that scale.
+    SIZE ScaledWindowSize(int widthAt100, int skinHeight) const;
+    // The width at 100% of the pane as it is at `scale`.
+    int WidthAt100(const DisplayScale& scale) const;
+    // The width at 100% as the person left it at the scale the pane was
+    // last built for; `initial` before it was first built.
     int WidthInSkin(int initial) const;
 
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,5 +1,7 @@
 #include "skin/skinned_dialog.h"
 
+#include "common/window/user32_function.h"
+
 namespace {
 
 // Posted to itself at WM_DPICHANGED: the window is built anew once the
@@ -19,8 +21,7 @@ UINT RescaleMessage() {
 // https://learn.microsoft.com/windows/win32/api/winuser/ne-winuser-dialog_dpi_change_behaviors
 void KeepDialogLayoutOurs(HWND dialog) {
     using SetBehaviour = BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
-    static const auto setBehaviour = reinterpret_cast<SetBehaviour>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+    static const auto setBehaviour = FindUser32Function<SetBehaviour>("SetDialogDpiChangeBehavior");
     if (!setBehaviour) return;
     const auto ours = static_cast<DIALOG_DPI_CHANGE_BEHAVIORS>(DDC_DISABLE_RESIZE |
                                                                 DDC_DISABLE_CONTROL_RELAYOUT);
@@ -63,6 +64,13 @@ std::optional<LRESULT> CSkinnedDialog::OnMessage(UINT message, WPARAM wParam, LP
     }
     if (message == RescaleMessage()) {
         OnScaleChanged();
+        return 0;
+    }
+    if (message == RebuiltMessage()) {
+        // A hidden window is placed when it shows.
+        const auto owned = reinterpret_cast<HWND>(lParam);
+        if (GetWindow(owned, GW_OWNER) == hwnd_ && IsWindowVisible(owned))
+            PlaceOwnedWindowAgain(owned);
         return 0;
     }
     return Dialog::OnMessage(message, wParam, lParam);

@@ -30,6 +30,10 @@ protected:
     std::optional<DisplayScale> AppliedScale() const { return applied_; }
     // Each attached control makes its pictures and fonts again.
     void RescaleControls() const;
+    // A window this one owns, showing, was built anew at a new scale and
+    // asks to be placed again: an owner that places its windows puts it
+    // where they go at its new size.
+    virtual void PlaceOwnedWindowAgain(HWND /*owned*/) {}
 
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

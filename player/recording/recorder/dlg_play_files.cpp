@@ -496,6 +496,12 @@ void CDlgPlayFiles::ShowInstructions() {
     instructions_->ShowCentred();
 }
 
+// Built anew at a new scale, the instructions window has a new size: it is
+// centred again, on the monitor it went to.
+void CDlgPlayFiles::PlaceOwnedWindowAgain(HWND owned) {
+    if (instructions_ && owned == instructions_->Hwnd()) instructions_->Centre();
+}
+
 // Recording
 
 void CDlgPlayFiles::StartRecording(std::chrono::milliseconds clickedAgo) {

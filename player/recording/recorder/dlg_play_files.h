@@ -61,6 +61,7 @@ protected:
     bool OnCommand(int id, int notifyCode) override;
     void OnTimer(UINT_PTR id) override;
     void ApplyScale() override;
+    void PlaceOwnedWindowAgain(HWND owned) override;
 
 private:
     // RecorderActions

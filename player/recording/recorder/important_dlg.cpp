@@ -19,10 +19,20 @@ CDlgImportant::CDlgImportant(HWND owner) : CBitmapDialog(IDD_IMPORTANT, owner) {
 
 void CDlgImportant::ShowCentred() {
     if (!hwnd_ && !Create()) return;
-    const SIZE size = WindowSize();
-    MoveTo((GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
-           (GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2);
+    Centre();
     Show(SW_SHOW);
+}
+
+// On the monitor the window is on, not the first one: centred again after a
+// move to another monitor, it stays there.
+void CDlgImportant::Centre() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& screen = monitor.rcMonitor;
+    const SIZE size = WindowSize();
+    MoveTo(screen.left + (screen.right - screen.left - size.cx) / 2,
+           screen.top + (screen.bottom - screen.top - size.cy) / 2);
 }
 
 bool CDlgImportant::OnInitDialog() {

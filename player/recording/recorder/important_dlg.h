@@ -11,8 +11,10 @@ class CDlgImportant final : public CBitmapDialog {
 public:
     explicit CDlgImportant(HWND owner);
 
-    // Makes the window on first use, then shows it centred on the screen.
+    // Makes the window on first use, then shows it centred on its monitor.
     void ShowCentred();
+    // Centres the window on the monitor it is on.
+    void Centre();
 
 protected:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -40,7 +40,7 @@ geometry() {
     eval "$(xdotool getwindowgeometry --shell "$id")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
-read -r screen_width _ < <(xdotool getdisplaygeometry)
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
 
 probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
 width=$(scaled 150) height=$(scaled 215)
@@ -129,6 +129,19 @@ for list in $panes; do check "the pane of list $list opens" settles shown pane_s
 xdotool mousemove 5 1000
 sleep 1
 for list in $panes; do probe pane "$list" >"$folder/pane-$list"; done
+# The framed panes, the station browser and the favourites, hold their 100%
+# inside times the scale, whatever the frame around it: under Wine their
+# 150-pixel windows hold 144 x 318 and 144 x 163 at 100%, and the frame does
+# not grow with the scale as the inside does.
+framed_insides="1133 144 318
+1231 144 163"
+check_framed_insides() {  # check_framed_insides WHEN
+    while read -r list width height; do
+        check "$1, the inside of the pane of list $list is $width x $height scaled" \
+            same "$(probe pane-client "$list")" "$(scaled "$width") $(scaled "$height")"
+    done <<<"$framed_insides"
+}
+check_framed_insides "opened"
 import -window root "$shots/panes-$dpi.png"
 # Moved away first, each goes back to its place beside the window.
 for list in $panes; do
@@ -140,6 +153,7 @@ for list in $panes; do
     check "after WM_DPICHANGED the pane of list $list is in its place, as large, its controls in place" \
         settles "$(cat "$folder/pane-$list")" probe pane "$list"
 done
+check_framed_insides "after WM_DPICHANGED"
 sleep 1
 import -window root "$shots/panes-rebuilt-$dpi.png"
 for list in $panes; do
@@ -150,6 +164,20 @@ for list in $panes; do
     check "the pane of list $list is drawn as before" same "$(compare -metric AE \
         "$folder/panes-$list.png" "$folder/panes-rebuilt-$list.png" null: 2>&1)" 0
 done
+
+# The recorder's help opens the instructions, centred on the screen. Moved
+# away and then told its monitor's DPI changed, the window is built anew and
+# the recorder, which owns it, centres it again at its new size.
+probe pane-press 1052 6
+instructions_width=$(scaled 415) instructions_height=$(scaled 112)
+centred="window $(((screen_width - instructions_width) / 2)) $(((screen_height - instructions_height) / 2)) $instructions_width $instructions_height"
+instructions_window() { probe pane 1094 | head -1; }
+check "the instructions open centred" settles "$centred" instructions_window
+probe pane-rect 1094 40 50 "$instructions_width" "$instructions_height"
+probe pane-dpi-changed 1094
+check "after WM_DPICHANGED the recorder centres the instructions again" \
+    settles "$centred" instructions_window
+probe pane-press 1094 1065
 
 # The recordings and the scheduled recordings are listed in columns as wide
 # as the skin's at this scale, as the list's letters are.
@@ -187,6 +215,9 @@ xdotool mousemove 5 1000
 sleep 1
 probe ticker-places >"$folder/ticker"
 read -r _ tx ty tw th < <(grep '^client ' "$folder/ticker")
+# Its inside holds the line of text and a margin, 19 pixels high at 100%,
+# whatever its frame (which under Wine keeps its 3 pixels a side).
+check "the ticker's inside is 19 high scaled" same "${th:-}" "$(scaled 19)"
 picture_height=$(scaled 19)
 for button in "113 78" "110 17" "105 17"; do
     read -r id width <<<"$button"

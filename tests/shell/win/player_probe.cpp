@@ -28,6 +28,8 @@
 //                                control ID (a pane, the ticker): "window X Y
 //                                W H" on the screen, then its visible
 //                                controls as `places` prints them
+//   player_probe pane-client ID  the client area's size of the pane that
+//                                holds control ID: "W H"
 //   player_probe pane-dpi-changed ID  tell that window its monitor's DPI
 //                                changed (to the DPI it has), suggesting the
 //                                place it has
@@ -397,6 +399,13 @@ bool PrintPane(HWND pane) {
     return true;
 }
 
+bool PrintClientSize(HWND pane) {
+    RECT client{};
+    if (!pane || !GetClientRect(pane, &client)) return false;
+    std::wprintf(L"%ld %ld\n", client.right, client.bottom);
+    return true;
+}
+
 bool PrintColumnWidths(HWND list) {
     if (!list) return false;
     const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -578,6 +587,8 @@ int wmain(int argc, wchar_t** argv) {
         return PressInPane(PaneHolding(window, _wtoi(argv[2])), _wtoi(argv[3])) ? 0 : 1;
     } else if (command == L"pane" && argc == 3) {
         return PrintPane(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
+    } else if (command == L"pane-client" && argc == 3) {
+        return PrintClientSize(PaneHolding(window, _wtoi(argv[2]))) ? 0 : 1;
     } else if (command == L"columns" && argc == 3) {
         const int list = _wtoi(argv[2]);
         return PrintColumnWidths(GetDlgItem(PaneHolding(window, list), list)) ? 0 : 1;
