@@ -3,58 +3,28 @@
 // combo's tip says why; when our engine plays it again, both come back.
 
 #include "recording/recorder/source_combo_box.h"
+#include "tests/support/drawn_item.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kWidth = 200;
 constexpr int kHeight = 16;
 
-// An entry as the combo draws it, into a bitmap whose pixels the test reads.
-class DrawnEntry {
-public:
-    DrawnEntry(CSourceComboBox& combo, int entry, UINT state) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = kWidth;
-        info.bmiHeader.biHeight = -kHeight;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_),
-                                   nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        DRAWITEMSTRUCT item{ODT_COMBOBOX, 0, static_cast<UINT>(entry), ODA_DRAWENTIRE, state,
-                            combo.Hwnd(), dc_, {0, 0, kWidth, kHeight}, 0};
-        combo.OnReflected(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-        GdiFlush();
-    }
-    ~DrawnEntry() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-
-    bool Shows(int sysColour) const {
-        const COLORREF wanted = GetSysColor(sysColour);
-        for (int i = 0; i < kWidth * kHeight; ++i) {
-            const DWORD pixel = pixels_[i];
-            if (RGB(pixel >> 16 & 0xFF, pixel >> 8 & 0xFF, pixel & 0xFF) == wanted) return true;
-        }
-        return false;
-    }
-
-private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    DWORD* pixels_ = nullptr;
-};
+// Whether the combo draws entry in that state with the system colour.
+bool DrawsEntryWith(CSourceComboBox& combo, int entry, UINT state, int sysColour) {
+    const std::vector<std::uint32_t> pixels =
+        DrawnItem(combo, ODT_COMBOBOX, static_cast<UINT>(entry), state, {kWidth, kHeight});
+    return std::ranges::find(pixels, PixelOf(GetSysColor(sysColour))) != pixels.end();
+}
 
 std::wstring TipOf(HWND combo) {
     HWND tip = nullptr;
@@ -101,20 +71,19 @@ TEST_F(SourceCombo, TheStreamEntryIsGreyedWithItsReasonWhileTheControlPlaysTheSt
     const std::wstring why = TipOf(combo_.Hwnd());
     EXPECT_NE(why.find(L"plays through Windows Media Player"), std::wstring::npos)
         << "the tip: " << testing::PrintToString(why);
-    {
-        const DrawnEntry stream(combo_, kStreamCopyEntry, ODS_SELECTED);
-        EXPECT_TRUE(stream.Shows(COLOR_GRAYTEXT)) << "the stream entry is written in grey";
-        EXPECT_FALSE(stream.Shows(COLOR_WINDOWTEXT));
-        EXPECT_FALSE(stream.Shows(COLOR_HIGHLIGHT)) << "and never drawn as the one chosen";
-        const DrawnEntry card(combo_, kFirstDeviceEntry, 0);
-        EXPECT_TRUE(card.Shows(COLOR_WINDOWTEXT)) << "a sound card is not greyed";
-    }
+    EXPECT_TRUE(DrawsEntryWith(combo_, kStreamCopyEntry, ODS_SELECTED, COLOR_GRAYTEXT))
+        << "the stream entry is written in grey";
+    EXPECT_FALSE(DrawsEntryWith(combo_, kStreamCopyEntry, ODS_SELECTED, COLOR_WINDOWTEXT));
+    EXPECT_FALSE(DrawsEntryWith(combo_, kStreamCopyEntry, ODS_SELECTED, COLOR_HIGHLIGHT))
+        << "and never drawn as the one chosen";
+    EXPECT_TRUE(DrawsEntryWith(combo_, kFirstDeviceEntry, 0, COLOR_WINDOWTEXT))
+        << "a sound card is not greyed";
 
     available_ = true;
     MoveOver();
     EXPECT_EQ(TipOf(combo_.Hwnd()), L"Soundcard");
-    const DrawnEntry stream(combo_, kStreamCopyEntry, ODS_SELECTED);
-    EXPECT_TRUE(stream.Shows(COLOR_HIGHLIGHT)) << "the stream entry can be chosen again";
+    EXPECT_TRUE(DrawsEntryWith(combo_, kStreamCopyEntry, ODS_SELECTED, COLOR_HIGHLIGHT))
+        << "the stream entry can be chosen again";
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "host/player_messages.h"
 #include "res/skin_ids.h"
 #include "tests/skin/win/gallery_windows.h"
+#include "tests/support/drawn_item.h"
 #include "tests/support/scratch_file.h"
 
 #include <gtest/gtest.h>
@@ -354,27 +355,12 @@ TEST_F(ImageButton, BecomesOwnerDrawnAndADoubleClickCountsAsTwoClicks) {
 }
 
 // The button as it draws itself for its parent, pixel by pixel.
-std::vector<DWORD> DrawnButton(CButtonST& button) {
-    constexpr int kSide = 40;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = kSide;
-    info.bmiHeader.biHeight = -kSide;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    MemoryDC dc(nullptr);
-    DWORD* bits = nullptr;
-    ScopedBitmap bitmap(
-        CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits), nullptr, 0));
-    SelectedObject selection(dc, bitmap.Get());
-    DRAWITEMSTRUCT item{ODT_BUTTON, 0, 0, ODA_DRAWENTIRE, 0, button.Hwnd(), dc,
-                        {0, 0, kSide, kSide}, 0};
-    button.OnReflected(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
-    GdiFlush();
-    return {bits, bits + kSide * kSide};
+std::vector<std::uint32_t> DrawnButton(CButtonST& button) {
+    return DrawnItem(button, ODT_BUTTON, 0, 0, {40, 40});
 }
 
-long PixelsDiffering(const std::vector<DWORD>& one, const std::vector<DWORD>& other) {
+long PixelsDiffering(const std::vector<std::uint32_t>& one,
+                     const std::vector<std::uint32_t>& other) {
     long differing = 0;
     for (std::size_t i = 0; i < one.size() && i < other.size(); ++i) differing += one[i] != other[i];
     return differing;
@@ -383,9 +369,9 @@ long PixelsDiffering(const std::vector<DWORD>& one, const std::vector<DWORD>& ot
 TEST_F(ImageButton, DrawsTheCaptionLastGiven) {
     CButtonST& button = host_.button;
     SetWindowTextW(button.Hwnd(), L"");
-    const std::vector<DWORD> bare = DrawnButton(button);
+    const std::vector<std::uint32_t> bare = DrawnButton(button);
     SetWindowTextW(button.Hwnd(), L"Rec");
-    const std::vector<DWORD> captioned = DrawnButton(button);
+    const std::vector<std::uint32_t> captioned = DrawnButton(button);
     EXPECT_GT(PixelsDiffering(captioned, bare), 0) << "the caption is drawn";
     SetWindowTextW(button.Hwnd(), L"");
     EXPECT_EQ(PixelsDiffering(DrawnButton(button), bare), 0) << "and goes with an empty text";
