@@ -132,7 +132,17 @@ probe select "$(($(rows | cut -d'|' -f2 | grep -nx pick.wav | cut -d: -f1) - 1))
 paplay "$folder/tone.wav" & tone_pid=$!
 probe click 1088
 check "the recording shows in the list" eventually has_row Recording002.mp3
-sleep 3
+# Meanwhile the main window's icon blinks, in both the sizes it gives the
+# window manager: "SIZE:ICON SIZE:ICON", as the window shows them.
+main_icons() {
+    /usr/bin/python3 "$root/tests/recording/win/window_icons.py" \
+        "$(xdotool search --name '^VelmoraRadio$' | head -1)" \
+        player="$root/player/res/bitmaps/player_152.ico" \
+        recording="$root/player/res/bitmaps/player_recording_265.ico"
+}
+icons=$(for _ in $(seq 12); do main_icons; sleep 0.2; done | sort -u | tr '\n' ';')
+blinks() { [[ "$icons" == *"32:player 16:player;"* && "$icons" == *"32:recording 16:recording;"* ]]; }
+check "the main window's icon blinks in both sizes ($icons)" blinks
 chosen=$(probe chosen | tr '\n' ' ')
 check "refreshes during the recording keep the choice on pick.wav ($chosen)" \
     same "$chosen" "pick.wav focus pick.wav mark pick.wav "
@@ -143,6 +153,8 @@ check "the recording and the other file are left" \
     test -e "$recordings/Recording002.mp3" -a -e "$recordings/keep.wav"
 probe click 1089
 kill "$tone_pid" 2>/dev/null; tone_pid=
+rests() { same "$(main_icons)" "32:player 16:player"; }
+check "after the recording the icon is the player's" eventually rests
 
 # Timing: ten seconds of WAV over a track whose marks come in a fixed cycle
 # last as long as the probe's Record-to-Stop interval within a quarter of a
