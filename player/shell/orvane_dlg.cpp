@@ -67,8 +67,8 @@ LPARAM SharedIcon(UINT iconId, int width, int height) {
 }
 
 // The small icon too, from its own picture in the resource: given only the
-// big one, the system shrinks it at every change, which under Wine took a
-// fifth more of the window thread's time while the icon blinks.
+// big one, the system shrinks it at every change, which under Wine took an
+// eighth of the window thread's time while a recording blinks the icon.
 void SetWindowIcons(HWND window, UINT iconId) {
     SendMessageW(window, WM_SETICON, ICON_SMALL,
                  SharedIcon(iconId, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)));
