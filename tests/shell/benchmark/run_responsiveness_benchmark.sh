@@ -60,7 +60,7 @@ choose() {  # choose ROW: a click on that row's station name in the browser
 }
 
 probe start "$(winepath -w "$folder/VelmoraRadio.exe")" >/dev/null
-timeout 200 wine "$answers_exe" 80 >"$folder/answers.out" 2>/dev/null &
+timeout 200 wine "$answers_exe" 80 "$asked_from" >"$folder/answers.out" 2>/dev/null &
 answers_pid=$!
 click $((full_x + 75)) $((2 + 142 + 10))  # the station browser
 sleep 2
