@@ -2,38 +2,63 @@
 
 #include "common/helpers/contained_call.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
+#include <unordered_map>
+
 namespace {
-constexpr UINT_PTR kSubclassId = 0x5652;  // one subclass of ours per window
-// FromHandle finds the object by this window property: MinGW's import
-// library lacks GetWindowSubclass.
-constexpr wchar_t kObjectProperty[] = L"Velmora.Control";
-}
+
+// Each bound window's object and the procedure it had before. Looked up in
+// memory on every message: comctl32's SetWindowSubclass and window
+// properties cost Wine a round trip to its server at each lookup, two or
+// three for every message a control handled. A window's messages all come
+// on the thread that made it, so each thread keeps its own table.
+struct Binding {
+    Control* control;  // null once detached while another subclass sat above ours
+    WNDPROC previous;
+};
+thread_local std::unordered_map<HWND, Binding> bindings;
+
+}  // namespace
 
 bool Control::Attach(HWND window) {
     Detach();
-    if (!window || !SetWindowSubclass(window, SubclassProc, kSubclassId,
-                                      reinterpret_cast<DWORD_PTR>(this))) {
+    // The table is this thread's: a window of another thread gets its
+    // messages there.
+    if (!window || bindings.contains(window) ||
+        GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) {
+        return false;
+    }
+    // In the table before the swap: the first message may come at once.
+    Binding& binding = bindings[window] = {this, nullptr};
+    binding.previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&BoundProc)));
+    if (!binding.previous) {
+        bindings.erase(window);
         return false;
     }
     hwnd_ = window;
-    SetPropW(window, kObjectProperty, this);
     OnAttached();
     return true;
 }
 
 void Control::Detach() {
-    if (hwnd_) {
-        RemoveWindowSubclass(hwnd_, SubclassProc, kSubclassId);
-        RemovePropW(hwnd_, kObjectProperty);
+    if (!hwnd_) return;
+    const auto found = bindings.find(hwnd_);
+    // Another subclass made after ours calls us still: then ours stays in
+    // the chain and only passes messages on.
+    if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&BoundProc)) {
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(found->second.previous));
+        bindings.erase(found);
+    } else {
+        found->second.control = nullptr;
     }
     hwnd_ = nullptr;
 }
 
 Control* Control::FromHandle(HWND window) {
-    return window ? static_cast<Control*>(GetPropW(window, kObjectProperty)) : nullptr;
+    const auto found = bindings.find(window);
+    return found == bindings.end() ? nullptr : found->second.control;
 }
 
 std::optional<LRESULT> Control::OnReflected(UINT, WPARAM, LPARAM) { return std::nullopt; }
@@ -45,12 +70,19 @@ LRESULT Control::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Control::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return CallWindowProcW(bindings.at(hwnd_).previous, hwnd_, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Control::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR, DWORD_PTR self) noexcept {
-    auto* control = reinterpret_cast<Control*>(self);
+LRESULT CALLBACK Control::BoundProc(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept {
+    const auto found = bindings.find(window);
+    if (found == bindings.end()) return DefWindowProcW(window, message, wParam, lParam);
+    Control* control = found->second.control;
+    if (!control) {
+        const WNDPROC previous = found->second.previous;
+        if (message == WM_NCDESTROY) bindings.erase(found);
+        return CallWindowProcW(previous, window, message, wParam, lParam);
+    }
     const DWORD where = GetMessagePos();
     control->PreTranslateMessage(MSG{window, message, wParam, lParam,
                                      static_cast<DWORD>(GetMessageTime()),

@@ -1,6 +1,6 @@
 #pragma once
 // A C++ object bound to an existing child window, usually a control of a
-// dialog template, by subclassing it (SetWindowSubclass). Every message first
+// dialog template, by subclassing it (its window procedure). Every message first
 // passes PreTranslateMessage (tooltip relays), then WindowProc; whatever a
 // class does not handle goes on to the control's own procedure through
 // DefaultProc. The parent dialog reflects owner-draw, measure-item, colour,
@@ -43,6 +43,6 @@ protected:
 private:
     // noexcept: nothing may unwind through user32; a failure in a handler
     // (in practice only allocation) ends the program instead.
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR self) noexcept;
+    static LRESULT CALLBACK BoundProc(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept;
 };
