@@ -61,15 +61,26 @@ bool CDlgFavorites::OnInitDialog() {
     return false;
 }
 
-// As wide, in the skin's pixels, as the person left it.
+// As wide, in the skin's pixels, as the person left it, and as high as its
+// least height. The controls are laid out once: by the pane's new size
+// (WM_SIZE), or here when it has that size already. Under Wine each move of
+// a control costs several round trips to its server.
 void CDlgFavorites::ApplyScale() {
     const int width = ScaledWindowSize(WidthInSkin(kPaneWidth), kPaneHeight).cx;
+    const SIZE least = ScaledWindowSize(kPaneWidth, kPaneHeight);
     SetBackground(IDB_PANE_FRAME);
-    PlaceControl(list_, RectAt(11, 53, 132, 91));
+    SetMinSize(static_cast<std::uint16_t>(least.cx), static_cast<std::uint16_t>(least.cy));
+    const DisplayScale scale = WindowScale(hwnd_);
+    const PixelRect listPlace = scale.Scale(RectAt(11, 53, 132, 91));
+    MoveWindow(list_, listPlace.left, listPlace.top, scale.Scale(132), scale.Scale(kListHeight),
+               TRUE);
     PlaceControl(status_, RectAt(3, 19, 143, 14));
-    FitToList();
-    Resize(width, WindowSize().cy);
-    LayoutControls();
+    const SIZE now = WindowSize();
+    if (now.cx == width && now.cy == least.cy) {
+        LayoutControls();
+    } else {
+        Resize(width, least.cy);
+    }
 }
 
 void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image) {
