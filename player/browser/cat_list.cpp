@@ -36,6 +36,10 @@ void CCatList::Fill() {
     Send(LVM_DELETECOLUMN, 0);
     Send(LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     OnScaleChanged();
+    // Redrawing off, the list-view sets its scroll bars once, at the end,
+    // not at every row: under Wine each time costs several round trips to
+    // its server, on the window's thread at the browser's first opening.
+    Send(WM_SETREDRAW, FALSE);
     int index = 0;
     for (const StationCategory& category : kStationCategories) {
         LVITEMW item{};
@@ -45,6 +49,7 @@ void CCatList::Fill() {
         item.lParam = category.mask;
         Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
     }
+    Send(WM_SETREDRAW, TRUE);
     filling_ = false;
 }
 
