@@ -45,6 +45,12 @@ bool Control::Attach(HWND window) {
 void Control::Detach() {
     if (!hwnd_) return;
     const auto found = bindings.find(hwnd_);
+    // Only this thread's table holds the window; from any other thread
+    // there is nothing here to undo.
+    if (found == bindings.end()) {
+        hwnd_ = nullptr;
+        return;
+    }
     // Another subclass made after ours calls us still: then ours stays in
     // the chain and only passes messages on.
     if (GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&BoundProc)) {
