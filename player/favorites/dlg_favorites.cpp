@@ -67,13 +67,9 @@ bool CDlgFavorites::OnInitDialog() {
 // a control costs several round trips to its server.
 void CDlgFavorites::ApplyScale() {
     const int width = ScaledWindowSize(WidthInSkin(kPaneWidth), kPaneHeight).cx;
-    const SIZE least = ScaledWindowSize(kPaneWidth, kPaneHeight);
     SetBackground(IDB_PANE_FRAME);
-    SetMinSize(static_cast<std::uint16_t>(least.cx), static_cast<std::uint16_t>(least.cy));
-    const DisplayScale scale = WindowScale(hwnd_);
-    const PixelRect listPlace = scale.Scale(RectAt(11, 53, 132, 91));
-    MoveWindow(list_, listPlace.left, listPlace.top, scale.Scale(132), scale.Scale(kListHeight),
-               TRUE);
+    const SIZE least = TakeLeastSize();
+    PlaceControl(list_, RectAt(11, 53, 132, kListHeight));
     PlaceControl(status_, RectAt(3, 19, 143, 14));
     const SIZE now = WindowSize();
     if (now.cx == width && now.cy == least.cy) {
@@ -91,13 +87,18 @@ void CDlgFavorites::SetUpButton(CButtonST& button, int id, UINT image) {
     button.SetBalloonTooltip();
 }
 
+// The pane's least size at its scale, which the person cannot size it below.
+SIZE CDlgFavorites::TakeLeastSize() {
+    const SIZE least = ScaledWindowSize(kPaneWidth, kPaneHeight);
+    SetMinSize(static_cast<std::uint16_t>(least.cx), static_cast<std::uint16_t>(least.cy));
+    return least;
+}
+
 void CDlgFavorites::FitToList() {
     const DisplayScale scale = WindowScale(hwnd_);
     list_.Resize(scale.Scale(132), scale.Scale(kListHeight));
     // The pane is as high as its least height.
-    const SIZE least = ScaledWindowSize(kPaneWidth, kPaneHeight);
-    SetMinSize(static_cast<std::uint16_t>(least.cx), static_cast<std::uint16_t>(least.cy));
-    Resize(WindowSize().cx, least.cy);
+    Resize(WindowSize().cx, TakeLeastSize().cy);
 }
 
 void CDlgFavorites::LayoutControls() {

@@ -41,6 +41,7 @@ protected:
 
 private:
     void ApplyScale() override;
+    SIZE TakeLeastSize();
     void SetUpButton(CButtonST& button, int id, UINT image);
     void AddCurrentStation();
 
